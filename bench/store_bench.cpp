@@ -1,0 +1,52 @@
+// Loading and saving a full menu file: every record in use, the All Programs group full.
+
+#include <benchmark/benchmark.h>
+
+#include "platform/fake/fake_platform.h"
+#include "platform/linux/posix_file_ops.h"
+#include "store/menu_file.h"
+#include "support/temp_dir.h"
+
+namespace qav {
+namespace {
+
+Tables FullTables() {
+  Tables t = MakeTables();
+  for (int r = 0; r <= kLastRecord; ++r) {
+    ShortcutRecord& record = t.Shortcuts[r];
+    record.Kind = r <= 36 ? kKindDockShortcut : kKindMember;
+    record.ImageRow = r;
+    record.Path = "/usr/share/applications/program-" + std::to_string(r) + ".desktop";
+    record.Title = "Program number " + std::to_string(r);
+    record.IconFile =
+        "/home/ann/.local/share/Brevona/QAV Launcher/QavIcons/" + std::to_string(r) + ".png";
+    record.Target = "/usr/bin/program-" + std::to_string(r);
+  }
+  for (int i = 1; i <= kAllProgramsCapacity; ++i) t.Groups[3].Members[i] = i;
+  t.Groups[3].MemberCount = kAllProgramsCapacity;
+  return t;
+}
+
+void BM_WriteMenuFile(benchmark::State& state) {
+  test::TempDir dir;
+  platform::PosixFileOps files;
+  platform::fake::RecordingMessageBoxes messages;
+  const MenuFileContext context{dir / "QAVMenu.cfg", files, messages};
+  const Tables tables = FullTables();
+  for (auto _ : state) benchmark::DoNotOptimize(WriteMenuFile(tables, context));
+}
+BENCHMARK(BM_WriteMenuFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadMenuFile(benchmark::State& state) {
+  test::TempDir dir;
+  platform::PosixFileOps files;
+  platform::fake::RecordingMessageBoxes messages;
+  const MenuFileContext context{dir / "QAVMenu.cfg", files, messages};
+  WriteMenuFile(FullTables(), context);
+  Tables tables = MakeTables();
+  for (auto _ : state) benchmark::DoNotOptimize(LoadMenuFile(tables, context));
+}
+BENCHMARK(BM_LoadMenuFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qav

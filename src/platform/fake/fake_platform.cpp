@@ -1,0 +1,61 @@
+#include "platform/fake/fake_platform.h"
+
+#include <algorithm>
+
+namespace qav::platform::fake {
+namespace {
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
+  return text;
+}
+
+}  // namespace
+
+FakeRegistry::Key FakeRegistry::MakeKey(std::uint32_t root, const std::string& subKey,
+                                        const std::string& name) {
+  return {root, Lower(subKey), Lower(name)};
+}
+
+std::optional<RegData> FakeRegistry::Query(std::uint32_t root, const std::string& subKey,
+                                           const std::string& name) {
+  const auto it = values_.find(MakeKey(root, subKey, name));
+  if (it == values_.end()) return std::nullopt;
+  return it->second;
+}
+
+long FakeRegistry::Set(std::uint32_t root, const std::string& subKey, const std::string& name,
+                       const RegData& data) {
+  ++writes;
+  RegData stored = data;
+  // A string value reads back with its terminating NUL, as the real stores return it.
+  if (data.type != RegType::kDword && data.type != RegType::kBinary) {
+    while (!stored.bytes.empty() && stored.bytes.back() == 0) stored.bytes.pop_back();
+    stored.bytes.push_back(0);
+  }
+  values_[MakeKey(root, subKey, name)] = stored;
+  return 0;
+}
+
+long FakeRegistry::Delete(std::uint32_t root, const std::string& subKey, const std::string& name) {
+  return values_.erase(MakeKey(root, subKey, name)) == 1 ? 0 : 2;
+}
+
+void FakeRegistry::SetString(std::uint32_t root, const std::string& subKey, const std::string& name,
+                             const std::string& text) {
+  Set(root, subKey, name, {RegType::kString, {text.begin(), text.end()}});
+}
+
+std::string FakeShellFolders::SpecialFolder(int csidl) {
+  const auto it = folders.find(csidl);
+  return it == folders.end() ? std::string() : it->second;
+}
+
+std::optional<std::string> FakeSystemInfo::Environment(const std::string& name) {
+  const auto it = environment.find(name);
+  if (it == environment.end()) return std::nullopt;
+  return it->second;
+}
+
+}  // namespace qav::platform::fake

@@ -1,0 +1,24 @@
+#pragma once
+// The file primitives a crash-safe save is built from. Each is a separate step so that tests can
+// make any one of them fail.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace qav::platform {
+
+class FileOps {
+ public:
+  virtual ~FileOps() = default;
+  // Creates or truncates `path`, writes all of `bytes` and, when `durable`, flushes the file to
+  // the disk before closing. False on any error (the file may then hold a prefix).
+  virtual bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                         bool durable) = 0;
+  // Atomically replaces `to` by `from` (both in one folder) and makes the rename durable.
+  virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+  // Removes a file; true when it is gone afterwards (also when it never existed).
+  virtual bool RemoveFile(const std::string& path) = 0;
+};
+
+}  // namespace qav::platform

@@ -1,0 +1,32 @@
+#include "platform/linux/linux_platform.h"
+
+namespace qav::platform {
+namespace {
+
+LinuxShellFolders MakeFolders(LinuxSystemInfo& system) {
+  return LinuxShellFolders([&system](const std::string& name) { return system.Environment(name); });
+}
+
+std::string RegistryFileIn(const std::string& configHome) {
+  return configHome + "/Brevona/QAV Launcher/registry.reg";
+}
+
+std::string AutostartEntryIn(const std::string& configHome) {
+  return configHome + "/autostart/qav-launcher.desktop";
+}
+
+}  // namespace
+
+LinuxPlatform::LinuxPlatform()
+    : folders(MakeFolders(system)),
+      registry(RegistryFileIn(folders.ConfigHome()), AutostartEntryIn(folders.ConfigHome())) {}
+
+std::string LinuxPlatform::RegistryFile() const {
+  return RegistryFileIn(folders.ConfigHome());
+}
+
+std::string LinuxPlatform::AutostartEntry() const {
+  return AutostartEntryIn(folders.ConfigHome());
+}
+
+}  // namespace qav::platform

@@ -1,0 +1,30 @@
+#pragma once
+// The Linux implementations of the platform services, made together.
+
+#include "platform/linux/linux_desktop.h"
+#include "platform/linux/linux_process_control.h"
+#include "platform/linux/linux_registry.h"
+#include "platform/linux/linux_shell_folders.h"
+#include "platform/linux/linux_system_info.h"
+#include "platform/linux/posix_file_ops.h"
+
+namespace qav::platform {
+
+class LinuxPlatform {
+ public:
+  LinuxPlatform();
+
+  // "$XDG_CONFIG_HOME/Brevona/QAV Launcher/registry.reg": the registry values, readable text.
+  std::string RegistryFile() const;
+  // "$XDG_CONFIG_HOME/autostart/qav-launcher.desktop": the session's auto-start entry.
+  std::string AutostartEntry() const;
+
+  LinuxSystemInfo system;
+  LinuxShellFolders folders;
+  LinuxRegistry registry;
+  PosixFileOps files;
+  LinuxProcessControl process;
+  LinuxDesktop desktop;
+};
+
+}  // namespace qav::platform

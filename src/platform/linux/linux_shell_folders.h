@@ -1,0 +1,31 @@
+#pragma once
+// Shell folders on a freedesktop system: the XDG base directories and the user directories of
+// "user-dirs.dirs", with system folders chosen to play the roles the Windows folders play.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/shell_folders.h"
+
+namespace qav::platform {
+
+class LinuxShellFolders final : public ShellFolders {
+ public:
+  using EnvironmentLookup = std::function<std::optional<std::string>(const std::string&)>;
+  explicit LinuxShellFolders(EnvironmentLookup environment);
+
+  std::string SpecialFolder(int csidl) override;
+  // $XDG_CONFIG_HOME, or ~/.config.
+  std::string ConfigHome() const;
+
+ private:
+  std::string Home() const;
+  std::string DataHome() const;
+  // An XDG user directory ("DESKTOP", "DOCUMENTS", ...), else home + `fallback`.
+  std::string UserDir(const std::string& name, const std::string& fallback) const;
+
+  EnvironmentLookup environment_;
+};
+
+}  // namespace qav::platform

@@ -1,0 +1,24 @@
+#pragma once
+// The platform services the core uses, handed around as one bundle of references.
+
+#include "platform/desktop.h"
+#include "platform/file_ops.h"
+#include "platform/message_boxes.h"
+#include "platform/process_control.h"
+#include "platform/registry.h"
+#include "platform/shell_folders.h"
+#include "platform/system_info.h"
+
+namespace qav::platform {
+
+struct Platform {
+  Registry& registry;
+  ShellFolders& folders;
+  SystemInfo& system;
+  FileOps& files;
+  MessageBoxes& messages;
+  ProcessControl& process;
+  Desktop& desktop;
+};
+
+}  // namespace qav::platform

@@ -1,0 +1,18 @@
+#pragma once
+// Where the shell keeps the user's and the system's folders, addressed by the CSIDL numbers the
+// program uses (0 desktop, 5 documents, 6 favorites, 13 music, 14 videos, 25 all-users desktop,
+// 26 application data, 36 Windows folder, 37 system folder, 38 program files, 39 pictures,
+// 40 profile).
+
+#include <string>
+
+namespace qav::platform {
+
+class ShellFolders {
+ public:
+  virtual ~ShellFolders() = default;
+  // The folder's path without a trailing separator, or empty when the id is unknown here.
+  virtual std::string SpecialFolder(int csidl) = 0;
+};
+
+}  // namespace qav::platform

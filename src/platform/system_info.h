@@ -1,0 +1,32 @@
+#pragma once
+// Facts about the running program and the system it runs on.
+
+#include <optional>
+#include <string>
+
+namespace qav::platform {
+
+struct OsVersion {
+  enum class Family { kWindows9x, kWindowsNT, kLinux, kUnknown };
+  Family family = Family::kUnknown;
+  int major = 0;
+  int minor = 0;
+  int build = 0;
+  std::string servicePack;    // Windows: the CSD text, up to its first NUL
+  std::string distribution;   // Linux: the distribution's pretty name
+  std::string kernelRelease;  // Linux: the kernel release (uname -r)
+};
+
+class SystemInfo {
+ public:
+  virtual ~SystemInfo() = default;
+  // Absolute path of the running executable.
+  virtual std::string ExecutablePath() = 0;
+  virtual std::optional<OsVersion> QueryOsVersion() = 0;
+  // The logon name of the user running the program.
+  virtual std::string UserLogonName() = 0;
+  // An environment variable's value; nothing when it is not set.
+  virtual std::optional<std::string> Environment(const std::string& name) = 0;
+};
+
+}  // namespace qav::platform

@@ -1,0 +1,7 @@
+#include "shortcuts/default_groups.h"
+
+namespace qav {
+
+void BuildDefaultGroup(Tables& /*tables*/, int /*number*/, int /*recordNumber*/) {}
+
+}  // namespace qav

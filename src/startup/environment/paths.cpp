@@ -1,0 +1,70 @@
+#include "startup/environment/paths.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/path_separator.h"
+
+namespace qav {
+namespace {
+
+constexpr const char* kVendorFolder = "Brevona";
+constexpr const char* kProductFolder = "QAV Launcher";
+
+void CreateFolder(const std::string& folder) {
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);
+}
+
+std::string ParentFolder(const std::string& file) {
+  const auto cut = file.find_last_of(platform::kPathSeparator);
+  return cut == std::string::npos ? std::string() : file.substr(0, cut + 1);
+}
+
+}  // namespace
+
+std::string WithSeparator(std::string folder) {
+  if (folder.empty() || folder.back() != platform::kPathSeparator) {
+    folder.push_back(platform::kPathSeparator);
+  }
+  return folder;
+}
+
+std::string GetSpecialFolder(platform::ShellFolders& folders, int csidl) {
+  std::string folder = folders.SpecialFolder(csidl);
+  if (const auto nul = folder.find('\0'); nul != std::string::npos) folder.resize(nul);
+  return folder.empty() ? std::string() : WithSeparator(std::move(folder));
+}
+
+Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system) {
+  constexpr char sep = platform::kPathSeparator;
+  Paths p;
+  p.ExecutablePath = system.ExecutablePath();
+  p.AppFolder = WithSeparator(ParentFolder(p.ExecutablePath));
+  p.WindowsFolder = GetSpecialFolder(folders, kCsidlWindows);
+  p.SystemFolder = GetSpecialFolder(folders, kCsidlSystem);
+  p.ProgramFilesFolder = GetSpecialFolder(folders, kCsidlProgramFiles);
+  p.ProfileFolder = GetSpecialFolder(folders, kCsidlProfile);
+  p.DesktopFolder = GetSpecialFolder(folders, kCsidlDesktop);
+  p.AllUsersDesktopFolder = GetSpecialFolder(folders, kCsidlCommonDesktop);
+  p.MyDocuments = GetSpecialFolder(folders, kCsidlPersonal);
+  p.MyPictures = GetSpecialFolder(folders, kCsidlMyPictures);
+  p.MyMusic = GetSpecialFolder(folders, kCsidlMyMusic);
+  p.MyVideos = GetSpecialFolder(folders, kCsidlMyVideo);
+  p.Favorites = GetSpecialFolder(folders, kCsidlFavorites);
+
+  // A fresh account may not have the application-data folder yet, so its parents are made too.
+  const std::string vendor = GetSpecialFolder(folders, kCsidlAppData) + kVendorFolder + sep;
+  CreateFolder(vendor);
+  p.DataFolder = vendor + kProductFolder + sep;
+  CreateFolder(p.DataFolder);
+  p.SysIconsFolder = p.AppFolder + "SysIcons" + sep;
+  p.IconStore = p.DataFolder + "QavIcons" + sep;
+  CreateFolder(p.IconStore);
+  p.UserIconFile = p.IconStore + "User Icon.ico";
+  p.SettingsFile = p.DataFolder + "QAVCfg.cfg";
+  p.MenuFile = p.DataFolder + "QAVMenu.cfg";
+  return p;
+}
+
+}  // namespace qav

@@ -1,0 +1,63 @@
+#pragma once
+// Where the program keeps its files, and the small path and file tests every other part uses.
+// Every folder value ends with the platform's path separator.
+
+#include <string>
+
+#include "platform/shell_folders.h"
+#include "platform/system_info.h"
+
+namespace qav {
+
+// Shell folder ids (CSIDL numbers) the program asks for.
+enum Csidl : int {
+  kCsidlDesktop = 0,
+  kCsidlPersonal = 5,
+  kCsidlFavorites = 6,
+  kCsidlMyMusic = 13,
+  kCsidlMyVideo = 14,
+  kCsidlCommonDesktop = 25,
+  kCsidlAppData = 26,
+  kCsidlWindows = 36,
+  kCsidlSystem = 37,
+  kCsidlProgramFiles = 38,
+  kCsidlMyPictures = 39,
+  kCsidlProfile = 40,
+};
+
+struct Paths {
+  std::string AppFolder;
+  std::string WindowsFolder;
+  std::string SystemFolder;
+  std::string ProgramFilesFolder;
+  std::string ProfileFolder;
+  std::string DesktopFolder;
+  std::string AllUsersDesktopFolder;
+  std::string MyDocuments;
+  std::string MyPictures;
+  std::string MyMusic;
+  std::string MyVideos;
+  std::string Favorites;
+  std::string DataFolder;
+  std::string IconStore;
+  std::string SysIconsFolder;
+  std::string UserIconFile;
+  std::string SettingsFile;
+  std::string MenuFile;
+  std::string ExecutablePath;
+
+  std::string SettingsBackup() const { return SettingsFile + ".bak"; }
+  std::string MenuBackup() const { return MenuFile + ".bak"; }
+};
+
+// The shell folder with a separator appended; empty when the platform does not know the id.
+std::string GetSpecialFolder(platform::ShellFolders& folders, int csidl);
+
+// Fills every path variable and creates the data folder and the icon store. A folder that cannot
+// be created is not reported: saving into it fails later with its own message.
+Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system);
+
+// Ensures `folder` ends with the path separator.
+std::string WithSeparator(std::string folder);
+
+}  // namespace qav

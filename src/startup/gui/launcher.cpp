@@ -1,0 +1,102 @@
+#include "startup/gui/launcher.h"
+
+#include <QApplication>
+
+#include "dock/frm_main.h"
+#include "menus/frm_sub_menu.h"
+#include "startup/data_files.h"
+#include "startup/environment/registry_access.h"
+#include "startup/gui/screen_probe.h"
+#include "startup/ini_param.h"
+#include "startup/os_name.h"
+#include "tray/frm_tray.h"
+
+namespace qav {
+namespace {
+
+constexpr const char* kCaption = "QAV Launcher";
+
+constexpr AppVersion kVersion = {QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSION_PATCH};
+
+}  // namespace
+
+Launcher::Launcher(platform::Platform& platform) : platform_(platform) {}
+
+Launcher::~Launcher() = default;
+
+bool Launcher::CheckOperatingSystem() {
+  const OsName os = GetOSName(platform_.system.QueryOsVersion(), state_.OsMajor);
+  state_.OsName = os.name;
+  if (!os.unsupported) return true;
+  platform_.messages.Show({UnsupportedOsMessage(os), "Warning !",
+                           platform::MessageIcon::kExclamation, platform::MessageButtons::kOk});
+  return false;
+}
+
+void Launcher::PrepareDataFolders() {
+  state_.paths = InitPaths(platform_.folders, platform_.system);
+  WriteAppInfo(platform_.registry, state_.paths.ExecutablePath, kVersion);
+  if (IsFirstRun(platform_.registry)) ClearDataFiles(state_.paths, true);
+}
+
+void Launcher::CreateForms() {
+  frmTray_ = std::make_unique<FrmTray>([this] { ExitApplication(); });
+  frmMain_ = std::make_unique<FrmMain>(state_);
+  frmSubMenu_ = std::make_unique<FrmSubMenu>(state_);
+}
+
+void Launcher::ShowDock() {
+  frmMain_->show();
+  frmMain_->DockFocus(true);
+}
+
+bool Launcher::Start() {
+  if (!CheckOperatingSystem()) return false;
+  PrepareDataFolders();
+  platform_.process.EnableShutdownPrivilege();
+  platform_.process.SetShutdownOrder();
+  const auto screen = ProbePrimaryScreen();
+  if (!screen) {
+    platform_.messages.Show({"Load GDI+ Error!", kCaption, platform::MessageIcon::kCritical,
+                             platform::MessageButtons::kOk});
+    return false;
+  }
+  state_.tables = MakeTables();
+  IniParam(state_, true, true, true, platform_, *screen);
+  platform_.desktop.ShowDesktopIcons(state_.settings.Record.HideDesktopIcons == 0);
+  CreateForms();
+  platform_.process.TrimWorkingSet();
+  SetMinimizedPosition(state_.ring, state_.screen, state_.settings.Record.MinimizedPosition);
+  QCoreApplication::processEvents();
+  ShowDock();
+  return true;
+}
+
+void Launcher::SaveForSession() {
+  if (!exited_) SaveConfiguration(state_, platform_);
+}
+
+void Launcher::ExitApplication() {
+  if (exited_) return;
+  exited_ = true;
+  SaveConfiguration(state_, platform_);
+  // After the save, so that a stored wish to hide the desktop icons survives for the next start.
+  platform_.desktop.ShowDesktopIcons(true);
+  state_.settings.Record.HideDesktopIcons = 0;
+  platform_.desktop.ShowTaskbar(true);
+  frmSubMenu_.reset();
+  frmMain_.reset();
+  frmTray_.reset();
+  QCoreApplication::quit();
+}
+
+void Launcher::ReloadAll(const ReloadOptions& options) {
+  const auto screen = ProbePrimaryScreen();
+  if (!screen) return;
+  ReloadTables(state_, options, platform_, *screen, [](int) {});
+  platform_.process.TrimWorkingSet();
+  QCoreApplication::processEvents();
+  if (frmMain_) frmMain_->DockFocus(true);
+}
+
+}  // namespace qav

@@ -1,0 +1,55 @@
+#pragma once
+// The application object: owns the state and the three start-up windows, runs the start-up
+// sequence and the one orderly way out.
+
+#include <memory>
+
+#include "platform/platform.h"
+#include "startup/reload.h"
+#include "startup/state/app_state.h"
+
+namespace qav {
+
+class FrmTray;
+class FrmMain;
+class FrmSubMenu;
+
+class Launcher {
+ public:
+  explicit Launcher(platform::Platform& platform);
+  ~Launcher();
+  Launcher(const Launcher&) = delete;
+  Launcher& operator=(const Launcher&) = delete;
+
+  // Runs the start-up sequence up to the shown dock. False when the program must end (an
+  // unsupported system or no screen); the user has then been told.
+  bool Start();
+
+  // Saves both configuration files, puts the desktop back, closes every window and ends the event
+  // loop. Runs once; later calls do nothing.
+  void ExitApplication();
+
+  // Saves both files without ending, when the session asks to keep the user's data.
+  void SaveForSession();
+
+  // Re-reads the configuration after a reset or restore; the windows stay.
+  void ReloadAll(const ReloadOptions& options);
+
+  AppState& state() { return state_; }
+  bool exited() const { return exited_; }
+
+ private:
+  bool CheckOperatingSystem();
+  void PrepareDataFolders();
+  void CreateForms();
+  void ShowDock();
+
+  platform::Platform& platform_;
+  AppState state_;
+  std::unique_ptr<FrmTray> frmTray_;
+  std::unique_ptr<FrmMain> frmMain_;
+  std::unique_ptr<FrmSubMenu> frmSubMenu_;
+  bool exited_ = false;
+};
+
+}  // namespace qav

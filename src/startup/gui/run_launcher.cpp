@@ -1,0 +1,37 @@
+#include "startup/gui/run_launcher.h"
+
+#include <QApplication>
+#include <QSessionManager>
+
+#include "platform/linux/linux_platform.h"
+#include "platform/linux/qt_single_instance.h"
+#include "platform/linux/termination_signals.h"
+#include "startup/gui/launcher.h"
+#include "startup/gui/qt_message_boxes.h"
+
+namespace qav {
+
+int RunLauncher(int argc, char** argv) {
+  platform::QtSingleInstance instance(platform::QtSingleInstance::DefaultLockPath());
+  if (!instance.TryAcquire()) return 0;
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("QAV Launcher");
+  QApplication::setOrganizationName("Brevona");
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  platform::LinuxPlatform system;
+  QtMessageBoxes messages;
+  platform::Platform services{system.registry, system.folders, system.system, system.files,
+                              messages,        system.process, system.desktop};
+  Launcher launcher(services);
+  platform::TerminationSignals terminationWatch([&launcher] { launcher.ExitApplication(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                   [&launcher](QSessionManager&) { launcher.SaveForSession(); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit,
+                   [&launcher] { launcher.ExitApplication(); });
+  if (!launcher.Start()) return 1;
+  return QApplication::exec();
+}
+
+}  // namespace qav

@@ -1,0 +1,98 @@
+#include "startup/ini_param.h"
+
+#include <algorithm>
+
+#include "shortcuts/catalog.h"
+#include "shortcuts/default_groups.h"
+#include "startup/environment/registry_access.h"
+
+namespace qav {
+namespace {
+
+constexpr int kFirstDefaultItem = 3;
+constexpr int kLastDefaultItem = 9;
+constexpr std::uint8_t kDefaultTintAlpha = 192;
+
+void SetDefaults(AppState& state) {
+  Settings& s = state.settings;
+  state.AnimateShowHide = false;
+  s.MaxRadius = state.screen.RingCentreY - 80;
+  s.MinRingRadius = 200;
+  s.RingRadius = std::min(s.MaxRadius, 300);
+  s.CentreSize = kCentreSize;
+  s.NormalIconSize = 48;
+  s.MagnifiedIconSize = 64;
+  s.IconCount = 24;
+  s.TintSetting.alpha = kDefaultTintAlpha;
+  s.TintColour = s.TintSetting;
+  s.AutoRun = true;
+  state.MenuRows = MenuRowsFor(state.screen.ScreenHeight);
+  s.Record.SpareX = static_cast<std::int32_t>(DefaultSpareX(state.screen));
+  s.Record.SpareY = static_cast<std::int32_t>(DefaultSpareY(state.screen));
+  s.Record.SparePositionIndex = 0;
+}
+
+void SetImageSlots(AppState& state) {
+  state.imageSlots.Count = 4;
+  state.imageSlots.Sizes[1] = state.settings.NormalIconSize;
+  state.imageSlots.Sizes[2] = state.settings.MagnifiedIconSize;
+  state.imageSlots.Sizes[3] = kCentreSize;
+  state.imageSlots.Sizes[4] = 32;
+}
+
+void BuildDefaultItems(Tables& tables) {
+  for (int number = kFirstDefaultItem; number <= kLastDefaultItem; ++number) {
+    BuildDefaultGroup(tables, number, 0);
+  }
+}
+
+}  // namespace
+
+int MenuRowsFor(int screenHeight) {
+  const int fitting = (screenHeight - 76) / 38;
+  return fitting - 1 >= 19 ? 18 : fitting - 1;
+}
+
+SettingsFileContext SettingsContext(const AppState& state, platform::Platform& platform) {
+  const std::string exe = state.paths.ExecutablePath;
+  platform::Registry& registry = platform.registry;
+  return {state.paths.SettingsFile,
+          state.paths.UserIconFile,
+          state.screen,
+          platform.files,
+          platform.messages,
+          [&registry, exe](bool enable) { return SetAutoRun(registry, exe, enable); }};
+}
+
+MenuFileContext MenuContext(const AppState& state, platform::Platform& platform) {
+  return {state.paths.MenuFile, platform.files, platform.messages};
+}
+
+void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
+              platform::Platform& platform, const ScreenInfo& screen) {
+  state.HoverSlot = -1;
+  state.MenuHotRow = -1;
+  state.screen = ComputeScreenMetrics(screen);
+  state.ring.BorderSize = kBorderSize;
+  SetDefaults(state);
+  if (loadSettings) {
+    ReadSettingsFile(state.settings, state.tables.Shortcuts[kUserRecord],
+                     SettingsContext(state, platform));
+  }
+  SetImageSlots(state);
+  BuildCatalog(state.tables);
+  if (!loadMenu || LoadMenuFile(state.tables, MenuContext(state, platform)) == 0) {
+    BuildDefaultItems(state.tables);
+  }
+  const Settings& s = state.settings;
+  CalcRingLayout(state.ring, state.screen,
+                 {s.NormalIconSize, s.MagnifiedIconSize, s.RingRadius, s.IconCount});
+}
+
+void SaveConfiguration(AppState& state, platform::Platform& platform) {
+  WriteSettingsFile(state.settings, state.tables.Shortcuts[kUserRecord],
+                    SettingsContext(state, platform));
+  WriteMenuFile(state.tables, MenuContext(state, platform));
+}
+
+}  // namespace qav

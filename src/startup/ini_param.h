@@ -1,0 +1,27 @@
+#pragma once
+// (Re)initialisation of the program's state: screen metrics, defaults, the settings file, the
+// built-in records, the menu file or the default groups, and the ring layout.
+
+#include "platform/platform.h"
+#include "startup/environment/screen_metrics.h"
+#include "startup/state/app_state.h"
+#include "store/menu_file.h"
+#include "store/settings_file.h"
+
+namespace qav {
+
+// Rows a group menu shows at once on a screen of this height: one less than the 38-pixel rows
+// that fit below the 76 pixels of the menu's ends, at most 18.
+int MenuRowsFor(int screenHeight);
+
+// Start-up calls it with all three true; a reload after a reset or restore with `first` false.
+void IniParam(AppState& state, bool first, bool loadSettings, bool loadMenu,
+              platform::Platform& platform, const ScreenInfo& screen);
+
+SettingsFileContext SettingsContext(const AppState& state, platform::Platform& platform);
+MenuFileContext MenuContext(const AppState& state, platform::Platform& platform);
+
+// Writes the settings file, then the menu file, as the program does on its way out.
+void SaveConfiguration(AppState& state, platform::Platform& platform);
+
+}  // namespace qav

@@ -1,0 +1,45 @@
+#include "store/file_bytes.h"
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <system_error>
+
+namespace qav {
+
+std::int32_t ReadFileBytes(const std::string& path, ByteBuffer& buffer) {
+  buffer.clear();
+  const std::int64_t length = GetFileLength(path);
+  if (length <= 0 || length > std::numeric_limits<std::int32_t>::max()) return 0;
+  if (!ReadFileRange(path, 1, static_cast<std::size_t>(length), buffer)) return 0;
+  return static_cast<std::int32_t>(length);
+}
+
+int WriteFileBytes(const std::string& path, const ByteBuffer& buffer) {
+  if (path.empty()) return 0;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(buffer.data()),
+            static_cast<std::streamsize>(buffer.size()));
+  out.close();
+  return out ? 1 : 0;
+}
+
+bool ReadFileRange(const std::string& path, std::int64_t position, std::size_t count,
+                   ByteBuffer& buffer) {
+  buffer.assign(count, 0);
+  if (path.empty() || position < 1) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  in.seekg(position - 1);
+  in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(count));
+  return !in.bad();
+}
+
+std::int64_t GetFileLength(const std::string& path) {
+  if (path.empty()) return 0;
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  return error ? 0 : static_cast<std::int64_t>(size);
+}
+
+}  // namespace qav

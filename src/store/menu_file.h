@@ -1,0 +1,48 @@
+#pragma once
+// The menu file "QAVMenu.cfg": groups 3..36 then shortcut records 0..1024 as raw little-endian
+// record images.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/file_ops.h"
+#include "platform/message_boxes.h"
+#include "store/records.h"
+#include "store/twin_file.h"
+
+namespace qav {
+
+inline constexpr std::size_t kShortcutRecordSize = 1297;
+// 9460 bytes of groups with the standard bounds, then 1025 records.
+inline constexpr std::size_t kStandardMenuFileSize = 9460 + kRecordCount * kShortcutRecordSize;
+
+void EncodeShortcutRecord(const ShortcutRecord& record, std::vector<std::uint8_t>& out);
+std::vector<std::uint8_t> EncodeMenuImage(const Tables& tables);
+
+// A menu file image decoded into groups 3..36 and records 0..1024 (the other groups untouched).
+struct MenuImage {
+  ImageStatus status = ImageStatus::kInvalid;
+  Tables tables;
+};
+// Counts, bounds and member numbers are checked before anything is used; a member list that is
+// smaller than its group's capacity is widened to it.
+MenuImage DecodeMenuImage(std::span<const std::uint8_t> bytes);
+
+struct MenuFileContext {
+  std::string menuFile;  // the file itself; its twin is this + ".bak"
+  platform::FileOps& files;
+  platform::MessageBoxes& messages;
+};
+
+// Saves groups 3..36 and records 0..1024. 1 on success; 0 after telling the user.
+int WriteMenuFile(const Tables& tables, const MenuFileContext& context);
+
+// Loads the file over the tables that the catalog has just built: groups 3..36, records 0..64
+// and 129..1024 whole, of the catalog's records 65..128 only the user's own picture. Blank dock
+// positions become kind 2. 1 when a file was loaded; 0 (tables unchanged) when there was none or
+// it could not be used.
+int LoadMenuFile(Tables& tables, const MenuFileContext& context);
+
+}  // namespace qav

@@ -1,0 +1,40 @@
+#pragma once
+// The settings file "QAVCfg.cfg": one 564-byte settings record, validated against the current
+// screen when read.
+
+#include <functional>
+#include <string>
+
+#include "platform/file_ops.h"
+#include "platform/message_boxes.h"
+#include "startup/environment/screen_metrics.h"
+#include "store/records.h"
+#include "store/settings.h"
+
+namespace qav {
+
+struct SettingsFileContext {
+  std::string settingsFile;  // the file itself; its twin is this + ".bak"
+  std::string userIconFile;
+  const ScreenMetrics& screen;
+  platform::FileOps& files;
+  platform::MessageBoxes& messages;
+  // Registers the program to start with the session; true when the entry names it afterwards.
+  std::function<bool(bool)> setAutoRun;
+};
+
+// Saves the working settings (and record 0's picture path). 1 on success; 0 after telling the
+// user that writing failed.
+int WriteSettingsFile(Settings& settings, const ShortcutRecord& userRecord,
+                      const SettingsFileContext& context);
+
+// Reads the file over the defaults already in place, keeping the defaults for every value that is
+// out of range. Also points record 0 at the user's picture. 1 when a file was read, else 0.
+int ReadSettingsFile(Settings& settings, ShortcutRecord& userRecord,
+                     const SettingsFileContext& context);
+
+// The defaults of the three spare position fields for this screen.
+long DefaultSpareX(const ScreenMetrics& screen);
+long DefaultSpareY(const ScreenMetrics& screen);
+
+}  // namespace qav

@@ -1,0 +1,88 @@
+#include "platform/linux/linux_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/linux/autostart_entry.h"
+#include "startup/environment/registry_access.h"
+#include "support/temp_dir.h"
+
+namespace qav::platform {
+namespace {
+
+constexpr std::uint32_t kHkcu = 0x80000001u;
+const std::string kRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+RegData Text(const std::string& text, RegType type = RegType::kString) {
+  return {type, {text.begin(), text.end()}};
+}
+
+class LinuxRegistryTest : public ::testing::Test {
+ protected:
+  bool EntryExists() const { return std::filesystem::exists(entry_); }
+  std::string StoreText() const { return test::ReadText(file_); }
+
+  test::TempDir dir_;
+  const std::string file_ = dir_ / "config/QAV Launcher/registry.reg";
+  const std::string entry_ = dir_ / "config/autostart/qav-launcher.desktop";
+  LinuxRegistry registry_{file_, entry_};
+};
+
+TEST_F(LinuxRegistryTest, RunValueIsTheAutostartEntryAndEverythingElseTheFile) {
+  ASSERT_EQ(registry_.Set(kHkcu, "SOFTWARE\\MICROSOFT\\windows\\currentversion\\run",
+                          "qav launcher", Text(std::string("/opt/My Qav/qav\0", 16))),
+            0);
+  EXPECT_EQ(ReadAutostartProgram(entry_), "/opt/My Qav/qav");
+  const auto run = registry_.Query(kHkcu, kRun, "QAV Launcher");
+  ASSERT_TRUE(run.has_value());
+  EXPECT_EQ(run->type, RegType::kString);
+  EXPECT_EQ(std::string(run->bytes.begin(), run->bytes.end()),
+            std::string("/opt/My Qav/qav\0", 16));
+  EXPECT_FALSE(std::filesystem::exists(file_));
+
+  // Other values, also other values of the Run key and other roots, go to the file.
+  ASSERT_EQ(registry_.Set(kHkcu, kRun, "Another App", Text("/usr/bin/other")), 0);
+  ASSERT_EQ(registry_.Set(0x80000002u, kRun, "QAV Launcher", Text("/machine")), 0);
+  ASSERT_EQ(registry_.Set(kHkcu, "SOFTWARE\\QAV Launcher\\System", "FirstRun", Text("1")), 0);
+  EXPECT_NE(StoreText().find("\"Another App\"=\"/usr/bin/other\""), std::string::npos);
+  EXPECT_NE(StoreText().find("\"QAV Launcher\"=\"/machine\""), std::string::npos);
+  EXPECT_EQ(ReadAutostartProgram(entry_), "/opt/My Qav/qav");
+
+  EXPECT_EQ(registry_.Set(kHkcu, kRun, "QAV Launcher", {RegType::kDword, {1, 0, 0, 0}}), 87);
+  EXPECT_EQ(registry_.Delete(kHkcu, kRun, "QAV Launcher"), 0);
+  EXPECT_FALSE(EntryExists());
+  EXPECT_FALSE(registry_.Query(kHkcu, kRun, "QAV Launcher"));
+  EXPECT_EQ(registry_.Delete(kHkcu, kRun, "QAV Launcher"), 2);
+  EXPECT_NE(StoreText().find("FirstRun"), std::string::npos);
+}
+
+TEST_F(LinuxRegistryTest, ASwitchedOffEntryReadsAsNoValueAndIsNotDeleted) {
+  std::filesystem::create_directories(dir_ / "config/autostart");
+  test::WriteText(entry_, "[Desktop Entry]\nExec=/opt/qav\nHidden=true\n");
+  EXPECT_FALSE(registry_.Query(kHkcu, kRun, "QAV Launcher"));
+  EXPECT_EQ(registry_.Delete(kHkcu, kRun, "QAV Launcher"), 2);
+  EXPECT_TRUE(EntryExists());
+}
+
+TEST_F(LinuxRegistryTest, SetAutoRunDrivesTheEntry) {
+  EXPECT_TRUE(SetAutoRun(registry_, "/opt/qav/qav-launcher", true));
+  EXPECT_EQ(ReadAutostartProgram(entry_), "/opt/qav/qav-launcher");
+  EXPECT_FALSE(SetAutoRun(registry_, "/opt/qav/qav-launcher", false));
+  EXPECT_FALSE(EntryExists());
+
+  // An entry for another copy is not removed by this one, but switching on takes it over.
+  ASSERT_TRUE(WriteAutostartEntry(entry_, "/elsewhere/qav-launcher"));
+  EXPECT_FALSE(SetAutoRun(registry_, "/opt/qav/qav-launcher", false));
+  EXPECT_EQ(ReadAutostartProgram(entry_), "/elsewhere/qav-launcher");
+  EXPECT_TRUE(SetAutoRun(registry_, "/opt/qav/qav-launcher", true));
+  EXPECT_EQ(ReadAutostartProgram(entry_), "/opt/qav/qav-launcher");
+
+  // A hidden entry means "off": switching on replaces it with a working one.
+  test::WriteText(entry_, "[Desktop Entry]\nExec=/opt/qav/qav-launcher\nHidden=true\n");
+  EXPECT_TRUE(SetAutoRun(registry_, "/opt/qav/qav-launcher", true));
+  EXPECT_EQ(test::ReadText(entry_).find("Hidden"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qav::platform

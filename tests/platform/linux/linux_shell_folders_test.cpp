@@ -1,0 +1,54 @@
+#include "platform/linux/linux_shell_folders.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "support/temp_dir.h"
+
+namespace qav::platform {
+namespace {
+
+class ShellFoldersTest : public ::testing::Test {
+ protected:
+  LinuxShellFolders Folders() {
+    return LinuxShellFolders([this](const std::string& name) -> std::optional<std::string> {
+      const auto it = env.find(name);
+      if (it == env.end()) return std::nullopt;
+      return it->second;
+    });
+  }
+  test::TempDir home;
+  std::map<std::string, std::string> env{{"HOME", home.path() + "/"}};
+};
+
+TEST_F(ShellFoldersTest, BaseDirectoriesFollowXdgWithTheirDefaults) {
+  EXPECT_EQ(Folders().SpecialFolder(26), home / ".local/share");
+  EXPECT_EQ(Folders().SpecialFolder(40), home.path());
+  env["XDG_DATA_HOME"] = "/data/ann/";
+  env["XDG_CONFIG_HOME"] = "relative/ignored";
+  EXPECT_EQ(Folders().SpecialFolder(26), "/data/ann");
+  EXPECT_EQ(Folders().ConfigHome(), home / ".config");
+  EXPECT_EQ(Folders().SpecialFolder(37), "/usr/bin");
+  EXPECT_EQ(Folders().SpecialFolder(99), "");
+}
+
+TEST_F(ShellFoldersTest, UserDirectoriesComeFromUserDirsDirs) {
+  std::filesystem::create_directories(home / ".config");
+  test::WriteText(home / ".config/user-dirs.dirs",
+                  "# written by xdg-user-dirs-update\n"
+                  "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"
+                  "XDG_DOCUMENTS_DIR=\"/srv/docs/\"\n"
+                  "XDG_MUSIC_DIR=relative-is-ignored\n"
+                  "XDG_PICTURES_DIR=\"$HOME/My \\\"Pics\\\"\"\n");
+  LinuxShellFolders folders = Folders();
+  EXPECT_EQ(folders.SpecialFolder(0), home / "Schreibtisch");
+  EXPECT_EQ(folders.SpecialFolder(5), "/srv/docs");
+  EXPECT_EQ(folders.SpecialFolder(13), home / "Music");
+  EXPECT_EQ(folders.SpecialFolder(39), home / "My \"Pics\"");
+  EXPECT_EQ(folders.SpecialFolder(14), home / "Videos");
+}
+
+}  // namespace
+}  // namespace qav::platform

@@ -1,0 +1,94 @@
+#include "startup/ini_param.h"
+
+#include <gtest/gtest.h>
+
+#include "startup/reload.h"
+#include "startup_fixture.h"
+
+namespace qav {
+namespace {
+
+class IniParamTest : public ::testing::Test, protected test::StartupFixture {
+ protected:
+  void Init(int width, int height, bool loadSettings = true, bool loadMenu = true) {
+    IniParam(state, true, loadSettings, loadMenu, platform, test::ScreenOf(width, height));
+  }
+};
+
+TEST_F(IniParamTest, DefaultsFollowTheScreen) {
+  Init(1366, 768);
+  EXPECT_EQ(state.MenuRows, 17);
+  EXPECT_EQ(state.settings.MaxRadius, 304);
+  EXPECT_EQ(state.settings.RingRadius, 300);
+  EXPECT_EQ(state.settings.IconCount, 24);
+  EXPECT_EQ(state.settings.TintColour.alpha, 192);
+  EXPECT_TRUE(state.settings.AutoRun);
+  EXPECT_EQ(state.settings.Record.SpareX, (1366 * 15 - 6240) / 2);
+  EXPECT_EQ(state.settings.Record.SpareY, 768 * 15 - 1035);
+  EXPECT_EQ(state.imageSlots.Sizes[1], 48);
+  EXPECT_EQ(state.imageSlots.Sizes[2], 64);
+  EXPECT_EQ(state.imageSlots.Sizes[3], 128);
+  EXPECT_EQ(state.imageSlots.Sizes[4], 32);
+  EXPECT_EQ(state.ring.Slots[1].PlateLeft, 683 + 300 - 24);
+
+  Init(1024, 600);
+  EXPECT_EQ(state.settings.MaxRadius, 220);
+  EXPECT_EQ(state.settings.RingRadius, 220);
+  EXPECT_EQ(state.MenuRows, 12);
+  Init(1920, 1080);
+  EXPECT_EQ(state.MenuRows, 18);
+  EXPECT_EQ(registry.writes, 0);  // no settings file: no auto-start entry at this start
+}
+
+TEST_F(IniParamTest, TablesKeepTheirFixedLinks) {
+  Init(1366, 768);
+  for (int g = 0; g < kGroupCount; ++g) EXPECT_EQ(state.tables.Groups[g].Members[0], g);
+  EXPECT_EQ(state.tables.Groups[3].Members.size(), 1025u);
+  EXPECT_EQ(state.tables.Groups[4].Members.size(), 37u);
+  for (int r = 1; r <= kLastRecord; ++r) ASSERT_EQ(state.tables.Shortcuts[r].ImageRow, r);
+}
+
+TEST_F(IniParamTest, SavedSettingsAndItemsComeBackAndShapeTheRing) {
+  Init(1366, 768);
+  state.settings.IconCount = 8;
+  state.settings.NormalIconSize = 32;
+  state.tables.Shortcuts[200].Title = "kept";
+  SaveConfiguration(state, platform);
+  EXPECT_EQ(test::ReadBytes(state.paths.SettingsFile).size(), 564u);
+  EXPECT_EQ(test::ReadBytes(state.paths.MenuFile).size(), 1338885u);
+  EXPECT_EQ(test::ReadBytes(state.paths.MenuBackup()), test::ReadBytes(state.paths.MenuFile));
+
+  state = AppState{};
+  state.paths = InitPaths(folders, system);
+  Init(1366, 768);
+  EXPECT_EQ(state.settings.IconCount, 8);
+  EXPECT_EQ(state.tables.Shortcuts[200].Title.Get(), "kept");
+  EXPECT_EQ(state.tables.Shortcuts[20].Kind, kKindBlank);
+  EXPECT_EQ(state.ring.Slots[3].PlateTop, 684 - 16);  // 6 o'clock with 32-pixel icons
+  // The saved file asked for auto-start, so the entry is written again with this program.
+  EXPECT_GT(registry.writes, 0);
+}
+
+TEST_F(IniParamTest, ReloadCanResetTheMenuAndRebuildMissingPictures) {
+  Init(1366, 768);
+  state.tables.Shortcuts[130].Title = "saved";
+  state.tables.Shortcuts[130].IconFile = " " + state.paths.IconStore + "1.png ";
+  state.tables.Shortcuts[131].IconFile = state.paths.IconStore + "gone.png";
+  test::WriteText(state.paths.IconStore + "1.png", "png");
+  SaveConfiguration(state, platform);
+
+  std::vector<int> refreshed;
+  ReloadTables(state, {false, false, true}, platform, test::ScreenOf(1366, 768),
+               [&](int r) { refreshed.push_back(r); });
+  EXPECT_EQ(state.tables.Shortcuts[130].Title.Get(), "saved");
+  EXPECT_EQ(state.tables.Shortcuts[130].IconFile.Raw().substr(0, 1), "/");  // trimmed
+  EXPECT_EQ(std::count(refreshed.begin(), refreshed.end(), 131), 1);
+  EXPECT_EQ(std::count(refreshed.begin(), refreshed.end(), 130), 0);
+  EXPECT_EQ(std::count(refreshed.begin(), refreshed.end(), 3), 0);  // only 4..36 and 129..
+
+  ReloadTables(state, {false, true, false}, platform, test::ScreenOf(1366, 768), nullptr);
+  EXPECT_EQ(state.tables.Shortcuts[130].Title.Get(), "");
+}
+
+}  // namespace
+}  // namespace qav

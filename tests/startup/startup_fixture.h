@@ -1,0 +1,38 @@
+#pragma once
+// A fresh state on fake platform services with a temporary data folder.
+
+#include "platform/fake/fake_platform.h"
+#include "platform/linux/posix_file_ops.h"
+#include "platform/platform.h"
+#include "startup/ini_param.h"
+#include "support/temp_dir.h"
+
+namespace qav::test {
+
+inline ScreenInfo ScreenOf(int width, int height) {
+  ScreenInfo info;
+  info.fullScreenWidth = width;
+  info.fullScreenHeight = height;
+  info.workArea = {0, 0, width, height};
+  return info;
+}
+
+struct StartupFixture {
+  StartupFixture() {
+    folders.folders[26] = home / ".local/share";
+    state.paths = InitPaths(folders, system);
+  }
+
+  TempDir home;
+  platform::fake::FakeRegistry registry;
+  platform::fake::FakeShellFolders folders;
+  platform::fake::FakeSystemInfo system;
+  platform::PosixFileOps files;
+  platform::fake::RecordingMessageBoxes messages;
+  platform::fake::FakeProcessControl process;
+  platform::fake::FakeDesktop desktop;
+  platform::Platform platform{registry, folders, system, files, messages, process, desktop};
+  AppState state;
+};
+
+}  // namespace qav::test

@@ -1,0 +1,174 @@
+// A save may be cut short at any step: by a failing write, a full disk or the process dying.
+// Whatever happens, one whole copy (the old or the new) must survive and load.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "platform/fake/fake_platform.h"
+#include "platform/linux/posix_file_ops.h"
+#include "store/menu_file.h"
+#include "support/temp_dir.h"
+
+namespace qav {
+namespace {
+
+struct Killed {};
+
+enum class Fault { kNone, kFail, kPartialWrite, kKillBefore, kKillAfter };
+
+// The real file operations, except that call number `failAt` (1-based) goes wrong.
+class FaultyFileOps final : public platform::FileOps {
+ public:
+  FaultyFileOps(int failAt, Fault fault) : failAt_(failAt), fault_(fault) {}
+
+  bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                 bool durable) override {
+    if (!Enter()) return false;
+    if (fault_ == Fault::kPartialWrite && calls_ == failAt_) {
+      real_.WriteFile(path, bytes.first(bytes.size() / 2), durable);
+      return false;
+    }
+    return Leave(real_.WriteFile(path, bytes, durable));
+  }
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    if (!Enter()) return false;
+    return Leave(real_.ReplaceFile(from, to));
+  }
+  bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
+
+ private:
+  bool Enter() {
+    ++calls_;
+    if (calls_ != failAt_) return true;
+    if (fault_ == Fault::kKillBefore) throw Killed{};
+    return fault_ != Fault::kFail;
+  }
+  bool Leave(bool result) {
+    if (calls_ == failAt_ && fault_ == Fault::kKillAfter) throw Killed{};
+    return result;
+  }
+  platform::PosixFileOps real_;
+  int failAt_;
+  Fault fault_;
+  int calls_ = 0;
+};
+
+Tables Version(const std::string& title) {
+  Tables t = MakeTables();
+  for (int r = 129; r <= 1024; r += 37) t.Shortcuts[r].Title = title;
+  t.Groups[3].Members[1] = 129;
+  t.Groups[3].MemberCount = title == "new" ? 1 : 0;
+  return t;
+}
+
+// "old" or "new" when a whole, consistent copy loads; anything else is a fault.
+std::string Survivor(const std::string& menuFile) {
+  platform::PosixFileOps files;
+  platform::fake::RecordingMessageBoxes messages;
+  Tables loaded = MakeTables();
+  if (LoadMenuFile(loaded, {menuFile, files, messages}) != 1) return "nothing";
+  const std::string title = loaded.Shortcuts[129].Title.Get();
+  for (int r = 129; r <= 1024; r += 37) {
+    if (loaded.Shortcuts[r].Title.Get() != title) return "a mixture";
+  }
+  if (loaded.Groups[3].MemberCount != (title == "new" ? 1 : 0)) return "mismatched groups";
+  return title;
+}
+
+TEST(CrashSafety, EveryStepOfASaveCanFailAndAWholeCopySurvives) {
+  const Fault faults[] = {Fault::kFail, Fault::kPartialWrite, Fault::kKillBefore,
+                          Fault::kKillAfter};
+  for (int step = 1; step <= 3; ++step) {
+    for (const Fault fault : faults) {
+      if (fault == Fault::kPartialWrite && step == 3) continue;  // step 3 writes nothing
+      test::TempDir dir;
+      const std::string menu = dir / "QAVMenu.cfg";
+      platform::PosixFileOps files;
+      platform::fake::RecordingMessageBoxes messages;
+      ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
+
+      FaultyFileOps faulty(step, fault);
+      try {
+        WriteMenuFile(Version("new"), {menu, faulty, messages});
+      } catch (const Killed&) {
+      }
+      const std::string survivor = Survivor(menu);
+      EXPECT_TRUE(survivor == "old" || survivor == "new")
+          << "step " << step << " fault " << static_cast<int>(fault) << ": " << survivor;
+      // A plain failure is reported to the user and the next save goes through.
+      if (fault == Fault::kFail || fault == Fault::kPartialWrite) {
+        EXPECT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(WriteMenuFile(Version("new"), {menu, files, messages}), 1);
+        EXPECT_EQ(Survivor(menu), "new");
+      }
+    }
+  }
+}
+
+// Runs `body` in a child process, kills it after the given time (unless negative) and returns its
+// wait status.
+template <typename Body>
+int InChild(Body body, int killAfterMicroseconds) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    body();
+    ::_exit(0);
+  }
+  if (killAfterMicroseconds >= 0) {
+    std::this_thread::sleep_for(std::chrono::microseconds(killAfterMicroseconds));
+    ::kill(child, SIGKILL);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return status;
+}
+
+TEST(CrashSafety, KillingTheProcessMidSaveLeavesAWholeCopy) {
+  test::TempDir dir;
+  const std::string menu = dir / "QAVMenu.cfg";
+  platform::PosixFileOps files;
+  platform::fake::RecordingMessageBoxes messages;
+  ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
+  std::mt19937 random(12345);
+  for (int round = 0; round < 12; ++round) {
+    InChild(
+        [&] {
+          for (bool fresh = true;; fresh = !fresh) {
+            WriteMenuFile(Version(fresh ? "new" : "old"), {menu, files, messages});
+          }
+        },
+        static_cast<int>(random() % 40000));
+    const std::string survivor = Survivor(menu);
+    ASSERT_TRUE(survivor == "old" || survivor == "new") << "round " << round << ": " << survivor;
+  }
+}
+
+TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
+  test::TempDir dir;
+  const std::string menu = dir / "QAVMenu.cfg";
+  platform::PosixFileOps files;
+  platform::fake::RecordingMessageBoxes messages;
+  ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
+  // The kernel refuses to let the files grow past 600 kB, as a nearly full disk would.
+  const int status = InChild(
+      [&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{600000, 600000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const int saved = WriteMenuFile(Version("new"), {menu, files, messages});
+        ::_exit(saved == 0 && messages.shown.size() == 1 ? 0 : 1);
+      },
+      -1);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not report failure";
+  EXPECT_EQ(Survivor(menu), "old");
+}
+
+}  // namespace
+}  // namespace qav
