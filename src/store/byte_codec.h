@@ -1,10 +1,13 @@
 #pragma once
-// Little-endian encoding of the raw records of the configuration files.
+// Little-endian encoding of the raw records of the configuration files. Writer and reader share
+// one `Field` vocabulary, so each record's layout is written down once (see `TransferFields`
+// functions) and serves both directions.
 
 #include <cstdint>
-#include <cstring>
 #include <span>
 #include <vector>
+
+#include "store/fixed_text.h"
 
 namespace qav {
 
@@ -12,12 +15,12 @@ class ByteWriter {
  public:
   explicit ByteWriter(std::vector<std::uint8_t>& out) : out_(out) {}
 
-  void U8(std::uint8_t v) { out_.push_back(v); }
-  void I16(std::int16_t v) { Unsigned(static_cast<std::uint16_t>(v), 2); }
-  void I32(std::int32_t v) { Unsigned(static_cast<std::uint32_t>(v), 4); }
-  template <typename Array>
-  void Bytes(const Array& bytes) {
-    for (const auto b : bytes) out_.push_back(static_cast<std::uint8_t>(b));
+  void Field(std::uint8_t v) { out_.push_back(v); }
+  void Field(std::int16_t v) { Unsigned(static_cast<std::uint16_t>(v), 2); }
+  void Field(std::int32_t v) { Unsigned(static_cast<std::uint32_t>(v), 4); }
+  template <std::size_t N>
+  void Field(const FixedText<N>& text) {
+    for (const char c : text.Bytes()) out_.push_back(static_cast<std::uint8_t>(c));
   }
 
  private:
@@ -32,12 +35,20 @@ class ByteReader {
  public:
   explicit ByteReader(std::span<const std::uint8_t> in) : in_(in) {}
 
-  std::uint8_t U8() { return static_cast<std::uint8_t>(Unsigned(1)); }
-  std::int16_t I16() { return static_cast<std::int16_t>(static_cast<std::uint16_t>(Unsigned(2))); }
-  std::int32_t I32() { return static_cast<std::int32_t>(Unsigned(4)); }
-  template <typename Array>
-  void Bytes(Array& bytes) {
-    for (auto& b : bytes) b = static_cast<typename Array::value_type>(U8());
+  void Field(std::uint8_t& v) { v = static_cast<std::uint8_t>(Unsigned(1)); }
+  void Field(std::int16_t& v) {
+    v = static_cast<std::int16_t>(static_cast<std::uint16_t>(Unsigned(2)));
+  }
+  void Field(std::int32_t& v) { v = static_cast<std::int32_t>(Unsigned(4)); }
+  template <std::size_t N>
+  void Field(FixedText<N>& text) {
+    for (char& c : text.Bytes()) c = static_cast<char>(Unsigned(1));
+  }
+  template <typename T>
+  T Read() {
+    T value{};
+    Field(value);
+    return value;
   }
 
   std::size_t Position() const { return pos_; }

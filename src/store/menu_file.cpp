@@ -11,14 +11,32 @@ constexpr std::size_t kMaxMenuFileBytes = kStandardMenuFileSize + 64;
 
 void EncodeGroup(const GroupRecord& group, ByteWriter& w) {
   if (group.Members.empty()) {
-    w.I16(0);  // an array that was never sized has no bounds
+    w.Field(std::int16_t{0});  // an array that was never sized has no bounds
   } else {
-    w.I16(1);
-    w.I32(static_cast<std::int32_t>(group.Members.size()));
-    w.I32(0);
-    for (const auto member : group.Members) w.I32(member);
+    w.Field(std::int16_t{1});
+    w.Field(static_cast<std::int32_t>(group.Members.size()));
+    w.Field(std::int32_t{0});
+    for (const auto member : group.Members) w.Field(member);
   }
-  w.I32(group.MemberCount);
+  w.Field(group.MemberCount);
+}
+
+// The record layout, in order; `Record` is const when writing.
+template <typename Io, typename Record>
+void TransferFields(Io& io, Record& r) {
+  io.Field(r.Kind);
+  io.Field(r.IconSource);
+  io.Field(r.IsBuiltIn);
+  io.Field(r.CommandId);
+  io.Field(r.Reserved);
+  io.Field(r.ImageRow);
+  io.Field(r.Path);
+  io.Field(r.Title);
+  io.Field(r.CustomIcon);
+  io.Field(r.IconFile);
+  io.Field(r.Target);
+  io.Field(r.Arguments);
+  io.Field(r.RunStyle);
 }
 
 bool IsRecordNumber(std::int32_t value) {
@@ -28,20 +46,20 @@ bool IsRecordNumber(std::int32_t value) {
 // Reads one group; false when its shape cannot be right.
 bool DecodeGroup(int g, ByteReader& in, GroupRecord& group) {
   const std::size_t capacity = static_cast<std::size_t>(GroupCapacity(g)) + 1;
-  const std::int16_t dimensions = in.I16();
+  const auto dimensions = in.Read<std::int16_t>();
   std::size_t elements = 0;
   if (dimensions == 1) {
-    const std::int32_t count = in.I32();
-    const std::int32_t lowerBound = in.I32();
+    const auto count = in.Read<std::int32_t>();
+    const auto lowerBound = in.Read<std::int32_t>();
     if (count < 1 || static_cast<std::size_t>(count) > capacity || lowerBound != 0) return false;
     elements = static_cast<std::size_t>(count);
   } else if (dimensions != 0) {
     return false;
   }
   group.Members.assign(capacity, 0);
-  for (std::size_t i = 0; i < elements; ++i) group.Members[i] = in.I32();
+  for (std::size_t i = 0; i < elements; ++i) in.Field(group.Members[i]);
   if (elements == 0) group.Members[0] = g;
-  group.MemberCount = in.I32();
+  in.Field(group.MemberCount);
   const std::size_t usable = elements == 0 ? 1 : elements;
   if (group.MemberCount < 0 || static_cast<std::size_t>(group.MemberCount) >= usable) return false;
   for (std::size_t i = 0; i < capacity; ++i) {
@@ -52,22 +70,6 @@ bool DecodeGroup(int g, ByteReader& in, GroupRecord& group) {
     }
   }
   return true;
-}
-
-void DecodeShortcutRecord(ByteReader& in, ShortcutRecord& r) {
-  r.Kind = in.I32();
-  r.IconSource = in.U8();
-  r.IsBuiltIn = in.I16();
-  r.CommandId = in.I32();
-  r.Reserved = in.I16();
-  r.ImageRow = in.I32();
-  in.Bytes(r.Path.Bytes());
-  in.Bytes(r.Title.Bytes());
-  in.Bytes(r.CustomIcon.Bytes());
-  in.Bytes(r.IconFile.Bytes());
-  in.Bytes(r.Target.Bytes());
-  in.Bytes(r.Arguments.Bytes());
-  r.RunStyle = in.I32();
 }
 
 bool DecodeGroups(ByteReader& in, Tables& tables) {
@@ -88,21 +90,9 @@ ImageStatus JudgeMenu(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-void EncodeShortcutRecord(const ShortcutRecord& r, std::vector<std::uint8_t>& out) {
-  ByteWriter w(out);
-  w.I32(r.Kind);
-  w.U8(r.IconSource);
-  w.I16(r.IsBuiltIn);
-  w.I32(r.CommandId);
-  w.I16(r.Reserved);
-  w.I32(r.ImageRow);
-  w.Bytes(r.Path.Bytes());
-  w.Bytes(r.Title.Bytes());
-  w.Bytes(r.CustomIcon.Bytes());
-  w.Bytes(r.IconFile.Bytes());
-  w.Bytes(r.Target.Bytes());
-  w.Bytes(r.Arguments.Bytes());
-  w.I32(r.RunStyle);
+void EncodeShortcutRecord(const ShortcutRecord& record, std::vector<std::uint8_t>& out) {
+  ByteWriter writer(out);
+  TransferFields(writer, record);
 }
 
 std::vector<std::uint8_t> EncodeMenuImage(const Tables& tables) {
@@ -119,7 +109,7 @@ MenuImage DecodeMenuImage(std::span<const std::uint8_t> bytes) {
   image.tables = MakeTables();
   ByteReader in(bytes);
   if (!DecodeGroups(in, image.tables)) return image;
-  for (int r = 0; r <= kLastRecord; ++r) DecodeShortcutRecord(in, image.tables.Shortcuts[r]);
+  for (int r = 0; r <= kLastRecord; ++r) TransferFields(in, image.tables.Shortcuts[r]);
   image.status = in.RanPastEnd() ? ImageStatus::kShort : ImageStatus::kWhole;
   return image;
 }

@@ -442,7 +442,8 @@ Section& AppendSection(Document& doc, std::uint32_t root, const std::string& sub
              lines.empty() || !IsBlank(lines.back().text)) {
     lines.push_back({});
   }
-  const std::string header = "[" + std::string(*RootName(root)) + "\\" + subKey + "]";
+  std::string header = "[";
+  header.append(*RootName(root)).append("\\").append(subKey).append("]");
   doc.sections.push_back({header, root, subKey, {}});
   return doc.sections.back();
 }
