@@ -1,5 +1,7 @@
 #include "startup/os_name.h"
 
+#include "startup/state/constants.h"
+
 #include <gtest/gtest.h>
 
 namespace qav {
@@ -56,6 +58,20 @@ TEST(GetOSName, LinuxNamesTheDistributionAndKernel) {
   EXPECT_EQ(os.name, "Debian GNU/Linux 12 (bookworm) (Kernel 6.1.0-18-amd64)");
   EXPECT_FALSE(os.unsupported);
   EXPECT_EQ(major, kLinuxFeatureMajor);
+}
+
+}  // namespace
+}  // namespace qav
+
+namespace qav {
+namespace {
+
+TEST(FixedTables, AlphaRampAndPngSignature) {
+  const std::array<int, 33> expected = {0,   8,   16,  24,  32,  40,  48,  56,  64,  72,  80,
+                                        88,  96,  104, 112, 120, 128, 135, 143, 151, 159, 167,
+                                        175, 183, 191, 199, 207, 215, 223, 231, 239, 247, 255};
+  EXPECT_EQ(kAlphaRamp, expected);
+  EXPECT_EQ(kPngSignature, (std::array<std::uint8_t, 8>{137, 80, 78, 71, 13, 10, 26, 10}));
 }
 
 }  // namespace
