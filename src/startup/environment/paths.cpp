@@ -30,6 +30,10 @@ std::string WithSeparator(std::string folder) {
   return folder;
 }
 
+std::string GetUserLogonName(platform::SystemInfo& system) {
+  return system.UserLogonName();
+}
+
 std::string GetSpecialFolder(platform::ShellFolders& folders, int csidl) {
   std::string folder = folders.SpecialFolder(csidl);
   if (const auto nul = folder.find('\0'); nul != std::string::npos) folder.resize(nul);

@@ -57,6 +57,9 @@ std::string GetSpecialFolder(platform::ShellFolders& folders, int csidl);
 // be created is not reported: saving into it fails later with its own message.
 Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system);
 
+// The logon name of the user running the program.
+std::string GetUserLogonName(platform::SystemInfo& system);
+
 // Ensures `folder` ends with the path separator.
 std::string WithSeparator(std::string folder);
 

@@ -14,8 +14,6 @@
 namespace qav {
 namespace {
 
-constexpr const char* kCaption = "QAV Launcher";
-
 constexpr AppVersion kVersion = {QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSION_PATCH};
 
 }  // namespace
@@ -57,8 +55,8 @@ bool Launcher::Start() {
   platform_.process.SetShutdownOrder();
   const auto screen = ProbePrimaryScreen();
   if (!screen) {
-    platform_.messages.Show({"Load GDI+ Error!", kCaption, platform::MessageIcon::kCritical,
-                             platform::MessageButtons::kOk});
+    platform_.messages.Show({"Load GDI+ Error!", "Pelgra Desktop Error",
+                             platform::MessageIcon::kCritical, platform::MessageButtons::kOk});
     return false;
   }
   state_.tables = MakeTables();
