@@ -1,47 +1,56 @@
 #include "dock/frm_main.h"
 
-#include <QPainter>
+#include "graphics/imaging.h"
 
 namespace qav {
-namespace {
 
-QRect PlateRect(const RingSlot& slot) {
-  return {slot.PlateLeft, slot.PlateTop, slot.PlateSize, slot.PlateSize};
-}
-
-}  // namespace
-
-FrmMain::FrmMain(AppState& state) : state_(state) {
+FrmMain::FrmMain(AppState& state, const ImageTables& images)
+    : LayeredSurface(SurfaceKind::kDock), state_(state), images_(images) {
   setWindowTitle("QAV Launcher");
-  setWindowFlags(Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnBottomHint |
-                 Qt::WindowTransparentForInput);
-  setAttribute(Qt::WA_TranslucentBackground);
   const ScreenRect& area = state_.screen.WorkArea;
-  setGeometry(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight);
+  IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
+  // Until the dock takes mouse input it lets every click through and rests below other windows.
+  setWindowFlag(Qt::WindowTransparentForInput);
+  setWindowFlag(Qt::WindowStaysOnBottomHint);
+  CreateGraphic();
+  slots_ = IniIconParam(state_.tables);
 }
 
-void FrmMain::DockFocus(bool focus) {
-  if (focus) raise();
-  update();
+void FrmMain::DockFocus(bool show) {
+  slots_ = IniIconParam(state_.tables);
+  if (!show) return;
+  raise();
+  DockNormal();
 }
 
-// Until the dock's own drawing arrives, the ring is shown as plain plates at its slots.
-void FrmMain::paintEvent(QPaintEvent* /*event*/) {
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const RingSlot& centre = state_.ring.Slots[0];
-  painter.setPen(QPen(QColor(255, 255, 255, 200), 3));
-  painter.setBrush(QColor(30, 40, 60, 170));
-  painter.drawEllipse(QRect(centre.MagLeft, centre.MagTop, centre.MagSize, centre.MagSize));
-  painter.setPen(QPen(QColor(255, 255, 255, 160), 2));
-  painter.setBrush(QColor(60, 90, 140, 180));
-  const int count = state_.settings.IconCount;
-  for (int k = 1; k <= count && k < kRingSlotCount; ++k) {
-    painter.drawRoundedRect(PlateRect(state_.ring.Slots[k]), 10, 10);
+void FrmMain::DrawRing() {
+  const int size = state_.settings.NormalIconSize;
+  for (int k = 1; k <= state_.settings.IconCount && k < kRingSlotCount; ++k) {
+    const RingSlot& slot = state_.ring.Slots[k];
+    DrawImage(Graphics(), images_.Skin, kSkinBackSelectColor, 1, slot.PlateLeft, slot.PlateTop,
+              size, size);
+    DrawImage(Graphics(), images_.Items, slots_.SlotImage[k], 1, slot.PlateLeft, slot.PlateTop,
+              size, size);
   }
-  painter.setPen(Qt::white);
-  painter.setFont(QFont("DejaVu Sans", 13, QFont::Bold));
-  painter.drawText(PlateRect(centre), Qt::AlignCenter, "QAV");
+}
+
+void FrmMain::DrawCentre() {
+  const RingSlot& centre = state_.ring.Slots[0];
+  ShortcutRecord& user = state_.tables.Shortcuts[kUserRecord];
+  const std::string title = user.Title.Get();
+  user.Title = title;
+  DrawText(title, centre.LabelDX - state_.screen.ScreenWidth / 2, centre.LabelDY);
+  DrawImage(Graphics(), images_.Items, 0, 0, centre.PlateLeft, centre.PlateTop, kCentreSize,
+            kCentreSize);
+  DrawImage(Graphics(), images_.Skin, kSkinBorder, 0, centre.MagLeft, centre.MagTop, kBorderSize,
+            kBorderSize);
+}
+
+void FrmMain::DockNormal(bool noPush) {
+  RestoreGDIPlus();
+  DrawRing();
+  DrawCentre();
+  if (!noPush) UpdateGDIPlus();
 }
 
 }  // namespace qav

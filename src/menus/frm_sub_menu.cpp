@@ -2,11 +2,11 @@
 
 namespace qav {
 
-FrmSubMenu::FrmSubMenu(AppState& state) : state_(state) {
-  setWindowFlags(Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint);
-  setAttribute(Qt::WA_TranslucentBackground);
+FrmSubMenu::FrmSubMenu(AppState& state) : LayeredSurface(SurfaceKind::kMenu), state_(state) {
   const ScreenRect& area = state_.screen.WorkArea;
-  setGeometry(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight);
+  IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  CreateGraphic(state_.settings.Record.ClearType == 1);
 }
 
 }  // namespace qav

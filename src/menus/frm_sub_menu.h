@@ -1,13 +1,12 @@
 #pragma once
-// The group-menu window: full-screen, translucent, shown when a group opens.
+// The group-menu window: full-screen and translucent like the dock, hidden between uses.
 
-#include <QWidget>
-
+#include "graphics/layered_surface.h"
 #include "startup/state/app_state.h"
 
 namespace qav {
 
-class FrmSubMenu final : public QWidget {
+class FrmSubMenu final : public LayeredSurface {
  public:
   explicit FrmSubMenu(AppState& state);
 

@@ -35,17 +35,21 @@ def check_menu(data):
         assert (i16(data, at), i32(data, at + 2), i32(data, at + 6)) == (1, 37, 0), g
         assert i32(data, at + 10) == g, g
     for r in range(1, 1025):
-        assert i32(data, RECORDS_AT + r * RECORD_SIZE + 13) == r, f"image row of record {r}"
+        # Each record's picture row is its own, or the fallback row of a record without a picture.
+        assert i32(data, RECORDS_AT + r * RECORD_SIZE + 13) in (r, 39, 40, 41), r
 
 
 def check_reloaded_menu(before, after):
-    """Loading turns free dock places into blank ones; nothing else may change."""
-    expected = bytearray(before)
-    for r in range(0, 37):
+    """A second start keeps the groups and every record's texts; free dock places come back as
+    blank ones (kind 2)."""
+    check_menu(after)
+    assert after[:RECORDS_AT] == before[:RECORDS_AT]
+    for r in range(1025):
         at = RECORDS_AT + r * RECORD_SIZE
-        if i32(before, at) == 0:
-            expected[at:at + 4] = (2).to_bytes(4, "little")
-    assert after == bytes(expected)
+        for offset, size in ((17, 255), (272, 128), (910, 255), (1165, 128)):
+            assert after[at + offset:at + offset + size] == before[at + offset:at + offset + size]
+        if r <= 36 and i32(before, at) == 0:
+            assert i32(after, at) == 2, r
 
 
 def main(binary, artifacts):

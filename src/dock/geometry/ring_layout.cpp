@@ -21,7 +21,9 @@ double HalfDiagonal(double half) {
   return static_cast<double>(RoundHalfEven(std::sqrt(half * half * 2.0) * 10000.0)) / 10000.0;
 }
 
-RingSlot CentreSlot(const ScreenMetrics& screen) {
+}  // namespace
+
+RingSlot CentreRingSlot(const ScreenMetrics& screen) {
   RingSlot slot;
   slot.PlateSize = kCentreSize;
   slot.PlateLeft = Round(screen.RingCentreX - kCentreSize / 2.0);
@@ -33,6 +35,8 @@ RingSlot CentreSlot(const ScreenMetrics& screen) {
   slot.LabelDY = screen.RingCentreY + kBorderSize / 2;
   return slot;
 }
+
+namespace {
 
 RingSlot RingPosition(const ScreenMetrics& screen, const RingParams& params, double angle) {
   const double cosA = std::cos(angle);
@@ -57,7 +61,7 @@ RingSlot RingPosition(const ScreenMetrics& screen, const RingParams& params, dou
 }  // namespace
 
 void CalcRingLayout(RingLayout& layout, const ScreenMetrics& screen, const RingParams& params) {
-  layout.Slots[0] = CentreSlot(screen);
+  layout.Slots[0] = CentreRingSlot(screen);
   if (params.iconCount <= 0) return;
   const double step = 360.0 / params.iconCount;
   for (int k = 1; k <= params.iconCount && k < kRingSlotCount; ++k) {

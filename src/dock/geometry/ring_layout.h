@@ -45,6 +45,9 @@ struct RingLayout {
   int MinPicTop = 0;
 };
 
+// The centre slot: the 128x128 centre box, the 190x190 border box, the label point under it.
+RingSlot CentreRingSlot(const ScreenMetrics& screen);
+
 // Recomputes the centre slot and ring slots 1..iconCount; later slots keep their old values.
 void CalcRingLayout(RingLayout& layout, const ScreenMetrics& screen, const RingParams& params);
 

@@ -39,7 +39,7 @@ void Launcher::PrepareDataFolders() {
 
 void Launcher::CreateForms() {
   frmTray_ = std::make_unique<FrmTray>([this] { ExitApplication(); });
-  frmMain_ = std::make_unique<FrmMain>(state_);
+  frmMain_ = std::make_unique<FrmMain>(state_, images_);
   frmSubMenu_ = std::make_unique<FrmSubMenu>(state_);
 }
 
@@ -63,6 +63,7 @@ bool Launcher::Start() {
   IniParam(state_, true, true, true, platform_, *screen);
   platform_.desktop.ShowDesktopIcons(state_.settings.Record.HideDesktopIcons == 0);
   CreateForms();
+  imageCache_.LoadSkinImages();
   platform_.process.TrimWorkingSet();
   SetMinimizedPosition(state_.ring, state_.screen, state_.settings.Record.MinimizedPosition);
   QCoreApplication::processEvents();
@@ -82,6 +83,7 @@ void Launcher::ExitApplication() {
   platform_.desktop.ShowDesktopIcons(true);
   state_.settings.Record.HideDesktopIcons = 0;
   platform_.desktop.ShowTaskbar(true);
+  imageCache_.FreeAllImages();
   frmSubMenu_.reset();
   frmMain_.reset();
   frmTray_.reset();
@@ -91,7 +93,9 @@ void Launcher::ExitApplication() {
 void Launcher::ReloadAll(const ReloadOptions& options) {
   const auto screen = ProbePrimaryScreen();
   if (!screen) return;
+  imageCache_.FreeAllImages();
   ReloadTables(state_, options, platform_, *screen, [](int) {});
+  imageCache_.LoadSkinImages();
   platform_.process.TrimWorkingSet();
   QCoreApplication::processEvents();
   if (frmMain_) frmMain_->DockFocus(true);

@@ -4,6 +4,9 @@
 
 #include <memory>
 
+#include "graphics/image_cache.h"
+#include "graphics/image_tables.h"
+#include "graphics/shell_icons.h"
 #include "platform/platform.h"
 #include "startup/reload.h"
 #include "startup/state/app_state.h"
@@ -46,6 +49,9 @@ class Launcher {
 
   platform::Platform& platform_;
   AppState state_;
+  ImageTables images_;
+  QtShellIcons shellIcons_;
+  ImageCache imageCache_{images_, state_, shellIcons_};
   std::unique_ptr<FrmTray> frmTray_;
   std::unique_ptr<FrmMain> frmMain_;
   std::unique_ptr<FrmSubMenu> frmSubMenu_;

@@ -1,0 +1,54 @@
+#pragma once
+// Turns whatever a user points at into a PNG picture of the icon store: an icon file, an icon
+// group inside a Windows program or library (read portably, on every platform), the desktop's
+// icon for any file, or an ordinary picture file.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "graphics/shell_icons.h"
+#include "store/fixed_text.h"
+
+namespace qav {
+
+// The first "<n>.png" of the icon store folder that does not exist yet, n = 0, 1, 2, ...
+std::string NextIconStoreName(const std::string& iconStore);
+
+// An icon file (or a PNG named ".ico") to a PNG, from its best entry. True on success.
+bool IconFileToPng(const std::string& iconPath, const std::string& pngPath);
+
+// Icon group `iconIndex` of a program or library (a negative index names the group by its id)
+// to a PNG, from the group's best entry. 1 on success, 0 when the file is not a program with a
+// usable icon. The old picture at `pngPath` is replaced only by a finished new one.
+int ModuleIconToPng(const std::string& modulePath, int iconIndex, const std::string& pngPath);
+
+// A picture file of any format Qt reads to a PNG, resized to width x height when asked.
+// 1 when a picture was read and saved.
+int ImageFileToPng(const std::string& picturePath, const std::string& pngPath, bool resize,
+                   int width, int height);
+
+// One icon image (a PNG, or a DIB with its mask) to a PNG of width x height. PNG images are
+// written unchanged.
+bool IconResToPng(std::span<const std::uint8_t> image, int width, int height,
+                  const std::string& pngPath);
+
+// Where a link's picture comes from.
+struct LinkPicture {
+  std::string iconPath;  // the icon location the link names (the program itself for a program)
+  int iconIndex = 0;
+  std::string target;  // tried with the same index when the icon location yields nothing
+};
+
+enum PictureSource : int {
+  kPictureOfLink = 3,    // the link's icon location, else its target
+  kPictureOfModule = 4,  // icon `iconIndex` of a program or library
+  kPictureOfShell = 5,   // the desktop's icon of any file or folder
+};
+
+// Makes an item's picture into the file its picture field names (the field is trimmed in place).
+// 1 when a picture was produced; 0 when the path does not exist or nothing could be extracted.
+int MakeItemPicture(int source, const std::string& path, int iconIndex,
+                    FixedText<255>& pictureField, const LinkPicture& link, ShellIcons& shellIcons);
+
+}  // namespace qav

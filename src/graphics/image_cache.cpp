@@ -1,0 +1,194 @@
+#include "graphics/image_cache.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "graphics/imaging.h"
+
+namespace qav {
+namespace {
+
+constexpr int kLastSizedRow = 64;
+constexpr int kSmallSlot = 4;
+
+struct SkinPicture {
+  int row;
+  const char* resource;
+  int width;
+  int height;
+  int slot;  // 1: pre-scaled to width x height; 0: plain at its own size
+};
+
+// In loading order.
+constexpr SkinPicture kSkin[] = {
+    {kSkinMenuSelect, "MENUSELECT", 248, 38, 1},
+    {kSkinMenuMouseDown, "MENUMOUSEDOWN", 248, 38, 1},
+    {kSkinMenuUpUnselect, "MENUUPUNSELECT", 248, 25, 1},
+    {kSkinMenuUpSelect, "MENUUPSELECT", 248, 25, 1},
+    {kSkinMenuDownUnselect, "MENUDOWNUNSELECT", 248, 25, 1},
+    {kSkinMenuDownSelect, "MENUDOWNSELECT", 248, 25, 1},
+    {kSkinMenuSpace, "MENUSPACE", 248, 5, 1},
+    {kSkinMenuBody, "MENUBODY", 0, 0, 0},
+    {kSkinMenuTop, "MENUTOP", 268, 12, 1},
+    {kSkinMenuBottom, "MENUBOTTOM", 268, 12, 1},
+    {kSkinBorder, "BORDER", 190, 190, 0},
+    {kSkinNoDrop, "NODROP", 48, 48, 1},
+    {kSkinAddIcon, "ADDICON", 48, 48, 1},
+    {kSkinReplaceIcon, "REPLACEICON", 48, 48, 1},
+    {kSkinDelIcon, "DELICON", 0, 0, 0},
+};
+
+QImage SkinResource(const char* name) {
+  return QImage(QStringLiteral(":/skin/%1.png").arg(QLatin1String(name)));
+}
+
+bool Exists(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::exists(path, error);
+}
+
+void RemoveFile(const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+}
+
+// The picture a field names, with the field trimmed in place.
+QImage FromField(FixedText<255>& field) {
+  const std::string path = field.Get();
+  field = path;
+  return LoadPictureFile(path);
+}
+
+}  // namespace
+
+QImage LoadPictureFile(const std::string& path) {
+  if (!Exists(path)) return {};
+  return QImage(QString::fromStdString(path));
+}
+
+ImageCache::ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons)
+    : tables_(tables), state_(state), shellIcons_(shellIcons) {}
+
+void ImageCache::LoadSkinImages() {
+  for (const SkinPicture& skin : kSkin) {
+    tables_.Skin[skin.row][skin.slot] =
+        MakeScaledImage(SkinResource(skin.resource), skin.width, skin.height, skin.slot == 0);
+  }
+  const RingSlot centre = CentreRingSlot(state_.screen);
+  RingSlot& slot0 = state_.ring.Slots[0];
+  slot0.MagSize = centre.MagSize;
+  slot0.MagLeft = centre.MagLeft;
+  slot0.MagTop = centre.MagTop;
+  slot0.LabelDX = centre.LabelDX;
+  slot0.LabelDY = centre.LabelDY;
+  const QImage plate = SkinResource("BACKSELECTCOLOR");
+  ImageRow& plates = tables_.Skin[kSkinBackSelectColor];
+  plates[0] = MakeScaledImage(plate, 128, 128, true);
+  for (int s = 1; s <= state_.imageSlots.Count; ++s) {
+    const int size = state_.imageSlots.Sizes[s];
+    plates[s] = MakeScaledImage(plate, size, size, false);
+  }
+  LoadCentrePicture();
+  for (int r = kFallbackFileRow; r <= kLastTemplateRecord; ++r) LoadItemImage(r);
+  const int last = static_cast<int>(state_.tables.Shortcuts.size()) - 1;
+  for (int r = 1; r <= last; ++r) {
+    if (r < kFallbackFileRow || r > kLastTemplateRecord) LoadItemImage(r);
+  }
+}
+
+void ImageCache::LoadCentrePicture() {
+  QImage picture = FromField(state_.tables.Shortcuts[kUserRecord].CustomIcon);
+  if (picture.isNull()) picture = SkinResource("LOGO");
+  tables_.Items[kUserRecord][0] = MakeItemTile(picture);
+}
+
+QImage ImageCache::PictureSource(ShortcutRecord& record) {
+  QImage picture = FromField(record.CustomIcon);
+  if (picture.isNull()) picture = FromField(record.IconFile);
+  if (picture.isNull()) picture = IconToImage(shellIcons_.IconFor(record.Target.Get(), 128));
+  return picture;
+}
+
+void ImageCache::BuildSlots(int record, const QImage& picture) {
+  ImageRow& row = tables_.Items[static_cast<std::size_t>(record)];
+  const auto& sizes = state_.imageSlots.Sizes;
+  switch (state_.tables.Shortcuts[record].Kind) {
+    case kKindDockShortcut:
+    case kKindBlank:
+    case kKindGroup:
+    case kKindAllPrograms:
+    case kKindRecycleBin:
+    case kKindComputer:
+      row[1] = MakeScaledImage(picture, sizes[1], sizes[1], false);
+      row[0] = MakeScaledImage(picture, 0, 0, true);
+      break;
+    case kKindMember:
+    case kKindBuiltIn:
+      row[kSmallSlot] = MakeScaledImage(picture, sizes[kSmallSlot], sizes[kSmallSlot], false);
+      break;
+    case kKindUser:
+      row[0] = MakeItemTile(picture);
+      break;
+    default:
+      break;
+  }
+}
+
+void ImageCache::LoadItemImage(int record) {
+  if (record < 0 || record >= kItemRows ||
+      record >= static_cast<int>(state_.tables.Shortcuts.size())) {
+    return;
+  }
+  ShortcutRecord& r = state_.tables.Shortcuts[record];
+  if (r.Kind == kKindFree) return;
+  const QImage picture = PictureSource(r);
+  if (picture.isNull()) {
+    static constexpr int kFallbackBySource[] = {kFallbackLinkRow, kFallbackProgramRow,
+                                                kFallbackFileRow};
+    if (r.IconSource <= 2) r.ImageRow = kFallbackBySource[r.IconSource];
+    return;
+  }
+  BuildSlots(record, picture);
+}
+
+bool ImageCache::InIconStore(const std::string& path) const {
+  const std::string& store = state_.paths.IconStore;
+  return !store.empty() && path.size() > store.size() && path.compare(0, store.size(), store) == 0;
+}
+
+void ImageCache::DiscardItem(int record) {
+  if (record < 0 || record >= kItemRows ||
+      record >= static_cast<int>(state_.tables.Shortcuts.size())) {
+    return;
+  }
+  FreeRow(tables_.Items[static_cast<std::size_t>(record)], state_.imageSlots.Count);
+  ShortcutRecord& r = state_.tables.Shortcuts[record];
+  for (const std::string& file : {r.IconFile.Get(), r.CustomIcon.Get()}) {
+    if (InIconStore(file)) RemoveFile(file);
+  }
+  ResetRecord(r);
+}
+
+void ImageCache::DropCustomIcon(int record) {
+  if (record < 0 || record >= kItemRows) return;
+  FreeRow(tables_.Items[static_cast<std::size_t>(record)], state_.imageSlots.Count);
+  const std::string custom = state_.tables.Shortcuts[record].CustomIcon.Get();
+  if (InIconStore(custom)) RemoveFile(custom);
+}
+
+void ImageCache::RebuildSizedImages(int slot) {
+  if (slot < 1 || slot >= kSlotsPerRow) return;
+  const int size = state_.imageSlots.Sizes[slot];
+  auto rebuild = [&](ImageRow& row) { row[slot] = MakeScaledImage(row[0], size, size, false); };
+  rebuild(tables_.Skin[kSkinBackSelectColor]);
+  for (int r = 1; r <= kLastSizedRow; ++r) rebuild(tables_.Items[static_cast<std::size_t>(r)]);
+}
+
+void ImageCache::FreeAllImages() {
+  for (ImageRow& row : tables_.Skin) FreeRow(row, state_.imageSlots.Count);
+  for (int r = 1; r < kItemRows; ++r) {
+    FreeRow(tables_.Items[static_cast<std::size_t>(r)], state_.imageSlots.Count);
+  }
+}
+
+}  // namespace qav

@@ -1,0 +1,52 @@
+#pragma once
+// Which file each record's picture comes from, which slots are built for it, which fallback a
+// record without a usable picture shows, and when pictures are freed and rebuilt.
+
+#include <string>
+
+#include "graphics/image_tables.h"
+#include "graphics/shell_icons.h"
+#include "startup/state/app_state.h"
+
+namespace qav {
+
+// Rows of the template records whose pictures stand in for records without one.
+inline constexpr int kFallbackFileRow = 39;
+inline constexpr int kFallbackLinkRow = 40;
+inline constexpr int kFallbackProgramRow = 41;
+
+class ImageCache {
+ public:
+  ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons);
+
+  // The skin pictures from the program's resources, the fades and every record's pictures.
+  void LoadSkinImages();
+
+  // Builds the record's pictures from its custom picture, else its extracted picture, else the
+  // desktop's icon of its target. Without any, the record shows the fallback row of its source.
+  void LoadItemImage(int record);
+  // Frees the record's pictures, deletes the picture files the program made for it and blanks
+  // the record. Only files inside the icon store are ever deleted: shipped pictures and files of
+  // the user's own elsewhere stay.
+  void DiscardItem(int record);
+  // Frees the record's pictures and deletes its custom picture before a new one is stored.
+  void DropCustomIcon(int record);
+  // Rebuilds slot `slot` at its new size for the item plate and rows 1..64.
+  void RebuildSizedImages(int slot);
+  void FreeAllImages();
+
+ private:
+  QImage PictureSource(ShortcutRecord& record);
+  void BuildSlots(int record, const QImage& picture);
+  void LoadCentrePicture();
+  bool InIconStore(const std::string& path) const;
+
+  ImageTables& tables_;
+  AppState& state_;
+  ShellIcons& shellIcons_;
+};
+
+// A picture file decoded, or null when it is missing or not a picture.
+QImage LoadPictureFile(const std::string& path);
+
+}  // namespace qav

@@ -1,0 +1,81 @@
+#include "graphics/imaging.h"
+
+#include <array>
+
+namespace qav {
+
+float FadeOpacity(int level) {
+  if (level < 0 || level >= kFadeLevels) return 1.0f;
+  return static_cast<float>(1.0 - 0.1 * (level + 1));
+}
+
+QImage MakeScaledImage(const QImage& source, int width, int height, bool keepPlain) {
+  if (source.isNull()) return {};
+  const QImage premultiplied = source.convertToFormat(kSurfaceFormat);
+  if (keepPlain || premultiplied.size() == QSize(width, height)) return premultiplied;
+  if (width <= 0 || height <= 0) return {};
+  return premultiplied.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage MakeItemTile(const QImage& source) {
+  constexpr int kTile = 128;
+  QImage tile = MakeScaledImage(source, kTile, kTile, false);
+  if (tile.isNull()) return {};
+  const auto clear = [&tile](int x, int y) { tile.setPixel(x, y, 0); };
+  for (int i = 0; i < kTile; ++i) {
+    clear(i, 0);
+    clear(i, kTile - 1);
+    clear(0, i);
+    clear(kTile - 1, i);
+  }
+  for (const int x : {1, kTile - 2}) {
+    for (const int y : {1, kTile - 2}) clear(x, y);
+  }
+  return tile;
+}
+
+QImage IconToImage(const QImage& picture) {
+  if (picture.isNull()) return {};
+  return picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+DrawnSize DrawImage(QPainter& painter, const std::vector<ImageRow>& table, int index, int slot,
+                    int x, int y, int width, int height, int fade) {
+  if (index < 0 || index >= static_cast<int>(table.size()) || slot < 0 || slot >= kSlotsPerRow) {
+    return {};
+  }
+  const QImage& image = table[static_cast<std::size_t>(index)][static_cast<std::size_t>(slot)];
+  if (image.isNull()) return {};
+  if (slot != 0) {
+    painter.drawImage(x, y, image);
+    return {};
+  }
+  const qreal previous = painter.opacity();
+  painter.setOpacity(previous * FadeOpacity(fade));
+  painter.drawImage(QRect(x, y, width, height), image);
+  painter.setOpacity(previous);
+  return {image.width(), image.height()};
+}
+
+void ClearGraphics(QImage& surface, QRgb argb) {
+  surface.fill(QColor::fromRgba(argb));
+}
+
+int SaveImageAsPng(const QImage& image, const std::string& path) {
+  if (image.isNull()) return 2;
+  return image.save(QString::fromStdString(path), "PNG") ? 0 : 1;
+}
+
+std::string GetEncoderClsid(int kind) {
+  static constexpr std::array<const char*, 8> kClassIds = {
+      "{557CF400-1A04-11D3-9A73-0000F81EF32E}", "{557CF403-1A04-11D3-9A73-0000F81EF32E}",
+      "{557CF404-1A04-11D3-9A73-0000F81EF32E}", "{557CF401-1A04-11D3-9A73-0000F81EF32E}",
+      "{557CF406-1A04-11D3-9A73-0000F81EF32E}", "{557CF402-1A04-11D3-9A73-0000F81EF32E}",
+      "{557CF405-1A04-11D3-9A73-0000F81EF32E}", "{557CF407-1A04-11D3-9A73-0000F81EF32E}"};
+  if (kind < 0 || kind >= static_cast<int>(kClassIds.size())) {
+    return "{00000000-0000-0000-0000-000000000000}";
+  }
+  return kClassIds[static_cast<std::size_t>(kind)];
+}
+
+}  // namespace qav

@@ -1,0 +1,55 @@
+#pragma once
+// Scaling pictures into table slots, drawing them onto a surface, fades and PNG saving.
+
+#include <QImage>
+#include <QPainter>
+
+#include <string>
+
+#include "graphics/image_tables.h"
+
+namespace qav {
+
+// Fade level k (0..9) draws at opacity 1 - 0.1 * (k + 1): level 0 at 0.9, level 9 invisible.
+// Full opacity is drawing without a level (kNoFade).
+inline constexpr int kFadeLevels = 10;
+inline constexpr int kNoFade = -1;
+float FadeOpacity(int level);
+
+// The picture the surfaces draw from: 32-bit, premultiplied, as the raster engine blends fastest.
+inline constexpr QImage::Format kSurfaceFormat = QImage::Format_ARGB32_Premultiplied;
+
+// Scales `source` to width x height with the best filter available, in the surface format. With
+// `keepPlain` the picture keeps its own size: the plain picture of slot 0, which is stretched when
+// drawn.
+QImage MakeScaledImage(const QImage& source, int width, int height, bool keepPlain);
+
+// A 128x128 item tile: `source` scaled, then its outer one-pixel frame and a 2x2 block in each
+// corner cleared, so tiles show slightly rounded, clean edges.
+QImage MakeItemTile(const QImage& source);
+
+// Any picture as 32-bit ARGB with its per-pixel alpha; a null picture stays null.
+QImage IconToImage(const QImage& picture);
+
+struct DrawnSize {
+  int width = 0;
+  int height = 0;
+};
+
+// Draws slot `slot` of row `index`. Slots 1..6 are drawn 1:1 at (x, y) and ignore the size and
+// fade; slot 0 is stretched into (x, y, width, height) at the fade level. An index or slot out of
+// range, or an empty slot, draws nothing. Returns the slot-0 picture's own size (else 0 x 0).
+DrawnSize DrawImage(QPainter& painter, const std::vector<ImageRow>& table, int index, int slot,
+                    int x, int y, int width, int height, int fade = kNoFade);
+
+// Fills the whole surface with one ARGB colour, alpha included (0x00FFFFFF clears it).
+void ClearGraphics(QImage& surface, QRgb argb);
+
+// Writes `image` as a PNG file: 0 on success, else a non-zero status.
+int SaveImageAsPng(const QImage& image, const std::string& path);
+
+// The class id naming the image encoder of `kind` (0 BMP, 1 EMF, 2 WMF, 3 JPEG, 4 PNG, 5 GIF,
+// 6 TIFF, 7 ICO); the all-zero id for any other kind.
+std::string GetEncoderClsid(int kind);
+
+}  // namespace qav

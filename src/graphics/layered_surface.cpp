@@ -1,0 +1,151 @@
+#include "graphics/layered_surface.h"
+
+#include <QPaintEvent>
+
+#include "graphics/imaging.h"
+
+namespace qav {
+namespace {
+
+constexpr QRgb kShadowColour = 0xFF010203;
+constexpr QRgb kTextColour = 0xFFFFFFFF;
+constexpr QRgb kMenuTextColour = 0xFF010203;
+constexpr QRgb kMenuDimmedColour = 0xFF808080;
+constexpr QRgb kTransparent = 0x00FFFFFF;
+constexpr int kDockLabelHeight = 128;
+
+QString Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return QString::fromStdString(text.substr(first, last - first + 1));
+}
+
+// The faces the labels were designed with, then metric-compatible or close stand-ins that
+// fontconfig may offer where those are not installed.
+QFont LabelFont(SurfaceKind kind, bool clearType) {
+  QFont font;
+  if (kind == SurfaceKind::kDock) {
+    font.setFamilies({"Verdana", "DejaVu Sans", "Bitstream Vera Sans", "Sans Serif"});
+    font.setPixelSize(17);
+    font.setBold(true);
+  } else {
+    font.setFamilies({"Arial", "Liberation Sans", "Arimo", "Sans Serif"});
+    font.setPixelSize(12);
+  }
+  // Sub-pixel text only where the user asked for it, and never on the dock's labels.
+  const bool subpixel = kind == SurfaceKind::kMenu && clearType;
+  font.setStyleStrategy(
+      subpixel ? QFont::PreferAntialias
+               : QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+  font.setHintingPreference(subpixel ? QFont::PreferFullHinting : QFont::PreferNoHinting);
+  return font;
+}
+
+}  // namespace
+
+LayeredSurface::LayeredSurface(SurfaceKind kind) : kind_(kind) {}
+
+LayeredSurface::~LayeredSurface() {
+  DeleteGraphic();
+}
+
+void LayeredSurface::IniForm(const QRect& geometry) {
+  setWindowFlags(Qt::FramelessWindowHint | Qt::Tool | Qt::NoDropShadowWindowHint);
+  setAttribute(Qt::WA_TranslucentBackground);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+  setGeometry(geometry);
+}
+
+void LayeredSurface::CreateGraphic(bool clearType) {
+  DeleteGraphic();
+  surface_ = QImage(size(), kSurfaceFormat);
+  surface_.fill(Qt::transparent);
+  painter_.emplace(&surface_);
+  painter_->setRenderHint(QPainter::SmoothPixmapTransform);
+  painter_->setRenderHint(QPainter::Antialiasing);
+  painter_->setRenderHint(QPainter::TextAntialiasing);
+  CreateGraphicFont(clearType);
+}
+
+void LayeredSurface::DeleteGraphic() {
+  if (!painter_) return;
+  DeleteGraphicFont();
+  painter_->end();
+  painter_.reset();
+}
+
+void LayeredSurface::CreateGraphicFont(bool clearType) {
+  font_ = LabelFont(kind_, clearType);
+}
+
+void LayeredSurface::DeleteGraphicFont() {
+  font_ = QFont();
+}
+
+void LayeredSurface::SetClearType(bool clearType) {
+  if (kind_ == SurfaceKind::kMenu) CreateGraphicFont(clearType);
+}
+
+void LayeredSurface::DrawText(const std::string& text, int x, int y) {
+  const QString label = Trimmed(text);
+  if (!painter_ || label.isEmpty()) return;
+  painter_->setFont(font_);
+  const QRect box(x, y, width(), kDockLabelHeight);
+  const int flags = Qt::AlignHCenter | Qt::AlignTop;
+  painter_->setPen(QColor::fromRgba(kShadowColour));
+  for (const QPoint offset : {QPoint(-1, -1), QPoint(-1, 1), QPoint(1, -1), QPoint(1, 1)}) {
+    painter_->drawText(box.translated(offset), flags, label);
+  }
+  painter_->setPen(QColor::fromRgba(kTextColour));
+  painter_->drawText(box, flags, label);
+}
+
+void LayeredSurface::DrawText(const std::string& text, double x, double y, double width,
+                              double height, bool dimmed) {
+  const QString label = Trimmed(text);
+  if (!painter_ || label.isEmpty()) return;
+  painter_->setFont(font_);
+  painter_->setPen(QColor::fromRgba(dimmed ? kMenuDimmedColour : kMenuTextColour));
+  painter_->drawText(QRectF(x, y, width, height), Qt::AlignLeft | Qt::AlignVCenter, label);
+}
+
+void LayeredSurface::ExUpdateGDIPlus(int alpha) {
+  pushedAlpha_ = std::clamp(alpha, 0, 255);
+  ++pushCount_;
+  if (isVisible()) repaint();
+}
+
+void LayeredSurface::RestoreGDIPlus() {
+  ClearGraphics(surface_, kTransparent);
+}
+
+void LayeredSurface::CleanGDIPlus() {
+  RestoreGDIPlus();
+  ExUpdateGDIPlus(255);
+  hide();
+}
+
+QImage LayeredSurface::Shown() const {
+  QImage shown(surface_.size(), kSurfaceFormat);
+  shown.fill(Qt::transparent);
+  QPainter painter(&shown);
+  painter.setOpacity(pushedAlpha_ / 255.0);
+  painter.drawImage(0, 0, surface_);
+  return shown;
+}
+
+// The window shows the surface at the last push's constant alpha. Frames are composed and pushed
+// within one event handler, so whenever the window can be exposed the surface is the pushed one.
+void LayeredSurface::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.fillRect(event->rect(), Qt::transparent);
+  if (pushedAlpha_ == 0 || surface_.isNull()) return;
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter.setOpacity(pushedAlpha_ / 255.0);
+  painter.drawImage(event->rect(), surface_, event->rect());
+}
+
+}  // namespace qav

@@ -1,0 +1,72 @@
+#pragma once
+// A frameless, translucent, full-screen window that composes every frame in its own off-screen
+// 32-bit surface and shows it with one push. The dock and the group menu are both made of it;
+// they differ in font, alignment and colours (SurfaceKind).
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <optional>
+#include <string>
+
+namespace qav {
+
+enum class SurfaceKind { kDock, kMenu };
+
+class LayeredSurface : public QWidget {
+ public:
+  explicit LayeredSurface(SurfaceKind kind);
+  ~LayeredSurface() override;
+
+  // Makes the window frameless, translucent and always painting its own surface, placed at
+  // `geometry` (the whole work area).
+  void IniForm(const QRect& geometry);
+  // Builds the surface at the window's size, with its font.
+  void CreateGraphic(bool clearType = false);
+  void DeleteGraphic();
+  void CreateGraphicFont(bool clearType);
+  void DeleteGraphicFont();
+  // The menu's text follows the ClearType setting as soon as it changes.
+  void SetClearType(bool clearType);
+
+  // The painter of the surface; valid between CreateGraphic and DeleteGraphic.
+  QPainter& Graphics() { return *painter_; }
+  QImage& Surface() { return surface_; }
+  bool HasGraphic() const { return painter_.has_value(); }
+
+  // Dock label: trimmed text centred on (x + width / 2, y) in a one-screen-wide box, white with
+  // four one-pixel diagonal shadows. A caller centres on px by passing x = px - width / 2.
+  void DrawText(const std::string& text, int x, int y);
+  // Menu label: trimmed text, left-aligned and vertically centred in the box; grey when dimmed.
+  void DrawText(const std::string& text, double x, double y, double width, double height,
+                bool dimmed);
+
+  // Pushes the surface to the window with full opacity (dock) or a constant alpha for the whole
+  // window. Alpha 0 leaves the window existing but invisible.
+  void UpdateGDIPlus() { ExUpdateGDIPlus(255); }
+  void ExUpdateGDIPlus(int alpha);
+  // Clears the surface to fully transparent; the next push shows it.
+  void RestoreGDIPlus();
+  // Menu: cleared, pushed and hidden.
+  void CleanGDIPlus();
+
+  int PushedAlpha() const { return pushedAlpha_; }
+  int PushCount() const { return pushCount_; }
+  // What the window shows: the last pushed surface with its alpha applied.
+  QImage Shown() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  SurfaceKind kind_;
+  QImage surface_;
+  std::optional<QPainter> painter_;
+  QFont font_;
+  int pushedAlpha_ = 255;
+  int pushCount_ = 0;
+};
+
+}  // namespace qav

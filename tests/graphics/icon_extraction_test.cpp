@@ -1,0 +1,121 @@
+#include "graphics/icon_extraction.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "graphics/readers/pe_resources.h"
+#include "support/temp_dir.h"
+
+namespace qav {
+namespace {
+
+const std::string kFixtures = QAV_FIXTURES_DIR;
+
+QImage Load(const std::string& path) {
+  return QImage(QString::fromStdString(path));
+}
+
+class IconExtractionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists(kFixtures)) GTEST_SKIP() << "no fixtures at " << kFixtures;
+  }
+  test::TempDir dir;
+};
+
+TEST_F(IconExtractionTest, StoreNamesTakeTheFirstFreeNumber) {
+  const std::string store = dir.path() + "/";
+  EXPECT_EQ(NextIconStoreName(store), store + "0.png");
+  test::WriteText(store + "0.png", "x");
+  test::WriteText(store + "1.png", "x");
+  test::WriteText(store + "3.png", "x");
+  EXPECT_EQ(NextIconStoreName(store), store + "2.png");
+}
+
+TEST_F(IconExtractionTest, IconFilesGiveTheirBestEntryWithAlpha) {
+  const std::string png = dir / "out.png";
+  ASSERT_TRUE(IconFileToPng(kFixtures + "/ico/idle.ico", png));
+  EXPECT_EQ(Load(png).size(), QSize(256, 256));  // the 256-pixel 32-bit entry wins at once
+
+  ASSERT_TRUE(IconFileToPng(kFixtures + "/ico/sysinfo.ico", png));
+  const QImage fourBit = Load(png);
+  ASSERT_EQ(fourBit.size(), QSize(32, 32));
+  EXPECT_TRUE(fourBit.hasAlphaChannel());
+  EXPECT_EQ(qAlpha(fourBit.pixel(0, 0)), 0);  // the mask makes the corner transparent
+
+  ASSERT_TRUE(IconFileToPng(kFixtures + "/ico/cloud-favicon.ico", png));
+  EXPECT_FALSE(Load(png).isNull());
+}
+
+TEST_F(IconExtractionTest, APngNamedIcoIsCopiedThroughAtItsSize) {
+  QImage picture(40, 30, QImage::Format_ARGB32);
+  picture.fill(Qt::green);
+  picture.save(QString::fromStdString(dir / "fake.ico"), "PNG");
+  ASSERT_TRUE(IconFileToPng(dir / "fake.ico", dir / "out.png"));
+  EXPECT_EQ(Load(dir / "out.png").size(), QSize(40, 30));
+}
+
+TEST_F(IconExtractionTest, ProgramsGiveTheirIconGroupsByPositionOrById) {
+  for (const char* program : {"winemine.exe", "notepad.exe", "iexplore.exe", "msiexec.exe"}) {
+    const std::string exe = kFixtures + "/pe/" + program;
+    const std::string first = dir / "first.png";
+    ASSERT_EQ(ModuleIconToPng(exe, 0, first), 1) << program;
+    EXPECT_EQ(Load(first).size(), QSize(256, 256)) << program;
+
+    const auto bytes = test::ReadBytes(exe);
+    const auto pe = readers::PeResources::Parse(bytes);
+    ASSERT_TRUE(pe.has_value());
+    const auto groups = pe->Names(14);
+    ASSERT_FALSE(groups.empty());
+    if (groups[0].id) {
+      const std::string byId = dir / "by-id.png";
+      ASSERT_EQ(ModuleIconToPng(exe, -static_cast<int>(*groups[0].id), byId), 1) << program;
+      EXPECT_EQ(test::ReadBytes(byId), test::ReadBytes(first)) << program;
+    }
+    for (std::size_t i = 1; i < groups.size(); ++i) {
+      EXPECT_EQ(ModuleIconToPng(exe, static_cast<int>(i), dir / "other.png"), 1) << program << i;
+    }
+  }
+}
+
+TEST_F(IconExtractionTest, NothingUsableLeavesTheOldPictureInPlace) {
+  const std::string png = dir / "item.png";
+  test::WriteText(png, "old picture");
+  test::WriteText(dir / "not-a-program.exe", "MZ but nothing else");
+  EXPECT_EQ(ModuleIconToPng(dir / "not-a-program.exe", 0, png), 0);
+  EXPECT_EQ(ModuleIconToPng(kFixtures + "/pe/winemine.exe", 99, png), 0);
+  EXPECT_EQ(ModuleIconToPng(dir / "missing.exe", 0, png), 0);
+  EXPECT_FALSE(IconFileToPng(dir / "not-a-program.exe", png));
+  EXPECT_EQ(test::ReadText(png), "old picture");
+}
+
+class OneShellIcon final : public ShellIcons {
+ public:
+  QImage IconFor(const std::string& path, int size) override {
+    if (!std::filesystem::exists(path)) return {};
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::blue);
+    return icon;
+  }
+};
+
+TEST_F(IconExtractionTest, ItemPicturesFollowTheirSourceKind) {
+  OneShellIcon shell;
+  FixedText<255> field;
+  field = "  " + (dir / "item.png") + " ";
+  const LinkPicture link{dir / "missing-icon.exe", 0, kFixtures + "/pe/notepad.exe"};
+  EXPECT_EQ(MakeItemPicture(kPictureOfLink, "", 0, field, link, shell), 1);
+  EXPECT_EQ(field.Get(), dir / "item.png");
+  EXPECT_EQ(Load(dir / "item.png").size(), QSize(256, 256));  // from the link's target
+
+  EXPECT_EQ(MakeItemPicture(kPictureOfShell, dir.path(), 0, field, {}, shell), 1);
+  EXPECT_EQ(Load(dir / "item.png").pixel(5, 5), qRgba(0, 0, 255, 255));
+  EXPECT_EQ(MakeItemPicture(kPictureOfShell, dir / "nothing-here", 0, field, {}, shell), 0);
+  EXPECT_EQ(MakeItemPicture(kPictureOfModule, kFixtures + "/pe/winemine.exe", 0, field, {}, shell),
+            1);
+}
+
+}  // namespace
+}  // namespace qav

@@ -1,0 +1,158 @@
+#include "graphics/image_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "graphics/imaging.h"
+#include "support/temp_dir.h"
+
+namespace qav {
+namespace {
+
+class FakeShellIcons final : public ShellIcons {
+ public:
+  QImage IconFor(const std::string& path, int size) override {
+    if (path != known) return {};
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::yellow);
+    return icon;
+  }
+  std::string known = "/the/target";
+};
+
+class ImageCacheTest : public ::testing::Test {
+ protected:
+  ImageCacheTest() {
+    state.paths.IconStore = dir.path() + "/QavIcons/";
+    state.paths.SysIconsFolder = dir.path() + "/SysIcons/";
+    std::filesystem::create_directories(state.paths.IconStore);
+    std::filesystem::create_directories(state.paths.SysIconsFolder);
+    state.imageSlots.Sizes = {0, 48, 64, 128, 32, 0, 0};
+  }
+  std::string Picture(const std::string& path, int size = 100) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    image.save(QString::fromStdString(path), "PNG");
+    return path;
+  }
+  ShortcutRecord& Record(int r, int kind) {
+    state.tables.Shortcuts[r].Kind = kind;
+    state.tables.Shortcuts[r].ImageRow = r;
+    return state.tables.Shortcuts[r];
+  }
+  const ImageRow& Row(int r) { return tables.Items[static_cast<std::size_t>(r)]; }
+
+  test::TempDir dir;
+  AppState state;
+  ImageTables tables;
+  FakeShellIcons shell;
+  ImageCache cache{tables, state, shell};
+};
+
+TEST_F(ImageCacheTest, SlotsDependOnTheKind) {
+  Record(5, kKindDockShortcut).IconFile = Picture(state.paths.IconStore + "5.png");
+  Record(130, kKindMember).IconFile = Picture(state.paths.IconStore + "130.png");
+  Record(66, kKindBuiltIn).IconFile = Picture(state.paths.IconStore + "66.png");
+  Record(0, kKindUser).IconFile = Picture(state.paths.IconStore + "0.png");
+  Record(50, 3).IconFile = Picture(state.paths.IconStore + "50.png");
+  for (int r : {5, 130, 66, 0, 50}) cache.LoadItemImage(r);
+
+  EXPECT_EQ(Row(5)[1].size(), QSize(48, 48));
+  EXPECT_EQ(Row(5)[0].size(), QSize(100, 100));
+  EXPECT_TRUE(Row(5)[4].isNull());
+  EXPECT_EQ(Row(130)[4].size(), QSize(32, 32));
+  EXPECT_TRUE(Row(130)[1].isNull());  // a member has no ring picture
+  EXPECT_EQ(Row(66)[4].size(), QSize(32, 32));
+  EXPECT_EQ(Row(0)[0].size(), QSize(128, 128));
+  EXPECT_EQ(qAlpha(Row(0)[0].pixel(0, 0)), 0);  // a tile
+  for (const QImage& slot : Row(50)) EXPECT_TRUE(slot.isNull());
+}
+
+TEST_F(ImageCacheTest, SourcesAreTriedInOrderThenTheFallbackRow) {
+  ShortcutRecord& r = Record(7, kKindDockShortcut);
+  r.CustomIcon = "  " + state.paths.IconStore + "gone.png";
+  r.IconFile = Picture(state.paths.IconStore + "7.png", 60);
+  cache.LoadItemImage(7);
+  EXPECT_EQ(Row(7)[0].size(), QSize(60, 60));
+  EXPECT_EQ(r.CustomIcon.Raw().substr(0, 1), "/");  // the field is trimmed in place
+
+  ShortcutRecord& viaShell = Record(8, kKindDockShortcut);
+  viaShell.IconFile = state.paths.IconStore + "not-a-picture.png";
+  test::WriteText(viaShell.IconFile.Get(), "this is text");
+  viaShell.Target = "/the/target";
+  cache.LoadItemImage(8);
+  EXPECT_EQ(qRed(Row(8)[1].pixel(10, 10)), 255);
+  EXPECT_EQ(qGreen(Row(8)[1].pixel(10, 10)), 255);  // yellow: the desktop's icon
+
+  const int fallback[] = {40, 41, 39};
+  for (std::uint8_t source = 0; source < 3; ++source) {
+    ShortcutRecord& bare = Record(9 + source, kKindDockShortcut);
+    bare.IconSource = source;
+    cache.LoadItemImage(9 + source);
+    EXPECT_EQ(bare.ImageRow, fallback[source]);
+    EXPECT_TRUE(Row(9 + source)[1].isNull());
+  }
+  Record(12, kKindFree).IconSource = 1;
+  cache.LoadItemImage(12);
+  EXPECT_EQ(state.tables.Shortcuts[12].ImageRow, 12);  // a free record gets nothing
+}
+
+TEST_F(ImageCacheTest, DiscardDeletesOnlyThePicturesTheProgramMade) {
+  ShortcutRecord& own = Record(20, kKindDockShortcut);
+  own.IconFile = Picture(state.paths.IconStore + "20.png");
+  own.CustomIcon = Picture(state.paths.IconStore + "custom.png");
+  ShortcutRecord& shipped = Record(21, kKindDockShortcut);
+  shipped.IconFile = Picture(state.paths.SysIconsFolder + "Folder.png");
+  shipped.CustomIcon = Picture(dir.path() + "/my-own-photo.png");
+  cache.LoadItemImage(20);
+  cache.DiscardItem(20);
+  cache.DiscardItem(21);
+  namespace fs = std::filesystem;
+  EXPECT_FALSE(fs::exists(state.paths.IconStore + "20.png"));
+  EXPECT_FALSE(fs::exists(state.paths.IconStore + "custom.png"));
+  EXPECT_TRUE(fs::exists(state.paths.SysIconsFolder + "Folder.png"));
+  EXPECT_TRUE(fs::exists(dir.path() + "/my-own-photo.png"));
+  EXPECT_EQ(state.tables.Shortcuts[20], ShortcutRecord{});
+  for (const QImage& slot : Row(20)) EXPECT_TRUE(slot.isNull());
+}
+
+TEST_F(ImageCacheTest, SizeChangesRebuildTheFirstSixtyFourRows) {
+  Record(30, kKindDockShortcut).IconFile = Picture(state.paths.IconStore + "30.png");
+  Record(70, kKindComputer).IconFile = Picture(state.paths.IconStore + "70.png");
+  cache.LoadItemImage(30);
+  cache.LoadItemImage(70);
+  state.imageSlots.Sizes[1] = 56;
+  cache.RebuildSizedImages(1);
+  EXPECT_EQ(Row(30)[1].size(), QSize(56, 56));
+  EXPECT_EQ(Row(70)[1].size(), QSize(48, 48));  // until it is reloaded
+  cache.FreeAllImages();
+  EXPECT_TRUE(Row(30)[0].isNull());
+  EXPECT_TRUE(Row(30)[1].isNull());
+}
+
+TEST_F(ImageCacheTest, SkinComesFromTheProgramsOwnResources) {
+  ScreenInfo info;
+  info.fullScreenWidth = 1366;
+  info.fullScreenHeight = 768;
+  state.screen = ComputeScreenMetrics(info);
+  cache.LoadSkinImages();
+  const auto& skin = tables.Skin;
+  EXPECT_EQ(skin[kSkinMenuSelect][1].size(), QSize(248, 38));
+  EXPECT_EQ(skin[kSkinMenuUpSelect][1].size(), QSize(248, 25));
+  EXPECT_EQ(skin[kSkinMenuSpace][1].size(), QSize(248, 5));
+  EXPECT_EQ(skin[kSkinMenuBody][0].size(), QSize(268, 656));
+  EXPECT_EQ(skin[kSkinMenuTop][1].size(), QSize(268, 12));
+  EXPECT_EQ(skin[kSkinBorder][0].size(), QSize(190, 190));
+  EXPECT_EQ(skin[kSkinAddIcon][1].size(), QSize(48, 48));
+  EXPECT_EQ(skin[kSkinDelIcon][0].size(), QSize(640, 128));
+  EXPECT_EQ(skin[kSkinBackSelectColor][0].size(), QSize(128, 128));
+  EXPECT_EQ(skin[kSkinBackSelectColor][2].size(), QSize(64, 64));
+  EXPECT_EQ(skin[kSkinBackSelectColor][4].size(), QSize(32, 32));
+  EXPECT_EQ(Row(0)[0].size(), QSize(128, 128));  // the logo as the centre tile
+  EXPECT_EQ(state.ring.Slots[0].MagLeft, 683 - 95);
+  EXPECT_EQ(state.ring.Slots[0].LabelDY, 384 + 95);
+}
+
+}  // namespace
+}  // namespace qav

@@ -1,0 +1,108 @@
+#include "graphics/layered_surface.h"
+
+#include <gtest/gtest.h>
+
+namespace qav {
+namespace {
+
+class SurfaceTest : public ::testing::Test {
+ protected:
+  explicit SurfaceTest(SurfaceKind kind = SurfaceKind::kDock) : surface(kind) {
+    surface.IniForm(QRect(0, 0, 400, 200));
+    surface.CreateGraphic();
+    surface.show();
+  }
+  QRgb ShownAt(int x, int y) { return surface.Shown().pixel(x, y); }
+  LayeredSurface surface;
+};
+
+TEST_F(SurfaceTest, PushAlphaAppliesToTheWholePictureAndZeroHidesWithoutLosingPixels) {
+  surface.Graphics().fillRect(10, 10, 20, 20, Qt::red);
+  surface.UpdateGDIPlus();
+  EXPECT_EQ(qAlpha(ShownAt(15, 15)), 255);
+  EXPECT_EQ(qAlpha(ShownAt(50, 50)), 0);  // untouched surface is transparent
+
+  surface.ExUpdateGDIPlus(0);
+  EXPECT_TRUE(surface.isVisible());
+  EXPECT_EQ(qAlpha(ShownAt(15, 15)), 0);
+  surface.ExUpdateGDIPlus(128);
+  EXPECT_NEAR(qAlpha(ShownAt(15, 15)), 128, 1);
+  surface.ExUpdateGDIPlus(255);
+  EXPECT_EQ(ShownAt(15, 15), qRgba(255, 0, 0, 255));
+}
+
+TEST_F(SurfaceTest, RestoreClearsButOnlyTheNextPushShowsIt) {
+  surface.Graphics().fillRect(0, 0, 400, 200, Qt::green);
+  surface.UpdateGDIPlus();
+  const int pushes = surface.PushCount();
+  surface.RestoreGDIPlus();
+  EXPECT_EQ(surface.PushCount(), pushes);
+  surface.UpdateGDIPlus();
+  EXPECT_EQ(qAlpha(ShownAt(100, 100)), 0);
+  EXPECT_TRUE(surface.isVisible());  // a transparent window still exists
+}
+
+TEST_F(SurfaceTest, DockLabelIsWhiteWithDiagonalShadows) {
+  surface.DrawText("  WWWW  ", 0, 50);
+  surface.DrawText("    ", 0, 120);  // blanks only: nothing
+  const QImage& s = surface.Surface();
+  int white = 0, dark = 0;
+  QRect inked;
+  for (int y = 40; y < 100; ++y) {
+    for (int x = 0; x < 400; ++x) {
+      const QRgb p = s.pixel(x, y);
+      if (qAlpha(p) < 250) continue;
+      if (qRed(p) > 240 && qGreen(p) > 240) ++white;
+      if (qRed(p) < 10 && qBlue(p) < 10) ++dark;
+      inked |= QRect(x, y, 1, 1);
+    }
+  }
+  EXPECT_GT(white, 20);
+  EXPECT_GT(dark, 20);
+  // Centred on the middle of the 400-pixel box, starting at the top of the box (less a shadow).
+  EXPECT_NEAR(inked.center().x(), 200, 3);
+  EXPECT_GE(inked.top(), 49);
+  for (int y = 110; y < 200; ++y) {
+    for (int x = 0; x < 400; ++x) ASSERT_EQ(qAlpha(s.pixel(x, y)), 0);
+  }
+}
+
+class MenuSurfaceTest : public SurfaceTest {
+ protected:
+  MenuSurfaceTest() : SurfaceTest(SurfaceKind::kMenu) {}
+};
+
+TEST_F(MenuSurfaceTest, MenuTextIsNearBlackOrGreyWhenDimmedAndLeftAligned) {
+  surface.DrawText("Notes", 20.0, 0.0, 200.0, 38.0, false);
+  surface.DrawText("Notes", 20.0, 100.0, 200.0, 38.0, true);
+  const QImage& s = surface.Surface();
+  auto darkest = [&](int top) {
+    int value = 255, left = 400;
+    for (int y = top; y < top + 38; ++y) {
+      for (int x = 0; x < 400; ++x) {
+        if (qAlpha(s.pixel(x, y)) == 255) {
+          value = std::min(value, qGray(s.pixel(x, y)));
+          left = std::min(left, x);
+        }
+      }
+    }
+    return std::pair{value, left};
+  };
+  const auto [normal, normalLeft] = darkest(0);
+  const auto [dimmed, dimmedLeft] = darkest(100);
+  EXPECT_LT(normal, 20);
+  EXPECT_NEAR(dimmed, 128, 16);
+  EXPECT_NEAR(normalLeft, 21, 2);
+  EXPECT_EQ(normalLeft, dimmedLeft);
+}
+
+TEST_F(MenuSurfaceTest, CleanLeavesAHiddenTransparentWindow) {
+  surface.Graphics().fillRect(0, 0, 10, 10, Qt::blue);
+  surface.CleanGDIPlus();
+  EXPECT_FALSE(surface.isVisible());
+  EXPECT_EQ(surface.PushedAlpha(), 255);
+  EXPECT_EQ(qAlpha(ShownAt(5, 5)), 0);
+}
+
+}  // namespace
+}  // namespace qav

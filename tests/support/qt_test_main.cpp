@@ -1,0 +1,15 @@
+// Test entry for suites that need a Qt application (pictures, fonts, widgets). Runs on the
+// offscreen platform unless the environment chose another.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
