@@ -3,6 +3,7 @@
 #include <QAbstractFileIconProvider>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMimeDatabase>
 
 namespace qav {
 
@@ -10,7 +11,12 @@ QImage QtShellIcons::IconFor(const std::string& path, int size) {
   const QFileInfo info(QString::fromStdString(path));
   if (!info.exists()) return {};
   const QAbstractFileIconProvider provider;
-  const QIcon icon = provider.icon(info);
+  QIcon icon = provider.icon(info);
+  if (icon.isNull()) {
+    // Where the platform offers no file icons, the icon theme's picture of the file's type.
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+    icon = QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName()));
+  }
   if (icon.isNull()) return {};
   return icon.pixmap(size, size).toImage();
 }

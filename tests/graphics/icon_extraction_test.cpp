@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QIcon>
 #include <QImage>
 #include <filesystem>
 
 #include "graphics/readers/pe_resources.h"
+#include "platform/linux/icon_theme.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -115,6 +117,23 @@ TEST_F(IconExtractionTest, ItemPicturesFollowTheirSourceKind) {
   EXPECT_EQ(MakeItemPicture(kPictureOfShell, dir / "nothing-here", 0, field, {}, shell), 0);
   EXPECT_EQ(MakeItemPicture(kPictureOfModule, kFixtures + "/pe/winemine.exe", 0, field, {}, shell),
             1);
+}
+
+}  // namespace
+}  // namespace qav
+
+namespace qav {
+namespace {
+
+TEST(QtShellIcons, FilesAndFoldersGetTheIconOfTheirType) {
+  platform::EnsureIconTheme();
+  if (QIcon::themeName().isEmpty()) GTEST_SKIP() << "no icon theme installed";
+  test::TempDir dir;
+  test::WriteText(dir / "notes.txt", "text");
+  QtShellIcons shell;
+  EXPECT_EQ(shell.IconFor(dir.path(), 64).size(), QSize(64, 64));
+  EXPECT_FALSE(shell.IconFor(dir / "notes.txt", 32).isNull());
+  EXPECT_TRUE(shell.IconFor(dir / "missing", 32).isNull());
 }
 
 }  // namespace

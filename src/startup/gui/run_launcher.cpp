@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include "platform/linux/icon_theme.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/qt_single_instance.h"
 #include "platform/linux/termination_signals.h"
@@ -19,6 +20,7 @@ int RunLauncher(int argc, char** argv) {
   QApplication::setApplicationName("QAV Launcher");
   QApplication::setOrganizationName("Brevona");
   QApplication::setQuitOnLastWindowClosed(false);
+  platform::EnsureIconTheme();
 
   platform::LinuxPlatform system;
   QtMessageBoxes messages;
