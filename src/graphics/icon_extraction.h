@@ -33,6 +33,12 @@ int ImageFileToPng(const std::string& picturePath, const std::string& pngPath, b
 bool IconResToPng(std::span<const std::uint8_t> image, int width, int height,
                   const std::string& pngPath);
 
+// 32-bit icon images keep their alpha through the same decoder, so both depths share one path.
+inline bool IconResToPng32(std::span<const std::uint8_t> image, int width, int height,
+                           const std::string& pngPath) {
+  return IconResToPng(image, width, height, pngPath);
+}
+
 // Where a link's picture comes from.
 struct LinkPicture {
   std::string iconPath;  // the icon location the link names (the program itself for a program)

@@ -48,6 +48,16 @@ void Launcher::ShowDock() {
   frmMain_->DockFocus(true);
 }
 
+// Drawing needs a screen; without one the program cannot show anything and ends.
+std::optional<ScreenInfo> Launcher::StartGdiPlus() {
+  auto screen = ProbePrimaryScreen();
+  if (!screen) {
+    platform_.messages.Show({"Load GDI+ Error!", "Pelgra Desktop Error",
+                             platform::MessageIcon::kCritical, platform::MessageButtons::kOk});
+  }
+  return screen;
+}
+
 bool Launcher::Start() {
   if (!CheckOperatingSystem()) return false;
   PrepareDataFolders();

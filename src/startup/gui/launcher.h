@@ -3,11 +3,13 @@
 // sequence and the one orderly way out.
 
 #include <memory>
+#include <optional>
 
 #include "graphics/image_cache.h"
 #include "graphics/image_tables.h"
 #include "graphics/shell_icons.h"
 #include "platform/platform.h"
+#include "startup/environment/screen_metrics.h"
 #include "startup/reload.h"
 #include "startup/state/app_state.h"
 
@@ -43,6 +45,7 @@ class Launcher {
 
  private:
   bool CheckOperatingSystem();
+  std::optional<ScreenInfo> StartGdiPlus();
   void PrepareDataFolders();
   void CreateForms();
   void ShowDock();
