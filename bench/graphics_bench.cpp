@@ -15,6 +15,7 @@ namespace {
 class NoShellIcons final : public ShellIcons {
  public:
   QImage IconFor(const std::string&, int) override { return {}; }
+  QImage ThemeIcon(const std::string&, int) override { return {}; }
 };
 
 // A 1920x1080 state with `items` dock and group records, each with its own 256-pixel picture.

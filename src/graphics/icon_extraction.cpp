@@ -162,7 +162,7 @@ int ModuleIconToPng(const std::string& modulePath, int iconIndex, const std::str
 }
 
 int MakeItemPicture(int source, const std::string& path, int iconIndex,
-                    FixedText<255>& pictureField, const LinkPicture& link, ShellIcons& shellIcons) {
+                    FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons) {
   const std::string picture = pictureField.Get();
   pictureField = picture;
   switch (source) {
@@ -173,8 +173,13 @@ int MakeItemPicture(int source, const std::string& path, int iconIndex,
       return ModuleIconToPng(link.target, link.iconIndex, picture);
     case kPictureOfModule:
       return ModuleIconToPng(path, iconIndex, picture);
+    case kPictureOfTheme:
+      if (!path.empty() && path.front() == '/')
+        return ImageFileToPng(path, picture, true, 128, 128);
+      [[fallthrough]];
     case kPictureOfShell: {
-      const QImage icon = IconToImage(shellIcons.IconFor(path, 128));
+      const QImage icon = IconToImage(source == kPictureOfTheme ? shellIcons.ThemeIcon(path, 128)
+                                                                : shellIcons.IconFor(path, 128));
       if (icon.isNull()) return 0;
       return WritePicture(picture,
                           [&](const std::string& to) { return SaveImageAsPng(icon, to) == 0; })

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "graphics/shell_icons.h"
+#include "shortcuts/item_pictures.h"
 #include "store/fixed_text.h"
 
 namespace qav {
@@ -39,22 +40,11 @@ inline bool IconResToPng32(std::span<const std::uint8_t> image, int width, int h
   return IconResToPng(image, width, height, pngPath);
 }
 
-// Where a link's picture comes from.
-struct LinkPicture {
-  std::string iconPath;  // the icon location the link names (the program itself for a program)
-  int iconIndex = 0;
-  std::string target;  // tried with the same index when the icon location yields nothing
-};
-
-enum PictureSource : int {
-  kPictureOfLink = 3,    // the link's icon location, else its target
-  kPictureOfModule = 4,  // icon `iconIndex` of a program or library
-  kPictureOfShell = 5,   // the desktop's icon of any file or folder
-};
-
-// Makes an item's picture into the file its picture field names (the field is trimmed in place).
-// 1 when a picture was produced; 0 when the path does not exist or nothing could be extracted.
+// Makes an item's picture into the file its picture field names (the field is trimmed in place):
+// a link's icon (else its target's), a program's icon, the desktop's icon of a file, or a named
+// icon of the icon theme (an absolute picture file is taken as it is). 1 when a picture was
+// produced; 0 when the source does not exist or nothing could be extracted.
 int MakeItemPicture(int source, const std::string& path, int iconIndex,
-                    FixedText<255>& pictureField, const LinkPicture& link, ShellIcons& shellIcons);
+                    FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons);
 
 }  // namespace qav

@@ -21,4 +21,11 @@ QImage QtShellIcons::IconFor(const std::string& path, int size) {
   return icon.pixmap(size, size).toImage();
 }
 
+QImage QtShellIcons::ThemeIcon(const std::string& name, int size) {
+  if (name.empty()) return {};
+  const QIcon icon = QIcon::fromTheme(QString::fromStdString(name));
+  if (icon.isNull()) return {};
+  return icon.pixmap(size, size).toImage();
+}
+
 }  // namespace qav

@@ -6,9 +6,9 @@ namespace qav::platform {
 class Desktop {
  public:
   virtual ~Desktop() = default;
-  // Shows or hides the icons of the desktop where the desktop has such a view; otherwise
-  // nothing changes.
-  virtual void ShowDesktopIcons(bool show) = 0;
+  // Shows or hides the icons of the desktop. False when this desktop has no icon view to change
+  // (nothing changed).
+  virtual bool ShowDesktopIcons(bool show) = 0;
   virtual void ShowTaskbar(bool show) = 0;
 };
 

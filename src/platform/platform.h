@@ -5,9 +5,13 @@
 #include "platform/file_ops.h"
 #include "platform/message_boxes.h"
 #include "platform/process_control.h"
+#include "platform/program_launcher.h"
 #include "platform/registry.h"
 #include "platform/shell_folders.h"
+#include "platform/system_actions.h"
 #include "platform/system_info.h"
+#include "platform/trash.h"
+#include "platform/volumes.h"
 
 namespace qav::platform {
 
@@ -19,6 +23,10 @@ struct Platform {
   MessageBoxes& messages;
   ProcessControl& process;
   Desktop& desktop;
+  ProgramLauncher& launcher;
+  SystemActions& actions;
+  Trash& trash;
+  Volumes& volumes;
 };
 
 }  // namespace qav::platform

@@ -1,7 +1,261 @@
 #include "shortcuts/default_groups.h"
 
-namespace qav {
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
-void BuildDefaultGroup(Tables& /*tables*/, int /*number*/, int /*recordNumber*/) {}
+#include "shortcuts/link_resolution.h"
+#include "startup/environment/registry_access.h"
+#include "startup/environment/text.h"
+
+namespace qav {
+namespace {
+
+struct Website {
+  const char* address;
+  const char* title;
+  const char* picture;
+};
+
+constexpr std::array<Website, 13> kWebsites = {{
+    {"http://www.brevona.com/", "Brevona", "Brevona.png"},
+    {"http://www.google.com/", "Google", "Google.png"},
+    {"http://www.yahoo.com/", "Yahoo", "Yahoo.png"},
+    {"http://www.pinterest.com/", "Pinterest", "Pinterest.png"},
+    {"http://www.facebook.com/", "Facebook", "Facebook.png"},
+    {"https://twitter.com/", "Twitter", "Twitter.png"},
+    {"http://www.youtube.com/", "Youtube", "Youtube.png"},
+    {"http://www.linkedin.com/", "Linkedin", "Linkedin.png"},
+    {"http://www.last.fm/", "Last.fm", "Lastfm.png"},
+    {"http://www.flickr.com/", "Flickr", "Flickr.png"},
+    {"http://delicious.com/", "Delicious", "Delicious.png"},
+    {"http://technorati.com/", "Technorati", "Technorati.png"},
+    {"http://www.deviantart.com/", "DeviantART", "DeviantART.png"},
+}};
+
+// The Windows accessories, where they exist.
+constexpr const char* kSystemAccessories[] = {
+    "notepad.exe",       "mspaint.exe",  "calc.exe",         "cmd.exe",      "msconfig.exe",
+    "SoundRecorder.exe", "sndrec32.exe", "SnippingTool.exe", "StikyNot.exe", "magnify.exe",
+    "osk.exe",           "mstsc.exe",    "taskmgr.exe",      "cleanmgr.exe", "dfrgui.exe",
+    "dfrg.msc",          "rstrui.exe",   "ntbackup.exe"};
+
+// The common desktop tools, one of each kind: the desktop entry ids to look for, in order of
+// preference.
+const std::vector<std::vector<const char*>> kDesktopTools = {
+    {"org.gnome.TextEditor", "org.gnome.gedit", "gedit", "org.kde.kate", "org.kde.kwrite",
+     "org.xfce.mousepad", "mousepad", "pluma", "xed", "featherpad"},
+    {"org.gnome.Calculator", "gnome-calculator", "org.kde.kcalc", "galculator", "mate-calc",
+     "qalculate-gtk"},
+    {"org.gnome.Terminal", "gnome-terminal", "org.kde.konsole", "xfce4-terminal", "mate-terminal",
+     "lxterminal", "qterminal", "debian-xterm", "xterm"},
+    {"org.gnome.Nautilus", "nautilus", "org.kde.dolphin", "thunar", "org.xfce.thunar", "caja",
+     "nemo", "pcmanfm", "pcmanfm-qt"},
+    {"org.gnome.Loupe", "org.gnome.eog", "eog", "org.kde.gwenview", "ristretto",
+     "org.xfce.ristretto", "eom", "xviewer", "gpicview", "display-im6.q16"},
+    {"org.gnome.SystemMonitor", "gnome-system-monitor", "org.kde.plasma-systemmonitor",
+     "org.kde.ksysguard", "xfce4-taskmanager", "mate-system-monitor", "lxtask"},
+    {"org.gnome.Screenshot", "gnome-screenshot", "org.kde.spectacle", "xfce4-screenshooter",
+     "org.xfce.screenshooter", "mate-screenshot", "org.flameshot.Flameshot"},
+    {"org.gnome.Evince", "evince", "org.kde.okular", "okularApplication_pdf", "atril", "xreader"},
+    {"org.gnome.FileRoller", "file-roller", "org.kde.ark", "xarchiver", "engrampa"},
+    {"org.gnome.Characters", "gucharmap", "org.kde.kcharselect"},
+};
+
+constexpr const char* kOfficeEntries[] = {"libreoffice-writer",
+                                          "libreoffice-calc",
+                                          "libreoffice-impress",
+                                          "libreoffice-draw",
+                                          "libreoffice-base",
+                                          "libreoffice-math",
+                                          "org.kde.calligrawords",
+                                          "org.kde.calligrasheets",
+                                          "org.kde.calligrastage",
+                                          "onlyoffice-desktopeditors",
+                                          "abiword",
+                                          "gnumeric"};
+
+constexpr const char* kOfficeProgramIds[] = {"Word.Application", "Excel.Application",
+                                             "Access.Application", "PowerPoint.Application",
+                                             "FrontPage.Application"};
+
+struct DefaultItem {
+  int number;
+  const char* title;
+  int kind;
+  const char* picture;
+};
+
+constexpr std::array<DefaultItem, 7> kDefaultItems = {{
+    {3, "All Programs Group", kKindAllPrograms, "All Programs Group.png"},
+    {4, "System Folders & Drives Group", kKindGroup, "Library.png"},
+    {5, "Accessories Group", kKindGroup, "WinGroup.png"},
+    {6, "Microsoft Office Suite Group", kKindGroup, "Microsoft Office Group.png"},
+    {7, "Website Group", kKindGroup, "Website Group.png"},
+    {8, "Internet", kKindDockShortcut, "Internet.png"},
+    {9, "Check Email", kKindDockShortcut, "Mailbox.png"},
+}};
+
+bool Full(const DefaultGroupContext& c, int group) {
+  return group < kGroupCount && c.tables.Groups[group].MemberCount >= GroupCapacity(group);
+}
+
+void Add(DefaultGroupContext& c, int group, const std::string& path) {
+  if (!Full(c, group)) c.classifier.AddItemFromPath(path, group, "", "");
+}
+
+// A desktop entry that asks not to be shown in menus stays out of the groups too.
+bool IsHiddenEntry(const std::filesystem::path& file) {
+  if (LowerAscii(file.extension().string()) != ".desktop") return false;
+  std::ifstream in(file);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line == "NoDisplay=true" || line == "Hidden=true") return true;
+  }
+  return false;
+}
+
+std::string FindDesktopEntry(const DefaultGroupContext& c, const std::string& id) {
+  for (const std::string& folder : c.applicationFolders) {
+    const std::string candidate = folder + id + ".desktop";
+    std::error_code error;
+    if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+  }
+  return {};
+}
+
+void AddSystemFoldersAndDrives(DefaultGroupContext& c, int group) {
+  const Paths& p = c.paths;
+  if (c.osMajor >= 5) Add(c, group, p.WindowsFolder + "Explorer.exe");
+  for (const std::string& folder : {p.MyDocuments, p.MyPictures, p.MyMusic, p.MyVideos, p.Favorites,
+                                    p.ProgramFilesFolder, p.WindowsFolder, p.SystemFolder}) {
+    if (!folder.empty()) Add(c, group, folder);
+  }
+  for (const platform::Volume& volume : c.platform.volumes.List()) Add(c, group, volume.root);
+}
+
+void AddAccessories(DefaultGroupContext& c, int group) {
+  for (const char* program : kSystemAccessories) Add(c, group, c.paths.SystemFolder + program);
+  for (const auto& kind : kDesktopTools) {
+    for (const char* id : kind) {
+      const std::string entry = FindDesktopEntry(c, id);
+      if (entry.empty()) continue;
+      Add(c, group, entry);
+      break;
+    }
+  }
+}
+
+void AddOfficePrograms(DefaultGroupContext& c, int group) {
+  const PathContext paths{c.paths, c.platform.system};
+  for (const char* id : kOfficeProgramIds) {
+    auto read = [&](const std::string& key) {
+      return TrimNull(RegValueText(ReadRegValue(c.platform.registry, key, "")));
+    };
+    const std::string clsid = read(std::string("HKEY_CLASSES_ROOT\\") + id + "\\CLSID");
+    if (clsid.empty()) continue;
+    std::string server = read("HKEY_CLASSES_ROOT\\CLSID\\" + clsid + "\\LocalServer32");
+    const auto exe = UpperAscii(server).rfind(".EXE");
+    if (exe != std::string::npos) server = TrimNull(server.substr(0, exe + 4));
+    std::string check = server;
+    if (FileExists(check, true, paths)) Add(c, group, server);
+  }
+  for (const char* id : kOfficeEntries) {
+    const std::string entry = FindDesktopEntry(c, id);
+    if (!entry.empty()) Add(c, group, entry);
+  }
+}
+
+void AddWebsites(DefaultGroupContext& c, int group) {
+  for (const Website& site : kWebsites) {
+    if (Full(c, group)) break;
+    c.classifier.AddItemFromPath(site.address, group, site.title,
+                                 c.paths.SysIconsFolder + site.picture);
+  }
+}
+
+void FillGroup(DefaultGroupContext& c, int number, int group) {
+  switch (number) {
+    case 3:
+      AddFolderEntries(c, group, c.paths.AllUsersDesktopFolder, 0);
+      AddFolderEntries(c, group, c.paths.DesktopFolder, 0);
+      break;
+    case 4:
+      AddSystemFoldersAndDrives(c, group);
+      break;
+    case 5:
+      AddAccessories(c, group);
+      break;
+    case 6:
+      AddOfficePrograms(c, group);
+      break;
+    case 7:
+      AddWebsites(c, group);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> ApplicationFolders(platform::SystemInfo& system) {
+  std::vector<std::string> folders;
+  const auto home = system.Environment("HOME").value_or("");
+  const auto dataHome = system.Environment("XDG_DATA_HOME");
+  folders.push_back((dataHome && !dataHome->empty() ? *dataHome : home + "/.local/share") +
+                    "/applications/");
+  std::string dirs = system.Environment("XDG_DATA_DIRS").value_or("");
+  if (dirs.empty()) dirs = "/usr/local/share:/usr/share";
+  for (std::size_t start = 0; start <= dirs.size();) {
+    const auto end = std::min(dirs.find(':', start), dirs.size());
+    if (end > start) folders.push_back(dirs.substr(start, end - start) + "/applications/");
+    start = end + 1;
+  }
+  return folders;
+}
+
+void AddFolderEntries(DefaultGroupContext& c, int group, const std::string& folder, int mode) {
+  namespace fs = std::filesystem;
+  if (folder.empty()) return;
+  std::error_code error;
+  std::vector<fs::path> entries;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    entries.push_back(it->path());
+  }
+  std::sort(entries.begin(), entries.end());
+  for (const fs::path& entry : entries) {
+    if (Full(c, group)) return;
+    const std::string name = entry.filename().string();
+    if (name.empty() || name.front() == '.' || IsHiddenEntry(entry)) continue;
+    if (mode == 1 && !fs::is_regular_file(entry, error)) continue;
+    Add(c, group, folder + name);
+  }
+}
+
+void BuildDefaultGroup(DefaultGroupContext& c, int number, int recordNumber) {
+  const auto item = std::find_if(kDefaultItems.begin(), kDefaultItems.end(),
+                                 [number](const DefaultItem& d) { return d.number == number; });
+  if (item == kDefaultItems.end()) return;
+  const int record = recordNumber == 0 ? number : recordNumber;
+  if (record < 0 || record >= static_cast<int>(c.tables.Shortcuts.size())) return;
+  ShortcutRecord& r = c.tables.Shortcuts[record];
+  r.IconFile = c.paths.SysIconsFolder + item->picture;
+  if (number <= 7) {
+    r.Title = std::string(item->title) + " (Empty)";
+    r.Kind = item->kind;
+    if (record < kGroupCount) FillGroup(c, number, record);
+    return;
+  }
+  r.Title = item->title;
+  r.Kind = record >= 37 ? kKindMember : kKindDockShortcut;
+  const PathContext paths{c.paths, c.platform.system};
+  const std::string program =
+      GetDefaultProgram(number == 8 ? 0 : 1, c.platform.registry, c.platform.actions, paths);
+  r.Path = program;
+  r.Target = program;
+}
 
 }  // namespace qav

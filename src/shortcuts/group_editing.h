@@ -1,6 +1,12 @@
 #pragma once
-// Small operations every change of a group rests on.
+// The small operations every change of a group rests on: free records, membership, title
+// suffixes, removal, and which entries of the item context menu an item offers.
 
+#include <array>
+#include <string>
+
+#include "platform/message_boxes.h"
+#include "shortcuts/item_pictures.h"
 #include "store/records.h"
 
 namespace qav {
@@ -14,7 +20,34 @@ inline constexpr int kNoRecord = 0;
 // has room, else none.
 int FindFreeRecord(const Tables& tables, bool forDock, int iconCount);
 
+// True when no member of the group has exactly this (trimmed) path.
+bool IsNotInGroup(const Tables& tables, int group, const std::string& path);
+
 // Rewrites the " (Empty)"/" (Full)" suffix of the group's title from its member count.
 void UpdateGroupTitle(Tables& tables, int group);
+
+struct EditingContext {
+  Tables& tables;
+  ItemPictures& pictures;
+  platform::MessageBoxes& messages;
+  std::string sysIconsFolder;
+};
+
+// Deletes an item by its kind: a dock shortcut or group becomes a blank place, a member leaves
+// its group, the All Programs group is emptied but stays. Groups ask first unless `silent`.
+// 1 when done (or nothing to do), 0 when the user declined.
+int DeleteItem(EditingContext& context, int record, bool silent);
+
+// Removes a member record from the first group that holds it, closing the gap.
+void RemoveGroupMember(EditingContext& context, int record);
+
+// Entries of the item context menu: 0 add shortcut, 1 delete, 3..6 move up, down, top, bottom,
+// 8 properties (2 and 7 are separators).
+using ItemMenuEntries = std::array<bool, 9>;
+
+// Which entries the menu offers for `record`; `selectedSlot` is the dock place whose group menu
+// is open when the record is a member.
+ItemMenuEntries ItemMenuAvailability(const Tables& tables, int record, int iconCount,
+                                     int selectedSlot);
 
 }  // namespace qav

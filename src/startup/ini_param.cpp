@@ -4,7 +4,9 @@
 
 #include "shortcuts/catalog.h"
 #include "shortcuts/default_groups.h"
+#include "shortcuts/recycle_bin.h"
 #include "startup/environment/registry_access.h"
+#include "startup/environment/text.h"
 
 namespace qav {
 namespace {
@@ -40,9 +42,13 @@ void SetImageSlots(AppState& state) {
   state.imageSlots.Sizes[4] = 32;
 }
 
-void BuildDefaultItems(Tables& tables) {
+void BuildDefaultItems(AppState& state, platform::Platform& platform, ItemPictures& pictures) {
+  Classifier classifier({state.tables, state.paths, platform.system, platform.registry,
+                         platform.volumes, platform.messages, pictures, state.settings.IconCount});
+  DefaultGroupContext context{state.tables, state.paths,   platform,
+                              classifier,   state.OsMajor, ApplicationFolders(platform.system)};
   for (int number = kFirstDefaultItem; number <= kLastDefaultItem; ++number) {
-    BuildDefaultGroup(tables, number, 0);
+    BuildDefaultGroup(context, number, 0);
   }
 }
 
@@ -68,8 +74,19 @@ MenuFileContext MenuContext(const AppState& state, platform::Platform& platform)
   return {state.paths.MenuFile, platform.files, platform.messages};
 }
 
+CatalogContext CatalogContextFor(const AppState& state, platform::Platform& platform) {
+  CatalogContext context;
+  context.sysIconsFolder = state.paths.SysIconsFolder;
+  context.userIconFile = state.paths.UserIconFile;
+  context.userName = TrimNull(GetUserLogonName(platform.system));
+  context.hideDesktopIcons = state.settings.Record.HideDesktopIcons != 0;
+  context.draggingLocked = state.settings.Record.DraggingLocked != 0;
+  context.recycleBinFull = IsRecycleBinFull(platform.trash.Query());
+  return context;
+}
+
 void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
-              platform::Platform& platform, const ScreenInfo& screen) {
+              platform::Platform& platform, const ScreenInfo& screen, ItemPictures& pictures) {
   state.HoverSlot = -1;
   state.MenuHotRow = -1;
   state.screen = ComputeScreenMetrics(screen);
@@ -80,9 +97,9 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
                      SettingsContext(state, platform));
   }
   SetImageSlots(state);
-  BuildCatalog(state.tables);
+  BuildCatalog(state.tables, CatalogContextFor(state, platform));
   if (!loadMenu || LoadMenuFile(state.tables, MenuContext(state, platform)) == 0) {
-    BuildDefaultItems(state.tables);
+    BuildDefaultItems(state, platform, pictures);
   }
   const Settings& s = state.settings;
   CalcRingLayout(state.ring, state.screen,

@@ -3,6 +3,8 @@
 // built-in records, the menu file or the default groups, and the ring layout.
 
 #include "platform/platform.h"
+#include "shortcuts/catalog.h"
+#include "shortcuts/item_pictures.h"
 #include "startup/environment/screen_metrics.h"
 #include "startup/state/app_state.h"
 #include "store/menu_file.h"
@@ -15,8 +17,12 @@ namespace qav {
 int MenuRowsFor(int screenHeight);
 
 // Start-up calls it with all three true; a reload after a reset or restore with `first` false.
+// `pictures` makes the pictures of the default items when they are built.
 void IniParam(AppState& state, bool first, bool loadSettings, bool loadMenu,
-              platform::Platform& platform, const ScreenInfo& screen);
+              platform::Platform& platform, const ScreenInfo& screen, ItemPictures& pictures);
+
+// What the catalog needs to know of the user and the system at this moment.
+CatalogContext CatalogContextFor(const AppState& state, platform::Platform& platform);
 
 SettingsFileContext SettingsContext(const AppState& state, platform::Platform& platform);
 MenuFileContext MenuContext(const AppState& state, platform::Platform& platform);

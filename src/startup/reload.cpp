@@ -28,9 +28,9 @@ void CheckPictures(Tables& tables, const RefreshPicture& refresh) {
 }  // namespace
 
 void ReloadTables(AppState& state, const ReloadOptions& options, platform::Platform& platform,
-                  const ScreenInfo& screen, const RefreshPicture& refresh) {
+                  const ScreenInfo& screen, ItemPictures& pictures, const RefreshPicture& refresh) {
   if (options.resetMenu || options.checkPictures) state.tables = MakeTables();
-  IniParam(state, false, !options.resetSettings, !options.resetMenu, platform, screen);
+  IniParam(state, false, !options.resetSettings, !options.resetMenu, platform, screen, pictures);
   if (options.checkPictures) CheckPictures(state.tables, refresh);
 }
 

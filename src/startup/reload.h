@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/platform.h"
+#include "shortcuts/item_pictures.h"
 #include "startup/environment/screen_metrics.h"
 #include "startup/state/app_state.h"
 
@@ -22,6 +23,6 @@ using RefreshPicture = std::function<void(int record)>;
 // state re-initialised, then (when asked) every user record's picture paths trimmed and each
 // record with neither its own nor its classified picture on disk handed to `refresh`.
 void ReloadTables(AppState& state, const ReloadOptions& options, platform::Platform& platform,
-                  const ScreenInfo& screen, const RefreshPicture& refresh);
+                  const ScreenInfo& screen, ItemPictures& pictures, const RefreshPicture& refresh);
 
 }  // namespace qav

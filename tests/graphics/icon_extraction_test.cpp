@@ -95,6 +95,7 @@ TEST_F(IconExtractionTest, NothingUsableLeavesTheOldPictureInPlace) {
 
 class OneShellIcon final : public ShellIcons {
  public:
+  QImage ThemeIcon(const std::string&, int) override { return {}; }
   QImage IconFor(const std::string& path, int size) override {
     if (!std::filesystem::exists(path)) return {};
     QImage icon(size, size, QImage::Format_ARGB32);
@@ -107,7 +108,7 @@ TEST_F(IconExtractionTest, ItemPicturesFollowTheirSourceKind) {
   OneShellIcon shell;
   FixedText<255> field;
   field = "  " + (dir / "item.png") + " ";
-  const LinkPicture link{dir / "missing-icon.exe", 0, kFixtures + "/pe/notepad.exe"};
+  const LinkIcon link{dir / "missing-icon.exe", 0, kFixtures + "/pe/notepad.exe"};
   EXPECT_EQ(MakeItemPicture(kPictureOfLink, "", 0, field, link, shell), 1);
   EXPECT_EQ(field.Get(), dir / "item.png");
   EXPECT_EQ(Load(dir / "item.png").size(), QSize(256, 256));  // from the link's target

@@ -12,6 +12,7 @@ namespace {
 
 class FakeShellIcons final : public ShellIcons {
  public:
+  QImage ThemeIcon(const std::string&, int) override { return {}; }
   QImage IconFor(const std::string& path, int size) override {
     if (path != known) return {};
     QImage icon(size, size, QImage::Format_ARGB32);

@@ -5,6 +5,7 @@
 #include "platform/linux/posix_file_ops.h"
 #include "platform/platform.h"
 #include "startup/ini_param.h"
+#include "support/fake_item_pictures.h"
 #include "support/temp_dir.h"
 
 namespace qav::test {
@@ -20,6 +21,9 @@ inline ScreenInfo ScreenOf(int width, int height) {
 struct StartupFixture {
   StartupFixture() {
     folders.folders[26] = home / ".local/share";
+    // No installed applications: the default groups stay independent of this machine.
+    system.environment["HOME"] = home.path();
+    system.environment["XDG_DATA_DIRS"] = home / "no-system-data";
     state.paths = InitPaths(folders, system);
   }
 
@@ -31,8 +35,14 @@ struct StartupFixture {
   platform::fake::RecordingMessageBoxes messages;
   platform::fake::FakeProcessControl process;
   platform::fake::FakeDesktop desktop;
-  platform::Platform platform{registry, folders, system, files, messages, process, desktop};
+  platform::fake::FakeProgramLauncher launcher;
+  platform::fake::FakeSystemActions actions;
+  platform::fake::FakeTrash trash;
+  platform::fake::FakeVolumes volumes;
+  platform::Platform platform{registry, folders,  system,  files, messages, process,
+                              desktop,  launcher, actions, trash, volumes};
   AppState state;
+  FakeItemPictures pictures;
 };
 
 }  // namespace qav::test

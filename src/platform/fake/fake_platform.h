@@ -11,9 +11,13 @@
 #include "platform/desktop.h"
 #include "platform/message_boxes.h"
 #include "platform/process_control.h"
+#include "platform/program_launcher.h"
 #include "platform/registry.h"
 #include "platform/shell_folders.h"
+#include "platform/system_actions.h"
 #include "platform/system_info.h"
+#include "platform/trash.h"
+#include "platform/volumes.h"
 
 namespace qav::platform::fake {
 
@@ -77,9 +81,87 @@ class FakeProcessControl final : public ProcessControl {
 
 class FakeDesktop final : public Desktop {
  public:
-  void ShowDesktopIcons(bool show) override { calls.push_back(show ? "icons:show" : "icons:hide"); }
+  bool ShowDesktopIcons(bool show) override {
+    calls.push_back(show ? "icons:show" : "icons:hide");
+    return hasIconView;
+  }
   void ShowTaskbar(bool show) override { calls.push_back(show ? "taskbar:show" : "taskbar:hide"); }
   std::vector<std::string> calls;
+  bool hasIconView = true;
+};
+
+class FakeProgramLauncher final : public ProgramLauncher {
+ public:
+  bool Launch(const LaunchRequest& request) override {
+    launched.push_back(request);
+    return accept;
+  }
+  bool OpenWithDefault(const std::string& target) override {
+    opened.push_back(target);
+    return accept;
+  }
+  std::vector<LaunchRequest> launched;
+  std::vector<std::string> opened;
+  bool accept = true;
+};
+
+class FakeSystemActions final : public SystemActions {
+ public:
+  bool Power(PowerAction action) override {
+    power.push_back(action);
+    return true;
+  }
+  bool MonitorOff() override {
+    ++monitorOffs;
+    return true;
+  }
+  bool OpenPage(SystemPage page) override {
+    pages.push_back(page);
+    return pageAvailable;
+  }
+  bool OpenFolder(const std::string& folder) override {
+    folders.push_back(folder);
+    return true;
+  }
+  std::string DefaultProgram(DefaultProgramKind kind) override {
+    return kind == DefaultProgramKind::kWebBrowser ? browser : mail;
+  }
+  std::vector<PowerAction> power;
+  int monitorOffs = 0;
+  std::vector<SystemPage> pages;
+  std::vector<std::string> folders;
+  bool pageAvailable = true;
+  std::string browser = "/usr/bin/firefox";
+  std::string mail = "/usr/bin/thunderbird";
+};
+
+class FakeTrash final : public Trash {
+ public:
+  TrashStatus Query() override { return status; }
+  bool Empty() override {
+    ++empties;
+    status = {};
+    return true;
+  }
+  bool MoveToTrash(const std::string& path) override {
+    trashed.push_back(path);
+    return true;
+  }
+  TrashStatus status;
+  int empties = 0;
+  std::vector<std::string> trashed;
+};
+
+class FakeVolumes final : public Volumes {
+ public:
+  std::vector<Volume> List() override { return volumes; }
+  std::optional<Volume> At(const std::string& root) override {
+    for (const Volume& volume : volumes) {
+      if (volume.root == root || volume.root == root + "/") return volume;
+    }
+    return std::nullopt;
+  }
+  std::vector<Volume> volumes;
 };
 
 }  // namespace qav::platform::fake

@@ -15,11 +15,23 @@ std::string AutostartEntryIn(const std::string& configHome) {
   return configHome + "/autostart/qav-launcher.desktop";
 }
 
+// The home trash: "$XDG_DATA_HOME/Trash".
+std::string HomeTrashIn(std::string dataHome) {
+  while (dataHome.size() > 1 && dataHome.back() == '/') dataHome.pop_back();
+  return dataHome + "/Trash";
+}
+
 }  // namespace
 
 LinuxPlatform::LinuxPlatform()
     : folders(MakeFolders(system)),
-      registry(RegistryFileIn(folders.ConfigHome()), AutostartEntryIn(folders.ConfigHome())) {}
+      registry(RegistryFileIn(folders.ConfigHome()), AutostartEntryIn(folders.ConfigHome())),
+      desktop(RealSystemCommands()),
+      launcher(RealSystemCommands()),
+      actions(RealSystemCommands(), SystemBusLogind(), ForceDisplayOffWithDpms,
+              HomeTrashIn(folders.SpecialFolder(26))),
+      trash(HomeTrashIn(folders.SpecialFolder(26))),
+      volumes(SystemMountSources()) {}
 
 std::string LinuxPlatform::RegistryFile() const {
   return RegistryFileIn(folders.ConfigHome());

@@ -1,11 +1,15 @@
 #pragma once
 // The Linux implementations of the platform services, made together.
 
+#include "platform/linux/freedesktop_trash.h"
 #include "platform/linux/linux_desktop.h"
 #include "platform/linux/linux_process_control.h"
+#include "platform/linux/linux_program_launcher.h"
 #include "platform/linux/linux_registry.h"
 #include "platform/linux/linux_shell_folders.h"
+#include "platform/linux/linux_system_actions.h"
 #include "platform/linux/linux_system_info.h"
+#include "platform/linux/linux_volumes.h"
 #include "platform/linux/posix_file_ops.h"
 
 namespace qav::platform {
@@ -25,6 +29,10 @@ class LinuxPlatform {
   PosixFileOps files;
   LinuxProcessControl process;
   LinuxDesktop desktop;
+  LinuxProgramLauncher launcher;
+  LinuxSystemActions actions;
+  FreedesktopTrash trash;
+  LinuxVolumes volumes;
 };
 
 }  // namespace qav::platform

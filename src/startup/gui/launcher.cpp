@@ -1,9 +1,12 @@
 #include "startup/gui/launcher.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QThread>
 
 #include "dock/frm_main.h"
 #include "menus/frm_sub_menu.h"
+#include "shortcuts/classification.h"
 #include "startup/data_files.h"
 #include "startup/environment/registry_access.h"
 #include "startup/gui/screen_probe.h"
@@ -33,6 +36,9 @@ bool Launcher::CheckOperatingSystem() {
 
 void Launcher::PrepareDataFolders() {
   state_.paths = InitPaths(platform_.folders, platform_.system);
+  pictures_ =
+      std::make_unique<GraphicsItemPictures>(imageCache_, shellIcons_, state_.paths.IconStore);
+  dialogs_ = std::make_unique<QtDialogs>(platform_.launcher, state_.OsName);
   WriteAppInfo(platform_.registry, state_.paths.ExecutablePath, kVersion);
   if (IsFirstRun(platform_.registry)) ClearDataFiles(state_.paths, true);
 }
@@ -40,6 +46,7 @@ void Launcher::PrepareDataFolders() {
 void Launcher::CreateForms() {
   frmTray_ = std::make_unique<FrmTray>([this] { ExitApplication(); });
   frmMain_ = std::make_unique<FrmMain>(state_, images_);
+  dialogs_->SetOwner(frmMain_.get());
   frmSubMenu_ = std::make_unique<FrmSubMenu>(state_);
 }
 
@@ -70,8 +77,9 @@ bool Launcher::Start() {
     return false;
   }
   state_.tables = MakeTables();
-  IniParam(state_, true, true, true, platform_, *screen);
-  platform_.desktop.ShowDesktopIcons(state_.settings.Record.HideDesktopIcons == 0);
+  IniParam(state_, true, true, true, platform_, *screen, *pictures_);
+  CommandContext commands = Commands();
+  ShowDesktopIcons(commands, state_.settings.Record.HideDesktopIcons != 0);
   CreateForms();
   imageCache_.LoadSkinImages();
   platform_.process.TrimWorkingSet();
@@ -90,9 +98,9 @@ void Launcher::ExitApplication() {
   exited_ = true;
   SaveConfiguration(state_, platform_);
   // After the save, so that a stored wish to hide the desktop icons survives for the next start.
-  platform_.desktop.ShowDesktopIcons(true);
-  state_.settings.Record.HideDesktopIcons = 0;
-  platform_.desktop.ShowTaskbar(true);
+  CommandContext commands = Commands();
+  ShowDesktopIcons(commands, false);
+  ShowTaskbar(commands, false);
   imageCache_.FreeAllImages();
   frmSubMenu_.reset();
   frmMain_.reset();
@@ -104,11 +112,62 @@ void Launcher::ReloadAll(const ReloadOptions& options) {
   const auto screen = ProbePrimaryScreen();
   if (!screen) return;
   imageCache_.FreeAllImages();
-  ReloadTables(state_, options, platform_, *screen, [](int) {});
+  Classifier classifier({state_.tables, state_.paths, platform_.system, platform_.registry,
+                         platform_.volumes, platform_.messages, *pictures_,
+                         state_.settings.IconCount});
+  ReloadTables(state_, options, platform_, *screen, *pictures_,
+               [&classifier](int record) { classifier.RefreshItemIcon(record); });
   imageCache_.LoadSkinImages();
   platform_.process.TrimWorkingSet();
   QCoreApplication::processEvents();
   if (frmMain_) frmMain_->DockFocus(true);
+}
+
+void Launcher::EscCancel() {}
+
+// Until the dock's own show and hide states arrive, minimizing and hiding both take the dock
+// window away and showing brings it back.
+void Launcher::MinWindows(int state) {
+  if (state < 0 || state > 2) return;
+  dockState_ = state;
+  if (!frmMain_) return;
+  if (state == 0) {
+    frmMain_->show();
+    frmMain_->DockFocus(true);
+  } else {
+    frmMain_->hide();
+  }
+}
+
+void Launcher::DockFocus(bool show) {
+  if (frmMain_) frmMain_->DockFocus(show);
+  if (show) QCoreApplication::processEvents();
+}
+
+void Launcher::DockNormal() {
+  if (frmMain_) frmMain_->DockNormal();
+}
+
+void Launcher::SaveSettings() {
+  WriteSettingsFile(state_.settings, state_.tables.Shortcuts[kUserRecord],
+                    SettingsContext(state_, platform_));
+}
+
+void Launcher::SaveMenu() {
+  WriteMenuFile(state_.tables, MenuContext(state_, platform_));
+}
+
+CommandContext Launcher::Commands() {
+  const QLocale locale;
+  return {state_,
+          platform_,
+          *pictures_,
+          *this,
+          *dialogs_,
+          *this,
+          [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); },
+          locale.decimalPoint().toStdString(),
+          locale.groupSeparator().toStdString()};
 }
 
 }  // namespace qav

@@ -5,11 +5,15 @@
 #include <memory>
 #include <optional>
 
+#include "graphics/graphics_item_pictures.h"
 #include "graphics/image_cache.h"
 #include "graphics/image_tables.h"
 #include "graphics/shell_icons.h"
 #include "platform/platform.h"
+#include "shortcuts/commands.h"
+#include "shortcuts/dock_control.h"
 #include "startup/environment/screen_metrics.h"
+#include "startup/gui/qt_dialogs.h"
 #include "startup/reload.h"
 #include "startup/state/app_state.h"
 
@@ -19,10 +23,10 @@ class FrmTray;
 class FrmMain;
 class FrmSubMenu;
 
-class Launcher {
+class Launcher final : public DockControl, public ConfigurationSaver {
  public:
   explicit Launcher(platform::Platform& platform);
-  ~Launcher();
+  ~Launcher() override;
   Launcher(const Launcher&) = delete;
   Launcher& operator=(const Launcher&) = delete;
 
@@ -32,7 +36,22 @@ class Launcher {
 
   // Saves both configuration files, puts the desktop back, closes every window and ends the event
   // loop. Runs once; later calls do nothing.
-  void ExitApplication();
+  void ExitApplication() override;
+
+  // The dock as item commands drive it.
+  void EscCancel() override;
+  void MinWindows(int state) override;
+  void DockFocus(bool show) override;
+  void DockNormal() override;
+  bool DockHidden() override { return dockState_ == 2; }
+  void SetAnimateShowHide(bool animate) override { state_.AnimateShowHide = animate; }
+  bool AnimateShowHide() override { return state_.AnimateShowHide; }
+
+  void SaveSettings() override;
+  void SaveMenu() override;
+
+  // What launching and the built-in commands work with.
+  CommandContext Commands();
 
   // Saves both files without ending, when the session asks to keep the user's data.
   void SaveForSession();
@@ -55,6 +74,9 @@ class Launcher {
   ImageTables images_;
   QtShellIcons shellIcons_;
   ImageCache imageCache_{images_, state_, shellIcons_};
+  std::unique_ptr<GraphicsItemPictures> pictures_;
+  std::unique_ptr<QtDialogs> dialogs_;
+  int dockState_ = 0;
   std::unique_ptr<FrmTray> frmTray_;
   std::unique_ptr<FrmMain> frmMain_;
   std::unique_ptr<FrmSubMenu> frmSubMenu_;

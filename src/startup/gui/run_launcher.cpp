@@ -24,8 +24,9 @@ int RunLauncher(int argc, char** argv) {
 
   platform::LinuxPlatform system;
   QtMessageBoxes messages;
-  platform::Platform services{system.registry, system.folders, system.system, system.files,
-                              messages,        system.process, system.desktop};
+  platform::Platform services{system.registry, system.folders, system.system,  system.files,
+                              messages,        system.process, system.desktop, system.launcher,
+                              system.actions,  system.trash,   system.volumes};
   Launcher launcher(services);
   platform::TerminationSignals terminationWatch([&launcher] { launcher.ExitApplication(); });
   QObject::connect(&app, &QGuiApplication::commitDataRequest,

@@ -34,6 +34,7 @@ struct AppState {
   int HoverSlot = -1;
   int MenuHotRow = -1;
   bool AnimateShowHide = false;
+  bool DesktopIconsHidden = false;  // this program keeps the desktop's icons hidden
 };
 
 }  // namespace qav

@@ -1,0 +1,38 @@
+#include "graphics/graphics_item_pictures.h"
+
+#include "graphics/icon_extraction.h"
+
+namespace qav {
+
+GraphicsItemPictures::GraphicsItemPictures(ImageCache& cache, ShellIcons& shellIcons,
+                                           std::string iconStore)
+    : cache_(cache), shellIcons_(shellIcons), iconStore_(std::move(iconStore)) {}
+
+std::string GraphicsItemPictures::NextIconStoreName() {
+  return qav::NextIconStoreName(iconStore_);
+}
+
+int GraphicsItemPictures::MakeItemPicture(int source, const std::string& path, int iconIndex,
+                                          FixedText<255>& field, const LinkIcon& link) {
+  return qav::MakeItemPicture(source, path, iconIndex, field, link, shellIcons_);
+}
+
+bool GraphicsItemPictures::IconFileToPng(const std::string& iconPath, const std::string& pngPath) {
+  return qav::IconFileToPng(iconPath, pngPath);
+}
+
+bool GraphicsItemPictures::ImageFileToPng(const std::string& picturePath,
+                                          const std::string& pngPath, bool resize, int width,
+                                          int height) {
+  return qav::ImageFileToPng(picturePath, pngPath, resize, width, height) == 1;
+}
+
+void GraphicsItemPictures::LoadItemImage(int record) {
+  cache_.LoadItemImage(record);
+}
+
+void GraphicsItemPictures::DiscardItem(int record) {
+  cache_.DiscardItem(record);
+}
+
+}  // namespace qav

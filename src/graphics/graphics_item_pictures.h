@@ -1,0 +1,30 @@
+#pragma once
+// Item pictures as the graphics layer makes them: icon extraction into the icon store and the
+// image cache's loaded pictures.
+
+#include "graphics/image_cache.h"
+#include "graphics/shell_icons.h"
+#include "shortcuts/item_pictures.h"
+
+namespace qav {
+
+class GraphicsItemPictures final : public ItemPictures {
+ public:
+  GraphicsItemPictures(ImageCache& cache, ShellIcons& shellIcons, std::string iconStore);
+
+  std::string NextIconStoreName() override;
+  int MakeItemPicture(int source, const std::string& path, int iconIndex, FixedText<255>& field,
+                      const LinkIcon& link) override;
+  bool IconFileToPng(const std::string& iconPath, const std::string& pngPath) override;
+  bool ImageFileToPng(const std::string& picturePath, const std::string& pngPath, bool resize,
+                      int width, int height) override;
+  void LoadItemImage(int record) override;
+  void DiscardItem(int record) override;
+
+ private:
+  ImageCache& cache_;
+  ShellIcons& shellIcons_;
+  std::string iconStore_;
+};
+
+}  // namespace qav

@@ -1,0 +1,37 @@
+#pragma once
+// Starting items on a freedesktop system. A program file is run with the item's arguments as
+// separate argv entries; a desktop entry is launched as its desktop would launch it; anything
+// else (a document, a folder, a web or mail address) goes to the desktop's opener, xdg-open.
+//
+// The window style is passed on nowhere: on X11 a program places and sizes its own windows, and
+// no standard request lets the starting process ask for a minimised or maximised first window.
+
+#include "platform/linux/system_commands.h"
+#include "platform/program_launcher.h"
+
+namespace qav::platform {
+
+class LinuxProgramLauncher final : public ProgramLauncher {
+ public:
+  explicit LinuxProgramLauncher(SystemCommands commands);
+
+  bool Launch(const LaunchRequest& request) override;
+  bool OpenWithDefault(const std::string& target) override;
+
+ private:
+  bool LaunchDesktopEntry(const std::string& entryPath, const Arguments& files,
+                          const std::string& folder);
+  bool Open(const std::string& target, const std::string& folder);
+
+  SystemCommands commands_;
+};
+
+// A program file: a regular file we may execute that the kernel can run itself (an ELF binary
+// or a "#!" script). Documents on file systems that mark every file executable are not programs.
+bool IsProgramFile(const std::string& path);
+
+// A relative path starting with '-' made "./-...", so that the opener cannot take it for one of
+// its options.
+std::string NotAnOption(const std::string& target);
+
+}  // namespace qav::platform

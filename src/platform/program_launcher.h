@@ -1,0 +1,29 @@
+#pragma once
+// Starting what an item stands for: a program with its arguments, or a document, folder or web
+// address with the desktop's opener.
+
+#include <string>
+#include <vector>
+
+namespace qav::platform {
+
+enum class WindowStyle { kNormal = 1, kMinimized = 2, kMaximized = 3 };
+
+struct LaunchRequest {
+  std::string target;  // a program, document, folder or web address, exactly as stored
+  // The separate arguments; never joined into a command for a shell.
+  std::vector<std::string> arguments;
+  std::string workingDir;  // empty: none
+  WindowStyle style = WindowStyle::kNormal;
+};
+
+class ProgramLauncher {
+ public:
+  virtual ~ProgramLauncher() = default;
+  // True when the system accepted the request (the program started, or the opener took it).
+  virtual bool Launch(const LaunchRequest& request) = 0;
+  // Hands `target` to the desktop's default action for its type. True when accepted.
+  virtual bool OpenWithDefault(const std::string& target) = 0;
+};
+
+}  // namespace qav::platform

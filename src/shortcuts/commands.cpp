@@ -1,0 +1,287 @@
+#include "shortcuts/commands.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "shortcuts/catalog.h"
+#include "shortcuts/readers/command_line.h"
+#include "shortcuts/recycle_bin.h"
+#include "startup/environment/text.h"
+
+namespace qav {
+namespace {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+constexpr const char* kCaption = "QAV Launcher";
+
+bool Exists(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::exists(path, error);
+}
+
+platform::WindowStyle StyleOf(int runStyle) {
+  const int show = runStyle + 1;
+  if (show < 1 || show > 3) return platform::WindowStyle::kNormal;
+  return static_cast<platform::WindowStyle>(show);
+}
+
+// Programs start in their own folder, as Windows programs expect to find their files there.
+std::string WorkingFolderFor(const std::string& target) {
+  if (UpperAscii(target).ends_with(".EXE")) {
+    const auto cut = target.find_last_of("\\/");
+    if (cut != std::string::npos) return target.substr(0, cut + 1);
+  }
+  return {};
+}
+
+void AfterCommand(CommandContext& c) {
+  c.dock.EscCancel();
+  if (c.state.settings.Record.AutoHide == 1) c.dock.MinWindows(2);
+}
+
+void Tell(CommandContext& c, const std::string& text) {
+  c.platform.messages.Show({text, kCaption, MessageIcon::kInformation, MessageButtons::kOk});
+}
+
+void EmptyBinAfterAsking(CommandContext& c) {
+  if (c.platform.trash.Query().items < 1) return;
+  if (c.platform.messages.Show({"Are you sure you want to empty the Recycle Bin?",
+                                "Empty Recycle Bin", MessageIcon::kQuestion, MessageButtons::kYesNo,
+                                true}) == MessageAnswer::kNo) {
+    return;
+  }
+  c.platform.trash.Empty();
+}
+
+void RecycleBinStatus(CommandContext& c) {
+  const BinReport report = RecycleBinReport(c.platform.trash.Query(), c.decimalPoint, c.thousands);
+  if (!report.asksToEmpty) {
+    c.platform.messages.Show(
+        {report.text, "Recycle Bin", MessageIcon::kInformation, MessageButtons::kOk});
+    return;
+  }
+  if (c.platform.messages.Show({report.text, "Recycle Bin", MessageIcon::kQuestion,
+                                MessageButtons::kYesNo}) == MessageAnswer::kYes) {
+    c.platform.trash.Empty();
+  }
+}
+
+void ToggleDragging(CommandContext& c) {
+  Tables& t = c.state.tables;
+  c.pictures.DiscardItem(kCmdDragging);
+  ShortcutRecord& item = t.Shortcuts[kCmdDragging];
+  item.Kind = kKindBuiltIn;
+  item.IsBuiltIn = kVbTrue;
+  item.CommandId = kCmdDragging;
+  item.ImageRow = kCmdDragging;
+  VbBool& locked = c.state.settings.Record.DraggingLocked;
+  const char* next = locked != 0 ? "Lock Dragging" : "Allow Dragging";
+  item.Title = next;
+  item.IconFile = c.state.paths.SysIconsFolder + next + ".png";
+  locked = ToVbBool(locked == 0);
+  c.pictures.LoadItemImage(kCmdDragging);
+  c.saver.SaveMenu();
+  c.saver.SaveSettings();
+}
+
+void SwitchDesktop(CommandContext& c) {
+  const bool animate = c.dock.AnimateShowHide();
+  c.dock.SetAnimateShowHide(false);
+  if (c.dock.DockHidden()) {
+    ShowDesktopIcons(c, true);
+    c.dock.MinWindows(0);
+  } else {
+    c.dock.MinWindows(2);
+    ShowDesktopIcons(c, false);
+  }
+  c.dock.SetAnimateShowHide(animate);
+}
+
+void ChangeUserNameAndIcon(CommandContext& c) {
+  ShortcutRecord& user = c.state.tables.Shortcuts[kUserRecord];
+  const auto picture = c.dialogs.OpenFile("QAV Launcher - Change User Icon",
+                                          "*.bmp;*.jpg;*.png;*.gif|*.bmp;*.jpg;*.png;*.gif");
+  const std::string& userIcon = c.state.paths.UserIconFile;
+  if (picture && c.pictures.ImageFileToPng(*picture, userIcon, true, 128, 128)) {
+    user.Kind = kKindUser;
+    user.IconFile = userIcon;
+    c.pictures.LoadItemImage(kUserRecord);
+    c.dock.DockNormal();
+    c.saver.SaveSettings();
+  }
+  const auto name =
+      c.dialogs.InputBox("Enter the new user name. To discard changes, please click 'Cancel'.",
+                         "Change User Name", user.Title.Get());
+  if (name && !TrimNull(*name).empty()) {
+    user.Title = TrimNull(*name);
+    c.saver.SaveMenu();
+  }
+  c.dock.DockNormal();
+}
+
+void Power(CommandContext& c, platform::PowerAction action, const char* what) {
+  if (!c.platform.actions.Power(action)) {
+    Tell(c, std::string("The system did not accept the request to ") + what + ".");
+  }
+}
+
+struct PageCommand {
+  int command;
+  platform::SystemPage page;
+};
+
+constexpr PageCommand kPages[] = {
+    {kCmdComputer, platform::SystemPage::kComputer},
+    {kCmdProperties, platform::SystemPage::kSystemProperties},
+    {kCmdPersonalize, platform::SystemPage::kPersonalize},
+    {kCmdScreenResolution, platform::SystemPage::kScreenResolution},
+    {kCmdUninstall, platform::SystemPage::kUninstall},
+    {kCmdNetwork, platform::SystemPage::kNetwork},
+    {kCmdInternetOptions, platform::SystemPage::kInternetOptions},
+    {kCmdControlPanel, platform::SystemPage::kControlPanel},
+    {kCmdWorkgroup, platform::SystemPage::kWorkgroup},
+    {kCmdPrinters, platform::SystemPage::kPrinters},
+    {kCmdDeviceManager, platform::SystemPage::kDeviceManager},
+    {kCmdSearch, platform::SystemPage::kSearch},
+    {kCmdNetworkConnections, platform::SystemPage::kNetworkConnections},
+    {kCmdOpenRecycleBin, platform::SystemPage::kTrash},
+};
+
+// Opens a system page; a desktop without one says so instead of doing nothing.
+bool OpenPage(CommandContext& c, int command) {
+  for (const PageCommand& p : kPages) {
+    if (p.command != command) continue;
+    if (!c.platform.actions.OpenPage(p.page)) {
+      const std::string title = c.state.tables.Shortcuts[command].Title.Get();
+      Tell(c, "\"" + title + "\" is not available on this desktop.");
+    }
+    return true;
+  }
+  return false;
+}
+
+void RunCommand(CommandContext& c, int id) {
+  using platform::PowerAction;
+  switch (id) {
+    case kCmdUserDocuments:
+      c.platform.actions.OpenFolder(c.state.paths.ProfileFolder);
+      break;
+    case kCmdChangeUser:
+      ChangeUserNameAndIcon(c);
+      break;
+    case kCmdSettings:
+      c.dialogs.ShowSettings();
+      break;
+    case kCmdAbout:
+      c.dialogs.ShowAbout();
+      break;
+    case kCmdMinimize:
+      c.dock.MinWindows(1);
+      break;
+    case kCmdHide:
+      c.dock.MinWindows(2);
+      break;
+    case kCmdDesktopIcons:
+      ShowDesktopIcons(c, !c.state.DesktopIconsHidden);
+      c.saver.SaveSettings();
+      break;
+    case kCmdSwitchDesktop:
+      SwitchDesktop(c);
+      break;
+    case kCmdDragging:
+      ToggleDragging(c);
+      break;
+    case kCmdSleep:
+      Power(c, PowerAction::kSleep, "sleep");
+      break;
+    case kCmdShutDown:
+      Power(c, PowerAction::kShutDown, "shut down");
+      break;
+    case kCmdRestart:
+      Power(c, PowerAction::kRestart, "restart");
+      break;
+    case kCmdLogOff:
+      Power(c, PowerAction::kLogOff, "log off");
+      break;
+    case kCmdLock:
+      Power(c, PowerAction::kLock, "lock this computer");
+      break;
+    case kCmdMonitorOff:
+      c.sleep(1000);  // so that letting go of the mouse does not wake the screen again
+      c.platform.actions.MonitorOff();
+      break;
+    case kCmdRun:
+      c.dialogs.RunBox();
+      break;
+    case kCmdEmptyRecycleBin:
+      EmptyBinAfterAsking(c);
+      break;
+    case kCmdRecycleBinStatus:
+      RecycleBinStatus(c);
+      break;
+    default:
+      OpenPage(c, id);
+      break;
+  }
+}
+
+}  // namespace
+
+int LaunchShortcut(CommandContext& c, int record) {
+  if (record < 0 || record >= static_cast<int>(c.state.tables.Shortcuts.size())) return 0;
+  ShortcutRecord& r = c.state.tables.Shortcuts[record];
+  const std::string target = r.Target.Get();
+  const std::string arguments = r.Arguments.Get();
+  r.Target = target;
+  r.Arguments = arguments;
+  // The stored arguments are a command line in the links' own convention; they are split here
+  // and reach the program word for word.
+  const platform::LaunchRequest request{target, readers::SplitCommandLine(arguments),
+                                        WorkingFolderFor(target), StyleOf(r.RunStyle)};
+  int result = c.platform.launcher.Launch(request) ? 1 : 0;
+  if (result == 0) {
+    if (!Exists(target)) {
+      c.platform.messages.Show({"The item '" + target +
+                                    "' that this shortcut refers to has been changed or removed, "
+                                    "so this shortcut will no longer work properly.\r\n\r\n",
+                                "Problem with Shortcut", MessageIcon::kExclamation,
+                                MessageButtons::kOk});
+    } else {
+      c.platform.launcher.OpenWithDefault(target);
+    }
+  }
+  AfterCommand(c);
+  return result;
+}
+
+void ExecuteBuiltIn(CommandContext& c, int commandId) {
+  c.dock.EscCancel();
+  if (commandId == kCmdExit) {
+    c.dock.DockFocus(false);
+    c.dock.ExitApplication();
+    return;
+  }
+  RunCommand(c, commandId);
+  AfterCommand(c);
+}
+
+void ShowDesktopIcons(CommandContext& c, bool hide) {
+  if (!c.platform.desktop.ShowDesktopIcons(!hide)) return;
+  c.state.DesktopIconsHidden = hide;
+  c.state.tables.Shortcuts[kCmdDesktopIcons].Title =
+      hide ? "Always Show Desktop Icons" : "Always Hide Desktop Icons";
+  c.state.settings.Record.HideDesktopIcons = hide ? 1 : 0;
+}
+
+void ShowTaskbar(CommandContext& c, bool hide) {
+  c.platform.desktop.ShowTaskbar(!hide);
+}
+
+bool SendToRecycleBin(CommandContext& c, const std::string& path) {
+  return c.platform.trash.MoveToTrash(path);
+}
+
+}  // namespace qav

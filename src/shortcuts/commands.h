@@ -1,0 +1,51 @@
+#pragma once
+// Starting what an item stands for: a shortcut's target, or one of the built-in commands
+// (power, system pages, recycle bin, desktop and dock toggles, the user item).
+
+#include <functional>
+#include <string>
+
+#include "platform/platform.h"
+#include "shortcuts/dock_control.h"
+#include "shortcuts/item_pictures.h"
+#include "startup/state/app_state.h"
+
+namespace qav {
+
+// Saves the configuration files; implemented where their paths are known.
+class ConfigurationSaver {
+ public:
+  virtual ~ConfigurationSaver() = default;
+  virtual void SaveSettings() = 0;
+  virtual void SaveMenu() = 0;
+};
+
+struct CommandContext {
+  AppState& state;
+  platform::Platform& platform;
+  ItemPictures& pictures;
+  DockControl& dock;
+  Dialogs& dialogs;
+  ConfigurationSaver& saver;
+  std::function<void(int milliseconds)> sleep;
+  std::string decimalPoint = ".";
+  std::string thousands = ",";
+};
+
+// Starts the record's target with its arguments and window style. 1 when the system accepted it.
+// A target that is gone is reported to the user; one that exists is handed to its default action
+// once more.
+int LaunchShortcut(CommandContext& context, int record);
+
+// Runs built-in command `commandId` (the record number of its catalog item).
+void ExecuteBuiltIn(CommandContext& context, int commandId);
+
+// Hides (true) or shows the desktop's icons where the desktop has them, keeping the setting and
+// the toggle item's title in step.
+void ShowDesktopIcons(CommandContext& context, bool hide);
+void ShowTaskbar(CommandContext& context, bool hide);
+
+// Moves a dropped file into the recycle bin. True on success.
+bool SendToRecycleBin(CommandContext& context, const std::string& path);
+
+}  // namespace qav

@@ -1,0 +1,174 @@
+#include "shortcuts/link_resolution.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "shortcuts/readers/desktop_entry.h"
+#include "shortcuts/readers/internet_shortcut.h"
+#include "shortcuts/readers/shell_link.h"
+#include "shortcuts/readers/version_info.h"
+#include "startup/environment/registry_access.h"
+#include "startup/environment/text.h"
+
+namespace qav {
+namespace {
+
+constexpr std::uintmax_t kMaxLinkBytes = 4u << 20;
+
+std::string Extension(const std::string& path) {
+  const auto dot = path.rfind('.');
+  return dot == std::string::npos ? std::string() : UpperAscii(path.substr(dot));
+}
+
+std::optional<std::string> ReadSmallFile(const std::string& path) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  if (error || size > kMaxLinkBytes) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A bare program name of a desktop entry is looked up on PATH, as the desktop would run it.
+std::string OnSearchPath(const std::string& program, const PathContext& context) {
+  if (program.empty() || program.find('/') != std::string::npos) return program;
+  const auto path = context.system.Environment("PATH");
+  if (!path) return program;
+  std::size_t start = 0;
+  while (start <= path->size()) {
+    const auto end = std::min(path->find(':', start), path->size());
+    const std::string candidate = path->substr(start, end - start) + "/" + program;
+    std::error_code error;
+    if (end > start && std::filesystem::is_regular_file(candidate, error)) return candidate;
+    start = end + 1;
+  }
+  return program;
+}
+
+void FromShellLink(const std::string& bytes, LinkProperties& out) {
+  const auto link = readers::ParseShellLink(
+      std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  if (!link) return;
+  out.target = link->target;
+  out.workingDir = link->workingDir;
+  out.arguments = link->arguments;
+  out.iconPath = link->iconPath;
+  out.iconIndex = link->iconIndex;
+  out.showCommand = link->showCommand;
+  out.description = link->description;
+}
+
+void FromInternetShortcut(const std::string& text, LinkProperties& out) {
+  const auto shortcut = readers::ParseInternetShortcut(text);
+  if (!shortcut) return;
+  out.target = shortcut->url;
+  // A picture on the web cannot be converted here; only a local icon file is named.
+  std::string icon = shortcut->iconFile;
+  if (!IsWebAddress(icon)) {
+    out.iconPath = icon;
+    out.iconIndex = shortcut->iconIndex;
+  }
+}
+
+void FromDesktopEntry(const std::string& text, LinkProperties& out, const PathContext& context) {
+  const auto locale = context.system.Environment("LANG");
+  const auto entry = readers::ParseDesktopEntry(text, locale.value_or(""));
+  if (!entry) return;
+  out.target = entry->type == "Link" ? entry->url : OnSearchPath(entry->program, context);
+  out.arguments = entry->arguments;
+  out.workingDir = entry->workingDir;
+  out.iconPath = entry->icon;
+  out.title = entry->name;
+  out.showCommand = 1;
+}
+
+bool Exists(std::string path, const PathContext& context) {
+  return FileExists(path, true, context);
+}
+
+}  // namespace
+
+int ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
+                       const PathContext& context) {
+  out = LinkProperties{};
+  const auto bytes = ReadSmallFile(linkPath);
+  if (!bytes) return 0;
+  const std::string extension = Extension(linkPath);
+  if (extension == ".URL") {
+    FromInternetShortcut(*bytes, out);
+  } else if (extension == ".DESKTOP") {
+    FromDesktopEntry(*bytes, out, context);
+  } else {
+    FromShellLink(*bytes, out);
+  }
+  return Exists(out.target, context) || Exists(out.iconPath, context) ? 1 : 0;
+}
+
+std::string GetInstallerShortcutTarget(const std::string& /*linkPath*/) {
+  return {};
+}
+
+LinkInfo ResolveShortcut(const std::string& linkPath, const PathContext& context) {
+  LinkProperties found;
+  if (Exists(linkPath, context)) {
+    const std::string installed = GetInstallerShortcutTarget(linkPath);
+    if (Exists(installed, context)) {
+      found.target = installed;
+      found.iconPath = installed;
+    } else {
+      ReadLinkProperties(linkPath, found, context);
+    }
+    if (UpperAscii(TrimNull(found.target)).ends_with(".LNK")) {
+      const std::string next = TrimNull(found.target);
+      ReadLinkProperties(next, found, context);
+    }
+  }
+  LinkInfo info;
+  info.LinkPath = linkPath;
+  info.LinkTarget = found.target;
+  info.LinkArguments = found.arguments;
+  info.LinkIconPath = found.iconPath;
+  info.LinkIconIndex = found.iconIndex;
+  info.LinkShowCommand = found.showCommand;
+  info.LinkWorkingDir = found.workingDir;
+  info.LinkTitle = found.title;
+  return info;
+}
+
+std::string GetFileVersionField(const std::string& path, int field) {
+  return readers::GetFileVersionField(path, field);
+}
+
+std::string ProgramOfCommand(const std::string& command, const PathContext& context) {
+  const std::string upper = UpperAscii(command);
+  const auto exe = upper.find(".EXE");
+  if (exe == std::string::npos) return upper;
+  std::string program = TrimNull(command.substr(0, exe + 4));
+  if (!program.empty() && program.front() == '"') program.erase(0, 1);
+  return ExpandPath(program, false, context);
+}
+
+std::string GetDefaultProgram(int which, platform::Registry& registry,
+                              platform::SystemActions& actions, const PathContext& context) {
+  const std::string scheme = which == 0 ? "http" : "mailto";
+  auto read = [&registry](const std::string& key, const std::string& name) {
+    return TrimNull(RegValueText(ReadRegValue(registry, key, name)));
+  };
+  const std::string progId = read(
+      "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\" +
+          scheme + "\\UserChoice",
+      "Progid");
+  std::string command;
+  if (!progId.empty())
+    command = read("HKEY_CLASSES_ROOT\\" + progId + "\\shell\\open\\command", "");
+  if (command.empty())
+    command = read("HKEY_CLASSES_ROOT\\" + scheme + "\\shell\\open\\command", "");
+  if (!command.empty()) return ProgramOfCommand(command, context);
+  return actions.DefaultProgram(which == 0 ? platform::DefaultProgramKind::kWebBrowser
+                                           : platform::DefaultProgramKind::kMail);
+}
+
+}  // namespace qav

@@ -1,0 +1,75 @@
+#include "shortcuts/readers/version_info.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "graphics/readers/byte_view.h"
+#include "graphics/readers/pe_resources.h"
+#include "shortcuts/readers/link_bytes.h"
+
+namespace qav::readers {
+namespace {
+
+constexpr std::uint16_t kVersionResource = 16;  // RT_VERSION
+constexpr std::uint16_t kTextType = 1;
+// Programs can be large, but their resources are read from memory.
+constexpr std::uintmax_t kMaxProgramBytes = 512u << 20;
+
+constexpr std::array<std::u16string_view, 12> kFieldNames = {
+    u"Comments",       u"InternalName",   u"ProductName",      u"CompanyName",
+    u"LegalCopyright", u"ProductVersion", u"FileDescription",  u"LegalTrademarks",
+    u"PrivateBuild",   u"FileVersion",    u"OriginalFilename", u"SpecialBuild"};
+
+// True when the UTF-16 text at `offset` is `key` followed by a NUL.
+bool KeyAt(ByteView view, std::uint64_t offset, std::u16string_view key) {
+  for (std::size_t i = 0; i < key.size(); ++i)
+    if (!view.Contains(offset + 2 * i, 2) || view.U16(offset + 2 * i) != key[i]) return false;
+  return view.Contains(offset + 2 * key.size(), 2) && view.U16(offset + 2 * key.size()) == 0;
+}
+
+std::vector<std::uint8_t> ReadFile(const std::string& path) {
+  // Built from UTF-8 explicitly, so that Windows does not read the name in its ANSI code page.
+  const std::filesystem::path name(
+      std::u8string_view(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+  std::error_code error;
+  const auto size = std::filesystem::file_size(name, error);
+  if (error || size > kMaxProgramBytes) return {};
+  std::ifstream in(name, std::ios::binary);
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return in ? bytes : std::vector<std::uint8_t>();
+}
+
+}  // namespace
+
+std::string VersionString(std::span<const std::uint8_t> block, std::u16string_view key) {
+  const ByteView view(block);
+  // Each String structure: wLength, wValueLength, wType, then the key; the scan looks for wType.
+  for (std::uint64_t type = 4; view.Contains(type, 2); type += 2) {
+    if (view.U16(type) != kTextType || !KeyAt(view, type + 2, key)) continue;
+    const std::uint64_t start = type - 4;
+    const std::uint64_t keyEnd = type + 2 + 2 * (key.size() + 1);
+    const std::uint64_t value = (keyEnd + 3) / 4 * 4;
+    const std::uint64_t end = start + view.U16(start);
+    return value >= end ? "" : UnicodeText(ClampedView(view, value, end - value), 0);
+  }
+  return "";
+}
+
+std::string VersionFieldFromPe(std::vector<std::uint8_t> fileBytes, int field) {
+  if (field < 0 || field >= static_cast<int>(kFieldNames.size())) return "";
+  const auto resources = PeResources::Parse(std::move(fileBytes));
+  if (!resources) return "";
+  const auto names = resources->Names(kVersionResource);
+  const auto block = names.empty() ? std::nullopt : resources->Find(kVersionResource, names[0]);
+  return block ? VersionString(*block, kFieldNames[field]) : "";
+}
+
+std::string GetFileVersionField(const std::string& path, int field) {
+  if (field < 0 || field >= static_cast<int>(kFieldNames.size())) return "";
+  return VersionFieldFromPe(ReadFile(path), field);
+}
+
+}  // namespace qav::readers

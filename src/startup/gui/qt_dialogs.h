@@ -1,0 +1,36 @@
+#pragma once
+// The small windows item commands open: file and input boxes, the run box, and stand-ins for
+// the settings and about windows until those dialogs exist.
+
+#include <string>
+
+#include "platform/program_launcher.h"
+#include "shortcuts/dock_control.h"
+
+class QWidget;
+
+namespace qav {
+
+class QtDialogs final : public Dialogs {
+ public:
+  QtDialogs(platform::ProgramLauncher& launcher, std::string osName);
+
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+  void ShowSettings() override;
+  void ShowAbout() override;
+  std::optional<std::string> OpenFile(const std::string& caption,
+                                      const std::string& filter) override;
+  std::optional<std::string> InputBox(const std::string& prompt, const std::string& caption,
+                                      const std::string& defaultText) override;
+  void RunBox() override;
+
+ private:
+  platform::ProgramLauncher& launcher_;
+  std::string osName_;
+  QWidget* owner_ = nullptr;
+};
+
+// "*.bmp;*.png|*.bmp;*.png|*.*|*.*" (description|patterns pairs) as a Qt file-dialog filter.
+std::string QtFileFilter(const std::string& filter);
+
+}  // namespace qav

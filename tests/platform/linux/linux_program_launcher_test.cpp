@@ -1,0 +1,78 @@
+#include "platform/linux/linux_program_launcher.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "support/temp_dir.h"
+
+namespace qav::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Real processes: a script that writes its folder and arguments to `out` once it has them all.
+class ProgramLauncherTest : public ::testing::Test {
+ protected:
+  std::string Script(const std::string& name, const std::string& out) {
+    const std::string path = dir / name;
+    test::WriteText(
+        path, "#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } > '" + out +
+                  ".part' && mv '" + out + ".part' '" + out + "'\n");
+    fs::permissions(path, fs::perms::owner_all);
+    return path;
+  }
+  // What the script wrote, waiting up to ten seconds for it.
+  std::string Output(const std::string& out) {
+    for (int i = 0; i < 200 && !fs::exists(out); ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return test::ReadText(out);
+  }
+  LinuxProgramLauncher Launcher() {
+    SystemCommands commands = RealSystemCommands();
+    commands.find = [this](const std::string& program) {
+      if (program == "xdg-open") return opener;
+      return program == "gio" ? std::string() : RealSystemCommands().find(program);
+    };
+    return LinuxProgramLauncher(commands);
+  }
+
+  test::TempDir dir;
+  std::string opener = Script("opener", dir / "opened");
+};
+
+TEST_F(ProgramLauncherTest, ProgramsGetTheirArgumentsSeparatelyWithoutAShell) {
+  const std::string program = Script("program", dir / "ran");
+  fs::create_directories(dir / "work");
+  EXPECT_TRUE(Launcher().Launch({program, {"one", "two three", "$HOME;x"}, dir / "work"}));
+  EXPECT_EQ(Output(dir / "ran"), dir / "work\n[one]\n[two three]\n[$HOME;x]\n");
+  EXPECT_FALSE(fs::exists(dir / "opened"));
+}
+
+TEST_F(ProgramLauncherTest, DocumentsAndAddressesGoToTheOpenerWithoutArguments) {
+  test::WriteText(dir / "report.pdf", "%PDF-1.4");
+  fs::permissions(dir / "report.pdf", fs::perms::owner_all);  // as on a FAT stick
+  EXPECT_TRUE(Launcher().Launch({dir / "report.pdf", {"--ignored"}, ""}));
+  EXPECT_EQ(Output(dir / "opened"), fs::current_path().string() + "\n[" + dir / "report.pdf]\n");
+  fs::remove(dir / "opened");
+  EXPECT_TRUE(Launcher().OpenWithDefault("mailto:ann@example.org"));
+  EXPECT_EQ(Output(dir / "opened"), fs::current_path().string() + "\n[mailto:ann@example.org]\n");
+  EXPECT_FALSE(Launcher().Launch({dir / "missing.txt", {}, ""}));
+  EXPECT_FALSE(Launcher().Launch({"no-such-program-qav", {}, ""}));
+}
+
+TEST_F(ProgramLauncherTest, DesktopEntriesRunTheirExecLine) {
+  const std::string program = Script("program", dir / "ran");
+  test::WriteText(dir / "tool.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Tool\nPath=" + dir.path() + "\nExec=\"" +
+                      program + "\" --from %k %U\n");
+  EXPECT_TRUE(Launcher().Launch({dir / "tool.desktop", {"a", "b c"}, ""}));
+  EXPECT_EQ(Output(dir / "ran"),
+            dir.path() + "\n[--from]\n[" + dir / "tool.desktop]\n[a]\n[b c]\n");
+}
+
+}  // namespace
+}  // namespace qav::platform

@@ -1,0 +1,87 @@
+#include "shortcuts/catalog.h"
+
+#include <gtest/gtest.h>
+
+#include "shortcuts/default_groups.h"
+#include "shortcuts/group_editing.h"
+#include "shortcuts_fixture.h"
+
+namespace qav {
+namespace {
+
+TEST(Catalog, BuiltInRecordsFollowTheUserAndTheSettings) {
+  Tables t = MakeTables();
+  CatalogContext c;
+  c.sysIconsFolder = "/s/";
+  c.userName = "abc";
+  c.hideDesktopIcons = true;
+  c.draggingLocked = true;
+  c.recycleBinFull = true;
+  BuildCatalog(t, c);
+  EXPECT_EQ(t.Shortcuts[65].Title.Get(), "Open abc's Documents");
+  EXPECT_EQ(t.Shortcuts[72].Title.Get(), "Always Show Desktop Icons");
+  EXPECT_EQ(t.Shortcuts[74].IconFile.Get(), "/s/Allow Dragging.png");
+  EXPECT_EQ(t.Shortcuts[0].Title.Get(), "abc");
+  EXPECT_EQ(t.Shortcuts[0].IconFile.Get(), "");  // no user picture yet
+  EXPECT_EQ(t.Shortcuts[2].Title.Get(), "Recycle Bin (Full)");
+  EXPECT_EQ(t.Shortcuts[2].CommandId, kCmdEmptyRecycleBin);
+  EXPECT_EQ(t.Shortcuts[1].CommandId, kCmdComputer);
+  EXPECT_EQ(t.Groups[0].MemberCount, 16);
+  EXPECT_EQ(t.Groups[1].Members[14], 94);
+  EXPECT_EQ(t.Groups[2].Members[3], 103);
+  EXPECT_EQ(t.Shortcuts[93].Title.Get(), "Run");
+  EXPECT_EQ(t.Shortcuts[93].CommandId, 93);
+  EXPECT_EQ(t.Shortcuts[36].Kind, kKindBlank);
+  EXPECT_EQ(t.Shortcuts[41].IconFile.Get(), "/s/Application.png");
+  EXPECT_TRUE(t.Shortcuts[96].Title.IsEmpty());
+}
+
+class DefaultGroupsTest : public ::testing::Test, protected test::ShortcutsFixture {
+ protected:
+  void Build(int number) {
+    Classifier classifier(Context());
+    DefaultGroupContext context{state.tables, state.paths, platform,
+                                classifier,   6,           {home / "apps/"}};
+    BuildDefaultGroup(context, number, 0);
+  }
+};
+
+TEST_F(DefaultGroupsTest, WebSitesBrowserAndMail) {
+  Build(7);
+  const GroupRecord& sites = state.tables.Groups[7];
+  ASSERT_EQ(sites.MemberCount, 13);
+  EXPECT_EQ(Record(7).Title.Get(), "Website Group");
+  EXPECT_EQ(Record(sites.Members[6]).Path.Get().rfind("https://", 0), 0u);  // only Twitter
+  EXPECT_EQ(Record(sites.Members[9]).Title.Get(), "Last.fm");
+  EXPECT_EQ(Record(sites.Members[13]).IconFile.Get(), "/app/SysIcons/DeviantART.png");
+  Build(8);
+  Build(9);
+  EXPECT_EQ(Record(8).Target.Get(), "/usr/bin/firefox");
+  EXPECT_EQ(Record(9).Title.Get(), "Check Email");
+  EXPECT_EQ(Record(9).Kind, kKindDockShortcut);
+}
+
+TEST_F(DefaultGroupsTest, FoldersOfEntriesSkipHiddenOnesAndStopWhenFull) {
+  std::filesystem::create_directories(home / "apps");
+  test::WriteText(home / "apps/b.desktop", "[Desktop Entry]\nType=Application\nName=B\nExec=b\n");
+  test::WriteText(home / "apps/a.desktop",
+                  "[Desktop Entry]\nType=Application\nName=A\nExec=a\nNoDisplay=true\n");
+  test::WriteText(home / "apps/.hidden", "x");
+  state.paths.AllUsersDesktopFolder = home / "apps/";
+  Build(3);
+  ASSERT_EQ(state.tables.Groups[3].MemberCount, 1);
+  EXPECT_EQ(Record(state.tables.Groups[3].Members[1]).Title.Get(), "B");
+  EXPECT_EQ(Record(3).Kind, kKindAllPrograms);
+
+  for (int i = 0; i < 40; ++i) test::WriteText(home / ("apps/f" + std::to_string(i)), "x");
+  Record(5).Kind = kKindGroup;
+  Record(5).Title = "Tools (Empty)";
+  Classifier classifier(Context());
+  DefaultGroupContext context{state.tables, state.paths, platform, classifier, 6, {}};
+  AddFolderEntries(context, 5, home / "apps/", 0);
+  EXPECT_EQ(state.tables.Groups[5].MemberCount, kGroupCapacity);
+  EXPECT_EQ(Record(5).Title.Get(), "Tools (Full)");
+}
+
+}  // namespace
+}  // namespace qav

@@ -1,0 +1,92 @@
+// Cut, bit-flipped and lying shell links, and random text, through every reader for a bounded
+// time. Nothing may crash or read out of bounds (the suite also runs under AddressSanitizer and
+// UndefinedBehaviorSanitizer), and what comes out must be well-formed text.
+
+#include <chrono>
+#include <random>
+
+#include "sample_files.h"
+#include "shortcuts/readers/command_line.h"
+#include "shortcuts/readers/desktop_entry.h"
+#include "shortcuts/readers/internet_shortcut.h"
+#include "shortcuts/readers/shell_link.h"
+#include "shortcuts/readers/text_encoding.h"
+#include "shortcuts/readers/version_info.h"
+
+namespace qav::readers {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Mutate(Bytes bytes, std::mt19937& random) {
+  bytes.resize(std::max<std::size_t>(bytes.size(), 1));
+  const auto anywhere = [&] { return random() % bytes.size(); };
+  switch (random() % 4) {
+    case 0:  // cut
+      bytes.resize(anywhere());
+      break;
+    case 1:  // flip bits
+      for (int i = 0; i < 8; ++i)
+        bytes[anywhere()] ^= static_cast<std::uint8_t>(1u << random() % 8);
+      break;
+    case 2: {  // a lying size, offset or count, often where the structures begin
+      const std::size_t at = random() % 2 ? 76 + random() % 200 : anywhere();
+      const std::uint32_t lie = random() % 2 ? 0xFFFFFFFFu >> random() % 32 : 0;
+      for (std::size_t i = 0; i < 4 && at + i < bytes.size(); ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(lie >> 8 * i);
+      break;
+    }
+    default:  // scramble a window
+      for (std::size_t i = anywhere(), end = std::min(bytes.size(), i + 64); i < end; ++i)
+        bytes[i] = static_cast<std::uint8_t>(random());
+  }
+  return bytes;
+}
+
+// Text made of the pieces the text readers give meaning to, and of bytes that are no UTF-8.
+std::string RandomText(std::mt19937& random) {
+  constexpr std::string_view kPieces =
+      "[Desktop Entry]|[InternetShortcut]|\n|\r\n|=|Exec|Name[de_DE@x]|URL|Type|\"|'|\\|%| |%f|"
+      "\xFF|\xC3|a|#";
+  std::string text;
+  for (std::size_t n = random() % 64; n > 0; --n) {
+    std::size_t at = random() % kPieces.size();
+    at = kPieces.rfind('|', at) == std::string_view::npos ? 0 : kPieces.rfind('|', at) + 1;
+    text += kPieces.substr(at, kPieces.find('|', at) - at);
+  }
+  return text;
+}
+
+void RunTextReaders(const std::string& text) {
+  ParseDesktopEntry(text, "de_DE@x");
+  EXPECT_TRUE(IsValidUtf8(ParseInternetShortcut(text).value_or(InternetShortcut()).url));
+  VersionString(Bytes(text.begin(), text.end()), u"Exec");
+  std::vector<std::string> words;  // whatever the words, their command line splits back into them
+  for (std::size_t at = 0; at < text.size(); at += 7) words.push_back(text.substr(at, 7));
+  EXPECT_EQ(SplitCommandLine(JoinCommandLine(words)), words);
+}
+
+TEST(Robustness, MangledLinksAndRandomTextNeverCrashAReader) {
+  std::vector<Bytes> seeds;
+  const auto links = test::SamplesDir() / "links";
+  if (std::filesystem::is_directory(links))
+    for (const auto& entry : std::filesystem::directory_iterator(links))
+      if (entry.path().extension() == ".lnk")
+        seeds.push_back(
+            test::ReadSampleBytes(std::filesystem::path("links") / entry.path().filename()));
+  if (seeds.empty()) GTEST_SKIP() << "no sample files";
+  std::mt19937 random(20240611);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  for (int i = 0; i < 200000 && !HasFatalFailure() && std::chrono::steady_clock::now() < deadline;
+       ++i) {
+    if (const auto link = ParseShellLink(Mutate(seeds[random() % seeds.size()], random))) {
+      for (const std::string* text : {&link->target, &link->arguments, &link->workingDir,
+                                      &link->iconPath, &link->description, &link->darwinId})
+        ASSERT_TRUE(IsValidUtf8(*text)) << *text;
+    }
+    if (i % 4 == 0) RunTextReaders(RandomText(random));
+  }
+}
+
+}  // namespace
+}  // namespace qav::readers

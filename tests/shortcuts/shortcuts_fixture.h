@@ -1,0 +1,63 @@
+#pragma once
+// A state with a temporary home, fake platform services and recorded item pictures.
+
+#include <filesystem>
+
+#include "platform/fake/fake_platform.h"
+#include "platform/linux/posix_file_ops.h"
+#include "platform/platform.h"
+#include "shortcuts/catalog.h"
+#include "shortcuts/classification.h"
+#include "startup/state/app_state.h"
+#include "support/fake_item_pictures.h"
+#include "support/temp_dir.h"
+
+namespace qav::test {
+
+inline const std::string kFixtures = QAV_FIXTURES_DIR;
+
+struct ShortcutsFixture {
+  ShortcutsFixture() {
+    namespace fs = std::filesystem;
+    Paths& p = state.paths;
+    p.SysIconsFolder = "/app/SysIcons/";
+    p.IconStore = home / "store/";
+    p.ProfileFolder = home.path() + "/";
+    p.MyDocuments = home / "Documents/";
+    p.WindowsFolder = "/usr/";
+    p.SystemFolder = "/usr/bin/";
+    fs::create_directories(p.MyDocuments);
+    system.environment["HOME"] = home.path();
+    system.environment["PATH"] = "/usr/bin:/bin";
+    system.user = "ann";
+    pictures.tables = &state.tables;
+    CatalogContext catalog;
+    catalog.sysIconsFolder = p.SysIconsFolder;
+    catalog.userName = "ann";
+    BuildCatalog(state.tables, catalog);
+  }
+  ClassifyContext Context() {
+    return {state.tables, state.paths, system,   registry,
+            volumes,      messages,    pictures, state.settings.IconCount};
+  }
+  ShortcutRecord& Record(int r) { return state.tables.Shortcuts[static_cast<std::size_t>(r)]; }
+
+  TempDir home;
+  AppState state;
+  platform::fake::FakeRegistry registry;
+  platform::fake::FakeShellFolders folders;
+  platform::fake::FakeSystemInfo system;
+  platform::PosixFileOps files;
+  platform::fake::RecordingMessageBoxes messages;
+  platform::fake::FakeProcessControl process;
+  platform::fake::FakeDesktop desktop;
+  platform::fake::FakeProgramLauncher launcher;
+  platform::fake::FakeSystemActions actions;
+  platform::fake::FakeTrash trash;
+  platform::fake::FakeVolumes volumes;
+  platform::Platform platform{registry, folders,  system,  files, messages, process,
+                              desktop,  launcher, actions, trash, volumes};
+  FakeItemPictures pictures{home / "store/"};
+};
+
+}  // namespace qav::test
