@@ -3,10 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QWindow>
 #include <filesystem>
 
+#include "dock/dock_fixture.h"
 #include "dock/frm_main.h"
 #include "graphics/image_cache.h"
+#include "graphics/imaging.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -60,15 +64,50 @@ void BM_LoadSkinAnd100ItemPictures(benchmark::State& bench) {
 }
 BENCHMARK(BM_LoadSkinAnd100ItemPictures)->Unit(benchmark::kMillisecond);
 
+// The dock's own pictures as the program loads them: a 128-pixel centre tile and the 190-pixel
+// border, both drawn 1:1.
+void UseRealCentre(test::DockFixture& dock) {
+  QImage picture(128, 128, QImage::Format_ARGB32);
+  picture.fill(QColor(40, 90, 200, 230));
+  dock.images.Items[0][0] = MakeItemTile(picture);
+  QImage border(190, 190, QImage::Format_ARGB32);
+  border.fill(QColor(220, 220, 230, 120));
+  dock.images.Skin[kSkinBorder][0] = MakeScaledImage(border, 0, 0, true);
+}
+
+// On a real display a push reaches the screen only once the window is mapped and exposed.
+void WaitUntilShown(QWidget& window) {
+  for (int i = 0; i < 200 && !(window.windowHandle() && window.windowHandle()->isExposed()); ++i) {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+}
+
 void BM_FullDockFrame1920(benchmark::State& bench) {
-  Scene scene(36);
-  ImageCache cache(scene.tables, scene.state, scene.shell);
-  cache.LoadSkinImages();
-  FrmMain dock(scene.state, scene.tables);
-  dock.show();
-  for (auto _ : bench) dock.DockNormal();
+  test::DockFixture dock(1920, 1080, 36, 400);
+  UseRealCentre(dock);
+  WaitUntilShown(*dock.dock);
+  for (int r = 1; r <= 36; ++r)
+    dock.images.Items[static_cast<std::size_t>(r)] = dock.images.Items[4];
+  dock.dock->IniIconParam();
+  for (auto _ : bench) dock.dock->DockNormal();
 }
 BENCHMARK(BM_FullDockFrame1920)->Unit(benchmark::kMillisecond);
+
+// A mouse move onto another slot: the hover frame composed and pushed.
+void BM_HoverFrame1920(benchmark::State& bench) {
+  test::DockFixture dock(1920, 1080, 36, 400);
+  UseRealCentre(dock);
+  WaitUntilShown(*dock.dock);
+  int slot = 1;
+  for (auto _ : bench) {
+    const RingSlot& s = dock.state.ring.Slots[static_cast<std::size_t>(slot)];
+    const QPointF at(s.PlateLeft + 20, s.PlateTop + 20);
+    QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(dock.dock.get(), &move);
+    slot = slot % 36 + 1;
+  }
+}
+BENCHMARK(BM_HoverFrame1920)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qav

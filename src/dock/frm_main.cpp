@@ -1,56 +1,162 @@
 #include "dock/frm_main.h"
 
-#include "graphics/imaging.h"
+#include "startup/environment/text.h"
 
 namespace qav {
+namespace {
 
-FrmMain::FrmMain(AppState& state, const ImageTables& images)
-    : LayeredSurface(SurfaceKind::kDock), state_(state), images_(images) {
+constexpr int kTimerIntervals[] = {100, 100, 1000, 1000, 50};
+
+platform::ShapeRect Box(int left, int top, int size) {
+  return {left, top, size, size};
+}
+
+}  // namespace
+
+FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices services)
+    : LayeredSurface(SurfaceKind::kDock),
+      state_(state),
+      images_(images),
+      services_(std::move(services)) {
   setWindowTitle("QAV Launcher");
   const ScreenRect& area = state_.screen.WorkArea;
   IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
-  // Until the dock takes mouse input it lets every click through and rests below other windows.
-  setWindowFlag(Qt::WindowTransparentForInput);
-  setWindowFlag(Qt::WindowStaysOnBottomHint);
+  setMouseTracking(true);
+  setAcceptDrops(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
   CreateGraphic();
-  slots_ = IniIconParam(state_.tables);
+  IniIconParam();
+  centreImage_ = -1;
+  void (FrmMain::*handlers[])() = {&FrmMain::OnTimer1, &FrmMain::OnTimer2, &FrmMain::OnTimer3,
+                                   &FrmMain::OnTimer4, &FrmMain::OnTimer5};
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    timers_[i].setInterval(kTimerIntervals[i]);
+    QObject::connect(&timers_[i], &QTimer::timeout,
+                     [this, handler = handlers[i]] { (this->*handler)(); });
+  }
+  Timer1().start();
 }
 
-void FrmMain::DockFocus(bool show) {
-  slots_ = IniIconParam(state_.tables);
-  if (!show) return;
-  raise();
-  DockNormal();
+void FrmMain::IniIconParam() {
+  slots_ = qav::IniIconParam(state_.tables);
 }
 
-void FrmMain::DrawRing() {
-  const int size = state_.settings.NormalIconSize;
-  for (int k = 1; k <= state_.settings.IconCount && k < kRingSlotCount; ++k) {
-    const RingSlot& slot = state_.ring.Slots[k];
-    DrawImage(Graphics(), images_.Skin, kSkinBackSelectColor, 1, slot.PlateLeft, slot.PlateTop,
-              size, size);
-    DrawImage(Graphics(), images_.Items, slots_.SlotImage[k], 1, slot.PlateLeft, slot.PlateTop,
-              size, size);
+std::string FrmMain::KeyLetter(int slot) {
+  if (slot < 1 || slot > 36) return {};
+  return std::string(1, static_cast<char>(slot <= 10 ? 47 + slot : 54 + slot));
+}
+
+void FrmMain::RefreshDock() {
+  if (state_.HoverSlot < 1) {
+    DockNormal(false);
+  } else {
+    DockAction(false);
   }
 }
 
-void FrmMain::DrawCentre() {
-  const RingSlot& centre = state_.ring.Slots[0];
-  ShortcutRecord& user = state_.tables.Shortcuts[kUserRecord];
-  const std::string title = user.Title.Get();
-  user.Title = title;
-  DrawText(title, centre.LabelDX - state_.screen.ScreenWidth / 2, centre.LabelDY);
-  DrawImage(Graphics(), images_.Items, 0, 0, centre.PlateLeft, centre.PlateTop, kCentreSize,
-            kCentreSize);
-  DrawImage(Graphics(), images_.Skin, kSkinBorder, 0, centre.MagLeft, centre.MagTop, kBorderSize,
-            kBorderSize);
+void FrmMain::DockFocus(bool show) {
+  IniIconParam();
+  if (!show) return;
+  DockNormal(false);
+  state_.IdleTicks = 0;
+  for (QTimer& timer : timers_) timer.start();
+  UpdateInputRegion();
 }
 
-void FrmMain::DockNormal(bool noPush) {
-  RestoreGDIPlus();
-  DrawRing();
-  DrawCentre();
-  if (!noPush) UpdateGDIPlus();
+void FrmMain::ToBottom() {
+  lower();
+  UpdateInputRegion();
+}
+
+void FrmMain::ToTop() {
+  raise();
+  UpdateInputRegion();
+}
+
+void FrmMain::EscCancel() {
+  ToBottom();
+  if (!state_.TintMode) return;
+  state_.TintMode = false;
+  if (state_.DockState == 0) RefreshDock();
+  ToBottom();
+}
+
+void FrmMain::AltSpace() {
+  if (state_.TintMode) {
+    ToTop();
+    return;
+  }
+  state_.TintMode = true;
+  Timer2().start();
+  if (state_.DockState > 0) {
+    MinWindows(0);
+  } else {
+    RefreshDock();
+  }
+  ToTop();
+  activateWindow();
+  setFocus();
+}
+
+void FrmMain::IconClick(int mode) {
+  const int slot = state_.HoverSlot;
+  if (slot < 0 || slot >= static_cast<int>(state_.tables.Shortcuts.size())) return;
+  ShortcutRecord& r = state_.tables.Shortcuts[slot];
+  const int kind = r.Kind;
+  if (kind == kKindFree || kind == kKindBlank) return;
+  const std::string target = r.Target.Get();
+  r.Target = target;
+  const bool builtIn = r.IsBuiltIn != 0;
+  const auto run = [&] {
+    CommandContext commands = services_.commands();
+    if (builtIn) {
+      ExecuteBuiltIn(commands, r.CommandId);
+    } else {
+      LaunchShortcut(commands, slot);
+    }
+  };
+  const auto openMenu = [&] { services_.menu.MenuFocus(true, slot); };
+  if (mode == 1) {
+    if (kind >= kKindGroup) openMenu();
+    return;
+  }
+  if (kind == kKindDockShortcut) {
+    run();
+  } else if (mode == 2) {
+    if (kind >= kKindGroup) openMenu();
+  } else if (kind == kKindGroup || kind == kKindAllPrograms || kind == kKindRecycleBin ||
+             kind == kKindComputer) {
+    if (builtIn || !target.empty()) {
+      run();
+    } else {
+      openMenu();
+    }
+  } else if (kind == kKindUser) {
+    openMenu();
+  }
+}
+
+// The ring (and the centre with its border) takes the mouse; everywhere else clicks reach the
+// windows below. In keyboard mode the whole screen is the dock's, so a click anywhere ends it.
+std::vector<platform::ShapeRect> FrmMain::InputRegion() const {
+  if (state_.DockState == 2) return {};
+  const RingLayout& ring = state_.ring;
+  if (state_.DockState == 1) return {Box(ring.MinLeft, ring.MinTop, ring.MinSize)};
+  if (state_.TintMode) return {{0, 0, width(), height()}};
+  std::vector<platform::ShapeRect> boxes;
+  const RingSlot& centre = ring.Slots[0];
+  boxes.push_back(Box(centre.MagLeft, centre.MagTop, centre.MagSize));
+  for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
+    const RingSlot& s = ring.Slots[k];
+    boxes.push_back(Box(s.MagLeft, s.MagTop, s.MagSize));
+  }
+  return boxes;
+}
+
+void FrmMain::UpdateInputRegion() {
+  if (!isVisible()) return;
+  services_.shape.SetInputRegion(winId(), InputRegion());
 }
 
 }  // namespace qav

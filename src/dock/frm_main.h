@@ -1,30 +1,118 @@
 #pragma once
 // The dock window: the ring of item pictures around the centre picture, composed on its own
-// layered surface over the whole work area.
+// layered surface over the whole work area, with its animations, timers, mouse and keyboard
+// input and file drops.
 
+#include <QTimer>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "dock/dock_services.h"
 #include "dock/geometry/slot_items.h"
 #include "graphics/image_tables.h"
 #include "graphics/layered_surface.h"
+#include "shortcuts/classification.h"
 #include "startup/state/app_state.h"
 
 namespace qav {
 
 class FrmMain final : public LayeredSurface {
  public:
-  FrmMain(AppState& state, const ImageTables& images);
+  FrmMain(AppState& state, const ImageTables& images, DockServices services);
 
-  // Prepares the dock for being shown (true) or taken away (false).
-  void DockFocus(bool show);
-  // Draws the resting ring; pushes it unless `noPush`.
+  // Frames.
   void DockNormal(bool noPush = false);
+  void DockAction(bool pressed);
+  void EffectAction(int slot);
+  void DockFocus(bool show);
+  void MinWindows(int state);
+  void DockDelEffect(float x, float y);
+  void DockSizeChange();
+  void RefreshDock();
+
+  // Input.
+  void IconClick(int mode);
+  void EscCancel();
+  void AltSpace();
+
+  // Rebuilds what each ring slot shows.
+  void IniIconParam();
+  const SlotItems& Slots() const { return slots_; }
+  // The key letter of ring slot k (1..36): "0".."9", then "A".."Z".
+  static std::string KeyLetter(int slot);
+  // The regions that take the mouse in the current state.
+  std::vector<platform::ShapeRect> InputRegion() const;
+
+  // The five timers, exposed for tests.
+  QTimer& Timer1() { return timers_[0]; }
+  QTimer& Timer2() { return timers_[1]; }
+  QTimer& Timer3() { return timers_[2]; }
+  QTimer& Timer4() { return timers_[3]; }
+  QTimer& Timer5() { return timers_[4]; }
+  void OnTimer1();
+  void OnTimer2();
+  void OnTimer3();
+  void OnTimer4();
+  void OnTimer5();
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
-  void DrawRing();
-  void DrawCentre();
+  // Drawing helpers.
+  void Background();
+  QRect RingArea() const;
+  void DrawRingSlot(int k);
+  void DrawKeyLetter(int k);
+  void DrawCentreTitle(const std::string& title);
+  void DrawCentrePicture(int row, int fade);
+  void DrawOver(int skinRow, int x, int y);
+  bool LettersShown() const;
+  int IconCount() const { return state_.settings.IconCount; }
+
+  // Input helpers.
+  void FinishDragOut(QMouseEvent* event);
+  void ReleaseOverRing(Qt::MouseButton button);
+  bool HandleKey(QKeyEvent* event);
+  void UpdateInputRegion();
+  void ToBottom();
+  void ToTop();
+
+  // Drops.
+  void ShowDropFeedback(int slot, bool hasFiles);
+  int DropTarget(int slot);
+  void AddDroppedFiles(int target, const std::vector<std::string>& files);
+  bool GroupFull(int record) const;
+  bool DraggingLocked() const { return state_.settings.Record.DraggingLocked != 0; }
+  Classifier MakeClassifier();
+  EditingContext MakeEditing();
 
   AppState& state_;
   const ImageTables& images_;
+  DockServices services_;
   SlotItems slots_;
+  std::array<QTimer, 5> timers_;
+  int lastHoverSlot_ = -1;
+  int centreImage_ = -1;
+  int dragSlot_ = -1;
+  bool pressArmed_ = false;
+  int pressX_ = 0;
+  int pressY_ = 0;
+  int mouseX_ = 0;
+  int mouseY_ = 0;
+  int dwellX_ = 0;
+  int dwellY_ = 0;
+  int dwellCount_ = 0;
 };
 
 }  // namespace qav

@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 
+#include <cstring>
+
 #include "graphics/imaging.h"
 
 namespace qav {
@@ -112,9 +114,15 @@ void LayeredSurface::DrawText(const std::string& text, double x, double y, doubl
 }
 
 void LayeredSurface::ExUpdateGDIPlus(int alpha) {
-  pushedAlpha_ = std::clamp(alpha, 0, 255);
+  alpha = std::clamp(alpha, 0, 255);
+  // A change of the window's alpha touches every pixel; otherwise only what was drawn in.
+  const QRect whole = rect();
+  const QRect area = drawnArea_.isEmpty() || alpha != pushedAlpha_ ? whole : drawnArea_;
+  const QRegion changed = QRegion(area) | QRegion(pushedArea_.isEmpty() ? whole : pushedArea_);
+  pushedAlpha_ = alpha;
+  pushedArea_ = area;
   ++pushCount_;
-  if (isVisible()) repaint();
+  if (isVisible()) repaint(changed);
 }
 
 void LayeredSurface::RestoreGDIPlus() {

@@ -52,6 +52,10 @@ class LayeredSurface : public QWidget {
   // Menu: cleared, pushed and hidden.
   void CleanGDIPlus();
 
+  // The part of the window the coming frames draw in; a push then sends only that part and what
+  // the previous push covered. An empty area (the default) means the whole window.
+  void SetDrawnArea(const QRect& area) { drawnArea_ = area; }
+
   int PushedAlpha() const { return pushedAlpha_; }
   int PushCount() const { return pushCount_; }
   // What the window shows: the last pushed surface with its alpha applied.
@@ -66,6 +70,8 @@ class LayeredSurface : public QWidget {
   std::optional<QPainter> painter_;
   QFont font_;
   int pushedAlpha_ = 255;
+  QRect drawnArea_;
+  QRect pushedArea_;  // what the last push covered
   int pushCount_ = 0;
 };
 

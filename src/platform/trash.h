@@ -15,6 +15,8 @@ class Trash {
  public:
   virtual ~Trash() = default;
   virtual TrashStatus Query() = 0;
+  // Whether the bin holds anything; cheap enough to ask every second.
+  virtual bool HasItems() = 0;
   // Deletes everything in the bin for good. True when it is empty afterwards.
   virtual bool Empty() = 0;
   // Moves a file or folder into the bin. True on success.

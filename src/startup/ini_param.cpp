@@ -4,7 +4,6 @@
 
 #include "shortcuts/catalog.h"
 #include "shortcuts/default_groups.h"
-#include "shortcuts/recycle_bin.h"
 #include "startup/environment/registry_access.h"
 #include "startup/environment/text.h"
 
@@ -81,7 +80,7 @@ CatalogContext CatalogContextFor(const AppState& state, platform::Platform& plat
   context.userName = TrimNull(GetUserLogonName(platform.system));
   context.hideDesktopIcons = state.settings.Record.HideDesktopIcons != 0;
   context.draggingLocked = state.settings.Record.DraggingLocked != 0;
-  context.recycleBinFull = IsRecycleBinFull(platform.trash.Query());
+  context.recycleBinFull = platform.trash.HasItems();
   return context;
 }
 

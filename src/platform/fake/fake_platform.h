@@ -138,6 +138,7 @@ class FakeSystemActions final : public SystemActions {
 class FakeTrash final : public Trash {
  public:
   TrashStatus Query() override { return status; }
+  bool HasItems() override { return status.items > 0; }
   bool Empty() override {
     ++empties;
     status = {};

@@ -106,6 +106,12 @@ bool MakeFolder(const std::string& path) {
 
 FreedesktopTrash::FreedesktopTrash(std::string trashFolder) : folder_(std::move(trashFolder)) {}
 
+bool FreedesktopTrash::HasItems() {
+  std::error_code error;
+  std::filesystem::directory_iterator files(FilesFolder(), error);
+  return !error && files != std::filesystem::directory_iterator();
+}
+
 TrashStatus FreedesktopTrash::Query() {
   TrashStatus status;
   if (!IsRealFolder(FilesFolder())) return status;

@@ -16,6 +16,7 @@ class FreedesktopTrash final : public Trash {
   // The items in "files/" and their size in bytes, folders counted with all they hold. A link is
   // an item but adds no bytes: what it points at is not in the trash.
   TrashStatus Query() override;
+  bool HasItems() override;
   // Removes everything inside "files/" and "info/" and the size cache. Links are removed, never
   // followed, so nothing outside the trash is touched; a "files" or "info" that is itself a link
   // is left alone.

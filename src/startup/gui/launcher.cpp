@@ -21,7 +21,8 @@ constexpr AppVersion kVersion = {QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSI
 
 }  // namespace
 
-Launcher::Launcher(platform::Platform& platform) : platform_(platform) {}
+Launcher::Launcher(platform::Platform& platform, platform::WindowShape& shape)
+    : platform_(platform), shape_(shape) {}
 
 Launcher::~Launcher() = default;
 
@@ -45,7 +46,10 @@ void Launcher::PrepareDataFolders() {
 
 void Launcher::CreateForms() {
   frmTray_ = std::make_unique<FrmTray>([this] { ExitApplication(); });
-  frmMain_ = std::make_unique<FrmMain>(state_, images_);
+  DockServices services{
+      platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, shape_, *this,
+      nullptr};
+  frmMain_ = std::make_unique<FrmMain>(state_, images_, std::move(services));
   dialogs_->SetOwner(frmMain_.get());
   frmSubMenu_ = std::make_unique<FrmSubMenu>(state_);
 }
@@ -123,29 +127,28 @@ void Launcher::ReloadAll(const ReloadOptions& options) {
   if (frmMain_) frmMain_->DockFocus(true);
 }
 
-void Launcher::EscCancel() {}
+void Launcher::EscCancel() {
+  if (frmMain_) frmMain_->EscCancel();
+}
 
-// Until the dock's own show and hide states arrive, minimizing and hiding both take the dock
-// window away and showing brings it back.
 void Launcher::MinWindows(int state) {
-  if (state < 0 || state > 2) return;
-  dockState_ = state;
-  if (!frmMain_) return;
-  if (state == 0) {
-    frmMain_->show();
-    frmMain_->DockFocus(true);
-  } else {
-    frmMain_->hide();
-  }
+  if (frmMain_) frmMain_->MinWindows(state);
 }
 
 void Launcher::DockFocus(bool show) {
   if (frmMain_) frmMain_->DockFocus(show);
-  if (show) QCoreApplication::processEvents();
 }
 
 void Launcher::DockNormal() {
-  if (frmMain_) frmMain_->DockNormal();
+  if (frmMain_) frmMain_->DockNormal(false);
+}
+
+void Launcher::Sleep(int milliseconds) {
+  QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void Launcher::ProcessEvents() {
+  QCoreApplication::processEvents();
 }
 
 void Launcher::SaveSettings() {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "dock/dock_services.h"
 #include "graphics/graphics_item_pictures.h"
 #include "graphics/image_cache.h"
 #include "graphics/image_tables.h"
@@ -23,9 +24,13 @@ class FrmTray;
 class FrmMain;
 class FrmSubMenu;
 
-class Launcher final : public DockControl, public ConfigurationSaver {
+class Launcher final : public DockControl,
+                       public ConfigurationSaver,
+                       public GroupMenu,
+                       public ItemMenu,
+                       public FrameClock {
  public:
-  explicit Launcher(platform::Platform& platform);
+  Launcher(platform::Platform& platform, platform::WindowShape& shape);
   ~Launcher() override;
   Launcher(const Launcher&) = delete;
   Launcher& operator=(const Launcher&) = delete;
@@ -43,7 +48,7 @@ class Launcher final : public DockControl, public ConfigurationSaver {
   void MinWindows(int state) override;
   void DockFocus(bool show) override;
   void DockNormal() override;
-  bool DockHidden() override { return dockState_ == 2; }
+  bool DockHidden() override { return state_.DockHidden; }
   void SetAnimateShowHide(bool animate) override { state_.AnimateShowHide = animate; }
   bool AnimateShowHide() override { return state_.AnimateShowHide; }
 
@@ -52,6 +57,19 @@ class Launcher final : public DockControl, public ConfigurationSaver {
 
   // What launching and the built-in commands work with.
   CommandContext Commands();
+
+  // The group menu and the item context menu arrive with their own windows; until then a group
+  // opens nothing and a right click shows nothing.
+  void MenuFocus(bool /*show*/, int /*slot*/) override {}
+  bool MenuShown() override { return false; }
+  void MenuEscCancel() override {}
+  bool MenuBusy() override { return false; }
+  void ShowItemMenu(int /*record*/, int /*slot*/) override {}
+
+  void Sleep(int milliseconds) override;
+  void ProcessEvents() override;
+
+  FrmMain* Dock() { return frmMain_.get(); }
 
   // Saves both files without ending, when the session asks to keep the user's data.
   void SaveForSession();
@@ -70,13 +88,13 @@ class Launcher final : public DockControl, public ConfigurationSaver {
   void ShowDock();
 
   platform::Platform& platform_;
+  platform::WindowShape& shape_;
   AppState state_;
   ImageTables images_;
   QtShellIcons shellIcons_;
   ImageCache imageCache_{images_, state_, shellIcons_};
   std::unique_ptr<GraphicsItemPictures> pictures_;
   std::unique_ptr<QtDialogs> dialogs_;
-  int dockState_ = 0;
   std::unique_ptr<FrmTray> frmTray_;
   std::unique_ptr<FrmMain> frmMain_;
   std::unique_ptr<FrmSubMenu> frmSubMenu_;

@@ -31,10 +31,20 @@ struct AppState {
   RingLayout ring;
   ImageSlots imageSlots;
   int MenuRows = 0;
-  int HoverSlot = -1;
   int MenuHotRow = -1;
-  bool AnimateShowHide = false;
   bool DesktopIconsHidden = false;  // this program keeps the desktop's icons hidden
+
+  // The dock's state, shared with the group menu, the tray and the hot keys.
+  int HoverSlot = -1;       // ring slot under the mouse: 0 centre, 1..N ring, -1 none
+  int DockState = 0;        // 0 shown, 1 minimized to its corner picture, 2 hidden
+  bool DockHidden = false;  // the dock hid itself
+  bool TintMode = false;    // keyboard mode: the screen tinted, key letters shown
+  bool Dragging = false;    // an icon is being dragged out of the ring
+  bool AnimateShowHide = false;
+  int IdleTicks = 0;
+  // The item a context menu, a move or the properties dialog works on.
+  int CurrentRecord = 0;
+  int SelectedSlot = 0;
 };
 
 }  // namespace qav

@@ -1,0 +1,223 @@
+// The dock's frames: resting, hovered, the centre cross-fade, minimized and hidden states, the
+// deletion puff and the size preview. Every frame is drawn whole and pushed once.
+
+#include "dock/frm_main.h"
+#include "graphics/imaging.h"
+#include "startup/state/constants.h"
+
+namespace qav {
+namespace {
+
+constexpr int kFrameMilliseconds = 25;
+constexpr int kPuffFrames = 5;
+constexpr int kFadeSteps = 8;
+constexpr int kHideSteps = 32;
+constexpr int kDropPictureSize = 48;
+
+QRgb TintArgb(const TintBytes& tint) {
+  return qRgba(tint.red, tint.green, tint.blue, tint.alpha);
+}
+
+}  // namespace
+
+bool FrmMain::LettersShown() const {
+  return state_.TintMode && state_.settings.Record.HideShortcutLetters == 0;
+}
+
+// The ring with a margin for the drop pictures, and the title row under the centre across the
+// whole width. Keyboard mode, a dragged icon and its puff may draw anywhere.
+QRect FrmMain::RingArea() const {
+  if (state_.TintMode || state_.Dragging) return {};
+  const RingLayout& ring = state_.ring;
+  const RingSlot& centre = ring.Slots[0];
+  QRect area(centre.MagLeft, centre.MagTop, centre.MagSize, centre.MagSize);
+  for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
+    const RingSlot& s = ring.Slots[k];
+    area |= QRect(s.MagLeft, s.MagTop, s.MagSize, s.MagSize);
+  }
+  area.adjust(-kDropPictureSize, -kDropPictureSize, kDropPictureSize, kDropPictureSize);
+  return area | QRect(0, centre.LabelDY - 4, width(), 40);
+}
+
+void FrmMain::Background() {
+  SetDrawnArea(RingArea());
+  if (state_.TintMode) {
+    ClearGraphics(Surface(), TintArgb(state_.settings.TintColour));
+  } else {
+    RestoreGDIPlus();
+  }
+}
+
+void FrmMain::DrawKeyLetter(int k) {
+  if (!LettersShown()) return;
+  const RingSlot& s = state_.ring.Slots[k];
+  DrawText(KeyLetter(k), s.LabelDX, state_.screen.RingCentreY + s.LabelDY - 12);
+}
+
+void FrmMain::DrawRingSlot(int k) {
+  const RingSlot& s = state_.ring.Slots[k];
+  const int size = s.PlateSize;
+  DrawImage(Graphics(), images_.Skin, kSkinBackSelectColor, 1, s.PlateLeft, s.PlateTop, size, size);
+  DrawImage(Graphics(), images_.Items, slots_.SlotImage[k], 1, s.PlateLeft, s.PlateTop, size, size);
+  DrawKeyLetter(k);
+}
+
+void FrmMain::DrawCentreTitle(const std::string& title) {
+  const RingSlot& centre = state_.ring.Slots[0];
+  const int x = centre.LabelDX - state_.screen.ScreenWidth / 2;
+  DrawText(title, x, centre.LabelDY);
+  if (LettersShown()) DrawText("~", x, centre.LabelDY - kBorderSize - 20);
+}
+
+void FrmMain::DrawCentrePicture(int row, int fade) {
+  const RingSlot& centre = state_.ring.Slots[0];
+  DrawImage(Graphics(), images_.Items, row < 1 ? 0 : row, 0, centre.PlateLeft, centre.PlateTop,
+            kCentreSize, kCentreSize, fade);
+  DrawImage(Graphics(), images_.Skin, kSkinBorder, 0, centre.MagLeft, centre.MagTop, kBorderSize,
+            kBorderSize, fade);
+}
+
+void FrmMain::DrawOver(int skinRow, int x, int y) {
+  DrawImage(Graphics(), images_.Skin, skinRow, 1, x - kDropPictureSize / 2,
+            y - kDropPictureSize / 2, kDropPictureSize, kDropPictureSize);
+}
+
+void FrmMain::DockNormal(bool noPush) {
+  if (state_.DockState > 0) return;
+  Background();
+  for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
+    if (!(state_.Dragging && k == dragSlot_)) DrawRingSlot(k);
+  }
+  ShortcutRecord& user = state_.tables.Shortcuts[kUserRecord];
+  const std::string title = user.Title.Get();
+  user.Title = title;
+  DrawCentreTitle(title);
+  DrawCentrePicture(centreImage_, kNoFade);
+  if (!noPush) UpdateGDIPlus();
+}
+
+void FrmMain::DockAction(bool pressed) {
+  if (state_.DockState > 0) return;
+  const int h = state_.HoverSlot;
+  Background();
+  for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
+    if (k != h) DrawRingSlot(k);
+  }
+  if (h >= 1 && h < kRingSlotCount) {
+    const RingSlot& s = state_.ring.Slots[h];
+    DrawImage(Graphics(), images_.Skin, kSkinBackSelectColor, 2, s.MagLeft, s.MagTop, s.MagSize,
+              s.MagSize);
+    if (pressed) {
+      DrawImage(Graphics(), images_.Items, slots_.SlotImage[h], 1, s.PlateLeft, s.PlateTop,
+                s.PlateSize, s.PlateSize);
+    } else if (slots_.SlotImage[h] > 0) {
+      DrawImage(Graphics(), images_.Items, slots_.SlotImage[h], 0, s.MagLeft, s.MagTop, s.MagSize,
+                s.MagSize);
+    }
+    DrawKeyLetter(h);
+  }
+  DrawCentreTitle(h >= 1 && h < kRingSlotCount ? slots_.SlotTitle[static_cast<std::size_t>(h)]
+                                               : state_.tables.Shortcuts[kUserRecord].Title.Get());
+  DrawCentrePicture(centreImage_, kNoFade);
+  UpdateGDIPlus();
+}
+
+void FrmMain::EffectAction(int slot) {
+  if (slot < 0) slot = 0;
+  const int next = slot >= 1 && slot < kRingSlotCount ? slots_.SlotImage[slot] : 0;
+  if (next == centreImage_ || state_.DockState > 0) return;
+  const RingSlot& centre = state_.ring.Slots[0];
+  const QRect box(centre.MagLeft, centre.MagTop, kBorderSize, kBorderSize);
+  const auto erase = [&] {
+    Graphics().setCompositionMode(QPainter::CompositionMode_Source);
+    Graphics().fillRect(box, state_.TintMode
+                                 ? QColor::fromRgba(TintArgb(state_.settings.TintColour))
+                                 : QColor(Qt::transparent));
+    Graphics().setCompositionMode(QPainter::CompositionMode_SourceOver);
+  };
+  for (int t = 0; t < kFadeSteps; ++t) {
+    erase();
+    DrawCentrePicture(next, kFadeLevels - 1 - t);
+    DrawCentrePicture(centreImage_, t);
+    UpdateGDIPlus();
+    services_.clock.Sleep(kFrameMilliseconds);
+  }
+  erase();
+  DrawCentrePicture(next, kNoFade);
+  UpdateGDIPlus();
+  centreImage_ = next;
+}
+
+void FrmMain::MinWindows(int newState) {
+  if (newState == state_.DockState || newState < 0 || newState > 2) return;
+  state_.DockState = newState;
+  if (newState != 0) state_.TintMode = false;
+  if (newState == 0) {
+    state_.DockHidden = false;
+    show();
+    DockFocus(true);
+    ToTop();
+    return;
+  }
+  if (newState == 1) {
+    state_.DockHidden = false;
+    DockFocus(false);
+    services_.clock.ProcessEvents();
+    RestoreGDIPlus();
+    SetDrawnArea({});
+    const RingLayout& ring = state_.ring;
+    DrawImage(Graphics(), images_.Items, 0, 0, ring.MinPicLeft, ring.MinPicTop, kCentreSize,
+              kCentreSize);
+    DrawImage(Graphics(), images_.Skin, kSkinBorder, 0, ring.MinLeft, ring.MinTop, ring.MinSize,
+              ring.MinSize);
+    ExUpdateGDIPlus(255);
+    state_.HoverSlot = -1;
+    state_.MenuHotRow = -1;
+    ToBottom();
+    if (state_.settings.Record.AutoHide == 1) Timer4().start();
+    return;
+  }
+  if (state_.AnimateShowHide) {
+    for (int i = 1; i <= kHideSteps; ++i) {
+      ExUpdateGDIPlus(kAlphaRamp[static_cast<std::size_t>(kHideSteps - i)]);
+      services_.clock.Sleep(kFrameMilliseconds);
+    }
+  } else {
+    RestoreGDIPlus();
+    ExUpdateGDIPlus(0);
+  }
+  Timer4().stop();
+  state_.IdleTicks = 0;
+  state_.DockHidden = true;
+  ToBottom();
+}
+
+void FrmMain::DockDelEffect(float x, float y) {
+  const QImage& strip = images_.Skin[kSkinDelIcon][0];
+  for (int f = 0; f < kPuffFrames; ++f) {
+    DockNormal(true);
+    if (!strip.isNull()) {
+      Graphics().drawImage(QRectF(x - 64, y - 64, kCentreSize, kCentreSize), strip,
+                           QRectF(kCentreSize * f, 0, kCentreSize, kCentreSize));
+    }
+    UpdateGDIPlus();
+    services_.clock.Sleep(kFrameMilliseconds);
+  }
+  services_.clock.ProcessEvents();
+}
+
+void FrmMain::DockSizeChange() {
+  state_.DockState = 0;
+  Background();
+  const int size = state_.settings.NormalIconSize;
+  for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
+    const RingSlot& s = state_.ring.Slots[k];
+    DrawImage(Graphics(), images_.Items, slots_.SlotImage[k], 0, s.PlateLeft, s.PlateTop, size,
+              size);
+    DrawKeyLetter(k);
+  }
+  DrawCentreTitle(state_.tables.Shortcuts[kUserRecord].Title.Get());
+  UpdateGDIPlus();
+}
+
+}  // namespace qav

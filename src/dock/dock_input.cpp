@@ -1,0 +1,173 @@
+// The dock's mouse and keyboard: hover, click, the context menu, dragging an icon off the ring to
+// delete it, and the keys of keyboard mode.
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "dock/frm_main.h"
+#include "graphics/imaging.h"
+#include "shortcuts/classification.h"
+
+namespace qav {
+namespace {
+
+constexpr int kTildeScanCode = 49;  // the key left of "1" on X11 keyboards
+
+bool Draggable(int kind) {
+  return kind == kKindDockShortcut || kind == kKindGroup || kind == kKindAllPrograms;
+}
+
+}  // namespace
+
+Classifier FrmMain::MakeClassifier() {
+  platform::Platform& p = services_.platform;
+  return Classifier({state_.tables, state_.paths, p.system, p.registry, p.volumes, p.messages,
+                     services_.pictures, IconCount()});
+}
+
+EditingContext FrmMain::MakeEditing() {
+  return {state_.tables, services_.pictures, services_.platform.messages,
+          state_.paths.SysIconsFolder};
+}
+
+void FrmMain::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF at = event->position();
+  state_.IdleTicks = 0;
+  mouseX_ = static_cast<int>(std::lround(at.x()));
+  mouseY_ = static_cast<int>(std::lround(at.y()));
+  Timer5().start();
+  if ((event->buttons() & Qt::LeftButton) && pressArmed_ && !DraggingLocked()) {
+    state_.Dragging = mouseX_ != pressX_ || mouseY_ != pressY_;
+    if (state_.Dragging) {
+      DockNormal(true);
+      const int size = state_.settings.NormalIconSize;
+      DrawImage(Graphics(), images_.Items, slots_.SlotImage[dragSlot_], 1, mouseX_ - size / 2,
+                mouseY_ - size / 2, size, size);
+      UpdateGDIPlus();
+    }
+  }
+  state_.HoverSlot =
+      HitTestSlot(state_.ring, IconCount(), static_cast<float>(at.x()), static_cast<float>(at.y()));
+  if (state_.HoverSlot != -1 && state_.HoverSlot != lastHoverSlot_) {
+    lastHoverSlot_ = state_.HoverSlot;
+    if (!state_.Dragging && state_.DockState != 1) DockAction(false);
+  }
+}
+
+void FrmMain::mousePressEvent(QMouseEvent* event) {
+  Timer2().start();
+  const QPointF at = event->position();
+  const int slot =
+      HitTestSlot(state_.ring, IconCount(), static_cast<float>(at.x()), static_cast<float>(at.y()));
+  state_.HoverSlot = slot;
+  if (event->button() == Qt::LeftButton && slot >= 1 && Draggable(slots_.SlotKind[slot])) {
+    pressArmed_ = true;
+    dragSlot_ = slot;
+    pressX_ = static_cast<int>(std::lround(at.x()));
+    pressY_ = static_cast<int>(std::lround(at.y()));
+  }
+  if (slot == -1 && state_.TintMode) {
+    EscCancel();
+  } else if (slot != -1 && state_.DockState != 1 && event->button() == Qt::LeftButton) {
+    DockAction(true);
+  }
+}
+
+void FrmMain::FinishDragOut(QMouseEvent* event) {
+  EditingContext editing = MakeEditing();
+  if (DeleteItem(editing, dragSlot_, false) == 1) {
+    IniIconParam();
+    DockDelEffect(static_cast<float>(event->position().x()),
+                  static_cast<float>(event->position().y()));
+  }
+  dragSlot_ = -1;
+  DockNormal(false);
+  state_.Dragging = false;
+  services_.saver.SaveMenu();
+  pressArmed_ = false;
+}
+
+void FrmMain::ReleaseOverRing(Qt::MouseButton button) {
+  const int slot = state_.HoverSlot;
+  if (button == Qt::RightButton) {
+    DockAction(false);
+    if (slot >= 0 && state_.tables.Shortcuts[slot].Kind < 7) {
+      state_.CurrentRecord = slot;
+      state_.SelectedSlot = slot;
+      services_.itemMenu.ShowItemMenu(slot, slot);
+    } else {
+      IconClick(1);
+    }
+  } else if (button == Qt::LeftButton && slot != 0) {
+    DockAction(false);
+    if (!state_.Dragging) IconClick(0);
+  } else if (button == Qt::LeftButton && state_.DockState == 0) {
+    MinWindows(1);
+    ToBottom();
+  }
+}
+
+void FrmMain::mouseReleaseEvent(QMouseEvent* event) {
+  state_.HoverSlot =
+      HitTestSlot(state_.ring, IconCount(), static_cast<float>(event->position().x()),
+                  static_cast<float>(event->position().y()));
+  if (pressArmed_ && state_.Dragging && !DraggingLocked() && state_.HoverSlot == -1) {
+    FinishDragOut(event);
+    return;
+  }
+  pressArmed_ = false;
+  dragSlot_ = -1;
+  if (state_.DockState == 1) {
+    MinWindows(0);
+  } else {
+    ReleaseOverRing(event->button());
+  }
+  state_.Dragging = false;
+  if (state_.HoverSlot == -1 && state_.settings.Record.AutoHide == 1) MinWindows(2);
+}
+
+// The slot a key of keyboard mode stands for: "0".."9" slots 1..10, "A".."Z" 11..36, the key
+// left of "1" the centre; -1 for any other key.
+static int SlotOfKey(const QKeyEvent* event) {
+  const int key = event->key();
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0 + 1;
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 11;
+  if (key == Qt::Key_QuoteLeft || key == Qt::Key_AsciiTilde ||
+      event->nativeScanCode() == kTildeScanCode) {
+    return 0;
+  }
+  return -1;
+}
+
+bool FrmMain::HandleKey(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    EscCancel();
+    if (state_.settings.Record.AutoHide == 1) MinWindows(2);
+    return true;
+  }
+  if (event->key() == Qt::Key_Space && (event->modifiers() & Qt::AltModifier)) {
+    AltSpace();
+    return true;
+  }
+  if (!state_.TintMode) return false;
+  const int slot = SlotOfKey(event);
+  if (slot < 0 || slot > IconCount()) return false;
+  const int hover = state_.HoverSlot;
+  state_.HoverSlot = slot;
+  IconClick(2);
+  state_.HoverSlot = hover;
+  return true;
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel();
+  if (!HandleKey(event)) LayeredSurface::keyPressEvent(event);
+}
+
+void FrmMain::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_F1) return;
+  EscCancel();
+  if (services_.showStarted) services_.showStarted();
+}
+
+}  // namespace qav

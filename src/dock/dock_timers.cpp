@@ -1,0 +1,75 @@
+// The dock's five timers: leaving the ring, another program coming to the front, the recycle
+// bin's picture, hiding after seven idle seconds, and the rest before the centre cross-fade.
+
+#include <QApplication>
+#include <QCursor>
+
+#include "dock/frm_main.h"
+#include "shortcuts/catalog.h"
+
+namespace qav {
+namespace {
+
+constexpr int kIdleTicksToHide = 7;
+constexpr int kDwellTicks = 3;
+
+}  // namespace
+
+void FrmMain::OnTimer1() {
+  if (state_.DockState > 0) lastHoverSlot_ = -1;
+  if (lastHoverSlot_ == -1 || state_.Dragging) return;
+  const QPoint at =
+      QCursor::pos() - QPoint(state_.screen.WorkArea.left, state_.screen.WorkArea.top);
+  if (HitTestSlot(state_.ring, IconCount(), static_cast<float>(at.x()),
+                  static_cast<float>(at.y())) == -1) {
+    DockNormal(false);
+    lastHoverSlot_ = -1;
+    state_.HoverSlot = -1;
+  }
+}
+
+void FrmMain::OnTimer2() {
+  if (QApplication::activeWindow() != nullptr) return;
+  EscCancel();
+  if (state_.settings.Record.AutoHide == 1) MinWindows(2);
+  Timer2().stop();
+}
+
+void FrmMain::OnTimer3() {
+  const int face = RecycleBinTemplate(services_.platform.trash.HasItems());
+  ShortcutRecord& bin = state_.tables.Shortcuts[2];
+  if (bin.ImageRow == face) return;
+  bin = state_.tables.Shortcuts[face];
+  IniIconParam();
+  RefreshDock();
+}
+
+void FrmMain::OnTimer4() {
+  const bool busy = state_.settings.Record.AutoHide == 0 || state_.HoverSlot != -1 ||
+                    services_.menu.MenuBusy() || state_.Dragging;
+  state_.IdleTicks = busy ? 0 : state_.IdleTicks + 1;
+  if (state_.IdleTicks < kIdleTicksToHide) return;
+  state_.IdleTicks = 0;
+  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel();
+  const bool animate = state_.AnimateShowHide;
+  if (state_.DockState != 1) state_.AnimateShowHide = true;
+  EscCancel();
+  MinWindows(2);
+  state_.AnimateShowHide = animate;
+  Timer4().stop();
+}
+
+void FrmMain::OnTimer5() {
+  if (mouseX_ != dwellX_ || mouseY_ != dwellY_) {
+    dwellX_ = mouseX_;
+    dwellY_ = mouseY_;
+    dwellCount_ = 0;
+    return;
+  }
+  if (++dwellCount_ <= kDwellTicks) return;
+  EffectAction(state_.HoverSlot);
+  dwellX_ = dwellY_ = dwellCount_ = 0;
+  if (state_.HoverSlot < 1) Timer5().stop();
+}
+
+}  // namespace qav

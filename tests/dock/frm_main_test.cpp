@@ -1,0 +1,158 @@
+#include "dock/frm_main.h"
+
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include "dock_fixture.h"
+
+namespace qav {
+namespace {
+
+class DockTest : public ::testing::Test, protected test::DockFixture {
+ protected:
+  int Alpha(int x, int y) { return qAlpha(dock->Shown().pixel(x, y)); }
+  void Move(QPoint to, Qt::MouseButtons buttons = Qt::NoButton) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(to), Qt::NoButton, buttons,
+                     Qt::NoModifier);
+    QApplication::sendEvent(dock.get(), &move);
+  }
+  void Drop(int slot, const QStringList& paths) {
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    data->setUrls(urls);
+    const QPointF at = CentreOf(slot);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(dock.get(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(dock.get(), &drop);
+    delete data;
+  }
+};
+
+TEST_F(DockTest, HoverMagnifiesTheIconAndLeavingRestoresTheRing) {
+  const RingSlot& s = state.ring.Slots[1];
+  EXPECT_EQ(Alpha(s.MagLeft + 2, s.MagTop + 32), 0);  // outside the plate at rest
+  Move(CentreOf(1));
+  EXPECT_EQ(state.HoverSlot, 1);
+  EXPECT_EQ(Alpha(s.MagLeft + 2, s.MagTop + 32), 255);  // the magnified plate
+  Move(QPoint(50, 50));
+  EXPECT_EQ(state.HoverSlot, -1);
+  dock->OnTimer1();  // the pointer left every box
+  EXPECT_EQ(Alpha(s.MagLeft + 2, s.MagTop + 32), 0);
+}
+
+TEST_F(DockTest, ClickLaunchesAndDraggingOffTheRingDeletes) {
+  QTest::mouseClick(dock.get(), Qt::LeftButton, Qt::NoModifier, CentreOf(4));
+  ASSERT_EQ(launcher.launched.size(), 1u);
+  EXPECT_EQ(launcher.launched[0].target, "/usr/bin/tool");
+
+  const int pushes = dock->PushCount();
+  QTest::mousePress(dock.get(), Qt::LeftButton, Qt::NoModifier, CentreOf(4));
+  Move(QPoint(40, 40), Qt::LeftButton);
+  EXPECT_TRUE(state.Dragging);
+  QTest::mouseRelease(dock.get(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+  EXPECT_EQ(state.tables.Shortcuts[4].Kind, kKindBlank);
+  EXPECT_EQ(services.menuSaves, 1);
+  EXPECT_GE(dock->PushCount() - pushes, 6);  // the drag frame and the five-frame puff
+  EXPECT_EQ(services.slept, 5 * 25);
+  EXPECT_EQ(launcher.launched.size(), 1u);  // nothing launched on the way
+}
+
+TEST_F(DockTest, LockedIconsStayAndGroupsOpenTheirMenu) {
+  state.settings.Record.DraggingLocked = kVbTrue;
+  QTest::mousePress(dock.get(), Qt::LeftButton, Qt::NoModifier, CentreOf(4));
+  Move(QPoint(40, 40), Qt::LeftButton);
+  QTest::mouseRelease(dock.get(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+  EXPECT_EQ(state.tables.Shortcuts[4].Kind, kKindDockShortcut);
+
+  test::DockFixture::Shortcut(5, kKindGroup, "");
+  dock->IniIconParam();
+  QTest::mouseClick(dock.get(), Qt::LeftButton, Qt::NoModifier, CentreOf(5));
+  QTest::mouseClick(dock.get(), Qt::RightButton, Qt::NoModifier, CentreOf(1));  // My Computer
+  EXPECT_EQ(services.menus, (std::vector<int>{5, 1}));
+  QTest::mouseClick(dock.get(), Qt::RightButton, Qt::NoModifier, CentreOf(4));
+  EXPECT_EQ(services.itemMenus, std::vector<int>{4});
+  EXPECT_EQ(state.CurrentRecord, 4);
+}
+
+TEST_F(DockTest, KeyboardModeLabelsSlotsAndLaunchesByLetter) {
+  EXPECT_EQ(FrmMain::KeyLetter(1), "0");
+  EXPECT_EQ(FrmMain::KeyLetter(10), "9");
+  EXPECT_EQ(FrmMain::KeyLetter(11), "A");
+  EXPECT_EQ(FrmMain::KeyLetter(36), "Z");
+  QTest::keyClick(dock.get(), Qt::Key_3);  // outside keyboard mode letters do nothing
+  EXPECT_TRUE(launcher.launched.empty());
+  QTest::keyClick(dock.get(), Qt::Key_Space, Qt::AltModifier);
+  EXPECT_TRUE(state.TintMode);
+  EXPECT_EQ(Alpha(5, 5), 192);             // the whole screen tinted
+  EXPECT_EQ(services.region.size(), 1u);   // and all of it takes the mouse
+  QTest::keyClick(dock.get(), Qt::Key_3);  // slot 4
+  ASSERT_EQ(launcher.launched.size(), 1u);
+  QTest::keyClick(dock.get(), Qt::Key_Escape);
+  EXPECT_FALSE(state.TintMode);
+  EXPECT_EQ(Alpha(5, 5), 0);
+  EXPECT_EQ(services.region.size(), 9u);  // the centre and eight ring boxes
+}
+
+TEST_F(DockTest, MinimizeAndHideStatesWithTheirFade) {
+  dock->MinWindows(1);
+  EXPECT_EQ(state.DockState, 1);
+  const RingLayout& ring = state.ring;
+  EXPECT_EQ(services.region,
+            (std::vector<platform::ShapeRect>{{ring.MinLeft, ring.MinTop, 190, 190}}));
+  QTest::mouseClick(dock.get(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(ring.MinPicLeft + 64, ring.MinPicTop + 64));
+  EXPECT_EQ(state.DockState, 0);
+  const int pushes = dock->PushCount();
+  dock->MinWindows(0);  // the same state: nothing
+  EXPECT_EQ(dock->PushCount(), pushes);
+  state.AnimateShowHide = true;
+  dock->MinWindows(2);
+  EXPECT_EQ(dock->PushCount() - pushes, 32);
+  EXPECT_EQ(dock->PushedAlpha(), 0);
+  EXPECT_TRUE(state.DockHidden);
+  EXPECT_TRUE(services.region.empty());
+}
+
+TEST_F(DockTest, DropsAddItemsGroupsAndAskBeforeTrashing) {
+  test::WriteText(home / "a.txt", "a");
+  test::WriteText(home / "b.txt", "b");
+  Drop(6, {QString::fromStdString(home / "a.txt")});
+  EXPECT_EQ(state.tables.Shortcuts[6].Kind, kKindDockShortcut);
+  EXPECT_EQ(state.tables.Shortcuts[6].Title.Get(), "a.txt");
+  EXPECT_EQ(services.menuSaves, 1);
+
+  services.groupName = "Papers";
+  Drop(4, {QString::fromStdString(home / "a.txt"), QString::fromStdString(home / "b.txt")});
+  EXPECT_EQ(state.tables.Shortcuts[4].Kind, kKindGroup);
+  EXPECT_EQ(state.tables.Shortcuts[4].Title.Get(), "Papers");
+  EXPECT_EQ(state.tables.Groups[4].MemberCount, 2);
+
+  messages.answer = platform::MessageAnswer::kNo;
+  Drop(2, {QString::fromStdString(home / "a.txt")});
+  EXPECT_TRUE(trash.trashed.empty());
+  messages.answer = platform::MessageAnswer::kYes;
+  Drop(2, {QString::fromStdString(home / "a.txt")});
+  EXPECT_EQ(trash.trashed, std::vector<std::string>{home / "a.txt"});
+
+  state.settings.Record.DraggingLocked = kVbTrue;
+  Drop(7, {QString::fromStdString(home / "b.txt")});
+  EXPECT_EQ(state.tables.Shortcuts[7].Kind, kKindBlank);
+}
+
+TEST_F(DockTest, RecycleBinPictureFollowsTheBin) {
+  trash.status = {10, 1};
+  dock->OnTimer3();
+  EXPECT_EQ(state.tables.Shortcuts[2].Title.Get(), "Recycle Bin (Full)");
+  EXPECT_EQ(dock->Slots().SlotImage[2], 38);
+  trash.status = {};
+  dock->OnTimer3();
+  EXPECT_EQ(state.tables.Shortcuts[2].ImageRow, 37);
+}
+
+}  // namespace
+}  // namespace qav
