@@ -160,7 +160,7 @@ bool FrmMain::HandleKey(QKeyEvent* event) {
 }
 
 void FrmMain::keyPressEvent(QKeyEvent* event) {
-  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel();
+  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel(false);
   if (!HandleKey(event)) LayeredSurface::keyPressEvent(event);
 }
 

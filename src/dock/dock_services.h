@@ -18,8 +18,8 @@ class GroupMenu {
   // Opens (true) the menu of the group at dock place `slot`, or closes it (false).
   virtual void MenuFocus(bool show, int slot) = 0;
   virtual bool MenuShown() = 0;
-  // Closes the menu as Esc does.
-  virtual void MenuEscCancel() = 0;
+  // Closes the menu if one is shown; unless `keepFocus`, the keyboard goes back to the dock.
+  virtual void MenuEscCancel(bool keepFocus) = 0;
   // A member is highlighted or being dragged: the dock is in use.
   virtual bool MenuBusy() = 0;
 };

@@ -50,7 +50,7 @@ void FrmMain::OnTimer4() {
   state_.IdleTicks = busy ? 0 : state_.IdleTicks + 1;
   if (state_.IdleTicks < kIdleTicksToHide) return;
   state_.IdleTicks = 0;
-  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel();
+  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel(true);
   const bool animate = state_.AnimateShowHide;
   if (state_.DockState != 1) state_.AnimateShowHide = true;
   EscCancel();

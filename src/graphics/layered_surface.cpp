@@ -1,5 +1,6 @@
 #include "graphics/layered_surface.h"
 
+#include <QFontMetricsF>
 #include <QPaintEvent>
 
 #include <cstring>
@@ -110,7 +111,9 @@ void LayeredSurface::DrawText(const std::string& text, double x, double y, doubl
   if (!painter_ || label.isEmpty()) return;
   painter_->setFont(font_);
   painter_->setPen(QColor::fromRgba(dimmed ? kMenuDimmedColour : kMenuTextColour));
-  painter_->drawText(QRectF(x, y, width, height), Qt::AlignLeft | Qt::AlignVCenter, label);
+  // A title longer than its box ends in an ellipsis rather than running into the next column.
+  const QString shown = QFontMetricsF(font_).elidedText(label, Qt::ElideRight, width);
+  painter_->drawText(QRectF(x, y, width, height), Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
 void LayeredSurface::ExUpdateGDIPlus(int alpha) {

@@ -23,7 +23,7 @@ class RecordingServices final : public GroupMenu,
  public:
   void MenuFocus(bool show, int slot) override { menus.push_back(show ? slot : -1); }
   bool MenuShown() override { return false; }
-  void MenuEscCancel() override {}
+  void MenuEscCancel(bool) override {}
   bool MenuBusy() override { return false; }
   void ShowItemMenu(int record, int) override { itemMenus.push_back(record); }
   void Sleep(int milliseconds) override { slept += milliseconds; }

@@ -51,7 +51,20 @@ void Launcher::CreateForms() {
       nullptr};
   frmMain_ = std::make_unique<FrmMain>(state_, images_, std::move(services));
   dialogs_->SetOwner(frmMain_.get());
-  frmSubMenu_ = std::make_unique<FrmSubMenu>(state_);
+  MenuServices menuServices{platform_,
+                            [this] { return Commands(); },
+                            *pictures_,
+                            *this,
+                            *this,
+                            *this,
+                            shape_,
+                            [this] {
+                              if (frmMain_) frmMain_->DockFocus(true);
+                            },
+                            [this] {
+                              if (frmMain_) frmMain_->setFocus();
+                            }};
+  frmSubMenu_ = std::make_unique<FrmSubMenu>(state_, images_, std::move(menuServices));
 }
 
 void Launcher::ShowDock() {
@@ -141,6 +154,22 @@ void Launcher::DockFocus(bool show) {
 
 void Launcher::DockNormal() {
   if (frmMain_) frmMain_->DockNormal(false);
+}
+
+void Launcher::MenuFocus(bool show, int slot) {
+  if (frmSubMenu_) frmSubMenu_->MenuFocus(show, slot);
+}
+
+bool Launcher::MenuShown() {
+  return frmSubMenu_ && frmSubMenu_->MenuShown();
+}
+
+void Launcher::MenuEscCancel(bool keepFocus) {
+  if (frmSubMenu_) frmSubMenu_->EscCancel(keepFocus);
+}
+
+bool Launcher::MenuBusy() {
+  return frmSubMenu_ && frmSubMenu_->MenuBusy();
 }
 
 void Launcher::Sleep(int milliseconds) {

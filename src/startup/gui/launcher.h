@@ -58,12 +58,12 @@ class Launcher final : public DockControl,
   // What launching and the built-in commands work with.
   CommandContext Commands();
 
-  // The group menu and the item context menu arrive with their own windows; until then a group
-  // opens nothing and a right click shows nothing.
-  void MenuFocus(bool /*show*/, int /*slot*/) override {}
-  bool MenuShown() override { return false; }
-  void MenuEscCancel() override {}
-  bool MenuBusy() override { return false; }
+  // The group menu, as the dock reaches it.
+  void MenuFocus(bool show, int slot) override;
+  bool MenuShown() override;
+  void MenuEscCancel(bool keepFocus) override;
+  bool MenuBusy() override;
+  // The item context menu arrives with the tray's menus; until then a right click shows nothing.
   void ShowItemMenu(int /*record*/, int /*slot*/) override {}
 
   void Sleep(int milliseconds) override;

@@ -45,6 +45,7 @@ struct AppState {
   // The item a context menu, a move or the properties dialog works on.
   int CurrentRecord = 0;
   int SelectedSlot = 0;
+  int SelectedMember = 0;  // a member's 1-based place in the open group
 };
 
 }  // namespace qav
