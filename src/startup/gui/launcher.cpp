@@ -13,6 +13,9 @@
 #include "startup/ini_param.h"
 #include "startup/os_name.h"
 #include "tray/frm_tray.h"
+#include "tray/item_context_menu.h"
+
+#include <QMessageBox>
 
 namespace qav {
 namespace {
@@ -65,6 +68,10 @@ void Launcher::CreateForms() {
                               if (frmMain_) frmMain_->setFocus();
                             }};
   frmSubMenu_ = std::make_unique<FrmSubMenu>(state_, images_, std::move(menuServices));
+  ItemMenuServices itemServices{
+      state_,     images_, platform_.messages,
+      *pictures_, *this,   [this](bool addShortcut) { ShowPropertiesStandIn(addShortcut); }};
+  itemMenu_ = std::make_unique<ItemContextMenu>(std::move(itemServices), *frmMain_, *frmSubMenu_);
 }
 
 void Launcher::ShowDock() {
@@ -119,6 +126,7 @@ void Launcher::ExitApplication() {
   ShowDesktopIcons(commands, false);
   ShowTaskbar(commands, false);
   imageCache_.FreeAllImages();
+  itemMenu_.reset();
   frmSubMenu_.reset();
   frmMain_.reset();
   frmTray_.reset();
@@ -154,6 +162,27 @@ void Launcher::DockFocus(bool show) {
 
 void Launcher::DockNormal() {
   if (frmMain_) frmMain_->DockNormal(false);
+}
+
+void Launcher::ShowItemMenu(int record, int slot) {
+  if (itemMenu_) itemMenu_->ShowItemMenu(record, slot);
+}
+
+// Until the properties window exists, say what it would open.
+void Launcher::ShowPropertiesStandIn(bool addShortcut) {
+  const int record = state_.CurrentRecord;
+  const QString title =
+      QString::fromStdString(state_.tables.Shortcuts[static_cast<std::size_t>(record)].Title.Get());
+  QMessageBox::information(
+      frmMain_.get(), addShortcut ? "Add Shortcut" : "Properties",
+      addShortcut ? QStringLiteral("The properties window would add a shortcut to \"%1\" "
+                                   "(record %2); it is not part of this version yet.")
+                        .arg(title)
+                        .arg(record)
+                  : QStringLiteral("The properties window would edit \"%1\" (record %2); it is "
+                                   "not part of this version yet.")
+                        .arg(title)
+                        .arg(record));
 }
 
 void Launcher::MenuFocus(bool show, int slot) {

@@ -23,6 +23,7 @@ namespace qav {
 class FrmTray;
 class FrmMain;
 class FrmSubMenu;
+class ItemContextMenu;
 
 class Launcher final : public DockControl,
                        public ConfigurationSaver,
@@ -63,8 +64,7 @@ class Launcher final : public DockControl,
   bool MenuShown() override;
   void MenuEscCancel(bool keepFocus) override;
   bool MenuBusy() override;
-  // The item context menu arrives with the tray's menus; until then a right click shows nothing.
-  void ShowItemMenu(int /*record*/, int /*slot*/) override {}
+  void ShowItemMenu(int record, int slot) override;
 
   void Sleep(int milliseconds) override;
   void ProcessEvents() override;
@@ -85,6 +85,7 @@ class Launcher final : public DockControl,
   std::optional<ScreenInfo> StartGdiPlus();
   void PrepareDataFolders();
   void CreateForms();
+  void ShowPropertiesStandIn(bool addShortcut);
   void ShowDock();
 
   platform::Platform& platform_;
@@ -98,6 +99,7 @@ class Launcher final : public DockControl,
   std::unique_ptr<FrmTray> frmTray_;
   std::unique_ptr<FrmMain> frmMain_;
   std::unique_ptr<FrmSubMenu> frmSubMenu_;
+  std::unique_ptr<ItemContextMenu> itemMenu_;
   bool exited_ = false;
 };
 

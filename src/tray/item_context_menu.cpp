@@ -1,0 +1,116 @@
+#include "tray/item_context_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+
+#include "menus/reorder.h"
+#include "shortcuts/group_editing.h"
+
+namespace qav {
+namespace {
+
+constexpr const char* kCaptions[] = {"&Add Shortcut", "&Delete",    "-",
+                                     "Move &Up",      "Move &Down", "Move &Top",
+                                     "Move &Bottom",  "-",          "&Properties"};
+
+}  // namespace
+
+ItemContextMenu::ItemContextMenu(ItemMenuServices services, FrmMain& dock, FrmSubMenu& menu)
+    : services_(std::move(services)), dock_(dock), groupMenu_(menu) {
+  menu_.setTitle("Setting");
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (std::string(kCaptions[i]) == "-") {
+      entries_[i] = menu_.addSeparator();
+    } else {
+      entries_[i] = menu_.addAction(kCaptions[i]);
+    }
+  }
+  QObject::connect(entries_[0], &QAction::triggered, [this] { AddShortcut(); });
+  QObject::connect(entries_[1], &QAction::triggered, [this] { Delete(); });
+  for (int direction = kMoveUp; direction <= kMoveBottom; ++direction) {
+    QObject::connect(entries_[static_cast<std::size_t>(direction)], &QAction::triggered,
+                     [this, direction] { ChangePosition(direction); });
+  }
+  QObject::connect(entries_[8], &QAction::triggered, [this] { Properties(); });
+}
+
+void ItemContextMenu::Prepare(int record, int slot) {
+  const AppState& s = services_.state;
+  const ItemMenuEntries offered =
+      ItemMenuAvailability(s.tables, record, s.settings.IconCount, slot);
+  for (std::size_t i = 0; i < entries_.size(); ++i) entries_[i]->setEnabled(offered[i]);
+}
+
+std::array<bool, 9> ItemContextMenu::Offered() const {
+  std::array<bool, 9> offered{};
+  for (std::size_t i = 0; i < entries_.size(); ++i) offered[i] = entries_[i]->isEnabled();
+  return offered;
+}
+
+void ItemContextMenu::ShowItemMenu(int record, int slot) {
+  Prepare(record, slot);
+  menu_.exec(QCursor::pos());
+}
+
+void ItemContextMenu::LeaveOtherModes() {
+  groupMenu_.EscCancel(false);
+  if (services_.state.TintMode) dock_.EscCancel();
+}
+
+// Every entry ends by sending a dock that holds the foreground back to rest.
+void ItemContextMenu::CommonEnd() {
+  if (QApplication::activeWindow() == &dock_) dock_.EscCancel();
+}
+
+void ItemContextMenu::AddShortcut() {
+  LeaveOtherModes();
+  if (services_.showProperties) services_.showProperties(true);
+  CommonEnd();
+}
+
+void ItemContextMenu::Properties() {
+  LeaveOtherModes();
+  if (services_.showProperties) services_.showProperties(false);
+  CommonEnd();
+}
+
+void ItemContextMenu::Delete() {
+  LeaveOtherModes();
+  AppState& s = services_.state;
+  const int record = s.CurrentRecord;
+  if (record < 0 || record >= static_cast<int>(s.tables.Shortcuts.size())) return;
+  const int kind = s.tables.Shortcuts[static_cast<std::size_t>(record)].Kind;
+  if ((kind == kKindMember || kind == kKindDockShortcut) &&
+      services_.messages.Show({"Are you sure to delete the selected shortcut?", "Delete Shortcut",
+                               platform::MessageIcon::kQuestion, platform::MessageButtons::kYesNo,
+                               true}) == platform::MessageAnswer::kNo) {
+    return;
+  }
+  EditingContext editing{s.tables, services_.pictures, services_.messages, s.paths.SysIconsFolder};
+  DeleteItem(editing, record, false);
+  dock_.IniIconParam();
+  dock_.DockNormal(false);
+  services_.saver.SaveMenu();
+  CommonEnd();
+}
+
+void ItemContextMenu::ChangePosition(int direction) {
+  AppState& s = services_.state;
+  const MoveRequest move{direction, s.CurrentRecord, s.SelectedSlot, s.SelectedMember,
+                         s.settings.IconCount};
+  if (qav::ChangePosition(s.tables, services_.images, move)) {
+    if (groupMenu_.MenuShown()) {
+      groupMenu_.IniMenuParam();
+      groupMenu_.MenuNormal();
+      groupMenu_.ExUpdateGDIPlus(255);
+    }
+  } else {
+    dock_.IniIconParam();
+    dock_.DockNormal(false);
+  }
+  services_.saver.SaveMenu();
+  CommonEnd();
+}
+
+}  // namespace qav
