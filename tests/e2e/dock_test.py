@@ -107,11 +107,11 @@ def marker_script(folder, name):
     return path
 
 
-def prepare_home(session, binary):
+def prepare_home(session, sys_icons):
     tools = os.path.join(session.home, "my tools")
     os.makedirs(tools)
     four, five = marker_script(tools, "four"), marker_script(tools, "five")
-    groups, records = menu_file.default_table(os.path.join(os.path.dirname(binary), "SysIcons"))
+    groups, records = menu_file.default_table(sys_icons)
     for slot, script, arguments in ((4, four, 'alpha "two words"'), (5, five, "from-keys")):
         records[slot] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IconSource=1,
                                          ImageRow=slot, Path=script, Title=f"Marker {slot}",
@@ -126,7 +126,12 @@ def prepare_home(session, binary):
 def saved_menu(session, check, what):
     """The menu file once `check(records)` holds; its twin must hold the same bytes."""
     path = session.data("QAVMenu.cfg")
-    _, records = poll(lambda: (lambda m: check(m[1]) and m)(menu_file.read(path)), what)
+
+    def attempt():
+        _, records = menu_file.read(path)
+        return check(records) and records
+
+    records = poll(attempt, what)
     with open(path, "rb") as f, open(path + ".bak", "rb") as twin:
         assert f.read() == twin.read(), "the twin differs from the file"
     return records
@@ -136,7 +141,8 @@ def main(binary, artifacts, drag_source):
     session = Session(binary, artifacts)
     helper = launcher = None
     try:
-        groups, written, four, five, dropped = prepare_home(session, binary)
+        sys_icons = os.path.join(os.path.dirname(binary), "SysIcons")
+        groups, written, four, five, dropped = prepare_home(session, sys_icons)
         log = os.path.join(session.home, "drag-source.log")
         helper = subprocess.Popen([drag_source, "--at", "%d,%d" % HELPER_AT, "--log", log, dropped],
                                   env=session.env)
@@ -147,8 +153,18 @@ def main(binary, artifacts, drag_source):
         def shot(name):
             return Shot(session.screenshot(name))
 
-        def shot_when(name, check, what):
-            return poll(lambda: (lambda s: check(s) and s)(shot(name)), what)
+        def shot_when(name, check, what, steady=()):
+            """A screenshot where `check` holds and the `steady` points are as in the one
+            before (an animation over)."""
+            last = [None]
+
+            def attempt():
+                s, before = shot(name), last[0]
+                last[0] = s
+                settled = not steady or (before and before.changed(s, steady) == 0)
+                return check(s) and settled and s
+
+            return poll(attempt, what)
 
         # At rest: the ring is drawn and the backdrop shows around every plate.
         rest = shot_when("rest.png", lambda s: s.brightness(square(*CENTRE, 8)) > 150,
@@ -162,7 +178,8 @@ def main(binary, artifacts, drag_source):
         title_row = [(x, y) for x in range(583, 784, 2) for y in range(476, 502)]
         centre_picture = square(*CENTRE, 40)
         hover = shot_when("hover.png", lambda s: s.changed(rest, edge_band(3)) > 0.9 and
-                          s.changed(rest, centre_picture) > 0.5, "slot 3 magnified, centre faded")
+                          s.changed(rest, centre_picture) > 0.5, "slot 3 magnified, centre faded",
+                          steady=centre_picture)
         assert hover.changed(rest, title_row) > 0.02, "the hovered item's title is shown"
         for other in (2, 4, 13):
             assert hover.changed(rest, edge_band(other)) == 0, f"slot {other} changed too"
@@ -197,8 +214,9 @@ def main(binary, artifacts, drag_source):
         xdo("mouseup", 1)
         records = saved_menu(session, lambda r: r[DOCK_SHORTCUT]["Kind"] == menu_file.KIND_BLANK,
                              "record 4 deleted in the menu file")
-        assert records[DOCK_SHORTCUT]["Title"] == "Blank Shortcut", records[DOCK_SHORTCUT]
-        assert records[DOCK_SHORTCUT]["ImageRow"] == DOCK_SHORTCUT
+        blank = dict(menu_file.as_read(written[10]), ImageRow=DOCK_SHORTCUT)
+        assert records[DOCK_SHORTCUT] == blank, ("something of the shortcut is left",
+                                                 records[DOCK_SHORTCUT])
         xdo("mousemove", *EMPTY_SPOT)
         x4, y4 = slot_centre(DOCK_SHORTCUT)
         x10, y10 = slot_centre(10)
@@ -215,32 +233,43 @@ def main(binary, artifacts, drag_source):
         xdo("mouseup", 1)
         records = saved_menu(session, lambda r: r[BLANK_SLOT]["Kind"] == menu_file.KIND_SHORTCUT,
                              "record 12 filled in the menu file")
-        assert (records[BLANK_SLOT]["Title"], records[BLANK_SLOT]["Target"]) == \
-            ("notes file.txt", dropped), records[BLANK_SLOT]
+        added = records[BLANK_SLOT]
+        assert [added[k] for k in ("Title", "Path", "Target", "Arguments", "ImageRow")] == \
+            ["notes file.txt", dropped, dropped, "", BLANK_SLOT], added
+        assert os.path.isfile(added["IconFile"]), "the file's icon is in the icon store"
         assert lines_of(log)[-1] == "dropped 1", "the source saw a copy"
         xdo("mousemove", *EMPTY_SPOT)
         shot_when("dropped.png", lambda s: s.changed(rest, square(*slot_centre(BLANK_SLOT), 20))
                   > 0.2, "slot 12 showing the dropped file")
 
-        # Outside the ring the dock, even raised over the helper, lets a click through to it.
+        # Outside the ring the dock, even raised over the helper, lets a click through to it;
+        # in keyboard mode it takes the whole screen, and such a click only ends the mode.
+        presses = len(lines_of(log))
+        keyboard_mode("keyboard-click.png")
+        xdo("mousemove", HELPER_AT[0] + 40, HELPER_AT[1] + 80, "click", 1)
+        tint_gone("keyboard-clicked.png")
+        assert len(lines_of(log)) == presses, "a click in keyboard mode went through"
         xdo("windowraise", dock)
         helper_window = window_id("QAV drag source")
-        poll(lambda: (lambda order: order.index(dock) < order.index(helper_window))(
-            top_to_bottom()), "the dock above the helper window")
+
+        def dock_above_helper():
+            order = top_to_bottom()
+            return order.index(dock) < order.index(helper_window)
+
+        poll(dock_above_helper, "the dock above the helper window")
         xdo("mousemove", HELPER_AT[0] + 40, HELPER_AT[1] + 80, "click", 1)
         poll(lambda: lines_of(log)[-1] == "press 40 80 1", "the click reaching the helper")
         shot("clicked-through.png")
 
-        # SIGTERM saves: everything written comes back but the two changed places (records
+        # SIGTERM saves: everything written comes back with the two changed places (records
         # 65..128 are rebuilt at every start).
         assert terminate(launcher) == 0
         saved_groups, saved = menu_file.read(session.data("QAVMenu.cfg"))
         assert saved_groups == groups
+        expected = [menu_file.as_read(r) for r in written]
+        expected[DOCK_SHORTCUT], expected[BLANK_SLOT] = blank, added
         for n in [*range(0, 65), *range(129, menu_file.RECORD_COUNT)]:
-            if n not in (DOCK_SHORTCUT, BLANK_SLOT):
-                assert saved[n] == menu_file.as_read(written[n]), (n, saved[n])
-        assert saved[DOCK_SHORTCUT]["Kind"] == menu_file.KIND_BLANK
-        assert saved[BLANK_SLOT]["Title"] == "notes file.txt"
+            assert saved[n] == expected[n], (n, saved[n])
     finally:
         for process in (launcher, helper):
             if process and process.poll() is None:
