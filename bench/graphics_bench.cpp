@@ -111,12 +111,3 @@ BENCHMARK(BM_HoverFrame1920)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qav
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -60,12 +60,3 @@ BENCHMARK(BM_WheelStepInThousandMemberGroup)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qav
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -12,12 +12,13 @@
 #include "shortcuts/default_groups.h"
 #include "startup/state/app_state.h"
 #include "support/fake_item_pictures.h"
+#include "support/fake_system.h"
 #include "support/temp_dir.h"
 
 namespace qav {
 namespace {
 
-struct Machine {
+struct Machine : test::FakeSystem {
   Machine() {
     namespace fs = std::filesystem;
     state.paths.SysIconsFolder = "/app/SysIcons/";
@@ -54,19 +55,6 @@ struct Machine {
   }
   test::TempDir home;
   AppState state;
-  platform::fake::FakeRegistry registry;
-  platform::fake::FakeShellFolders folders;
-  platform::fake::FakeSystemInfo system;
-  platform::PosixFileOps files;
-  platform::fake::RecordingMessageBoxes messages;
-  platform::fake::FakeProcessControl process;
-  platform::fake::FakeDesktop desktop;
-  platform::fake::FakeProgramLauncher launcher;
-  platform::fake::FakeSystemActions actions;
-  platform::fake::FakeTrash trash;
-  platform::fake::FakeVolumes volumes;
-  platform::Platform platform{registry, folders,  system,  files, messages, process,
-                              desktop,  launcher, actions, trash, volumes};
   test::FakeItemPictures pictures;
 };
 

@@ -113,12 +113,3 @@ BENCHMARK(BM_StartToFirstFrameFullMenu)->Unit(benchmark::kMillisecond)->Iteratio
 
 }  // namespace
 }  // namespace qav
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -76,6 +76,7 @@ class FrmSubMenu final : public LayeredSurface, public GroupMenu {
  private:
   void LayOut(int memberCount);
   void SetScrollFlagsForResize();
+  void RedrawAfterScroll();
   void DrawFrame();
   void DrawRow(int row, int member);
   void DrawArrows(int upSkin, int downSkin);

@@ -18,6 +18,15 @@ constexpr float kDragThreshold = 5.0f;
 
 }  // namespace
 
+void FrmSubMenu::RedrawAfterScroll() {
+  if (state_.MenuHotRow < 0) {
+    MenuNormal();
+    ExUpdateGDIPlus(255);
+  } else {
+    MenuAction(false);
+  }
+}
+
 void FrmSubMenu::MenuWheel(bool up, bool byKey) {
   const int rows = geometry_.menuRows;
   const int visible = std::min(itemCount_, rows);
@@ -47,12 +56,7 @@ void FrmSubMenu::MenuWheel(bool up, bool byKey) {
       canScrollDown_ = !end;
     }
   }
-  if (state_.MenuHotRow < 0) {
-    MenuNormal();
-    ExUpdateGDIPlus(255);
-  } else {
-    MenuAction(false);
-  }
+  RedrawAfterScroll();
 }
 
 void FrmSubMenu::MenuUpAndDown(bool up) {
@@ -67,12 +71,7 @@ void FrmSubMenu::MenuUpAndDown(bool up) {
     canScrollUp_ = true;
     canScrollDown_ = !end;
   }
-  if (state_.MenuHotRow < 0) {
-    MenuNormal();
-    ExUpdateGDIPlus(255);
-  } else {
-    MenuAction(false);
-  }
+  RedrawAfterScroll();
 }
 
 void FrmSubMenu::MenuClick(int member) {

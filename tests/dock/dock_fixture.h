@@ -9,6 +9,7 @@
 #include "platform/linux/posix_file_ops.h"
 #include "shortcuts/catalog.h"
 #include "support/fake_item_pictures.h"
+#include "support/fake_system.h"
 #include "support/temp_dir.h"
 
 namespace qav::test {
@@ -61,7 +62,7 @@ class RecordingServices final : public GroupMenu,
   std::vector<platform::ShapeRect> region;
 };
 
-struct DockFixture {
+struct DockFixture : FakeSystem {
   explicit DockFixture(int width = 1366, int height = 768, int icons = 8, int radius = 300) {
     ScreenInfo info;
     info.fullScreenWidth = width;
@@ -124,19 +125,6 @@ struct DockFixture {
   TempDir home;
   AppState state;
   ImageTables images;
-  platform::fake::FakeRegistry registry;
-  platform::fake::FakeShellFolders folders;
-  platform::fake::FakeSystemInfo system;
-  platform::PosixFileOps files;
-  platform::fake::RecordingMessageBoxes messages;
-  platform::fake::FakeProcessControl process;
-  platform::fake::FakeDesktop desktop;
-  platform::fake::FakeProgramLauncher launcher;
-  platform::fake::FakeSystemActions actions;
-  platform::fake::FakeTrash trash;
-  platform::fake::FakeVolumes volumes;
-  platform::Platform platform{registry, folders,  system,  files, messages, process,
-                              desktop,  launcher, actions, trash, volumes};
   FakeItemPictures pictures{home / "store/"};
   RecordingServices services;
   std::unique_ptr<FrmMain> dock;

@@ -10,13 +10,14 @@
 #include "shortcuts/classification.h"
 #include "startup/state/app_state.h"
 #include "support/fake_item_pictures.h"
+#include "support/fake_system.h"
 #include "support/temp_dir.h"
 
 namespace qav::test {
 
 inline const std::string kFixtures = QAV_FIXTURES_DIR;
 
-struct ShortcutsFixture {
+struct ShortcutsFixture : FakeSystem {
   ShortcutsFixture() {
     namespace fs = std::filesystem;
     Paths& p = state.paths;
@@ -44,19 +45,6 @@ struct ShortcutsFixture {
 
   TempDir home;
   AppState state;
-  platform::fake::FakeRegistry registry;
-  platform::fake::FakeShellFolders folders;
-  platform::fake::FakeSystemInfo system;
-  platform::PosixFileOps files;
-  platform::fake::RecordingMessageBoxes messages;
-  platform::fake::FakeProcessControl process;
-  platform::fake::FakeDesktop desktop;
-  platform::fake::FakeProgramLauncher launcher;
-  platform::fake::FakeSystemActions actions;
-  platform::fake::FakeTrash trash;
-  platform::fake::FakeVolumes volumes;
-  platform::Platform platform{registry, folders,  system,  files, messages, process,
-                              desktop,  launcher, actions, trash, volumes};
   FakeItemPictures pictures{home / "store/"};
 };
 

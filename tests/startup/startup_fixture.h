@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "startup/ini_param.h"
 #include "support/fake_item_pictures.h"
+#include "support/fake_system.h"
 #include "support/temp_dir.h"
 
 namespace qav::test {
@@ -18,7 +19,7 @@ inline ScreenInfo ScreenOf(int width, int height) {
   return info;
 }
 
-struct StartupFixture {
+struct StartupFixture : FakeSystem {
   StartupFixture() {
     folders.folders[26] = home / ".local/share";
     // No installed applications: the default groups stay independent of this machine.
@@ -28,19 +29,6 @@ struct StartupFixture {
   }
 
   TempDir home;
-  platform::fake::FakeRegistry registry;
-  platform::fake::FakeShellFolders folders;
-  platform::fake::FakeSystemInfo system;
-  platform::PosixFileOps files;
-  platform::fake::RecordingMessageBoxes messages;
-  platform::fake::FakeProcessControl process;
-  platform::fake::FakeDesktop desktop;
-  platform::fake::FakeProgramLauncher launcher;
-  platform::fake::FakeSystemActions actions;
-  platform::fake::FakeTrash trash;
-  platform::fake::FakeVolumes volumes;
-  platform::Platform platform{registry, folders,  system,  files, messages, process,
-                              desktop,  launcher, actions, trash, volumes};
   AppState state;
   FakeItemPictures pictures;
 };

@@ -1,5 +1,7 @@
 #include "platform/linux/autostart_entry.h"
 
+#include "platform/linux/desktop_entry.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -74,52 +76,6 @@ bool IsWritableProgram(std::string_view program) {
            const auto byte = static_cast<unsigned char>(c);
            return (byte < 0x20 && !Contains("\t\n\r", c)) || byte == 0x7F;
          });
-}
-
-// Appends a double-quoted part starting after its opening quote; returns the position of the
-// closing quote (the end when it is missing).
-std::size_t TakeDoubleQuoted(std::string_view line, std::size_t pos, std::string& out) {
-  for (; pos < line.size() && line[pos] != '"'; ++pos) {
-    if (line[pos] == '\\' && pos + 1 < line.size() && Contains(kEscapedInQuotes, line[pos + 1])) {
-      ++pos;
-    }
-    out += line[pos];
-  }
-  return pos;
-}
-
-// Single quotes are not in the Exec rules, but sessions hand Exec to a shell-style parser that
-// takes them, so entries written by hand use them.
-std::size_t TakeSingleQuoted(std::string_view line, std::size_t pos, std::string& out) {
-  const std::size_t end = std::min(line.find('\'', pos), line.size());
-  out.append(line.substr(pos, end - pos));
-  return end;
-}
-
-std::vector<std::string> SplitExec(std::string_view line) {
-  std::vector<std::string> args;
-  std::string current;
-  bool inArgument = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (c == ' ' || c == '\t' || c == '\n') {
-      if (inArgument) args.push_back(std::exchange(current, {}));
-      inArgument = false;
-      continue;
-    }
-    inArgument = true;
-    if (c == '"') {
-      i = TakeDoubleQuoted(line, i + 1, current);
-    } else if (c == '\'') {
-      i = TakeSingleQuoted(line, i + 1, current);
-    } else if (c == '\\' && i + 1 < line.size()) {
-      current += line[++i];
-    } else {
-      current += c;
-    }
-  }
-  if (inArgument) args.push_back(current);
-  return args;
 }
 
 // The argument with "%%" made '%' and field codes ("%U", "%f"...) left out; nothing when it was

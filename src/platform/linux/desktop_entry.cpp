@@ -28,12 +28,54 @@ std::string UnescapeValue(std::string_view value) {
 }
 
 // Appends the quoted text after an opening quote; returns the position of the closing quote.
-std::size_t TakeQuoted(const std::string& line, std::size_t pos, std::string& out) {
+// The characters a backslash escapes inside double quotes of an Exec line.
+constexpr std::string_view kEscapedInQuotes = "\"`$\\";
+
+// Appends a double-quoted part starting after its opening quote; returns the position of the
+// closing quote (the end when it is missing).
+std::size_t TakeDoubleQuoted(std::string_view line, std::size_t pos, std::string& out) {
   for (; pos < line.size() && line[pos] != '"'; ++pos) {
-    if (line[pos] == '\\' && pos + 1 < line.size()) ++pos;
+    if (line[pos] == '\\' && pos + 1 < line.size() &&
+        kEscapedInQuotes.find(line[pos + 1]) != std::string_view::npos) {
+      ++pos;
+    }
     out += line[pos];
   }
   return pos;
+}
+
+// Single quotes are not in the Exec rules, but sessions hand Exec to a shell-style parser that
+// takes them, so entries written by hand use them.
+std::size_t TakeSingleQuoted(std::string_view line, std::size_t pos, std::string& out) {
+  const std::size_t end = std::min(line.find('\'', pos), line.size());
+  out.append(line.substr(pos, end - pos));
+  return end;
+}
+
+std::vector<std::string> SplitExecLine(std::string_view line) {
+  std::vector<std::string> args;
+  std::string current;
+  bool inArgument = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (c == ' ' || c == '\t' || c == '\n') {
+      if (inArgument) args.push_back(std::exchange(current, {}));
+      inArgument = false;
+      continue;
+    }
+    inArgument = true;
+    if (c == '"') {
+      i = TakeDoubleQuoted(line, i + 1, current);
+    } else if (c == '\'') {
+      i = TakeSingleQuoted(line, i + 1, current);
+    } else if (c == '\\' && i + 1 < line.size()) {
+      current += line[++i];
+    } else {
+      current += c;
+    }
+  }
+  if (inArgument) args.push_back(current);
+  return args;
 }
 
 // One argument with its embedded field codes filled in.
@@ -79,27 +121,7 @@ std::map<std::string, std::string> ReadDesktopEntry(const std::string& path) {
 }
 
 std::vector<std::string> SplitExec(const std::string& exec) {
-  std::vector<std::string> args;
-  std::string current;
-  bool inArgument = false;
-  for (std::size_t i = 0; i < exec.size(); ++i) {
-    const char c = exec[i];
-    if (c == ' ' || c == '\t' || c == '\n') {
-      if (inArgument) args.push_back(std::exchange(current, {}));
-      inArgument = false;
-      continue;
-    }
-    inArgument = true;
-    if (c == '"') {
-      i = TakeQuoted(exec, i + 1, current);
-    } else if (c == '\\' && i + 1 < exec.size()) {
-      current += exec[++i];
-    } else {
-      current += c;
-    }
-  }
-  if (inArgument) args.push_back(current);
-  return args;
+  return SplitExecLine(exec);
 }
 
 std::vector<std::string> ExpandExec(const std::map<std::string, std::string>& entry,
