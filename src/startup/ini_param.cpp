@@ -1,6 +1,8 @@
 #include "startup/ini_param.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "shortcuts/catalog.h"
 #include "shortcuts/default_groups.h"
@@ -39,6 +41,26 @@ void SetImageSlots(AppState& state) {
   state.imageSlots.Sizes[2] = state.settings.MagnifiedIconSize;
   state.imageSlots.Sizes[3] = kCentreSize;
   state.imageSlots.Sizes[4] = 32;
+}
+
+// A shipped picture named by a menu file saved by a copy of the program installed elsewhere is
+// found again in this copy's picture folder.
+void FollowMovedSysIcons(AppState& state) {
+  const std::string& folder = state.paths.SysIconsFolder;
+  for (ShortcutRecord& record : state.tables.Shortcuts) {
+    for (FixedText<255>* field : {&record.IconFile, &record.CustomIcon}) {
+      const std::string path = field->Get();
+      const auto cut = path.find_last_of("/\\");
+      if (cut == std::string::npos || path.compare(0, folder.size(), folder) == 0) continue;
+      const std::string parent = path.substr(0, cut);
+      if (!parent.ends_with("SysIcons")) continue;
+      std::error_code error;
+      const std::string here = folder + path.substr(cut + 1);
+      if (!std::filesystem::exists(path, error) && std::filesystem::exists(here, error)) {
+        *field = here;
+      }
+    }
+  }
 }
 
 void BuildDefaultItems(AppState& state, platform::Platform& platform, ItemPictures& pictures) {
@@ -99,6 +121,8 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
   BuildCatalog(state.tables, CatalogContextFor(state, platform));
   if (!loadMenu || LoadMenuFile(state.tables, MenuContext(state, platform)) == 0) {
     BuildDefaultItems(state, platform, pictures);
+  } else {
+    FollowMovedSysIcons(state);
   }
   const Settings& s = state.settings;
   CalcRingLayout(state.ring, state.screen,

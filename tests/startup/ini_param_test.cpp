@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "startup/reload.h"
+
+#include <filesystem>
 #include "startup_fixture.h"
 
 namespace qav {
@@ -91,6 +93,30 @@ TEST_F(IniParamTest, ReloadCanResetTheMenuAndRebuildMissingPictures) {
 
   ReloadTables(state, {false, true, false}, platform, test::ScreenOf(1366, 768), pictures, nullptr);
   EXPECT_NE(state.tables.Shortcuts[130].Title.Get(), "saved");  // the default groups again
+}
+
+}  // namespace
+}  // namespace qav
+
+namespace qav {
+namespace {
+
+class MovedProgramTest : public ::testing::Test, protected test::StartupFixture {};
+
+TEST_F(MovedProgramTest, ShippedPicturesAreFoundInTheRunningCopysFolder) {
+  const auto screen = test::ScreenOf(1366, 768);
+  IniParam(state, true, true, true, platform, screen, pictures);
+  state.tables.Shortcuts[150].Kind = kKindMember;
+  state.tables.Shortcuts[150].IconFile = "/old/place/SysIcons/Folder.png";
+  state.tables.Shortcuts[151].IconFile = "/elsewhere/pictures/Folder.png";
+  SaveConfiguration(state, platform);
+
+  state.paths.SysIconsFolder = home / "SysIcons/";
+  std::filesystem::create_directories(state.paths.SysIconsFolder);
+  test::WriteText(state.paths.SysIconsFolder + "Folder.png", "png");
+  IniParam(state, false, true, true, platform, screen, pictures);
+  EXPECT_EQ(state.tables.Shortcuts[150].IconFile.Get(), home / "SysIcons/Folder.png");
+  EXPECT_EQ(state.tables.Shortcuts[151].IconFile.Get(), "/elsewhere/pictures/Folder.png");
 }
 
 }  // namespace
