@@ -132,6 +132,10 @@ void ImageCache::BuildSlots(int record, const QImage& picture) {
     default:
       break;
   }
+  // The fallback pictures stand in for items of every kind, members of group menus included.
+  if (record >= kFallbackFileRow && record <= kLastTemplateRecord) {
+    row[kSmallSlot] = MakeScaledImage(picture, sizes[kSmallSlot], sizes[kSmallSlot], false);
+  }
 }
 
 void ImageCache::LoadItemImage(int record) {

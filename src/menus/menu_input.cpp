@@ -129,8 +129,9 @@ void FrmSubMenu::mouseMoveEvent(QMouseEvent* event) {
       (std::abs(dragStartX_ - x) > kDragThreshold || std::abs(dragStartY_ - y) > kDragThreshold)) {
     dragging_ = true;
     MenuNormal();
-    DrawImage(Graphics(), images_.Items, dragRecord_, 4, static_cast<int>(x) - 16,
-              static_cast<int>(y) - 16, 32, 32);
+    const int row = state_.tables.Shortcuts[static_cast<std::size_t>(dragRecord_)].ImageRow;
+    DrawImage(Graphics(), images_.Items, row, 4, static_cast<int>(x) - 16, static_cast<int>(y) - 16,
+              32, 32);
     ExUpdateGDIPlus(255);
   }
   state_.MenuHotRow = MenuHitTest(geometry_, static_cast<int>(x), static_cast<int>(y));

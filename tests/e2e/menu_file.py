@@ -17,6 +17,7 @@ TEXTS = (("Path", 17, 255), ("Title", 272, 128), ("CustomIcon", 400, 255),
          ("IconFile", 655, 255), ("Target", 910, 255), ("Arguments", 1165, 128))
 
 KIND_SHORTCUT, KIND_BLANK, KIND_GROUP, KIND_ALL_PROGRAMS = 1, 2, 4, 6
+KIND_MEMBER = 5
 KIND_RECYCLE_BIN, KIND_COMPUTER, KIND_USER = 9, 10, 12
 TRUE = -1
 

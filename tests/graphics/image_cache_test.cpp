@@ -94,6 +94,10 @@ TEST_F(ImageCacheTest, SourcesAreTriedInOrderThenTheFallbackRow) {
     EXPECT_EQ(bare.ImageRow, fallback[source]);
     EXPECT_TRUE(Row(9 + source)[1].isNull());
   }
+  // The fallback rows serve members too, so they carry the small picture as well.
+  Record(40, kKindComputer).IconFile = Picture(state.paths.SysIconsFolder + "Shortcut.png");
+  cache.LoadItemImage(40);
+  EXPECT_EQ(Row(40)[4].size(), QSize(32, 32));
   Record(12, kKindFree).IconSource = 1;
   cache.LoadItemImage(12);
   EXPECT_EQ(state.tables.Shortcuts[12].ImageRow, 12);  // a free record gets nothing
