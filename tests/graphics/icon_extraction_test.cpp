@@ -21,9 +21,8 @@ QImage Load(const std::string& path) {
 
 class IconExtractionTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    if (!std::filesystem::exists(kFixtures)) GTEST_SKIP() << "no fixtures at " << kFixtures;
-  }
+  // Tests on real sample files are skipped where the samples are not checked out.
+  bool NoSamples() const { return !std::filesystem::exists(kFixtures); }
   test::TempDir dir;
 };
 
@@ -37,6 +36,7 @@ TEST_F(IconExtractionTest, StoreNamesTakeTheFirstFreeNumber) {
 }
 
 TEST_F(IconExtractionTest, IconFilesGiveTheirBestEntryWithAlpha) {
+  if (NoSamples()) GTEST_SKIP() << "no sample files";
   const std::string png = dir / "out.png";
   ASSERT_TRUE(IconFileToPng(kFixtures + "/ico/idle.ico", png));
   EXPECT_EQ(Load(png).size(), QSize(256, 256));  // the 256-pixel 32-bit entry wins at once
@@ -60,6 +60,7 @@ TEST_F(IconExtractionTest, APngNamedIcoIsCopiedThroughAtItsSize) {
 }
 
 TEST_F(IconExtractionTest, ProgramsGiveTheirIconGroupsByPositionOrById) {
+  if (NoSamples()) GTEST_SKIP() << "no sample files";
   for (const char* program : {"winemine.exe", "notepad.exe", "iexplore.exe", "msiexec.exe"}) {
     const std::string exe = kFixtures + "/pe/" + program;
     const std::string first = dir / "first.png";
@@ -87,7 +88,7 @@ TEST_F(IconExtractionTest, NothingUsableLeavesTheOldPictureInPlace) {
   test::WriteText(png, "old picture");
   test::WriteText(dir / "not-a-program.exe", "MZ but nothing else");
   EXPECT_EQ(ModuleIconToPng(dir / "not-a-program.exe", 0, png), 0);
-  EXPECT_EQ(ModuleIconToPng(kFixtures + "/pe/winemine.exe", 99, png), 0);
+  if (!NoSamples()) EXPECT_EQ(ModuleIconToPng(kFixtures + "/pe/winemine.exe", 99, png), 0);
   EXPECT_EQ(ModuleIconToPng(dir / "missing.exe", 0, png), 0);
   EXPECT_FALSE(IconFileToPng(dir / "not-a-program.exe", png));
   EXPECT_EQ(test::ReadText(png), "old picture");
@@ -105,6 +106,7 @@ class OneShellIcon final : public ShellIcons {
 };
 
 TEST_F(IconExtractionTest, ItemPicturesFollowTheirSourceKind) {
+  if (NoSamples()) GTEST_SKIP() << "no sample files";
   OneShellIcon shell;
   FixedText<255> field;
   field = "  " + (dir / "item.png") + " ";
