@@ -88,7 +88,9 @@ TEST_F(IconExtractionTest, NothingUsableLeavesTheOldPictureInPlace) {
   test::WriteText(png, "old picture");
   test::WriteText(dir / "not-a-program.exe", "MZ but nothing else");
   EXPECT_EQ(ModuleIconToPng(dir / "not-a-program.exe", 0, png), 0);
-  if (!NoSamples()) EXPECT_EQ(ModuleIconToPng(kFixtures + "/pe/winemine.exe", 99, png), 0);
+  if (!NoSamples()) {
+    EXPECT_EQ(ModuleIconToPng(kFixtures + "/pe/winemine.exe", 99, png), 0);
+  }
   EXPECT_EQ(ModuleIconToPng(dir / "missing.exe", 0, png), 0);
   EXPECT_FALSE(IconFileToPng(dir / "not-a-program.exe", png));
   EXPECT_EQ(test::ReadText(png), "old picture");
