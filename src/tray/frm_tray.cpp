@@ -10,9 +10,7 @@ namespace qav {
 FrmTray::FrmTray(std::function<void()> onExit)
     : onExit_(std::move(onExit)), trayMenu_(std::make_unique<QMenu>()) {
   setWindowTitle("QAV Launcher");
-  // The exit closes this window and its menu, so it runs after the menu's own signal returns.
-  trayMenu_->addAction(
-      "&Exit", [exit = onExit_] { QMetaObject::invokeMethod(qApp, exit, Qt::QueuedConnection); });
+  trayMenu_->addAction("&Exit", [this] { onExit_(); });
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
   trayIcon_ =
       new QSystemTrayIcon(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon), this);

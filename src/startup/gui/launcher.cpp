@@ -118,6 +118,11 @@ void Launcher::SaveForSession() {
 }
 
 void Launcher::ExitApplication() {
+  QMetaObject::invokeMethod(
+      qApp, [this] { ExitNow(); }, Qt::QueuedConnection);
+}
+
+void Launcher::ExitNow() {
   if (exited_) return;
   exited_ = true;
   SaveConfiguration(state_, platform_);

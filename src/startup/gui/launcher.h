@@ -42,6 +42,9 @@ class Launcher final : public DockControl,
 
   // Saves both configuration files, puts the desktop back, closes every window and ends the event
   // loop. Runs once; later calls do nothing.
+  void ExitNow();
+  // The way out asked for from inside a window's own event (the "Exit" command, the tray menu):
+  // it runs once that event has returned, since it closes the very window.
   void ExitApplication() override;
 
   // The dock as item commands drive it.

@@ -28,11 +28,10 @@ int RunLauncher(int argc, char** argv) {
                               messages,        system.process, system.desktop, system.launcher,
                               system.actions,  system.trash,   system.volumes};
   Launcher launcher(services, system.shape);
-  platform::TerminationSignals terminationWatch([&launcher] { launcher.ExitApplication(); });
+  platform::TerminationSignals terminationWatch([&launcher] { launcher.ExitNow(); });
   QObject::connect(&app, &QGuiApplication::commitDataRequest,
                    [&launcher](QSessionManager&) { launcher.SaveForSession(); });
-  QObject::connect(&app, &QCoreApplication::aboutToQuit,
-                   [&launcher] { launcher.ExitApplication(); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, [&launcher] { launcher.ExitNow(); });
   if (!launcher.Start()) return 1;
   return QApplication::exec();
 }
