@@ -196,10 +196,7 @@ void FrmMain::DockDelEffect(float x, float y) {
   const QImage& strip = images_.Skin[kSkinDelIcon][0];
   for (int f = 0; f < kPuffFrames; ++f) {
     DockNormal(true);
-    if (!strip.isNull()) {
-      Graphics().drawImage(QRectF(x - 64, y - 64, kCentreSize, kCentreSize), strip,
-                           QRectF(kCentreSize * f, 0, kCentreSize, kCentreSize));
-    }
+    DrawPuffFrame(Graphics(), strip, f, x, y);
     UpdateGDIPlus();
     services_.clock.Sleep(kFrameMilliseconds);
   }

@@ -13,6 +13,7 @@
 #include "graphics/readers/icon_directory.h"
 #include "graphics/readers/icon_image.h"
 #include "graphics/readers/pe_resources.h"
+#include "startup/environment/paths.h"
 
 namespace qav {
 namespace {
@@ -22,11 +23,6 @@ constexpr std::uint16_t kIconGroupResource = 14;
 // Icon files are small; programs can be large, but their resources are read from memory.
 constexpr std::uintmax_t kMaxIconFileBytes = 16u << 20;
 constexpr std::uintmax_t kMaxModuleBytes = 512u << 20;
-
-bool Exists(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::exists(path, error);
-}
 
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
                                                        std::uintmax_t limit) {
@@ -108,7 +104,7 @@ std::optional<std::pair<std::vector<std::uint8_t>, readers::IconEntry>> BestModu
 std::string NextIconStoreName(const std::string& iconStore) {
   for (unsigned n = 0;; ++n) {
     std::string candidate = iconStore + std::to_string(n) + ".png";
-    if (!Exists(candidate)) return candidate;
+    if (!PathExists(candidate)) return candidate;
   }
 }
 
@@ -167,7 +163,8 @@ int MakeItemPicture(int source, const std::string& path, int iconIndex,
   pictureField = picture;
   switch (source) {
     case kPictureOfLink:
-      if (Exists(link.iconPath) && ModuleIconToPng(link.iconPath, link.iconIndex, picture) == 1) {
+      if (PathExists(link.iconPath) &&
+          ModuleIconToPng(link.iconPath, link.iconIndex, picture) == 1) {
         return 1;
       }
       return ModuleIconToPng(link.target, link.iconIndex, picture);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "graphics/imaging.h"
+#include "startup/environment/paths.h"
 
 namespace qav {
 namespace {
@@ -42,11 +43,6 @@ QImage SkinResource(const char* name) {
   return QImage(QStringLiteral(":/skin/%1.png").arg(QLatin1String(name)));
 }
 
-bool Exists(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::exists(path, error);
-}
-
 void RemoveFile(const std::string& path) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
@@ -62,7 +58,7 @@ QImage FromField(FixedText<255>& field) {
 }  // namespace
 
 QImage LoadPictureFile(const std::string& path) {
-  if (!Exists(path)) return {};
+  if (!PathExists(path)) return {};
   return QImage(QString::fromStdString(path));
 }
 

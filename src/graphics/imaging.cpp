@@ -57,6 +57,13 @@ DrawnSize DrawImage(QPainter& painter, const std::vector<ImageRow>& table, int i
   return {image.width(), image.height()};
 }
 
+void DrawPuffFrame(QPainter& painter, const QImage& strip, int frame, float x, float y) {
+  constexpr int kFrame = 128;
+  if (strip.isNull()) return;
+  painter.drawImage(QRectF(x - kFrame / 2.0, y - kFrame / 2.0, kFrame, kFrame), strip,
+                    QRectF(kFrame * frame, 0, kFrame, kFrame));
+}
+
 void ClearGraphics(QImage& surface, QRgb argb) {
   surface.fill(QColor::fromRgba(argb));
 }

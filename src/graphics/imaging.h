@@ -42,6 +42,9 @@ struct DrawnSize {
 DrawnSize DrawImage(QPainter& painter, const std::vector<ImageRow>& table, int index, int slot,
                     int x, int y, int width, int height, int fade = kNoFade);
 
+// Frame `frame` (0..4) of the deletion puff strip, 128x128, centred on (x, y).
+void DrawPuffFrame(QPainter& painter, const QImage& strip, int frame, float x, float y);
+
 // Fills the whole surface with one ARGB colour, alpha included (0x00FFFFFF clears it).
 void ClearGraphics(QImage& surface, QRgb argb);
 

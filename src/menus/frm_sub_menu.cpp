@@ -212,9 +212,7 @@ void FrmSubMenu::MenuDelEffect(float x, float y) {
   const QImage& strip = images_.Skin[kSkinDelIcon][0];
   for (int f = 0; f < 5; ++f) {
     MenuNormal();
-    if (!strip.isNull()) {
-      Graphics().drawImage(QRectF(x - 64, y - 64, 128, 128), strip, QRectF(128 * f, 0, 128, 128));
-    }
+    DrawPuffFrame(Graphics(), strip, f, x, y);
     ExUpdateGDIPlus(255);
     services_.clock.Sleep(kFrameMilliseconds);
   }

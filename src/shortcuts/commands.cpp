@@ -6,6 +6,7 @@
 #include "shortcuts/catalog.h"
 #include "shortcuts/readers/command_line.h"
 #include "shortcuts/recycle_bin.h"
+#include "startup/environment/paths.h"
 #include "startup/environment/text.h"
 
 namespace qav {
@@ -16,11 +17,6 @@ using platform::MessageButtons;
 using platform::MessageIcon;
 
 constexpr const char* kCaption = "QAV Launcher";
-
-bool Exists(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::exists(path, error);
-}
 
 platform::WindowStyle StyleOf(int runStyle) {
   const int show = runStyle + 1;
@@ -243,7 +239,7 @@ int LaunchShortcut(CommandContext& c, int record) {
                                         WorkingFolderFor(target), StyleOf(r.RunStyle)};
   int result = c.platform.launcher.Launch(request) ? 1 : 0;
   if (result == 0) {
-    if (!Exists(target)) {
+    if (!PathExists(target)) {
       c.platform.messages.Show({"The item '" + target +
                                     "' that this shortcut refers to has been changed or removed, "
                                     "so this shortcut will no longer work properly.\r\n\r\n",

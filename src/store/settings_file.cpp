@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "startup/environment/paths.h"
 #include "startup/environment/text.h"
 #include "store/twin_file.h"
 
@@ -12,11 +13,6 @@ namespace {
 constexpr const char* kWriteFailed = "Writing configuration file failed! ";
 constexpr long kSpareWidthTwips = 6240;
 constexpr long kSpareHeightTwips = 1035;
-
-bool Exists(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::exists(path, error);
-}
 
 ImageStatus JudgeSettings(std::span<const std::uint8_t> bytes) {
   return bytes.size() >= kSettingsFileSize ? ImageStatus::kWhole : ImageStatus::kShort;
@@ -99,7 +95,7 @@ int ReadSettingsFile(Settings& s, ShortcutRecord& userRecord, const SettingsFile
   }
   s.Record = DecodeSettingsRecord(load.bytes);
   ApplySizes(s);
-  userRecord.IconFile = Exists(context.userIconFile) ? context.userIconFile : std::string();
+  userRecord.IconFile = PathExists(context.userIconFile) ? context.userIconFile : std::string();
   s.AutoRun = s.Record.AutoRun != 0;
   if (s.AutoRun) s.AutoRun = context.setAutoRun(true);
   ClampSparePosition(s.Record, context.screen);

@@ -30,6 +30,11 @@ std::string WithSeparator(std::string folder) {
   return folder;
 }
 
+bool PathExists(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::exists(path, error);
+}
+
 std::string GetUserLogonName(platform::SystemInfo& system) {
   return system.UserLogonName();
 }

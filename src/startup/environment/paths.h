@@ -60,6 +60,9 @@ Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system);
 // The logon name of the user running the program.
 std::string GetUserLogonName(platform::SystemInfo& system);
 
+// True when `path` is not empty and names an existing file or folder; never throws.
+bool PathExists(const std::string& path);
+
 // Ensures `folder` ends with the path separator.
 std::string WithSeparator(std::string folder);
 
