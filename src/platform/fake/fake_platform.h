@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/file_dialogs.h"
 #include "platform/message_boxes.h"
 #include "platform/process_control.h"
 #include "platform/program_launcher.h"
@@ -69,6 +70,20 @@ class RecordingMessageBoxes final : public MessageBoxes {
   }
   std::vector<MessageRequest> shown;
   MessageAnswer answer = MessageAnswer::kOk;
+};
+
+// Answers file dialogs in order from `answers` (empty once they run out) and records each request.
+class ScriptedFileDialogs final : public FileDialogs {
+ public:
+  std::string ShowFileDialog(const FileDialogRequest& request) override {
+    requests.push_back(request);
+    if (answers.empty()) return {};
+    std::string answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
+  std::vector<FileDialogRequest> requests;
+  std::vector<std::string> answers;
 };
 
 class FakeProcessControl final : public ProcessControl {

@@ -42,7 +42,7 @@ void Launcher::PrepareDataFolders() {
   state_.paths = InitPaths(platform_.folders, platform_.system);
   pictures_ =
       std::make_unique<GraphicsItemPictures>(imageCache_, shellIcons_, state_.paths.IconStore);
-  dialogs_ = std::make_unique<QtDialogs>(platform_.launcher, state_.OsName);
+  dialogs_ = std::make_unique<QtDialogs>(platform_.launcher, platform_.messages, state_.OsName);
   WriteAppInfo(platform_.registry, state_.paths.ExecutablePath, kVersion);
   if (IsFirstRun(platform_.registry)) ClearDataFiles(state_.paths, true);
 }

@@ -1,33 +1,14 @@
 #include "startup/gui/qt_dialogs.h"
 
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 
 namespace qav {
 
-QtDialogs::QtDialogs(platform::ProgramLauncher& launcher, std::string osName)
-    : launcher_(launcher), osName_(std::move(osName)) {}
-
-std::string QtFileFilter(const std::string& filter) {
-  std::string result;
-  std::size_t start = 0;
-  while (start < filter.size()) {
-    const auto bar = filter.find('|', start);
-    const auto next = bar == std::string::npos ? filter.size() : filter.find('|', bar + 1);
-    const std::string label = filter.substr(start, bar == std::string::npos ? next : bar - start);
-    std::string patterns =
-        bar == std::string::npos ? label : filter.substr(bar + 1, next - bar - 1);
-    for (char& c : patterns) {
-      if (c == ';') c = ' ';
-    }
-    if (!result.empty()) result += ";;";
-    result += label + " (" + patterns + ")";
-    start = next == std::string::npos ? filter.size() : next + 1;
-  }
-  return result;
-}
+QtDialogs::QtDialogs(platform::ProgramLauncher& launcher, platform::MessageBoxes& messages,
+                     std::string osName)
+    : launcher_(launcher), osName_(std::move(osName)), files_(messages) {}
 
 void QtDialogs::ShowSettings() {
   QMessageBox::information(owner_, "QAV Launcher",
@@ -46,10 +27,12 @@ void QtDialogs::ShowAbout() {
 
 std::optional<std::string> QtDialogs::OpenFile(const std::string& caption,
                                                const std::string& filter) {
-  const QString file = QFileDialog::getOpenFileName(owner_, QString::fromStdString(caption), {},
-                                                    QString::fromStdString(QtFileFilter(filter)));
-  if (file.isEmpty()) return std::nullopt;
-  return file.toStdString();
+  platform::FileDialogRequest request;
+  request.title = caption;
+  request.filter = filter;
+  std::string file = files_.ShowFileDialog(request);
+  if (file.empty()) return std::nullopt;
+  return file;
 }
 
 std::optional<std::string> QtDialogs::InputBox(const std::string& prompt,

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "dialogs/file_dialog.h"
+#include "platform/message_boxes.h"
 #include "platform/program_launcher.h"
 #include "shortcuts/dock_control.h"
 
@@ -13,9 +15,14 @@ namespace qav {
 
 class QtDialogs final : public Dialogs {
  public:
-  QtDialogs(platform::ProgramLauncher& launcher, std::string osName);
+  QtDialogs(platform::ProgramLauncher& launcher, platform::MessageBoxes& messages,
+            std::string osName);
 
-  void SetOwner(QWidget* owner) { owner_ = owner; }
+  void SetOwner(QWidget* owner) {
+    owner_ = owner;
+    files_.SetOwner(owner);
+  }
+  platform::FileDialogs& files() { return files_; }
   void ShowSettings() override;
   void ShowAbout() override;
   std::optional<std::string> OpenFile(const std::string& caption,
@@ -27,10 +34,8 @@ class QtDialogs final : public Dialogs {
  private:
   platform::ProgramLauncher& launcher_;
   std::string osName_;
+  QtFileDialogs files_;
   QWidget* owner_ = nullptr;
 };
-
-// "*.bmp;*.png|*.bmp;*.png|*.*|*.*" (description|patterns pairs) as a Qt file-dialog filter.
-std::string QtFileFilter(const std::string& filter);
 
 }  // namespace qav

@@ -1,5 +1,5 @@
 #pragma once
-// The sample files made by other projects' tools (tests/data), and a test base that skips without them.
+// The sample files made by other projects' tools (tests/data), and a test base for them.
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,70 @@
+#include "dialogs/file_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+
+#include <string>
+
+#include "platform/fake/fake_platform.h"
+
+namespace qav {
+namespace {
+
+TEST(FileDialog, FiltersBecomeQtFiltersPairByPair) {
+  EXPECT_EQ(QtFileFilter("*.bak|*.bak|*.*|*.*"), "*.bak (*.bak);;*.* (*.*)");
+  EXPECT_EQ(QtFileFilter("Pictures|*.bmp;*.png"), "Pictures (*.bmp *.png)");
+  EXPECT_EQ(QtFileFilter("*.exe"), "*.exe (*.exe)");
+  EXPECT_EQ(QtFileFilter(""), "");
+}
+
+TEST(FileDialog, OverlongProposedNameIsRefusedWithItsMessageAndNoDialog) {
+  platform::fake::RecordingMessageBoxes messages;
+  QtFileDialogs dialogs(messages);
+  platform::FileDialogRequest request;
+  request.save = true;
+  request.initialName = std::string(261, 'a');
+  // A dialog that opened would block this test; none may appear.
+  EXPECT_EQ(dialogs.ShowFileDialog(request), "");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, "Filename Length Overflow");
+  EXPECT_EQ(messages.shown[0].caption, "QAV Launcher - FileDialog Function");
+  EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::kExclamation);
+
+  // Characters, not bytes, count: 200 two-byte letters still fit.
+  std::string cyrillic;
+  for (int i = 0; i < 200; ++i) cyrillic += "\xD0\x96";
+  EXPECT_FALSE(FileNameOverflows(cyrillic));
+  EXPECT_FALSE(FileNameOverflows(std::string(260, 'a')));
+  EXPECT_TRUE(FileNameOverflows(std::string(261, 'a')));
+}
+
+TEST(FileDialog, SaveDialogProposesTheNameAndReturnsTheChoice) {
+  platform::fake::RecordingMessageBoxes messages;
+  QtFileDialogs dialogs(messages);
+  platform::FileDialogRequest request;
+  request.save = true;
+  request.title = "QAV Launcher - Backup Configuration";
+  request.filter = "*.bak|*.bak|*.*|*.*";
+  request.initialName = "/tmp/QAV Launcher Cfg.bak";
+  QString seenTitle;
+  QStringList seenFilters;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QFileDialog*>(widget);
+      if (dialog == nullptr || !dialog->isVisible()) continue;
+      seenTitle = dialog->windowTitle();
+      seenFilters = dialog->nameFilters();
+      static_cast<QDialog*>(dialog)->accept();
+    }
+  });
+  EXPECT_EQ(dialogs.ShowFileDialog(request), "/tmp/QAV Launcher Cfg.bak");
+  EXPECT_EQ(seenTitle, "QAV Launcher - Backup Configuration");
+  EXPECT_EQ(seenFilters, QStringList({"*.bak (*.bak)", "*.* (*.*)"}));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace qav
