@@ -148,6 +148,7 @@ bool WriteAutostartEntry(const std::string& entryPath, const std::string& progra
       "Exec=" +
       EscapeValue(QuoteExecArgument(programPath)) +
       "\n"
+      "Icon=qav-launcher\n"
       "Terminal=false\n"
       "X-GNOME-Autostart-enabled=true\n";
   return ReplaceFileContents(entryPath, text);

@@ -21,6 +21,17 @@ std::string ParentFolder(const std::string& file) {
   return cut == std::string::npos ? std::string() : file.substr(0, cut + 1);
 }
 
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+// Where an installation keeps the pictures, seen from the folder of the executable. The build
+// passes the layout it installs; the default is the usual "<prefix>/bin", "<prefix>/share".
+#ifndef QAV_INSTALLED_SYSICONS
+#define QAV_INSTALLED_SYSICONS "../share/qav-launcher/SysIcons"
+#endif
+
 }  // namespace
 
 std::string WithSeparator(std::string folder) {
@@ -33,6 +44,15 @@ std::string WithSeparator(std::string folder) {
 bool PathExists(const std::string& path) {
   std::error_code error;
   return !path.empty() && std::filesystem::exists(path, error);
+}
+
+std::string SysIconsFolderFor(const std::string& appFolder) {
+  const std::string beside = WithSeparator(appFolder + "SysIcons");
+  if (IsFolder(beside)) return beside;
+  const std::filesystem::path installed =
+      std::filesystem::path(appFolder + QAV_INSTALLED_SYSICONS).lexically_normal();
+  if (IsFolder(installed.string())) return WithSeparator(installed.string());
+  return beside;
 }
 
 std::string GetUserLogonName(platform::SystemInfo& system) {
@@ -67,7 +87,7 @@ Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system) {
   CreateFolder(vendor);
   p.DataFolder = vendor + kProductFolder + sep;
   CreateFolder(p.DataFolder);
-  p.SysIconsFolder = p.AppFolder + "SysIcons" + sep;
+  p.SysIconsFolder = SysIconsFolderFor(p.AppFolder);
   p.IconStore = p.DataFolder + "QavIcons" + sep;
   CreateFolder(p.IconStore);
   p.UserIconFile = p.IconStore + "User Icon.ico";

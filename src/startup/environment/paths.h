@@ -57,6 +57,12 @@ std::string GetSpecialFolder(platform::ShellFolders& folders, int csidl);
 // be created is not reported: saving into it fails later with its own message.
 Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system);
 
+// The folder of the built-in item pictures for a program in `appFolder`: "SysIcons" beside the
+// executable (a build tree, a copied folder), else the data folder of an installation
+// ("<prefix>/share/qav-launcher/SysIcons" for "<prefix>/bin"), else the first one, which then
+// names the missing folder.
+std::string SysIconsFolderFor(const std::string& appFolder);
+
 // The logon name of the user running the program.
 std::string GetUserLogonName(platform::SystemInfo& system);
 

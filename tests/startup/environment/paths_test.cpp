@@ -34,5 +34,29 @@ TEST(InitPaths, LaysOutTheDataFolderUnderApplicationDataAndCreatesIt) {
   EXPECT_TRUE(std::filesystem::is_directory(p.IconStore));
 }
 
+TEST(SysIconsFolderFor, FindsThePicturesOfABuildTreeAndOfAnInstallation) {
+  test::TempDir root;
+  const std::string bin = root / "usr/bin/";
+  const std::string installed = root / "usr/share/qav-launcher/SysIcons/";
+  std::filesystem::create_directories(bin);
+
+  EXPECT_EQ(SysIconsFolderFor(bin), bin + "SysIcons/");  // neither: the missing folder is named
+
+  std::filesystem::create_directories(installed);
+  EXPECT_EQ(SysIconsFolderFor(bin), installed);  // written without "bin/.."
+
+  std::filesystem::create_directories(bin + "SysIcons");
+  EXPECT_EQ(SysIconsFolderFor(bin), bin + "SysIcons/");  // a copy beside the program wins
+}
+
+TEST(SysIconsFolderFor, TakesOnlyAFolder) {
+  test::TempDir root;
+  const std::string bin = root / "bin/";
+  std::filesystem::create_directories(root / "share/qav-launcher/SysIcons");
+  std::filesystem::create_directories(bin);
+  test::WriteText(bin + "SysIcons", "not a folder");
+  EXPECT_EQ(SysIconsFolderFor(bin), root / "share/qav-launcher/SysIcons/");
+}
+
 }  // namespace
 }  // namespace qav
