@@ -1,27 +1,92 @@
 #include "tray/frm_tray.h"
 
-#include <QApplication>
-#include <QMenu>
-#include <QStyle>
+#include <QIcon>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
+#include <QTimer>
+
+#include "tray/product_site.h"
 
 namespace qav {
+namespace {
 
-FrmTray::FrmTray(std::function<void()> onExit)
-    : onExit_(std::move(onExit)), trayMenu_(std::make_unique<QMenu>()) {
+// The tray has to embed the icon before a balloon can point at it.
+constexpr int kNoticeDelayMilliseconds = 1500;
+
+}  // namespace
+
+FrmTray::FrmTray(TrayServices services)
+    : services_(std::move(services)),
+      trayMenu_(std::make_unique<TrayMenu>(services_.commands, services_.clock)) {
   setWindowTitle("QAV Launcher");
-  trayMenu_->addAction("&Exit", [this] { onExit_(); });
-  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
-  trayIcon_ =
-      new QSystemTrayIcon(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon), this);
-  trayIcon_->setToolTip(
-      QStringLiteral("QAV Launcher %1.%2").arg(QAV_VERSION_MAJOR).arg(QAV_VERSION_MINOR));
-  trayIcon_->setContextMenu(trayMenu_.get());
+  setAccessibleName("QAV Launcher");
+  const QIcon icon(":/app/qav-launcher.png");
+  setWindowIcon(icon);
+  refused_ = services_.hotKeys.Install([this](platform::HotKey key) { OnHotKey(key); });
+
+  // Qt follows the tray itself: the icon is shown when a tray appears, and put back once when
+  // the tray restarts, as long as it stays "visible" here. So it is shown even with no tray yet.
+  trayIcon_ = new QSystemTrayIcon(icon, this);
+  trayIcon_->setToolTip(ToolTip());
+  trayIcon_->setContextMenu(&trayMenu_->Menu());
+  connect(trayIcon_, &QSystemTrayIcon::activated, this,
+          [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger) services_.dock.AltSpace();
+          });
   trayIcon_->show();
+  if (!refused_.empty()) {
+    QTimer::singleShot(kNoticeDelayMilliseconds, this, [this] { TellRefused(); });
+  }
 }
 
 FrmTray::~FrmTray() {
-  if (trayIcon_) trayIcon_->hide();
+  trayIcon_->hide();
+  delete trayIcon_;
+  trayIcon_ = nullptr;
+  services_.hotKeys.Remove();
+}
+
+QString FrmTray::ToolTip() {
+  return QStringLiteral("QAV Launcher %1.%2\r\n%3")
+      .arg(QAV_VERSION_MAJOR)
+      .arg(QAV_VERSION_MINOR)
+      .arg(QString::fromLatin1(kProductSite.home));
+}
+
+std::string FrmTray::RefusedNotice(const std::vector<platform::HotKey>& refused) {
+  if (refused.empty()) return {};
+  std::string keys;
+  for (std::size_t i = 0; i < refused.size(); ++i) {
+    if (i > 0) keys += i + 1 == refused.size() ? " and " : ", ";
+    keys += platform::HotKeyText(refused[i]);
+  }
+  const bool one = refused.size() == 1;
+  return "QAV Launcher could not take the hot key" + std::string(one ? " " : "s ") + keys +
+         (one ? ": another program already uses it. " : ": other programs already use them. ") +
+         "The other hot keys work as usual.";
+}
+
+void FrmTray::OnHotKey(platform::HotKey key) {
+  HotKeyTargets targets{services_.state, services_.dock, services_.menu, [this] {
+                          CommandContext c = services_.commands();
+                          SwitchDesktop(c);
+                        }};
+  RunHotKey(targets, key);
+}
+
+// Said once per start: a combination that silently does nothing would look like a fault.
+void FrmTray::TellRefused() {
+  const QString text = QString::fromStdString(RefusedNotice(refused_));
+  qWarning("%s", qPrintable(text));
+  if (QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages()) {
+    trayIcon_->showMessage("QAV Launcher", text, QSystemTrayIcon::Warning);
+    return;
+  }
+  auto* box = new QMessageBox(QMessageBox::Warning, "QAV Launcher", text, QMessageBox::Ok);
+  box->setAccessibleName("QAV Launcher");
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setModal(false);
+  box->show();
 }
 
 }  // namespace qav

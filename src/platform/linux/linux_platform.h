@@ -11,6 +11,7 @@
 #include "platform/linux/linux_system_info.h"
 #include "platform/linux/linux_volumes.h"
 #include "platform/linux/posix_file_ops.h"
+#include "platform/linux/x11_hot_keys.h"
 #include "platform/linux/x11_window_shape.h"
 
 namespace qav::platform {
@@ -35,6 +36,7 @@ class LinuxPlatform {
   FreedesktopTrash trash;
   LinuxVolumes volumes;
   X11WindowShape shape;
+  X11HotKeys hotKeys;
 };
 
 }  // namespace qav::platform
