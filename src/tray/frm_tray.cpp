@@ -20,27 +20,34 @@ FrmTray::FrmTray(TrayServices services)
       trayMenu_(std::make_unique<TrayMenu>(services_.commands, services_.clock)) {
   setWindowTitle("QAV Launcher");
   setAccessibleName("QAV Launcher");
-  const QIcon icon(":/app/qav-launcher.png");
-  setWindowIcon(icon);
+  setWindowIcon(QIcon(":/app/qav-launcher.png"));
   refused_ = services_.hotKeys.Install([this](platform::HotKey key) { OnHotKey(key); });
-
-  // Qt follows the tray itself: the icon is shown when a tray appears, and put back once when
-  // the tray restarts, as long as it stays "visible" here. So it is shown even with no tray yet.
-  trayIcon_ = new QSystemTrayIcon(icon, this);
-  trayIcon_->setToolTip(ToolTip());
-  trayIcon_->setContextMenu(&trayMenu_->Menu());
-  connect(trayIcon_, &QSystemTrayIcon::activated, this,
-          [this](QSystemTrayIcon::ActivationReason reason) {
-            if (reason == QSystemTrayIcon::Trigger) services_.dock.AltSpace();
-          });
-  trayIcon_->show();
+  // The icon is made only once a tray runs: the kind of tray there is then decides how Qt
+  // shows it, and a guess made too early would stick for the whole run.
+  services_.trayHosts.Watch([this] { AddIcon(); });
+  if (services_.trayHosts.Available()) AddIcon();
   if (!refused_.empty()) {
     QTimer::singleShot(kNoticeDelayMilliseconds, this, [this] { TellRefused(); });
   }
 }
 
+void FrmTray::AddIcon() {
+  if (trayIcon_) {
+    trayIcon_->hide();
+  } else {
+    trayIcon_ = new QSystemTrayIcon(windowIcon(), this);
+    trayIcon_->setToolTip(ToolTip());
+    trayIcon_->setContextMenu(&trayMenu_->Menu());
+    connect(trayIcon_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+              if (reason == QSystemTrayIcon::Trigger) services_.dock.AltSpace();
+            });
+  }
+  trayIcon_->show();
+}
+
 FrmTray::~FrmTray() {
-  trayIcon_->hide();
+  if (trayIcon_) trayIcon_->hide();
   delete trayIcon_;
   trayIcon_ = nullptr;
   services_.hotKeys.Remove();
@@ -78,7 +85,7 @@ void FrmTray::OnHotKey(platform::HotKey key) {
 void FrmTray::TellRefused() {
   const QString text = QString::fromStdString(RefusedNotice(refused_));
   qWarning("%s", qPrintable(text));
-  if (QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages()) {
+  if (trayIcon_ && services_.trayHosts.Available()) {
     trayIcon_->showMessage("QAV Launcher", text, QSystemTrayIcon::Warning);
     return;
   }

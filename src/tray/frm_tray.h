@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/tray_hosts.h"
 #include "tray/hot_key_actions.h"
 #include "tray/tray_menu.h"
 
@@ -18,6 +19,7 @@ namespace qav {
 struct TrayServices {
   AppState& state;
   platform::HotKeys& hotKeys;
+  platform::TrayHosts& trayHosts;
   std::function<CommandContext()> commands;
   HotKeyDock& dock;
   GroupMenu& menu;
@@ -26,14 +28,15 @@ struct TrayServices {
 
 class FrmTray final : public QWidget {
  public:
-  // Takes the hot keys first, then puts up the icon; a tray that is not there yet (or restarts
-  // later) gets the icon when it arrives.
+  // Takes the hot keys first, then puts up the icon; a tray that is not there yet gets the icon
+  // when it starts, and a restarted one gets it again.
   explicit FrmTray(TrayServices services);
   // Takes the icon down, then gives the hot keys back: the reverse of how they came.
   ~FrmTray() override;
 
   TrayMenu& Menu() { return *trayMenu_; }
-  QSystemTrayIcon& Icon() { return *trayIcon_; }
+  // None until a notification area runs.
+  QSystemTrayIcon* Icon() { return trayIcon_; }
   // The combinations another program held when they were asked for.
   const std::vector<platform::HotKey>& RefusedHotKeys() const { return refused_; }
   // "QAV Launcher <major>.<minor>", a line break, and the product's web address.
@@ -42,6 +45,8 @@ class FrmTray final : public QWidget {
   static std::string RefusedNotice(const std::vector<platform::HotKey>& refused);
 
  private:
+  // Puts the icon up, or takes it down and up again for a tray that has just (re)started.
+  void AddIcon();
   void OnHotKey(platform::HotKey key);
   void TellRefused();
 

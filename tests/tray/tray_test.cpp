@@ -10,6 +10,7 @@
 #include "dock/dock_fixture.h"
 #include "menus/frm_sub_menu.h"
 #include "platform/fake/fake_hot_keys.h"
+#include "platform/fake/fake_tray_hosts.h"
 #include "tray/product_site.h"
 
 namespace qav {
@@ -101,8 +102,8 @@ class TrayTest : public ::testing::Test, protected test::DockFixture {
     return {state, platform, pictures, targets, targets, services, [](int) {}};
   }
   FrmTray& Tray() {
-    tray = std::make_unique<FrmTray>(
-        TrayServices{state, hotKeys, [this] { return Context(); }, targets, groupMenu, clock});
+    tray = std::make_unique<FrmTray>(TrayServices{
+        state, hotKeys, trayHosts, [this] { return Context(); }, targets, groupMenu, clock});
     return *tray;
   }
   std::vector<std::string> Captions(QMenu& m) {
@@ -116,13 +117,24 @@ class TrayTest : public ::testing::Test, protected test::DockFixture {
   std::unique_ptr<FrmSubMenu> menu;
   MenuAdapter groupMenu{menu};
   platform::fake::FakeHotKeys hotKeys;
+  platform::fake::FakeTrayHosts trayHosts;
   CountingClock clock;
   std::unique_ptr<FrmTray> tray;
 };
 
 TEST_F(TrayTest, MenuEntriesInOrderAndWhatEachOpens) {
   FrmTray& t = Tray();
-  EXPECT_EQ(t.Icon().contextMenu(), &t.Menu().Menu());
+  EXPECT_EQ(t.Icon(), nullptr);  // no tray yet
+  trayHosts.Arrive();
+  QSystemTrayIcon* icon = t.Icon();
+  ASSERT_NE(icon, nullptr);
+  EXPECT_TRUE(icon->isVisible());
+  EXPECT_EQ(icon->contextMenu(), &t.Menu().Menu());
+  EXPECT_EQ(icon->toolTip(), FrmTray::ToolTip());
+  trayHosts.Arrive();  // the tray restarted: the same one icon, put up again
+  EXPECT_EQ(t.Icon(), icon);
+  EXPECT_TRUE(icon->isVisible());
+  EXPECT_EQ(t.findChildren<QSystemTrayIcon*>().size(), 1);
   EXPECT_EQ(
       Captions(t.Menu().Menu()),
       (std::vector<std::string>{"&Change User Icon", "&Settings", "&About QAV Launcher", "-",
@@ -207,6 +219,7 @@ TEST_F(TrayTest, CtrlTabMinimizesAndWhenMinimizedOnlyRestacks) {
 
 TEST_F(TrayTest, HotKeysComeFirstAndGoLastAndAHeldOneIsReported) {
   hotKeys.heldElsewhere = {HotKey::kMinimize};
+  trayHosts.available = true;
   FrmTray& t = Tray();
   EXPECT_EQ(t.RefusedHotKeys(), std::vector<HotKey>{HotKey::kMinimize});
   hotKeys.Press(HotKey::kMinimize);  // another program's now
@@ -214,7 +227,7 @@ TEST_F(TrayTest, HotKeysComeFirstAndGoLastAndAHeldOneIsReported) {
   hotKeys.Press(HotKey::kSwitch);  // the others work
   EXPECT_EQ(state.DockState, 2);
 
-  t.Icon().activated(QSystemTrayIcon::Trigger);  // a left click on the icon
+  t.Icon()->activated(QSystemTrayIcon::Trigger);  // a left click on the icon
   EXPECT_EQ(state.DockState, 0);
   EXPECT_TRUE(state.TintMode);
 
@@ -233,7 +246,6 @@ TEST_F(TrayTest, HotKeysComeFirstAndGoLastAndAHeldOneIsReported) {
 TEST_F(TrayTest, WithoutATrayTheNoticeIsAMessageThatDoesNotWait) {
   hotKeys.heldElsewhere = {HotKey::kFocus};
   Tray();
-  ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
   QTest::qWait(1700);
   QMessageBox* box = nullptr;
   for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -25,8 +25,8 @@ constexpr AppVersion kVersion = {QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSI
 }  // namespace
 
 Launcher::Launcher(platform::Platform& platform, platform::WindowShape& shape,
-                   platform::HotKeys& hotKeys)
-    : platform_(platform), shape_(shape), hotKeys_(hotKeys) {}
+                   platform::HotKeys& hotKeys, platform::TrayHosts& trayHosts)
+    : platform_(platform), shape_(shape), hotKeys_(hotKeys), trayHosts_(trayHosts) {}
 
 Launcher::~Launcher() = default;
 
@@ -49,8 +49,8 @@ void Launcher::PrepareDataFolders() {
 }
 
 void Launcher::CreateForms() {
-  frmTray_ = std::make_unique<FrmTray>(
-      TrayServices{state_, hotKeys_, [this] { return Commands(); }, *this, *this, *this});
+  frmTray_ = std::make_unique<FrmTray>(TrayServices{
+      state_, hotKeys_, trayHosts_, [this] { return Commands(); }, *this, *this, *this});
   DockServices services{
       platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, shape_, *this,
       nullptr};

@@ -11,6 +11,7 @@
 #include "graphics/image_tables.h"
 #include "graphics/shell_icons.h"
 #include "platform/platform.h"
+#include "platform/tray_hosts.h"
 #include "shortcuts/commands.h"
 #include "shortcuts/dock_control.h"
 #include "startup/environment/screen_metrics.h"
@@ -33,7 +34,8 @@ class Launcher final : public DockControl,
                        public FrameClock,
                        public HotKeyDock {
  public:
-  Launcher(platform::Platform& platform, platform::WindowShape& shape, platform::HotKeys& hotKeys);
+  Launcher(platform::Platform& platform, platform::WindowShape& shape, platform::HotKeys& hotKeys,
+           platform::TrayHosts& trayHosts);
   ~Launcher() override;
   Launcher(const Launcher&) = delete;
   Launcher& operator=(const Launcher&) = delete;
@@ -98,6 +100,7 @@ class Launcher final : public DockControl,
   platform::Platform& platform_;
   platform::WindowShape& shape_;
   platform::HotKeys& hotKeys_;
+  platform::TrayHosts& trayHosts_;
   AppState state_;
   ImageTables images_;
   QtShellIcons shellIcons_;
