@@ -33,9 +33,9 @@ def stop(process):
         process.wait(timeout=10)
 
 
-def tray_icons(shot):
-    """How many separate pictures the tray panel shows (runs of columns unlike its background)."""
-    x0, y0, width, height = TRAY
+def tray_icons(shot, panel=TRAY):
+    """Where the separate pictures of a tray panel are (runs of columns unlike its background)."""
+    x0, y0, width, height = panel
     background = shot.at(x0 + 2, y0 + height // 2)
 
     def differs(p):
