@@ -11,7 +11,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/fake/fake_hot_keys.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_tray_hosts.h"
 #include "platform/linux/linux_platform.h"
 #include "startup/gui/launcher.h"
 #include "startup/gui/qt_message_boxes.h"
@@ -91,7 +93,10 @@ void StartOnce(benchmark::State& bench, bool full) {
     platform::Platform services{system.registry, system.folders, system.system,  system.files,
                                 messages,        system.process, system.desktop, system.launcher,
                                 system.actions,  system.trash,   system.volumes};
-    Launcher launcher(services, system.shape);
+    // No key grabs or tray on the benchmark's display: their absence would only add a notice.
+    platform::fake::FakeHotKeys hotKeys;
+    platform::fake::FakeTrayHosts trayHosts;
+    Launcher launcher(services, system.shape, hotKeys, trayHosts);
     benchmark::DoNotOptimize(launcher.Start());
     bench.PauseTiming();
     rss = ResidentKilobytes();

@@ -83,6 +83,8 @@ void ToggleDragging(CommandContext& c) {
   c.saver.SaveSettings();
 }
 
+}  // namespace
+
 void SwitchDesktop(CommandContext& c) {
   const bool animate = c.dock.AnimateShowHide();
   c.dock.SetAnimateShowHide(false);
@@ -117,6 +119,8 @@ void ChangeUserNameAndIcon(CommandContext& c) {
   }
   c.dock.DockNormal();
 }
+
+namespace {
 
 void Power(CommandContext& c, platform::PowerAction action, const char* what) {
   if (!c.platform.actions.Power(action)) {

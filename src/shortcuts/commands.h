@@ -40,6 +40,13 @@ int LaunchShortcut(CommandContext& context, int record);
 // Runs built-in command `commandId` (the record number of its catalog item).
 void ExecuteBuiltIn(CommandContext& context, int commandId);
 
+// Between the dock and the plain desktop: hides the dock and shows the desktop's icons, or the
+// other way round, without animating the dock.
+void SwitchDesktop(CommandContext& context);
+
+// Asks for a new user picture and user name (each may be cancelled on its own).
+void ChangeUserNameAndIcon(CommandContext& context);
+
 // Hides (true) or shows the desktop's icons where the desktop has them, keeping the setting and
 // the toggle item's title in step.
 void ShowDesktopIcons(CommandContext& context, bool hide);

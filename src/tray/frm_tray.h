@@ -1,26 +1,59 @@
 #pragma once
-// The hidden window that owns the notification-area icon and its menu for the whole run.
+// The hidden window that lives for the whole run: it takes the global hot keys and owns the
+// notification-area icon with its menu.
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/tray_hosts.h"
+#include "tray/hot_key_actions.h"
+#include "tray/tray_menu.h"
 
 class QSystemTrayIcon;
-class QMenu;
 
 namespace qav {
 
+struct TrayServices {
+  AppState& state;
+  platform::HotKeys& hotKeys;
+  platform::TrayHosts& trayHosts;
+  std::function<CommandContext()> commands;
+  HotKeyDock& dock;
+  GroupMenu& menu;
+  FrameClock& clock;
+};
+
 class FrmTray final : public QWidget {
  public:
-  // `onExit` runs the program's orderly way out.
-  explicit FrmTray(std::function<void()> onExit);
+  // Takes the hot keys first, then puts up the icon; a tray that is not there yet gets the icon
+  // when it starts, and a restarted one gets it again.
+  explicit FrmTray(TrayServices services);
+  // Takes the icon down, then gives the hot keys back: the reverse of how they came.
   ~FrmTray() override;
 
+  TrayMenu& Menu() { return *trayMenu_; }
+  // None until a notification area runs.
+  QSystemTrayIcon* Icon() { return trayIcon_; }
+  // The combinations another program held when they were asked for.
+  const std::vector<platform::HotKey>& RefusedHotKeys() const { return refused_; }
+  // "QAV Launcher <major>.<minor>", a line break, and the product's web address.
+  static QString ToolTip();
+  // What the user is told about `refused`; empty when every combination was taken.
+  static std::string RefusedNotice(const std::vector<platform::HotKey>& refused);
+
  private:
-  std::function<void()> onExit_;
-  std::unique_ptr<QMenu> trayMenu_;
+  // Puts the icon up, or takes it down and up again for a tray that has just (re)started.
+  void AddIcon();
+  void OnHotKey(platform::HotKey key);
+  void TellRefused();
+
+  TrayServices services_;
+  std::unique_ptr<TrayMenu> trayMenu_;
   QSystemTrayIcon* trayIcon_ = nullptr;
+  std::vector<platform::HotKey> refused_;
 };
 
 }  // namespace qav

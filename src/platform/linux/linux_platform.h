@@ -9,8 +9,10 @@
 #include "platform/linux/linux_shell_folders.h"
 #include "platform/linux/linux_system_actions.h"
 #include "platform/linux/linux_system_info.h"
+#include "platform/linux/linux_tray_hosts.h"
 #include "platform/linux/linux_volumes.h"
 #include "platform/linux/posix_file_ops.h"
+#include "platform/linux/x11_hot_keys.h"
 #include "platform/linux/x11_window_shape.h"
 
 namespace qav::platform {
@@ -35,6 +37,8 @@ class LinuxPlatform {
   FreedesktopTrash trash;
   LinuxVolumes volumes;
   X11WindowShape shape;
+  X11HotKeys hotKeys;
+  LinuxTrayHosts trayHosts;
 };
 
 }  // namespace qav::platform

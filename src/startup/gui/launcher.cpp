@@ -24,8 +24,9 @@ constexpr AppVersion kVersion = {QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSI
 
 }  // namespace
 
-Launcher::Launcher(platform::Platform& platform, platform::WindowShape& shape)
-    : platform_(platform), shape_(shape) {}
+Launcher::Launcher(platform::Platform& platform, platform::WindowShape& shape,
+                   platform::HotKeys& hotKeys, platform::TrayHosts& trayHosts)
+    : platform_(platform), shape_(shape), hotKeys_(hotKeys), trayHosts_(trayHosts) {}
 
 Launcher::~Launcher() = default;
 
@@ -48,7 +49,8 @@ void Launcher::PrepareDataFolders() {
 }
 
 void Launcher::CreateForms() {
-  frmTray_ = std::make_unique<FrmTray>([this] { ExitApplication(); });
+  frmTray_ = std::make_unique<FrmTray>(TrayServices{
+      state_, hotKeys_, trayHosts_, [this] { return Commands(); }, *this, *this, *this});
   DockServices services{
       platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, shape_, *this,
       nullptr};
@@ -167,6 +169,14 @@ void Launcher::DockFocus(bool show) {
 
 void Launcher::DockNormal() {
   if (frmMain_) frmMain_->DockNormal(false);
+}
+
+void Launcher::AltSpace() {
+  if (frmMain_) frmMain_->AltSpace();
+}
+
+void Launcher::SendToBottom() {
+  if (frmMain_) frmMain_->lower();
 }
 
 void Launcher::ShowItemMenu(int record, int slot) {

@@ -11,12 +11,14 @@
 #include "graphics/image_tables.h"
 #include "graphics/shell_icons.h"
 #include "platform/platform.h"
+#include "platform/tray_hosts.h"
 #include "shortcuts/commands.h"
 #include "shortcuts/dock_control.h"
 #include "startup/environment/screen_metrics.h"
 #include "startup/gui/qt_dialogs.h"
 #include "startup/reload.h"
 #include "startup/state/app_state.h"
+#include "tray/hot_key_actions.h"
 
 namespace qav {
 
@@ -29,9 +31,11 @@ class Launcher final : public DockControl,
                        public ConfigurationSaver,
                        public GroupMenu,
                        public ItemMenu,
-                       public FrameClock {
+                       public FrameClock,
+                       public HotKeyDock {
  public:
-  Launcher(platform::Platform& platform, platform::WindowShape& shape);
+  Launcher(platform::Platform& platform, platform::WindowShape& shape, platform::HotKeys& hotKeys,
+           platform::TrayHosts& trayHosts);
   ~Launcher() override;
   Launcher(const Launcher&) = delete;
   Launcher& operator=(const Launcher&) = delete;
@@ -52,6 +56,8 @@ class Launcher final : public DockControl,
   void MinWindows(int state) override;
   void DockFocus(bool show) override;
   void DockNormal() override;
+  void AltSpace() override;
+  void SendToBottom() override;
   bool DockHidden() override { return state_.DockHidden; }
   void SetAnimateShowHide(bool animate) override { state_.AnimateShowHide = animate; }
   bool AnimateShowHide() override { return state_.AnimateShowHide; }
@@ -93,6 +99,8 @@ class Launcher final : public DockControl,
 
   platform::Platform& platform_;
   platform::WindowShape& shape_;
+  platform::HotKeys& hotKeys_;
+  platform::TrayHosts& trayHosts_;
   AppState state_;
   ImageTables images_;
   QtShellIcons shellIcons_;

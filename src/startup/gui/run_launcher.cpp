@@ -27,7 +27,7 @@ int RunLauncher(int argc, char** argv) {
   platform::Platform services{system.registry, system.folders, system.system,  system.files,
                               messages,        system.process, system.desktop, system.launcher,
                               system.actions,  system.trash,   system.volumes};
-  Launcher launcher(services, system.shape);
+  Launcher launcher(services, system.shape, system.hotKeys, system.trayHosts);
   platform::TerminationSignals terminationWatch([&launcher] { launcher.ExitNow(); });
   QObject::connect(&app, &QGuiApplication::commitDataRequest,
                    [&launcher](QSessionManager&) { launcher.SaveForSession(); });

@@ -1,0 +1,91 @@
+#include "platform/linux/linux_tray_hosts.h"
+
+#include <xcb/xcb.h>
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <memory>
+
+namespace qav::platform {
+namespace {
+
+constexpr int kLookIntervalMilliseconds = 2000;
+// A watcher that does not answer at once is as good as none; the next look asks again.
+constexpr int kBusTimeoutMilliseconds = 300;
+const char* const kWatcherService = "org.kde.StatusNotifierWatcher";
+
+template <typename Reply>
+using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+}  // namespace
+
+LinuxTrayHosts::LinuxTrayHosts() {
+  timer_.setInterval(kLookIntervalMilliseconds);
+  QObject::connect(&timer_, &QTimer::timeout, [this] { Look(); });
+}
+
+bool LinuxTrayHosts::Available() {
+  return !CurrentHost().empty();
+}
+
+void LinuxTrayHosts::Watch(std::function<void()> arrived) {
+  arrived_ = std::move(arrived);
+  host_ = CurrentHost();
+  timer_.start();
+}
+
+void LinuxTrayHosts::Look() {
+  const std::string host = CurrentHost();
+  if (host == host_) return;
+  host_ = host;
+  if (!host.empty() && arrived_) arrived_();
+}
+
+std::string LinuxTrayHosts::CurrentHost() {
+  std::string host = StatusNotifierHost();
+  if (const std::uint32_t tray = XEmbedTray(); tray != 0) {
+    host += " xembed:" + std::to_string(tray);
+  }
+  return host;
+}
+
+// The watcher's unique bus name while it has a host registered.
+std::string LinuxTrayHosts::StatusNotifierHost() {
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected() || !bus.interface()) return {};
+  const QDBusReply<QString> owner = bus.interface()->serviceOwner(kWatcherService);
+  if (!owner.isValid()) return {};
+  QDBusMessage ask = QDBusMessage::createMethodCall(kWatcherService, "/StatusNotifierWatcher",
+                                                    "org.freedesktop.DBus.Properties", "Get");
+  ask << QString(kWatcherService) << QString("IsStatusNotifierHostRegistered");
+  const QDBusMessage reply = bus.call(ask, QDBus::Block, kBusTimeoutMilliseconds);
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
+  const bool registered = reply.arguments().front().value<QDBusVariant>().variant().toBool();
+  return registered ? "sni:" + owner.value().toStdString() : std::string();
+}
+
+std::uint32_t LinuxTrayHosts::XEmbedTray() {
+  const auto* x11 =
+      qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+  if (!c) return 0;
+  // The tray of the first screen, the one Qt puts its icon on.
+  const std::string name = "_NET_SYSTEM_TRAY_S0";
+  ReplyPtr<xcb_intern_atom_reply_t> atom(
+      xcb_intern_atom_reply(
+          c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(name.size()), name.c_str()), nullptr),
+      &std::free);
+  if (!atom || atom->atom == XCB_ATOM_NONE) return 0;
+  ReplyPtr<xcb_get_selection_owner_reply_t> owner(
+      xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr),
+      &std::free);
+  return owner ? owner->owner : 0;
+}
+
+}  // namespace qav::platform

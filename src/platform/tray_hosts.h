@@ -1,0 +1,19 @@
+#pragma once
+// Whether a notification area runs, and word when one starts or restarts. Panels start after
+// the programs of a session as often as before them, and can be restarted at any time.
+
+#include <functional>
+
+namespace qav::platform {
+
+class TrayHosts {
+ public:
+  virtual ~TrayHosts() = default;
+  // A notification area runs now.
+  virtual bool Available() = 0;
+  // From now on `arrived` runs on the user-interface thread each time a notification area
+  // starts, or another one takes over.
+  virtual void Watch(std::function<void()> arrived) = 0;
+};
+
+}  // namespace qav::platform

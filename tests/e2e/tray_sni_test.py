@@ -1,0 +1,101 @@
+"""The tray icon with a StatusNotifierItem host on a private session bus (Debian's
+gtk-sni-tray-standalone, which also runs the watcher): the icon comes when the host starts after
+the launcher, is registered once again after the host restarts, a left click on it brings the
+dock up in keyboard mode, and a right click shows the tray menu from the bus and its "Exit" ends the program."""
+
+import os
+import subprocess
+import sys
+import time
+
+from dock_test import Shot, poll, square
+from e2e_support import Session
+from tray_test import bright_pixels, stop, tray_icons
+
+BAR = (866, 0, 500, 32)  # the right end of the host's bar along the top
+
+
+def private_bus(env):
+    out = subprocess.run(["dbus-launch", "--sh-syntax"], env=env, capture_output=True, text=True,
+                         check=True).stdout
+    values = {}
+    for line in out.splitlines():
+        if "=" in line and not line.startswith("export"):
+            name, value = line.rstrip(";").split("=", 1)
+            values[name] = value.strip("'")
+    env["DBUS_SESSION_BUS_ADDRESS"] = values["DBUS_SESSION_BUS_ADDRESS"]
+    return int(values["DBUS_SESSION_BUS_PID"])
+
+
+def start_host(env):
+    return subprocess.Popen(["gtk-sni-tray-standalone", "--top", "--end", "--size", "32",
+                             "--watcher", "--color", "#dddddd"], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def registered_items(env):
+    out = subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher",
+         "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties.Get",
+         "string:org.kde.StatusNotifierWatcher", "string:RegisteredStatusNotifierItems"],
+        env=env, capture_output=True, text=True).stdout
+    return [line.split('"')[1] for line in out.splitlines() if line.strip().startswith("string")]
+
+
+def main(binary, artifacts):
+    session = Session(binary, artifacts)
+    bus = private_bus(session.env)
+    launcher = host = None
+
+    def shot_when(name, check, what):
+        return poll(lambda: (lambda s: check(s) and s)(Shot(session.screenshot(name))), what)
+
+    try:
+        launcher = session.start()
+        rest = Shot(session.screenshot("sni-rest.png"))
+        corner = square(20, 300, 6)
+
+        host = start_host(session.env)
+        shot_when("sni-late.png", lambda s: len(tray_icons(s, BAR)) == 1,
+                  "the icon in a host started after the launcher")
+        assert len(poll(lambda: registered_items(session.env), "the item registered")) == 1
+
+        stop(host)
+        host = start_host(session.env)
+        shot_when("sni-restarted.png", lambda s: len(tray_icons(s, BAR)) == 1,
+                  "the icon back after the host restarted")
+        time.sleep(3)
+        assert len(registered_items(session.env)) == 1, "registered once, not twice"
+        icon = tray_icons(Shot(session.screenshot("sni-restarted-later.png")), BAR)
+        assert len(icon) == 1, "one icon"
+
+        subprocess.run(["xdotool", "mousemove", *map(str, icon[0]), "click", "1"], check=True)
+        shot_when("sni-left-click.png",
+                  lambda s: s.brightness(corner) < 0.3 * rest.brightness(corner),
+                  "keyboard mode after a left click on the icon")
+        subprocess.run(["xdotool", "key", "Escape"], check=True)  # the dock leaves keyboard mode
+        shot_when("sni-rest-again.png", lambda s: s.changed(rest, corner) == 0, "the tint gone")
+
+        # A right click shows the menu the host reads from the bus; "Exit" ends the program, saved.
+        x = icon[0][0]
+        before = time.time()
+        time.sleep(1.1)  # file times have one-second steps on some file systems
+        subprocess.run(["xdotool", "mousemove", *map(str, icon[0]), "mousedown", "3"], check=True)
+        menu = shot_when("sni-menu.png", lambda s: bright_pixels(
+            s, (x - 150, 40, x - 50, 200)) > 5000, "the tray menu")
+        column = [min(menu.at(x - 100, y)) > 200 for y in range(BAR[3] + 1, 500)]
+        bottom = BAR[3] + 1 + len(column) - column[::-1].index(True)
+        subprocess.run(["xdotool", "mousemove", str(x - 100), str(bottom - 14), "mouseup", "3"],
+                       check=True)
+        assert launcher.wait(timeout=30) == 0, "the program ends cleanly"
+        for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
+            assert os.path.getmtime(session.data(name)) >= int(before), f"{name} saved at exit"
+    finally:
+        stop(launcher)
+        stop(host)
+        os.kill(bus, 15)
+        session.close()
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:3])
