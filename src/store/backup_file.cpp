@@ -1,10 +1,12 @@
 #include "store/backup_file.h"
 
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
 #include <span>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -29,6 +31,23 @@ std::array<PictureField*, 2> PictureFields(ShortcutRecord& record) {
 
 bool IsShipped(const std::string& picture, const std::string& sysIconsFolder) {
   return picture.starts_with(sysIconsFolder);
+}
+
+// A backup made by a copy of the program installed elsewhere names that copy's shipped pictures,
+// which it carried no blocks for.
+bool IsShippedAnywhere(const std::string& picture, const std::string& sysIconsFolder) {
+  if (IsShipped(picture, sysIconsFolder)) return true;
+  const auto cut = picture.find_last_of("/\\");
+  return cut != std::string::npos && std::string_view(picture).substr(0, cut).ends_with("SysIcons");
+}
+
+using ShippedRule = bool (*)(const std::string&, const std::string&);
+
+// The blocks end where the file does, or just before the trailer.
+bool EndsAfterBlocks(std::span<const std::uint8_t> bytes, std::size_t pos) {
+  const auto rest = bytes.subspan(pos);
+  return rest.empty() || std::equal(rest.begin(), rest.end(), kBackupTrailer.begin(),
+                                    kBackupTrailer.end());
 }
 
 bool IsReadablePicture(const std::string& path) {
@@ -123,7 +142,7 @@ class StorePlaces {
 };
 
 BackupOutcome PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarget& target,
-                          RestorePlan& plan) {
+                          ShippedRule shipped, RestorePlan& plan) {
   MenuImage image = DecodeMenuImage(bytes);
   if (image.status != ImageStatus::kWhole) {
     return BackupOutcome::Failure("the file is not a complete backup of shortcuts and icons");
@@ -136,7 +155,7 @@ BackupOutcome PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarg
       PictureField& field = *fields[static_cast<std::size_t>(f)];
       const std::string recorded = field.Get();
       field.Assign(recorded);
-      if (recorded.empty() || IsShipped(recorded, target.sysIconsFolder)) continue;
+      if (recorded.empty() || shipped(recorded, target.sysIconsFolder)) continue;
       const std::string where = "the picture of record " + std::to_string(r);
       if (bytes.size() - pos < kBlockHeaderSize) {
         return BackupOutcome::Failure("the backup ends before " + where);
@@ -154,6 +173,9 @@ BackupOutcome PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarg
       field.Assign(place);
       pos += length;
     }
+  }
+  if (!EndsAfterBlocks(bytes, pos)) {
+    return BackupOutcome::Failure("the picture blocks do not end where the backup does");
   }
   plan.tables = std::move(image.tables);
   return BackupOutcome::Success();
@@ -246,8 +268,13 @@ BackupOutcome RestoreBackupFile(const std::string& path, const RestoreTarget& ta
   const auto bytes = ReadRegularFile(path, kMaxBackupBytes);
   if (!bytes) return BackupOutcome::Failure("cannot read " + path);
   RestorePlan plan;
-  const BackupOutcome planned = PlanRestore(*bytes, target, plan);
-  if (!planned.ok) return planned;
+  BackupOutcome planned = PlanRestore(*bytes, target, IsShipped, plan);
+  if (!planned.ok) {
+    // Only the reading whose blocks end exactly at the trailer is the backup's own.
+    RestorePlan other;
+    if (!PlanRestore(*bytes, target, IsShippedAnywhere, other).ok) return planned;
+    plan = std::move(other);
+  }
   return CommitRestore(*bytes, plan, target);
 }
 

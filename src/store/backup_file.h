@@ -52,8 +52,9 @@ struct RestoreTarget {
 // Restores a backup: the menu file is replaced and the pictures are written into the icon store
 // under the file name their recorded path ends in (a path of another data folder, or of any
 // folder, is mapped into this store and the record updated). Store pictures no restored record
-// names are removed afterwards. A backup that is unreadable, truncated or inconsistent changes
-// nothing.
+// names are removed afterwards. Pictures shipped with a copy of the program installed elsewhere
+// (in its "SysIcons" folder) are recognised by their folder when this copy's folder differs. A
+// backup that is unreadable, truncated or inconsistent changes nothing.
 BackupOutcome RestoreBackupFile(const std::string& path, const RestoreTarget& target);
 
 // The place in the icon store a recorded picture path restores to: the store plus the file name
