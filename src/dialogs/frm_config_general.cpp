@@ -144,7 +144,7 @@ void FrmConfig::RestoreShortcutsClicked() {
       ChooseFile(false, "QAV Launcher - Restore Shortcuts & Icons", kIconsBackupName);
   if (path.empty()) return;
   BackupFlowContext context = FlowContext();
-  RestoreShortcutsAndIcons(path, context);
+  if (RestoreShortcutsAndIcons(path, context)) IniConfigData();
 }
 
 void FrmConfig::ResetSettingsClicked() {
@@ -157,7 +157,7 @@ void FrmConfig::ResetSettingsClicked() {
 void FrmConfig::ResetShortcutsClicked() {
   if (!ConfirmResetShortcuts(services_.platform.messages)) return;
   BackupFlowContext context = FlowContext();
-  ResetShortcutsAndIcons(context);
+  if (ResetShortcutsAndIcons(context)) IniConfigData();
 }
 
 }  // namespace qav

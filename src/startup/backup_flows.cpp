@@ -141,6 +141,8 @@ bool RestoreShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
     Tell(c.platform.messages, "Restore all shortcuts & icons failed! ", MessageIcon::kExclamation);
     return false;
   }
+  // The reload reads the settings file again: settings changed since the last save stay.
+  SaveSettings(c);
   c.reloadAll({false, false, true});
   busy.Done();
   Tell(c.platform.messages, "Restore Shortcuts & Icons Successfully!", MessageIcon::kNone);

@@ -77,6 +77,36 @@ def press(accessible):
     action.doAction(0)
 
 
+def window_named(pyatspi, title):
+    for app in pyatspi.Registry.getDesktop(0):
+        for window in app or []:
+            if window is not None and window.name == title:
+                return window
+    return None
+
+
+def answer_file_dialog(pyatspi, title, path, button):
+    dialog = poll(lambda: window_named(pyatspi, title), f"the dialog {title!r}")
+    name = poll(lambda: pyatspi.findDescendant(
+        dialog, lambda a: a is not None and a.getRoleName() == "text" and
+        a.getState().contains(pyatspi.STATE_EDITABLE) and "name" in a.name.lower()),
+        "the file name box")
+    name.queryEditableText().setTextContents(path)
+    press(find(dialog, "push button", button))
+
+
+def answer_message(pyatspi, text):
+    """Presses OK on the message box that says `text`."""
+    def box():
+        for app in pyatspi.Registry.getDesktop(0):
+            for window in app or []:
+                if window is not None and window.name == "QAV Launcher" and \
+                        pyatspi.findDescendant(window, lambda a: a is not None and a.name == text):
+                    return window
+        return None
+    press(find(poll(box, f"the message {text!r}"), "push button", "OK"))
+
+
 def main(binary, artifacts, size="1366x768"):
     width, height = map(int, size.split("x"))
     centre = (width // 2, height // 2)
@@ -145,6 +175,19 @@ def main(binary, artifacts, size="1366x768"):
         poll(on_top, "the same settings window above the dock again")
         assert settings_ids() == ids
         session.screenshot(f"settings-{size}-again.png")
+
+        # 4. All shortcuts and icons backed up to a file the save dialog is given, and restored.
+        backup = os.path.join(session.home, "icons backup.bak")
+        press(find(window, "page tab", "  General  "))
+        press(find(window, "push button", "Backup All Shortcuts & Icons"))
+        answer_file_dialog(pyatspi, "QAV Launcher - Backup Shortcuts & Icons", backup, "Save")
+        answer_message(pyatspi, "Backup Shortcuts & Icons Successfully!")
+        data = read(backup)
+        assert data.endswith(b"/END\0"), data[-8:]
+        press(find(window, "push button", "Restore All Shortcuts & Icons"))
+        answer_file_dialog(pyatspi, "QAV Launcher - Restore Shortcuts & Icons", backup, "Open")
+        answer_message(pyatspi, "Restore Shortcuts & Icons Successfully!")
+        session.screenshot(f"settings-{size}-restored.png")
 
         # 4. "OK" closes it and the settings file holds the new radius.
         press(find(window, "push button", "OK"))
