@@ -24,8 +24,8 @@ constexpr int kMaxIconSize = 128;
 
 const char* const kIconCounts[] = {"8 icons",  "12 icons", "16 icons", "20 icons",
                                    "24 icons", "28 icons", "32 icons", "36 icons"};
-const char* const kPositions[] = {"Center",    "Top",       "Bottom",      "Left",        "Right",
-                                  "Top-Left",  "Top-Right", "Bottom-Left", "Bottom-Right"};
+const char* const kPositions[] = {"Center",   "Top",       "Bottom",      "Left",        "Right",
+                                  "Top-Left", "Top-Right", "Bottom-Left", "Bottom-Right"};
 
 QSlider* MakeSlider(const char* name, const char* accessibleName, int minimum, int maximum,
                     int pageStep) {

@@ -50,7 +50,8 @@ QWidget* FrmConfig::BuildGeneralPage() {
   chkClearType_ = MakeCheck("ChkClearType", "Turn on ClearType");
   const char* const backups[] = {"Backup Configuration", "Backup All Shortcuts && Icons",
                                  "Restore Configuration", "Restore All Shortcuts && Icons"};
-  for (int i = 0; i < 4; ++i) cmdBackup_[i] = MakeButton(QStringLiteral("CmdBackup%1").arg(i), backups[i]);
+  for (int i = 0; i < 4; ++i)
+    cmdBackup_[i] = MakeButton(QStringLiteral("CmdBackup%1").arg(i), backups[i]);
   cmdSetting_[0] = MakeButton("CmdSetting0", "Reset all default program settings");
   cmdSetting_[1] = MakeButton("CmdSetting1", "Reset all default shortcuts && icons");
 

@@ -165,8 +165,7 @@ bool ResetShortcutsAndIcons(BackupFlowContext& c) {
   SaveSettings(c);
   RemoveStorePictures(c.state.paths.IconStore);
   c.reloadAll({false, true, false});
-  const bool saved =
-      WriteMenuFile(c.state.tables, MenuContext(c.state, c.platform)) == 1;
+  const bool saved = WriteMenuFile(c.state.tables, MenuContext(c.state, c.platform)) == 1;
   busy.Done();
   if (!saved) return false;
   Tell(c.platform.messages, "Reset all default shortcuts & icons successfully!",

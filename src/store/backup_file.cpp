@@ -1,7 +1,7 @@
 #include "store/backup_file.h"
 
-#include <filesystem>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -46,8 +46,8 @@ using ShippedRule = bool (*)(const std::string&, const std::string&);
 // The blocks end where the file does, or just before the trailer.
 bool EndsAfterBlocks(std::span<const std::uint8_t> bytes, std::size_t pos) {
   const auto rest = bytes.subspan(pos);
-  return rest.empty() || std::equal(rest.begin(), rest.end(), kBackupTrailer.begin(),
-                                    kBackupTrailer.end());
+  return rest.empty() ||
+         std::equal(rest.begin(), rest.end(), kBackupTrailer.begin(), kBackupTrailer.end());
 }
 
 bool IsReadablePicture(const std::string& path) {
@@ -126,8 +126,8 @@ class StorePlaces {
     if (known != byRecordedPath_.end()) return {known->second, false};
     std::string place = StorePathFor(recorded, iconStore_);
     if (!UsableStorePlace(place) || given_.count(place) != 0) {
-      place = iconStore_ + "Restored " + std::to_string(record) + "-" + std::to_string(field) +
-              ".png";
+      place =
+          iconStore_ + "Restored " + std::to_string(record) + "-" + std::to_string(field) + ".png";
       if (!UsableStorePlace(place) || given_.count(place) != 0) return {{}, false};
     }
     given_.insert(place);

@@ -236,7 +236,7 @@ TEST_F(FrmConfigTest, AutoStartWritesAndRemovesTheSessionEntry) {
   const std::string entry = home / "config/autostart/qav-launcher.desktop";
   platform::LinuxRegistry linuxRegistry(home / "config/registry.reg", entry);
   platform::Platform real{linuxRegistry, folders,  system,  files, messages, process,
-                          desktop,       launcher, actions, trash,  volumes};
+                          desktop,       launcher, actions, trash, volumes};
   state.paths.ExecutablePath = "/opt/qav/qav launcher";
   state.settings.AutoRun = false;
   Open(real);
@@ -258,8 +258,8 @@ TEST_F(FrmConfigTest, AutoStartWritesAndRemovesTheSessionEntry) {
   // An entry that cannot be written leaves the box unchecked.
   test::WriteText(home / "blocked", "");
   platform::LinuxRegistry blocked(home / "config/registry.reg", home / "blocked/autostart/x");
-  platform::Platform failing{blocked,  folders, system, files, messages, process,
-                             desktop,  launcher, actions, trash, volumes};
+  platform::Platform failing{blocked, folders,  system,  files, messages, process,
+                             desktop, launcher, actions, trash, volumes};
   Open(failing);
   Control<QCheckBox>("ChkAutoRun")->click();
   EXPECT_FALSE(state.settings.AutoRun);
