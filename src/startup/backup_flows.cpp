@@ -135,7 +135,7 @@ bool RestoreShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
   BusyScope busy(c.setBusy);
   const Paths& paths = c.state.paths;
   const BackupOutcome outcome = RestoreBackupFile(
-      path, {paths.MenuFile, paths.IconStore, paths.SysIconsFolder, c.platform.files});
+      path, {paths.MenuFile, paths.IconStore, paths.SysIconsFolder, c.platform.files, c.progress});
   if (!outcome.ok) {
     busy.Done();
     Tell(c.platform.messages, "Restore all shortcuts & icons failed! ", MessageIcon::kExclamation);

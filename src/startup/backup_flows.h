@@ -21,7 +21,7 @@ struct BackupFlowContext {
   std::function<void(const ReloadOptions&)> reloadAll;
   // Shows that the program is busy (true) and done (false); may be empty.
   std::function<void(bool busy)> setBusy;
-  // Called while a backup copies pictures; may be empty.
+  // Called while a backup or restore copies pictures; may be empty.
   BackupProgress progress;
 };
 

@@ -196,6 +196,7 @@ BackupOutcome CommitRestore(std::span<const std::uint8_t> bytes, const RestorePl
   auto discard = [&] {
     for (const auto& temporary : pending) target.files.RemoveFile(temporary);
   };
+  const int total = static_cast<int>(plan.pictures.size());
   for (const PlannedPicture& picture : plan.pictures) {
     const std::string temporary = picture.storePath + kRestoringSuffix;
     pending.push_back(temporary);
@@ -203,6 +204,7 @@ BackupOutcome CommitRestore(std::span<const std::uint8_t> bytes, const RestorePl
       discard();
       return BackupOutcome::Failure("cannot write " + picture.storePath);
     }
+    if (target.progress) target.progress(static_cast<int>(pending.size()), total);
   }
   if (!SaveWithTwin(target.files, target.menuFile, EncodeMenuImage(plan.tables))) {
     discard();

@@ -47,6 +47,7 @@ struct RestoreTarget {
   std::string iconStore;  // ends with the path separator
   std::string sysIconsFolder;
   platform::FileOps& files;
+  BackupProgress progress = {};  // called after each picture written
 };
 
 // Restores a backup: the menu file is replaced and the pictures are written into the icon store

@@ -102,9 +102,11 @@ TEST(BackupFlows, ShortcutsBackupAndRestoreTellTheOutcome) {
   EXPECT_EQ(f.LastMessage().text, "Restore all shortcuts & icons failed! ");
   EXPECT_TRUE(f.reloads.empty());
 
+  progress = 0;
   f.state.settings.RingRadius = 211;  // changed since the last save: the reload keeps it
   ASSERT_TRUE(RestoreShortcutsAndIcons(backup, f.context));
   EXPECT_EQ(DecodeSettingsRecord(test::ReadBytes(f.state.paths.SettingsFile)).RingRadius, 211);
+  EXPECT_EQ(progress, 1);
   ASSERT_EQ(f.reloads.size(), 1u);
   EXPECT_TRUE(f.reloads[0].checkPictures);
   EXPECT_EQ(f.LastMessage().text, "Restore Shortcuts & Icons Successfully!");
