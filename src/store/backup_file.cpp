@@ -200,7 +200,10 @@ BackupOutcome CommitRestore(std::span<const std::uint8_t> bytes, const RestorePl
   for (const PlannedPicture& picture : plan.pictures) {
     const std::string temporary = picture.storePath + kRestoringSuffix;
     pending.push_back(temporary);
-    if (!target.files.WriteFile(temporary, bytes.subspan(picture.offset, picture.length), true)) {
+    target.files.RemoveFile(temporary);  // a leftover, or a link, is never written through
+    // Not flushed one by one: a picture lost to a crash is rebuilt by the reload's check, and a
+    // thousand flushes would keep the user waiting for many seconds.
+    if (!target.files.WriteFile(temporary, bytes.subspan(picture.offset, picture.length), false)) {
       discard();
       return BackupOutcome::Failure("cannot write " + picture.storePath);
     }
@@ -211,10 +214,12 @@ BackupOutcome CommitRestore(std::span<const std::uint8_t> bytes, const RestorePl
     return BackupOutcome::Failure("cannot write the menu file " + target.menuFile);
   }
   std::string failed;
+  // Plain renames within the store: making each one durable would cost a flush of the folder per
+  // picture, and the reload rebuilds any picture a crash loses.
   for (const PlannedPicture& picture : plan.pictures) {
-    if (!target.files.ReplaceFile(picture.storePath + kRestoringSuffix, picture.storePath)) {
-      failed = picture.storePath;
-    }
+    std::error_code error;
+    std::filesystem::rename(picture.storePath + kRestoringSuffix, picture.storePath, error);
+    if (error) failed = picture.storePath;
   }
   if (!failed.empty()) {
     discard();
