@@ -152,6 +152,23 @@ def main(binary, artifacts, size="1366x768"):
             return (shot.changed(before, square(*below, 12)) > 0.3) and shot
         poll(moved, "the ring redrawn at the new diameter")
 
+        # 2b. Holding the opacity slider tints the whole screen; letting go clears it.
+        trans = find(window, "slider", "Opacity")
+        x, y, w, h = trans.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        share = trans.queryValue().currentValue / 255
+        handle = (round(x + 6 + (w - 12) * share), y + h // 2)
+        corner = square(width - 40, height - 40, 10)
+        plain = Screen(session.screenshot(f"settings-{size}-untinted.png"), width)
+        xdo("mousemove", *handle)
+        xdo("mousedown", 1)
+        tinted = poll(lambda: (lambda s: s.changed(plain, corner) == 1 and s)(
+            Screen(session.screenshot(f"settings-{size}-tinted.png"), width)),
+            "the screen tinted while the slider is held")
+        assert sum(tinted.at(width - 40, height - 40)) < sum(plain.at(width - 40, height - 40))
+        xdo("mouseup", 1)
+        poll(lambda: Screen(session.screenshot(f"settings-{size}-untinted.png"), width)
+             .changed(plain, corner) == 0, "the tint gone once the slider is let go")
+
         # 3. Asked again, the one window comes back to the front.
         def settings_ids():
             return subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
