@@ -1,6 +1,8 @@
 """The real settings window, opened from the user's centre group and driven through the
-accessibility bus by role and name: a slider moves the ring on the screen at once, the window
-comes to the front again when opened twice, and closing it saves the value in the settings file.
+accessibility bus by role and name: a slider moves the ring on the screen at once, holding the
+opacity slider tints the screen, the window comes to the front again when opened twice, all
+shortcuts and icons are backed up and restored through the file dialogs, closing the window saves
+the value in the settings file, and resetting the program settings brings the defaults back.
 
 Run with the system python (python3-pyatspi); an optional third argument WIDTHxHEIGHT names the
 virtual screen's size when it is not 1366x768."""
@@ -95,16 +97,19 @@ def answer_file_dialog(pyatspi, title, path, button):
     press(find(dialog, "push button", button))
 
 
-def answer_message(pyatspi, text):
-    """Presses OK on the message box that says `text`."""
+def answer_message(pyatspi, text, button="OK", contains=False):
+    """Presses `button` on the message box that says `text` (or ends with it)."""
+    def says(a):
+        return a is not None and (a.name.endswith(text) if contains else a.name == text)
+
     def box():
         for app in pyatspi.Registry.getDesktop(0):
             for window in app or []:
                 if window is not None and window.name == "QAV Launcher" and \
-                        pyatspi.findDescendant(window, lambda a: a is not None and a.name == text):
+                        pyatspi.findDescendant(window, says):
                     return window
         return None
-    press(find(poll(box, f"the message {text!r}"), "push button", "OK"))
+    press(find(poll(box, f"the message {text!r}"), "push button", button))
 
 
 def main(binary, artifacts, size="1366x768"):
@@ -213,9 +218,30 @@ def main(binary, artifacts, size="1366x768"):
              "the radius saved when the window closed")
         poll(lambda: settings_window(pyatspi) is None, "the window closed")
         session.screenshot(f"settings-{size}-closed.png")
+
+        # 6. Opened afresh, it shows the saved radius; resetting the program settings brings the
+        # default ring back and saves it.
+        xdo("mousemove", *centre)
+        time.sleep(0.3)
+        xdo("click", 3)
+        time.sleep(1)
+        xdo("key", SETTINGS_KEY)
+        window = poll(lambda: settings_window(pyatspi), "the settings window again", 20)
+        press(find(window, "page tab", "  Appearance  "))
+        slider = poll(lambda: find(window, "slider", "Circle Diameter"), "the diameter slider")
+        assert slider.queryValue().currentValue == 220
+        press(find(window, "page tab", "  General  "))
+        press(find(window, "push button", "Reset all default program settings"))
+        answer_message(pyatspi, "Proceed anyway with resetting all default program settings?",
+                       "Yes", contains=True)
+        answer_message(pyatspi, "Reset all default program settings successfully!")
+        poll(lambda: slider.queryValue().currentValue == radius, "the slider back at the default")
+        poll(lambda: i32(read(settings), 12) == radius, "the default radius saved")
+        session.screenshot(f"settings-{size}-reset.png")
+        press(find(window, "push button", "OK"))
         assert terminate(launcher) == 0
         launcher = None
-        assert i32(read(settings), 12) == 220
+        assert i32(read(settings), 12) == radius
     finally:
         if launcher is not None and launcher.poll() is None:
             launcher.kill()
