@@ -122,11 +122,14 @@ def main(binary, artifacts, size="1366x768"):
     try:
         launcher = session.start()
         xdo("mousemove", 40, 40)
-        before = Screen(session.screenshot(f"settings-{size}-dock.png"), width)
         radius = 300 if height >= 768 else height // 2 - 80
-        first = (centre[0] + radius, centre[1])
-        assert before.changed(Screen(session.screenshot(f"settings-{size}-dock.png"), width),
-                              square(*first, 20)) == 0
+        # The dock at rest: two screenshots in a row alike once its pictures are in.
+        shots = [Screen(session.screenshot(f"settings-{size}-dock.png"), width)]
+
+        def settled():
+            shots.append(Screen(session.screenshot(f"settings-{size}-dock.png"), width))
+            return shots[-1].rgb == shots[-2].rgb and shots[-1]
+        before = poll(settled, "the dock at rest")
 
         # 1. A right click on the centre opens the user's group; its "Settings" member opens
         # the window.
@@ -151,10 +154,13 @@ def main(binary, artifacts, size="1366x768"):
                      "the label following the slider")
         assert label is not None
         # The dialog sits over the middle of the screen; compare slot 1 away from it.
+        # The slot left of the centre moves in from `radius` to 220 pixels, beside the window.
+        old_left, new_left = (centre[0] - radius, centre[1]), (centre[0] - 220, centre[1])
+
         def moved():
             shot = Screen(session.screenshot(f"settings-{size}-appearance.png"), width)
-            below = (centre[0], centre[1] + 220)
-            return (shot.changed(before, square(*below, 12)) > 0.3) and shot
+            return shot.changed(before, square(*old_left, 10)) > 0.5 and \
+                shot.changed(before, square(*new_left, 10)) > 0.5 and shot
         poll(moved, "the ring redrawn at the new diameter")
 
         # 2b. Holding the opacity slider tints the whole screen; letting go clears it.
