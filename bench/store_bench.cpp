@@ -2,8 +2,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 #include "platform/fake/fake_platform.h"
 #include "platform/linux/posix_file_ops.h"
+#include "store/backup_file.h"
 #include "store/menu_file.h"
 #include "support/temp_dir.h"
 
@@ -47,6 +50,41 @@ void BM_LoadMenuFile(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(LoadMenuFile(tables, context));
 }
 BENCHMARK(BM_LoadMenuFile)->Unit(benchmark::kMillisecond);
+
+// A thousand own pictures of 4 KiB each: the longest gap between two progress calls is what the
+// window's responsiveness depends on.
+struct PictureMenu {
+  PictureMenu() {
+    std::filesystem::create_directories(dir / "store");
+    const std::vector<std::uint8_t> picture(4096, 0x5A);
+    for (int r = 4; r < 1004; ++r) {
+      const std::string path = dir / ("store/" + std::to_string(r) + ".png");
+      test::WriteBytes(path, picture);
+      tables.Shortcuts[static_cast<std::size_t>(r)].IconFile = path;
+    }
+  }
+  test::TempDir dir;
+  Tables tables = MakeTables();
+};
+
+void BM_WriteBackupOfAThousandPictures(benchmark::State& state) {
+  PictureMenu menu;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(WriteBackupFile(menu.dir / "icons.bak", menu.tables, "/sys/").ok);
+  }
+}
+BENCHMARK(BM_WriteBackupOfAThousandPictures)->Unit(benchmark::kMillisecond);
+
+void BM_RestoreBackupOfAThousandPictures(benchmark::State& state) {
+  PictureMenu menu;
+  WriteBackupFile(menu.dir / "icons.bak", menu.tables, "/sys/");
+  std::filesystem::create_directories(menu.dir / "other");
+  platform::PosixFileOps files;
+  const RestoreTarget target{menu.dir / "QAVMenu.cfg", menu.dir / "other/", "/sys/", files};
+  for (auto _ : state)
+    benchmark::DoNotOptimize(RestoreBackupFile(menu.dir / "icons.bak", target).ok);
+}
+BENCHMARK(BM_RestoreBackupOfAThousandPictures)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qav

@@ -35,6 +35,24 @@ bool ReadFileRange(const std::string& path, std::int64_t position, std::size_t c
   return !in.bad();
 }
 
+std::optional<ByteBuffer> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+  if (path.empty()) return std::nullopt;
+  std::error_code error;
+  // Checked before opening so that a pipe or a device never blocks the reader.
+  if (!std::filesystem::is_regular_file(path, error) || error) return std::nullopt;
+  const auto size = std::filesystem::file_size(path, error);
+  if (error || size > maxBytes) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  ByteBuffer bytes(static_cast<std::size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  // A file that changed length meanwhile is not the file that was measured.
+  if (static_cast<std::size_t>(in.gcount()) != bytes.size() || in.peek() != EOF) {
+    return std::nullopt;
+  }
+  return bytes;
+}
+
 std::int64_t GetFileLength(const std::string& path) {
   if (path.empty()) return 0;
   std::error_code error;

@@ -3,6 +3,7 @@
 // store.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ int WriteFileBytes(const std::string& path, const ByteBuffer& buffer);
 // the file read as zero. False when the file cannot be read.
 bool ReadFileRange(const std::string& path, std::int64_t position, std::size_t count,
                    ByteBuffer& buffer);
+// The whole of a file the user's world supplies: nothing unless `path` names a regular file (a
+// link to one is followed) of at most `maxBytes` bytes that reads completely.
+std::optional<ByteBuffer> ReadRegularFile(const std::string& path, std::size_t maxBytes);
 // The file's length in bytes; 0 for an empty path or a missing file.
 std::int64_t GetFileLength(const std::string& path);
 

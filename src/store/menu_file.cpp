@@ -111,6 +111,7 @@ MenuImage DecodeMenuImage(std::span<const std::uint8_t> bytes) {
   if (!DecodeGroups(in, image.tables)) return image;
   for (int r = 0; r <= kLastRecord; ++r) TransferFields(in, image.tables.Shortcuts[r]);
   image.status = in.RanPastEnd() ? ImageStatus::kShort : ImageStatus::kWhole;
+  image.length = in.Position();
   return image;
 }
 

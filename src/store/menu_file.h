@@ -25,6 +25,7 @@ std::vector<std::uint8_t> EncodeMenuImage(const Tables& tables);
 struct MenuImage {
   ImageStatus status = ImageStatus::kInvalid;
   Tables tables;
+  std::size_t length = 0;  // bytes the groups and records take in the image
 };
 // Counts, bounds and member numbers are checked before anything is used; a member list that is
 // smaller than its group's capacity is widened to it.

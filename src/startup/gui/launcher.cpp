@@ -74,6 +74,11 @@ void Launcher::CreateForms() {
       state_,     images_, platform_.messages,
       *pictures_, *this,   [this](bool addShortcut) { ShowPropertiesStandIn(addShortcut); }};
   itemMenu_ = std::make_unique<ItemContextMenu>(std::move(itemServices), *frmMain_, *frmSubMenu_);
+  settings_ = std::make_unique<SettingsWindow>(SettingsWindowParts{
+      state_, platform_, imageCache_, [this](const ReloadOptions& options) { ReloadAll(options); },
+      [this] { dialogs_->ShowAbout(); }});
+  settings_->SetWindows(frmMain_.get(), frmSubMenu_.get());
+  dialogs_->SetSettingsOpener([this] { settings_->Show(); });
 }
 
 void Launcher::ShowDock() {

@@ -16,6 +16,7 @@
 #include "shortcuts/dock_control.h"
 #include "startup/environment/screen_metrics.h"
 #include "startup/gui/qt_dialogs.h"
+#include "startup/gui/settings_window.h"
 #include "startup/reload.h"
 #include "startup/state/app_state.h"
 #include "tray/hot_key_actions.h"
@@ -79,6 +80,7 @@ class Launcher final : public DockControl,
   void ProcessEvents() override;
 
   FrmMain* Dock() { return frmMain_.get(); }
+  SettingsWindow* Settings() { return settings_.get(); }
 
   // Saves both files without ending, when the session asks to keep the user's data.
   void SaveForSession();
@@ -107,6 +109,7 @@ class Launcher final : public DockControl,
   ImageCache imageCache_{images_, state_, shellIcons_};
   std::unique_ptr<GraphicsItemPictures> pictures_;
   std::unique_ptr<QtDialogs> dialogs_;
+  std::unique_ptr<SettingsWindow> settings_;
   std::unique_ptr<FrmTray> frmTray_;
   std::unique_ptr<FrmMain> frmMain_;
   std::unique_ptr<FrmSubMenu> frmSubMenu_;

@@ -11,8 +11,7 @@ QtDialogs::QtDialogs(platform::ProgramLauncher& launcher, platform::MessageBoxes
     : launcher_(launcher), osName_(std::move(osName)), files_(messages) {}
 
 void QtDialogs::ShowSettings() {
-  QMessageBox::information(owner_, "QAV Launcher",
-                           "The settings window is not part of this version yet.");
+  if (openSettings_) openSettings_();
 }
 
 void QtDialogs::ShowAbout() {

@@ -2,6 +2,7 @@
 // The small windows item commands open: file and input boxes, the run box, and stand-ins for
 // the settings and about windows until those dialogs exist.
 
+#include <functional>
 #include <string>
 
 #include "dialogs/file_dialog.h"
@@ -23,6 +24,8 @@ class QtDialogs final : public Dialogs {
     files_.SetOwner(owner);
   }
   platform::FileDialogs& files() { return files_; }
+  // What opens the settings window once the windows exist.
+  void SetSettingsOpener(std::function<void()> open) { openSettings_ = std::move(open); }
   void ShowSettings() override;
   void ShowAbout() override;
   std::optional<std::string> OpenFile(const std::string& caption,
@@ -36,6 +39,7 @@ class QtDialogs final : public Dialogs {
   std::string osName_;
   QtFileDialogs files_;
   QWidget* owner_ = nullptr;
+  std::function<void()> openSettings_;
 };
 
 }  // namespace qav

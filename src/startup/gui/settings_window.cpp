@@ -1,0 +1,72 @@
+#include "startup/gui/settings_window.h"
+
+#include "dock/frm_main.h"
+#include "dock/geometry/ring_layout.h"
+#include "menus/frm_sub_menu.h"
+
+namespace qav {
+
+SettingsWindow::SettingsWindow(SettingsWindowParts parts)
+    : parts_(std::move(parts)), files_(parts_.platform.messages) {}
+
+// The window belongs to the dock, which deletes it with itself.
+SettingsWindow::~SettingsWindow() = default;
+
+void SettingsWindow::SetWindows(FrmMain* dock, FrmSubMenu* menu) {
+  dock_ = dock;
+  menu_ = menu;
+}
+
+void SettingsWindow::Show() {
+  if (!window_) {
+    window_ = new FrmConfig({parts_.state, parts_.platform, files_, *this}, dock_);
+    window_->setAttribute(Qt::WA_DeleteOnClose);
+    files_.SetOwner(window_);
+  }
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+}
+
+void SettingsWindow::RingChanged(int mode) {
+  if (!dock_) return;
+  switch (mode) {
+    case 0:
+      dock_->DockNormal(false);
+      break;
+    case 1:
+      dock_->DockSizeChange();
+      break;
+    case 2:
+      parts_.cache.RebuildSizedImages(2);
+      break;
+    default:
+      break;
+  }
+}
+
+void SettingsWindow::RebuildSizedImages(int slot) {
+  parts_.cache.RebuildSizedImages(slot);
+}
+
+void SettingsWindow::DockNormal() {
+  if (dock_) dock_->DockNormal(false);
+}
+
+void SettingsWindow::SetMenuClearType(bool clearType) {
+  if (menu_) menu_->SetClearType(clearType);
+}
+
+// Besides the tables, a reload may bring another minimized place and text rendering.
+void SettingsWindow::ReloadAll(const ReloadOptions& options) {
+  parts_.reloadAll(options);
+  AppState& state = parts_.state;
+  SetMinimizedPosition(state.ring, state.screen, state.settings.Record.MinimizedPosition);
+  SetMenuClearType(state.settings.Record.ClearType == 1);
+}
+
+void SettingsWindow::ShowAbout() {
+  parts_.showAbout();
+}
+
+}  // namespace qav

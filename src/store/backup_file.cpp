@@ -1,0 +1,288 @@
+#include "store/backup_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <span>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "store/file_bytes.h"
+#include "store/menu_file.h"
+#include "store/store_pictures.h"
+
+namespace qav {
+namespace {
+
+// Records 0..3 are the user's own and the fixed dock entries; their pictures are never carried.
+constexpr int kFirstBackedRecord = 4;
+constexpr std::size_t kBlockHeaderSize = 4;
+constexpr std::size_t kPathFieldSize = 255;
+constexpr const char* kRestoringSuffix = ".restoring";
+
+using PictureField = FixedText<255>;
+
+std::array<PictureField*, 2> PictureFields(ShortcutRecord& record) {
+  return {&record.IconFile, &record.CustomIcon};
+}
+
+bool IsShipped(const std::string& picture, const std::string& sysIconsFolder) {
+  return picture.starts_with(sysIconsFolder);
+}
+
+// A backup made by a copy of the program installed elsewhere names that copy's shipped pictures,
+// which it carried no blocks for.
+bool IsShippedAnywhere(const std::string& picture, const std::string& sysIconsFolder) {
+  if (IsShipped(picture, sysIconsFolder)) return true;
+  const auto cut = picture.find_last_of("/\\");
+  return cut != std::string::npos && std::string_view(picture).substr(0, cut).ends_with("SysIcons");
+}
+
+using ShippedRule = bool (*)(const std::string&, const std::string&);
+
+// The blocks end where the file does, or just before the trailer.
+bool EndsAfterBlocks(std::span<const std::uint8_t> bytes, std::size_t pos) {
+  const auto rest = bytes.subspan(pos);
+  return rest.empty() ||
+         std::equal(rest.begin(), rest.end(), kBackupTrailer.begin(), kBackupTrailer.end());
+}
+
+bool IsReadablePicture(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error) || error) return false;
+  const auto size = std::filesystem::file_size(path, error);
+  return !error && size <= kMaxPictureBytes;
+}
+
+void PutLength(std::ofstream& out, std::uint32_t length) {
+  std::array<char, kBlockHeaderSize> bytes{};
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    bytes[i] = static_cast<char>((length >> (8 * i)) & 0xFFu);
+  }
+  out.write(bytes.data(), bytes.size());
+}
+
+std::uint32_t GetLength(std::span<const std::uint8_t> bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (std::size_t i = kBlockHeaderSize; i-- > 0;) value = (value << 8) | bytes[at + i];
+  return value;
+}
+
+void RemoveQuietly(const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+}
+
+// Clears every picture field that names no readable file and lists, in file order, the pictures
+// that get a block.
+std::vector<std::string> PrepareBackup(Tables& tables, const std::string& sysIconsFolder) {
+  std::vector<std::string> blocks;
+  for (int r = kFirstBackedRecord; r <= kLastRecord; ++r) {
+    for (PictureField* field : PictureFields(tables.Shortcuts[static_cast<std::size_t>(r)])) {
+      const std::string picture = field->Get();
+      if (picture.empty()) continue;
+      if (!IsReadablePicture(picture)) {
+        field->Assign("");
+      } else if (!IsShipped(picture, sysIconsFolder)) {
+        blocks.push_back(picture);
+      }
+    }
+  }
+  return blocks;
+}
+
+struct PlannedPicture {
+  std::string storePath;
+  std::size_t offset = 0;
+  std::size_t length = 0;
+};
+
+struct RestorePlan {
+  Tables tables;
+  std::vector<PlannedPicture> pictures;
+};
+
+bool UsableStorePlace(const std::string& path) {
+  if (path.empty() || path.size() > kPathFieldSize) return false;
+  std::error_code error;
+  const auto status = std::filesystem::symlink_status(path, error);
+  // Only a missing name or a plain file may be replaced; never a folder or a link.
+  return status.type() == std::filesystem::file_type::not_found ||
+         status.type() == std::filesystem::file_type::regular;
+}
+
+// Gives each recorded picture path one place in the store. Two different paths that end in the
+// same file name get distinct places, so that neither picture overwrites the other.
+class StorePlaces {
+ public:
+  explicit StorePlaces(std::string iconStore) : iconStore_(std::move(iconStore)) {}
+
+  // The place, and whether the picture still has to be written there.
+  std::pair<std::string, bool> PlaceFor(const std::string& recorded, int record, int field) {
+    const auto known = byRecordedPath_.find(recorded);
+    if (known != byRecordedPath_.end()) return {known->second, false};
+    std::string place = StorePathFor(recorded, iconStore_);
+    if (!UsableStorePlace(place) || given_.count(place) != 0) {
+      place =
+          iconStore_ + "Restored " + std::to_string(record) + "-" + std::to_string(field) + ".png";
+      if (!UsableStorePlace(place) || given_.count(place) != 0) return {{}, false};
+    }
+    given_.insert(place);
+    byRecordedPath_.emplace(recorded, place);
+    return {place, true};
+  }
+
+ private:
+  std::string iconStore_;
+  std::map<std::string, std::string> byRecordedPath_;
+  std::set<std::string> given_;
+};
+
+BackupOutcome PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarget& target,
+                          ShippedRule shipped, RestorePlan& plan) {
+  MenuImage image = DecodeMenuImage(bytes);
+  if (image.status != ImageStatus::kWhole) {
+    return BackupOutcome::Failure("the file is not a complete backup of shortcuts and icons");
+  }
+  StorePlaces places(target.iconStore);
+  std::size_t pos = image.length;
+  for (int r = kFirstBackedRecord; r <= kLastRecord; ++r) {
+    const auto fields = PictureFields(image.tables.Shortcuts[static_cast<std::size_t>(r)]);
+    for (int f = 0; f < 2; ++f) {
+      PictureField& field = *fields[static_cast<std::size_t>(f)];
+      const std::string recorded = field.Get();
+      field.Assign(recorded);
+      if (recorded.empty() || shipped(recorded, target.sysIconsFolder)) continue;
+      const std::string where = "the picture of record " + std::to_string(r);
+      if (bytes.size() - pos < kBlockHeaderSize) {
+        return BackupOutcome::Failure("the backup ends before " + where);
+      }
+      const std::uint32_t length = GetLength(bytes, pos);
+      pos += kBlockHeaderSize;
+      if (length > bytes.size() - pos) {
+        return BackupOutcome::Failure(where + " claims more bytes than the backup holds");
+      }
+      const auto [place, fresh] = places.PlaceFor(recorded, r, f);
+      if (place.empty()) {
+        return BackupOutcome::Failure(where + " has no usable place in the icon store");
+      }
+      if (fresh) plan.pictures.push_back({place, pos, length});
+      field.Assign(place);
+      pos += length;
+    }
+  }
+  if (!EndsAfterBlocks(bytes, pos)) {
+    return BackupOutcome::Failure("the picture blocks do not end where the backup does");
+  }
+  plan.tables = std::move(image.tables);
+  return BackupOutcome::Success();
+}
+
+std::set<std::string> NamedPictures(const Tables& tables) {
+  std::set<std::string> named;
+  for (const ShortcutRecord& record : tables.Shortcuts) {
+    named.insert(record.IconFile.Get());
+    named.insert(record.CustomIcon.Get());
+  }
+  return named;
+}
+
+BackupOutcome CommitRestore(std::span<const std::uint8_t> bytes, const RestorePlan& plan,
+                            const RestoreTarget& target) {
+  std::vector<std::string> pending;
+  auto discard = [&] {
+    for (const auto& temporary : pending) target.files.RemoveFile(temporary);
+  };
+  const int total = static_cast<int>(plan.pictures.size());
+  for (const PlannedPicture& picture : plan.pictures) {
+    const std::string temporary = picture.storePath + kRestoringSuffix;
+    pending.push_back(temporary);
+    target.files.RemoveFile(temporary);  // a leftover, or a link, is never written through
+    // Not flushed one by one: a picture lost to a crash is rebuilt by the reload's check, and a
+    // thousand flushes would keep the user waiting for many seconds.
+    if (!target.files.WriteFile(temporary, bytes.subspan(picture.offset, picture.length), false)) {
+      discard();
+      return BackupOutcome::Failure("cannot write " + picture.storePath);
+    }
+    if (target.progress) target.progress(static_cast<int>(pending.size()), total);
+  }
+  if (!SaveWithTwin(target.files, target.menuFile, EncodeMenuImage(plan.tables))) {
+    discard();
+    return BackupOutcome::Failure("cannot write the menu file " + target.menuFile);
+  }
+  std::string failed;
+  // Plain renames within the store: making each one durable would cost a flush of the folder per
+  // picture, and the reload rebuilds any picture a crash loses.
+  for (const PlannedPicture& picture : plan.pictures) {
+    std::error_code error;
+    std::filesystem::rename(picture.storePath + kRestoringSuffix, picture.storePath, error);
+    if (error) failed = picture.storePath;
+  }
+  if (!failed.empty()) {
+    discard();
+    return BackupOutcome::Failure("cannot put " + failed + " in place");
+  }
+  RemoveStorePictures(target.iconStore, NamedPictures(plan.tables));
+  return BackupOutcome::Success();
+}
+
+}  // namespace
+
+std::string StorePathFor(const std::string& recordedPath, const std::string& iconStore) {
+  const std::size_t separator = recordedPath.find_last_of("/\\");
+  const std::string name =
+      separator == std::string::npos ? recordedPath : recordedPath.substr(separator + 1);
+  if (name.empty() || name == "." || name == ".." || iconStore.empty()) return {};
+  return iconStore + name;
+}
+
+BackupOutcome WriteBackupFile(const std::string& path, const Tables& tables,
+                              const std::string& sysIconsFolder, const BackupProgress& progress) {
+  Tables copy = tables;
+  const std::vector<std::string> blocks = PrepareBackup(copy, sysIconsFolder);
+  RemoveQuietly(path);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  auto fail = [&](const std::string& why) {
+    out.close();
+    RemoveQuietly(path);
+    return BackupOutcome::Failure(why);
+  };
+  if (!out) return fail("cannot create " + path);
+  const auto records = EncodeMenuImage(copy);
+  out.write(reinterpret_cast<const char*>(records.data()),
+            static_cast<std::streamsize>(records.size()));
+  const int total = static_cast<int>(blocks.size());
+  for (int i = 0; i < total; ++i) {
+    const std::string& picture = blocks[static_cast<std::size_t>(i)];
+    const auto bytes = ReadRegularFile(picture, kMaxPictureBytes);
+    if (!bytes) return fail("cannot read " + picture);
+    PutLength(out, static_cast<std::uint32_t>(bytes->size()));
+    out.write(reinterpret_cast<const char*>(bytes->data()),
+              static_cast<std::streamsize>(bytes->size()));
+    if (!out) return fail("cannot write " + path);
+    if (progress) progress(i + 1, total);
+  }
+  out.write(reinterpret_cast<const char*>(kBackupTrailer.data()), kBackupTrailer.size());
+  out.close();
+  if (!out) return fail("cannot write " + path);
+  return BackupOutcome::Success();
+}
+
+BackupOutcome RestoreBackupFile(const std::string& path, const RestoreTarget& target) {
+  const auto bytes = ReadRegularFile(path, kMaxBackupBytes);
+  if (!bytes) return BackupOutcome::Failure("cannot read " + path);
+  RestorePlan plan;
+  BackupOutcome planned = PlanRestore(*bytes, target, IsShipped, plan);
+  if (!planned.ok) {
+    // Only the reading whose blocks end exactly at the trailer is the backup's own.
+    RestorePlan other;
+    if (!PlanRestore(*bytes, target, IsShippedAnywhere, other).ok) return planned;
+    plan = std::move(other);
+  }
+  return CommitRestore(*bytes, plan, target);
+}
+
+}  // namespace qav

@@ -1,0 +1,65 @@
+#pragma once
+// The shortcuts-and-icons backup: one self-contained file holding the menu file's groups and
+// records, then a block (32-bit little-endian length, then the bytes) for every picture that did
+// not ship with the program, in record order 4..1024 with each record's own picture before its
+// custom picture, then the trailer "/END" and a NUL.
+//
+// Restoring reads and checks the whole file before anything on disk changes, writes pictures only
+// into the icon store and replaces the menu file through the crash-safe twin save.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/file_ops.h"
+#include "store/records.h"
+
+namespace qav {
+
+inline constexpr std::array<std::uint8_t, 5> kBackupTrailer = {0x2F, 0x45, 0x4E, 0x44, 0x00};
+// Bounds on what a restore reads, so that a wrong file choice cannot exhaust memory.
+inline constexpr std::size_t kMaxBackupBytes = std::size_t{1} << 30;
+inline constexpr std::size_t kMaxPictureBytes = std::size_t{64} << 20;
+
+// Success, or the reason the operation failed. Callers decide how to tell the user.
+struct BackupOutcome {
+  bool ok = false;
+  std::string error;
+
+  static BackupOutcome Success() { return {true, {}}; }
+  static BackupOutcome Failure(std::string why) { return {false, std::move(why)}; }
+};
+
+// Called after each picture block: blocks done so far, blocks in all.
+using BackupProgress = std::function<void(int done, int total)>;
+
+// Writes the backup of `tables` to `path`, replacing any file there. A picture field naming a
+// file that is gone (or is no readable picture-sized file) is written as an empty path with no
+// block, so the records never promise a block that does not follow. A failed backup leaves no
+// partial file behind.
+BackupOutcome WriteBackupFile(const std::string& path, const Tables& tables,
+                              const std::string& sysIconsFolder,
+                              const BackupProgress& progress = {});
+
+struct RestoreTarget {
+  std::string menuFile;
+  std::string iconStore;  // ends with the path separator
+  std::string sysIconsFolder;
+  platform::FileOps& files;
+  BackupProgress progress = {};  // called after each picture written
+};
+
+// Restores a backup: the menu file is replaced and the pictures are written into the icon store
+// under the file name their recorded path ends in (a path of another data folder, or of any
+// folder, is mapped into this store and the record updated). Store pictures no restored record
+// names are removed afterwards. Pictures shipped with a copy of the program installed elsewhere
+// (in its "SysIcons" folder) are recognised by their folder when this copy's folder differs. A
+// backup that is unreadable, truncated or inconsistent changes nothing.
+BackupOutcome RestoreBackupFile(const std::string& path, const RestoreTarget& target);
+
+// The place in the icon store a recorded picture path restores to: the store plus the file name
+// after the last "/" or "\"; empty when that name cannot be a file of the store.
+std::string StorePathFor(const std::string& recordedPath, const std::string& iconStore);
+
+}  // namespace qav

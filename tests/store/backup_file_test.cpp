@@ -1,0 +1,294 @@
+// The shortcuts-and-icons backup: its exact bytes, and restores that must either succeed whole or
+// leave the user's menu and pictures as they were.
+
+#include "store/backup_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/linux/posix_file_ops.h"
+#include "store/menu_file.h"
+#include "support/temp_dir.h"
+
+namespace qav {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+using test::ReadBytes;
+using test::WriteBytes;
+
+Bytes Of(const std::string& text) {
+  return {text.begin(), text.end()};
+}
+
+void Append(Bytes& out, const Bytes& more) {
+  out.insert(out.end(), more.begin(), more.end());
+}
+
+Bytes Block(const Bytes& picture) {
+  const auto n = static_cast<std::uint32_t>(picture.size());
+  Bytes out = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+               static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
+  Append(out, picture);
+  return out;
+}
+
+const Bytes kTrailer = {0x2F, 0x45, 0x4E, 0x44, 0x00};
+
+// A machine's data: shipped pictures, an icon store and the menu file, all in one temp folder.
+struct Machine {
+  explicit Machine(const std::string& name) {
+    sysIcons = root / (name + "-app/SysIcons/");
+    store = root / (name + "-data/QavIcons/");
+    menuFile = root / (name + "-data/QAVMenu.cfg");
+    fs::create_directories(sysIcons);
+    fs::create_directories(store);
+    WriteBytes(sysIcons + "Folder.png", Of("shipped"));
+  }
+  RestoreTarget Target() { return {menuFile, store, sysIcons, files}; }
+  ShortcutRecord& Record(int r) { return tables.Shortcuts[static_cast<std::size_t>(r)]; }
+
+  test::TempDir root;
+  std::string sysIcons;
+  std::string store;
+  std::string menuFile;
+  Tables tables = MakeTables();
+  platform::PosixFileOps files;
+};
+
+TEST(BackupFile, OnlyShippedPicturesGiveTheRecordsAndTheTrailer) {
+  Machine m("a");
+  m.Record(4).IconFile = m.sysIcons + "Folder.png";
+  m.Record(70).CustomIcon = m.sysIcons + "Folder.png";
+  const std::string backup = m.root / "icons.bak";
+  ASSERT_TRUE(WriteBackupFile(backup, m.tables, m.sysIcons).ok);
+
+  Bytes expected = EncodeMenuImage(m.tables);
+  ASSERT_EQ(expected.size(), kStandardMenuFileSize);
+  Append(expected, kTrailer);
+  EXPECT_EQ(ReadBytes(backup), expected);
+}
+
+TEST(BackupFile, OwnAndCustomPicturesFollowInRecordOrderIconBeforeCustom) {
+  Machine m("a");
+  WriteBytes(m.store + "10.png", Of("AAAA"));
+  WriteBytes(m.store + "5.png", Of("C"));
+  WriteBytes(m.root / "custom.png", Of("BB"));
+  WriteBytes(m.root / "empty.png", {});
+  m.Record(10).IconFile = m.store + "10.png";
+  m.Record(10).CustomIcon = m.root / "custom.png";
+  m.Record(5).IconFile = m.store + "5.png";
+  m.Record(5).CustomIcon = m.sysIcons + "Folder.png";  // shipped: no block
+  m.Record(300).CustomIcon = m.root / "empty.png";
+  int calls = 0;
+  const std::string backup = m.root / "icons.bak";
+  ASSERT_TRUE(
+      WriteBackupFile(backup, m.tables, m.sysIcons, [&](int, int total) { calls += total; }).ok);
+
+  Bytes expected = EncodeMenuImage(m.tables);
+  Append(expected, Block(Of("C")));
+  Append(expected, Block(Of("AAAA")));
+  Append(expected, Block(Of("BB")));
+  Append(expected, Block({}));
+  Append(expected, kTrailer);
+  EXPECT_EQ(ReadBytes(backup), expected);
+  EXPECT_EQ(calls, 4 * 4);
+}
+
+TEST(BackupFile, AMissingPictureIsWrittenAsAnEmptyPathWithoutABlock) {
+  Machine m("a");
+  m.Record(7).IconFile = m.store + "gone.png";
+  m.Record(8).IconFile = m.store;  // a folder is no picture either
+  const std::string backup = m.root / "icons.bak";
+  ASSERT_TRUE(WriteBackupFile(backup, m.tables, m.sysIcons).ok);
+
+  const Bytes bytes = ReadBytes(backup);
+  ASSERT_EQ(bytes.size(), kStandardMenuFileSize + kTrailer.size());
+  const MenuImage image = DecodeMenuImage(bytes);
+  EXPECT_EQ(image.tables.Shortcuts[7].IconFile.Get(), "");
+  EXPECT_EQ(image.tables.Shortcuts[8].IconFile.Get(), "");
+  // The running tables keep what they had.
+  EXPECT_EQ(m.Record(7).IconFile.Get(), m.store + "gone.png");
+}
+
+TEST(BackupFile, AnUnwritableTargetFailsAndLeavesNothing) {
+  Machine m("a");
+  const std::string backup = m.root / "no-such-folder/icons.bak";
+  const BackupOutcome outcome = WriteBackupFile(backup, m.tables, m.sysIcons);
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_FALSE(outcome.error.empty());
+  EXPECT_FALSE(fs::exists(backup));
+}
+
+// A backup made on machine A, with pictures in A's store and elsewhere.
+struct RestoreFixture : ::testing::Test {
+  RestoreFixture() {
+    WriteBytes(a.store + "12.png", Of("twelve"));
+    fs::create_directories(a.root / "pics");
+    WriteBytes(a.root / "pics/custom.png", Of("custom"));
+    a.Record(12).Title = "Editor";
+    a.Record(12).IconFile = a.store + "12.png";
+    a.Record(12).CustomIcon = a.root / "pics/custom.png";
+    a.Record(13).IconFile = a.sysIcons + "Folder.png";
+    EXPECT_TRUE(WriteBackupFile(backup, a.tables, a.sysIcons).ok);
+
+    // Machine B already has a menu and pictures of its own.
+    b.Record(20).Title = "Old";
+    b.Record(20).IconFile = b.store + "20.png";
+    WriteBytes(b.store + "20.png", Of("old twenty"));
+    WriteBytes(b.store + "12.png", Of("old twelve"));
+    WriteBytes(b.store + "User Icon.ico", Of("user"));
+    EXPECT_TRUE(SaveWithTwin(b.files, b.menuFile, EncodeMenuImage(b.tables)));
+    menuBefore = ReadBytes(b.menuFile);
+  }
+
+  // B's menu file and store are exactly as before the restore.
+  void ExpectUntouched() {
+    EXPECT_EQ(ReadBytes(b.menuFile), menuBefore);
+    EXPECT_EQ(ReadBytes(b.store + "20.png"), Of("old twenty"));
+    EXPECT_EQ(ReadBytes(b.store + "12.png"), Of("old twelve"));
+    for (const auto& entry : fs::directory_iterator(b.store)) {
+      EXPECT_EQ(entry.path().string().find(".restoring"), std::string::npos) << entry.path();
+    }
+  }
+
+  Machine a{"a"};
+  Machine b{"b"};
+  std::string backup = a.root / "icons.bak";
+  Bytes menuBefore;
+};
+
+TEST_F(RestoreFixture, PicturesOfAnotherDataFolderLandInThisStoreUnderTheirNames) {
+  const BackupOutcome outcome = RestoreBackupFile(backup, b.Target());
+  ASSERT_TRUE(outcome.ok) << outcome.error;
+
+  const MenuImage menu = DecodeMenuImage(ReadBytes(b.menuFile));
+  ASSERT_EQ(menu.status, ImageStatus::kWhole);
+  EXPECT_EQ(menu.tables.Shortcuts[12].Title.Get(), "Editor");
+  EXPECT_EQ(menu.tables.Shortcuts[12].IconFile.Get(), b.store + "12.png");
+  EXPECT_EQ(menu.tables.Shortcuts[12].CustomIcon.Get(), b.store + "custom.png");
+  EXPECT_EQ(menu.tables.Shortcuts[13].IconFile.Get(), a.sysIcons + "Folder.png");
+  EXPECT_EQ(ReadBytes(b.store + "12.png"), Of("twelve"));
+  EXPECT_EQ(ReadBytes(b.store + "custom.png"), Of("custom"));
+  EXPECT_EQ(ReadBytes(b.menuFile + ".bak"), ReadBytes(b.menuFile));
+  // Pictures the restored menu does not name are gone; the user's own picture stays.
+  EXPECT_FALSE(fs::exists(b.store + "20.png"));
+  EXPECT_TRUE(fs::exists(b.store + "User Icon.ico"));
+  // Nothing was written where the backup's paths pointed.
+  EXPECT_EQ(ReadBytes(a.root / "pics/custom.png"), Of("custom"));
+}
+
+TEST_F(RestoreFixture, TruncatedOrLyingBackupsChangeNothing) {
+  const Bytes whole = ReadBytes(backup);
+  const std::size_t records = kStandardMenuFileSize;
+  const std::string bad = a.root / "bad.bak";
+  // Cut inside the records, inside a block header, inside a block's bytes.
+  for (const std::size_t cut : {records / 2, records + 2, records + 4 + 3}) {
+    WriteBytes(bad, Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut)));
+    EXPECT_FALSE(RestoreBackupFile(bad, b.Target()).ok) << cut;
+    ExpectUntouched();
+  }
+  // A block that claims more bytes than the file holds.
+  Bytes lying = whole;
+  lying[records + 3] = 0x7F;
+  WriteBytes(bad, lying);
+  const BackupOutcome outcome = RestoreBackupFile(bad, b.Target());
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_NE(outcome.error.find("record 12"), std::string::npos) << outcome.error;
+  ExpectUntouched();
+  // One that claims a byte too few leaves bytes no block accounts for.
+  lying = whole;
+  lying[records] = static_cast<std::uint8_t>(lying[records] - 1);
+  WriteBytes(bad, lying);
+  EXPECT_FALSE(RestoreBackupFile(bad, b.Target()).ok);
+  ExpectUntouched();
+  // No file, or a folder in its place.
+  EXPECT_FALSE(RestoreBackupFile(a.root / "none.bak", b.Target()).ok);
+  EXPECT_FALSE(RestoreBackupFile(a.store, b.Target()).ok);
+  ExpectUntouched();
+}
+
+TEST_F(RestoreFixture, PathsNeverLeadOutOfTheStore) {
+  Tables crafted = MakeTables();
+  const std::string outside = a.root / "outside";
+  fs::create_directories(outside);
+  WriteBytes(outside + "/victim.png", Of("victim"));
+  // A store entry that is a link out of the store must not be written through.
+  fs::create_symlink(outside + "/victim.png", b.store + "victim.png");
+  crafted.Shortcuts[4].IconFile = outside + "/victim.png";
+  crafted.Shortcuts[5].IconFile = "..\\..\\windows\\evil.png";
+  crafted.Shortcuts[6].IconFile = "/tmp/..";
+  crafted.Shortcuts[7].IconFile = a.root / "other/custom.png";  // same name as another picture
+  crafted.Shortcuts[8].IconFile = a.root / "pics/custom.png";
+  fs::create_directories(a.root / "other");
+  WriteBytes(a.root / "other/custom.png", Of("other"));
+  Bytes bytes = EncodeMenuImage(crafted);
+  for (const char* picture : {"evil four", "evil", "dots", "other", "custom"}) {
+    Append(bytes, Block(Of(picture)));
+  }
+  Append(bytes, kTrailer);
+  const std::string file = a.root / "crafted.bak";
+  WriteBytes(file, bytes);
+
+  const BackupOutcome outcome = RestoreBackupFile(file, b.Target());
+  ASSERT_TRUE(outcome.ok) << outcome.error;
+  EXPECT_EQ(ReadBytes(outside + "/victim.png"), Of("victim"));
+  const MenuImage menu = DecodeMenuImage(ReadBytes(b.menuFile));
+  for (int r = 4; r <= 8; ++r) {
+    const std::string path = menu.tables.Shortcuts[static_cast<std::size_t>(r)].IconFile.Get();
+    EXPECT_EQ(path.rfind(b.store, 0), 0u) << r << ": " << path;
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path))) << path;
+  }
+  EXPECT_EQ(menu.tables.Shortcuts[5].IconFile.Get(), b.store + "evil.png");
+  EXPECT_EQ(ReadBytes(menu.tables.Shortcuts[7].IconFile.Get()), Of("other"));
+  EXPECT_EQ(ReadBytes(menu.tables.Shortcuts[8].IconFile.Get()), Of("custom"));
+  EXPECT_NE(menu.tables.Shortcuts[7].IconFile.Get(), menu.tables.Shortcuts[8].IconFile.Get());
+  EXPECT_FALSE(fs::exists(a.root / "windows"));
+}
+
+// File operations that fail from call `failAt` on.
+class FailingFileOps final : public platform::FileOps {
+ public:
+  explicit FailingFileOps(int failAt) : failAt_(failAt) {}
+  bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                 bool durable) override {
+    return ++calls_ < failAt_ && real_.WriteFile(path, bytes, durable);
+  }
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    return ++calls_ < failAt_ && real_.ReplaceFile(from, to);
+  }
+  bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
+
+ private:
+  platform::PosixFileOps real_;
+  int failAt_;
+  int calls_ = 0;
+};
+
+TEST_F(RestoreFixture, ARestoreThatFailsHalfWayKeepsTheMenuAndPictures) {
+  // Calls: two picture writes, the menu's twin, its temporary copy, the rename over the menu.
+  for (const int failAt : {1, 2, 3, 4, 5}) {
+    FailingFileOps failing(failAt);
+    const BackupOutcome outcome =
+        RestoreBackupFile(backup, {b.menuFile, b.store, b.sysIcons, failing});
+    EXPECT_FALSE(outcome.ok) << failAt;
+    EXPECT_EQ(ReadBytes(b.menuFile), menuBefore) << failAt;
+    EXPECT_EQ(ReadBytes(b.store + "12.png"), Of("old twelve")) << failAt;
+    EXPECT_EQ(ReadBytes(b.store + "20.png"), Of("old twenty")) << failAt;
+    EXPECT_FALSE(fs::exists(b.store + "custom.png")) << failAt;
+    EXPECT_FALSE(fs::exists(b.store + "12.png.restoring")) << failAt;
+  }
+}
+
+TEST(BackupFile, StorePathsKeepOnlyTheFileName) {
+  EXPECT_EQ(StorePathFor("/home/ann/.local/share/QAV Launcher/QavIcons/7.png", "/s/"), "/s/7.png");
+  EXPECT_EQ(StorePathFor("C:\\Users\\ann\\QavIcons\\7.png", "/s/"), "/s/7.png");
+  EXPECT_EQ(StorePathFor("plain.png", "/s/"), "/s/plain.png");
+  EXPECT_EQ(StorePathFor("/a/..", "/s/"), "");
+  EXPECT_EQ(StorePathFor("/a/", "/s/"), "");
+}
+
+}  // namespace
+}  // namespace qav
