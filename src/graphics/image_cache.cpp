@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "graphics/imaging.h"
+#include "platform/bounded_read.h"
 #include "startup/environment/paths.h"
 
 namespace qav {
@@ -58,8 +59,11 @@ QImage FromField(FixedText<255>& field) {
 }  // namespace
 
 QImage LoadPictureFile(const std::string& path) {
-  if (!PathExists(path)) return {};
-  return QImage(QString::fromStdString(path));
+  const auto bytes = platform::ReadWholeFile(path, kMaxPictureFileBytes);
+  if (!bytes || bytes->empty()) return {};
+  QImage picture;
+  picture.loadFromData(bytes->data(), static_cast<int>(bytes->size()));
+  return picture;
 }
 
 ImageCache::ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons)
@@ -151,9 +155,18 @@ void ImageCache::LoadItemImage(int record) {
   BuildSlots(record, picture);
 }
 
+// A record's fields come from a file anyone could have edited: only a regular file that lies
+// directly in the icon store counts, so that neither ".." nor a link inside the store can point
+// a deletion at the user's own files.
 bool ImageCache::InIconStore(const std::string& path) const {
   const std::string& store = state_.paths.IconStore;
-  return !store.empty() && path.size() > store.size() && path.compare(0, store.size(), store) == 0;
+  if (store.empty() || path.size() <= store.size() || path.compare(0, store.size(), store) != 0) {
+    return false;
+  }
+  const std::string name = path.substr(store.size());
+  if (name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos) return false;
+  std::error_code error;
+  return std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::regular;
 }
 
 void ImageCache::DiscardItem(int record) {

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <system_error>
 
+#include "platform/bounded_read.h"
 #include "shortcuts/link_resolution.h"
 #include "startup/environment/registry_access.h"
 #include "startup/environment/text.h"
@@ -109,7 +110,8 @@ void Add(DefaultGroupContext& c, int group, const std::string& path) {
 // A desktop entry that asks not to be shown in menus stays out of the groups too.
 bool IsHiddenEntry(const std::filesystem::path& file) {
   if (LowerAscii(file.extension().string()) != ".desktop") return false;
-  std::ifstream in(file);
+  std::istringstream in(
+      platform::ReadWholeTextFile(file.string(), platform::kMaxSmallTextFileBytes).value_or(""));
   std::string line;
   while (std::getline(in, line)) {
     if (line == "NoDisplay=true" || line == "Hidden=true") return true;

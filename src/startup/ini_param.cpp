@@ -6,6 +6,7 @@
 
 #include "shortcuts/catalog.h"
 #include "shortcuts/default_groups.h"
+#include "shortcuts/group_editing.h"
 #include "startup/environment/registry_access.h"
 #include "startup/environment/text.h"
 
@@ -73,6 +74,15 @@ void BuildDefaultItems(AppState& state, platform::Platform& platform, ItemPictur
   }
 }
 
+// A title saved as " (Empty)" may belong to a group that has members again (the file was edited
+// or copied from another set of items); what is loaded decides the suffix, not what was saved.
+// A group with a single member keeps its title as saved.
+void RefreshGroupTitles(Tables& tables) {
+  for (int g = kFirstSavedGroup; g < kGroupCount; ++g) {
+    if (tables.Groups[g].MemberCount > 1) UpdateGroupTitle(tables, g);
+  }
+}
+
 }  // namespace
 
 int MenuRowsFor(int screenHeight) {
@@ -122,6 +132,7 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
   if (!loadMenu || LoadMenuFile(state.tables, MenuContext(state, platform)) == 0) {
     BuildDefaultItems(state, platform, pictures);
   } else {
+    RefreshGroupTitles(state.tables);
     FollowMovedSysIcons(state);
   }
   const Settings& s = state.settings;

@@ -1,5 +1,7 @@
 #include "graphics/image_cache.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -120,6 +122,49 @@ TEST_F(ImageCacheTest, DiscardDeletesOnlyThePicturesTheProgramMade) {
   EXPECT_TRUE(fs::exists(dir.path() + "/my-own-photo.png"));
   EXPECT_EQ(state.tables.Shortcuts[20], ShortcutRecord{});
   for (const QImage& slot : Row(20)) EXPECT_TRUE(slot.isNull());
+}
+
+// A FIFO or a device named as a picture once hung every start; it is no picture.
+TEST_F(ImageCacheTest, PicturesAreReadOnlyFromRegularFiles) {
+  const std::string fifo = dir.path() + "/fifo.png";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    EXPECT_TRUE(LoadPictureFile(path).isNull()) << path;
+    ShortcutRecord& r = Record(24, kKindDockShortcut);
+    r.IconFile = path;
+    r.IconSource = 2;
+    cache.LoadItemImage(24);
+    EXPECT_EQ(r.ImageRow, kFallbackFileRow) << path;
+  }
+  EXPECT_FALSE(LoadPictureFile(Picture(dir.path() + "/real.png")).isNull());
+}
+
+// Field values as a crafted menu file could carry them: each starts with the store's path.
+TEST_F(ImageCacheTest, DiscardNeverReachesOutOfTheIconStore) {
+  namespace fs = std::filesystem;
+  const std::string& store = state.paths.IconStore;
+  const std::string victim = Picture(dir.path() + "/victim.png");
+  fs::create_directories(dir.path() + "/elsewhere");
+  fs::create_directory_symlink(dir.path() + "/elsewhere", store + "linked");
+  const std::string behindLink = Picture(dir.path() + "/elsewhere/7.png");
+  fs::create_symlink(victim, store + "8.png");
+  const std::vector<std::pair<std::string, std::string>> fields = {
+      {store + "../victim.png",
+       store + "../../" + fs::path(dir.path()).filename().string() + "/victim.png"},
+      {store + "linked/7.png", store + "8.png"},
+      {store + "linked/../victim.png", store + ".."},
+  };
+  for (const auto& [iconFile, customIcon] : fields) {
+    ShortcutRecord& r = Record(22, kKindDockShortcut);
+    r.IconFile = iconFile;
+    r.CustomIcon = customIcon;
+    cache.DiscardItem(22);
+    Record(23, kKindDockShortcut).CustomIcon = customIcon;
+    cache.DropCustomIcon(23);
+  }
+  EXPECT_TRUE(fs::exists(victim));
+  EXPECT_TRUE(fs::exists(behindLink));
+  EXPECT_TRUE(fs::is_symlink(store + "8.png"));
 }
 
 TEST_F(ImageCacheTest, SizeChangesRebuildTheFirstSixtyFourRows) {

@@ -74,6 +74,26 @@ TEST_F(IniParamTest, SavedSettingsAndItemsComeBackAndShapeTheRing) {
   EXPECT_GT(registry.writes, 0);
 }
 
+TEST_F(IniParamTest, LoadedGroupsTitleFollowsTheirMembers) {
+  Init(1366, 768);
+  auto& groups = state.tables.Groups;
+  state.tables.Shortcuts[12].Title = "Tools (Empty)";
+  groups[12].Members[1] = 300;
+  groups[12].Members[2] = 301;
+  groups[12].Members[3] = 302;
+  groups[12].MemberCount = 3;
+  state.tables.Shortcuts[13].Title = "Single (Empty)";
+  groups[13].Members[1] = 303;
+  groups[13].MemberCount = 1;
+  SaveConfiguration(state, platform);
+
+  state = AppState{};
+  state.paths = InitPaths(folders, system);
+  Init(1366, 768);
+  EXPECT_EQ(state.tables.Shortcuts[12].Title.Get(), "Tools");
+  EXPECT_EQ(state.tables.Shortcuts[13].Title.Get(), "Single (Empty)");
+}
+
 TEST_F(IniParamTest, ReloadCanResetTheMenuAndRebuildMissingPictures) {
   Init(1366, 768);
   state.tables.Shortcuts[130].Title = "saved";

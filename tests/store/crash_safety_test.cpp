@@ -8,11 +8,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <random>
 #include <thread>
 
 #include "platform/fake/fake_platform.h"
 #include "platform/linux/posix_file_ops.h"
+#include "platform/linux/termination_signals.h"
 #include "store/menu_file.h"
 #include "support/temp_dir.h"
 
@@ -62,6 +64,7 @@ class FaultyFileOps final : public platform::FileOps {
 
 Tables Version(const std::string& title) {
   Tables t = MakeTables();
+  for (int g = 0; g < kGroupCount; ++g) t.Groups[g].Members[0] = g;
   for (int r = 129; r <= 1024; r += 37) t.Shortcuts[r].Title = title;
   t.Groups[3].Members[1] = 129;
   t.Groups[3].MemberCount = title == "new" ? 1 : 0;
@@ -156,10 +159,12 @@ TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
   platform::PosixFileOps files;
   platform::fake::RecordingMessageBoxes messages;
   ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
-  // The kernel refuses to let the files grow past 600 kB, as a nearly full disk would.
+  // The kernel refuses to let the files grow past 600 kB, as a nearly full disk would. Its
+  // SIGXFSZ would kill the program in the middle of the save, were it not for the signal
+  // handling the program installs at start.
   const int status = InChild(
       [&] {
-        ::signal(SIGXFSZ, SIG_IGN);
+        const platform::TerminationSignals installed([] {});
         const rlimit limit{600000, 600000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const int saved = WriteMenuFile(Version("new"), {menu, files, messages});
@@ -168,6 +173,21 @@ TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
       -1);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not report failure";
   EXPECT_EQ(Survivor(menu), "old");
+}
+
+// A folder where the twin belongs (or no room for a second copy) must not cost the user the
+// save of the file itself.
+TEST(CrashSafety, FileIsSavedWhenItsTwinCannotBe) {
+  test::TempDir dir;
+  const std::string menu = dir / "QAVMenu.cfg";
+  platform::PosixFileOps files;
+  platform::fake::RecordingMessageBoxes messages;
+  ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
+  std::filesystem::remove(menu + ".bak");
+  std::filesystem::create_directory(menu + ".bak");
+  EXPECT_EQ(WriteMenuFile(Version("new"), {menu, files, messages}), 0);
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(Survivor(menu), "new");
 }
 
 }  // namespace

@@ -3,12 +3,11 @@
 #include "platform/linux/desktop_entry.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "platform/bounded_read.h"
 #include "platform/linux/file_registry.h"
 #include "platform/linux/posix_file_ops.h"
 
@@ -155,10 +154,9 @@ bool WriteAutostartEntry(const std::string& entryPath, const std::string& progra
 }
 
 std::optional<std::string> ReadAutostartProgram(const std::string& entryPath) {
-  std::ifstream in(entryPath, std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const EntryKeys keys = ReadEntryKeys(text);
+  const auto text = ReadWholeTextFile(entryPath, kMaxSmallTextFileBytes);
+  if (!text) return std::nullopt;
+  const EntryKeys keys = ReadEntryKeys(*text);
   if (!keys.exec || keys.switchedOff) return std::nullopt;
   for (const auto& argument : SplitExec(UnescapeValue(*keys.exec))) {
     if (auto expanded = ExpandFieldCodes(argument)) return expanded;

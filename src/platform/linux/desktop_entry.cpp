@@ -1,8 +1,10 @@
 #include "platform/linux/desktop_entry.h"
 
-#include <fstream>
+#include <sstream>
 #include <string_view>
 #include <utility>
+
+#include "platform/bounded_read.h"
 
 namespace qav::platform {
 namespace {
@@ -100,7 +102,7 @@ std::string ExpandEmbedded(const std::string& argument,
 
 std::map<std::string, std::string> ReadDesktopEntry(const std::string& path) {
   std::map<std::string, std::string> keys;
-  std::ifstream in(path);
+  std::istringstream in(ReadWholeTextFile(path, kMaxSmallTextFileBytes).value_or(""));
   std::string raw;
   bool inEntry = false;
   while (std::getline(in, raw)) {

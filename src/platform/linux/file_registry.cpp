@@ -4,13 +4,13 @@
 #include <array>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <span>
 #include <utility>
 #include <vector>
 
+#include "platform/bounded_read.h"
 #include "platform/linux/posix_file_ops.h"
 
 namespace qav::platform {
@@ -384,15 +384,11 @@ std::string RenderDocument(const Document& doc) {
 
 // The parsed file; an empty one when there is no file, nothing when it cannot be read.
 std::optional<Document> LoadDocument(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error) && !error) return Document{};
-    return std::nullopt;
-  }
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return ParseDocument(text);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error) && !error) return Document{};
+  const auto text = ReadWholeTextFile(path, kMaxSmallTextFileBytes);
+  if (!text) return std::nullopt;
+  return ParseDocument(*text);
 }
 
 bool SectionIs(const Section& section, std::uint32_t root, std::string_view subKey) {

@@ -126,22 +126,34 @@ void Launcher::SaveForSession() {
 
 void Launcher::ExitApplication() {
   QMetaObject::invokeMethod(
-      qApp, [this] { ExitNow(); }, Qt::QueuedConnection);
+      &queuedCalls_, [this] { ExitNow(); }, Qt::QueuedConnection);
 }
 
 void Launcher::ExitNow() {
+  Leave(platform_);
+}
+
+void Launcher::Terminate(platform::MessageBoxes& notices) {
+  if (exited_) {
+    QCoreApplication::quit();
+    return;
+  }
+  platform::Platform services{
+      platform_.registry, platform_.folders, platform_.system,   platform_.files,   notices,
+      platform_.process,  platform_.desktop, platform_.launcher, platform_.actions, platform_.trash,
+      platform_.volumes};
+  Leave(services);
+}
+
+void Launcher::Leave(platform::Platform& services) {
   if (exited_) return;
   exited_ = true;
-  SaveConfiguration(state_, platform_);
+  SaveConfiguration(state_, services);
   // After the save, so that a stored wish to hide the desktop icons survives for the next start.
   CommandContext commands = Commands();
   ShowDesktopIcons(commands, false);
   ShowTaskbar(commands, false);
-  imageCache_.FreeAllImages();
-  itemMenu_.reset();
-  frmSubMenu_.reset();
-  frmMain_.reset();
-  frmTray_.reset();
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
   QCoreApplication::quit();
 }
 
