@@ -1,5 +1,6 @@
 #pragma once
-// The sample files made by other projects' tools (tests/data), and a test base that skips without them.
+// The sample files made by other projects' tools (tests/data), and a test base that skips without
+// them.
 
 #include <gtest/gtest.h>
 
