@@ -88,9 +88,11 @@ void FrmMain::ShowDropFeedback(int slot, bool hasFiles) {
 
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
   if (state_.DockState == 1) return;
-  event->acceptProposedAction();
   if (!state_.TintMode) ToTop();
   dragMoveEvent(event);
+  // Taken whatever lies under the pointer, or no moves would follow; each move then tells the
+  // source whether the place under it takes the drop.
+  event->acceptProposedAction();
 }
 
 void FrmMain::dragMoveEvent(QDragMoveEvent* event) {

@@ -20,7 +20,7 @@ class DockTest : public ::testing::Test, protected test::DockFixture {
     QApplication::sendEvent(dock.get(), &move);
   }
   // Drops files (or addresses) on a slot; true when the drop was reported to the source as
-  // taken. `hovered` tells whether the dock accepted it while it was dragged over the slot.
+  // taken. `hovered` tells whether the dock accepted it while it was moved over the slot.
   bool Drop(int slot, const QStringList& paths, bool* hovered = nullptr) {
     auto* data = new QMimeData;
     QList<QUrl> urls;
@@ -31,9 +31,11 @@ class DockTest : public ::testing::Test, protected test::DockFixture {
     const QPointF at = CentreOf(slot);
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(dock.get(), &enter);
-    if (hovered) *hovered = enter.isAccepted();
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, data, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(dock.get(), &move);
+    if (hovered) *hovered = move.isAccepted();
     QDropEvent drop(at, Qt::CopyAction, data, Qt::NoButton, Qt::NoModifier);
-    drop.setAccepted(enter.isAccepted());  // as the window system hands it on
+    drop.setAccepted(move.isAccepted());  // as the window system hands it on
     QApplication::sendEvent(dock.get(), &drop);
     delete data;
     return drop.isAccepted();
