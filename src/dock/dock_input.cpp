@@ -174,7 +174,10 @@ void FrmMain::keyPressEvent(QKeyEvent* event) {
 void FrmMain::TakeKeyboard() {
   // In keyboard mode the dock must be the active window again, or its foreground watch would
   // take the closed menu for another program coming to the front and end the mode.
-  if (state_.TintMode) activateWindow();
+  if (state_.TintMode) {
+    activationPending_ = true;
+    activateWindow();
+  }
   setFocus();
 }
 

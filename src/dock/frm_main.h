@@ -108,6 +108,9 @@ class FrmMain final : public LayeredSurface {
   SlotItems slots_;
   std::array<QTimer, 5> timers_;
   int lastHoverSlot_ = -1;
+  // The group menu has just handed the keyboard back: the window system may need a moment to
+  // make the dock active again, so the foreground watch waits one more round.
+  bool activationPending_ = false;
   int centreImage_ = -1;
   int dragSlot_ = -1;
   bool pressArmed_ = false;
