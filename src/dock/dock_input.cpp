@@ -55,6 +55,9 @@ void FrmMain::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FrmMain::mousePressEvent(QMouseEvent* event) {
+  // A click on the dock beside an open group menu closes the menu at once and goes on to do
+  // what it does without one (open another group, run an item).
+  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel(true);
   Timer2().start();
   const QPointF at = event->position();
   const int slot =
@@ -160,8 +163,22 @@ bool FrmMain::HandleKey(QKeyEvent* event) {
 }
 
 void FrmMain::keyPressEvent(QKeyEvent* event) {
-  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel(false);
+  if (services_.menu.MenuShown()) {
+    services_.menu.MenuEscCancel(false);
+    // Esc closes only the menu; keyboard mode goes on until the next one.
+    if (event->key() == Qt::Key_Escape) return;
+  }
   if (!HandleKey(event)) LayeredSurface::keyPressEvent(event);
+}
+
+void FrmMain::TakeKeyboard() {
+  // In keyboard mode the dock must be the active window again, or its foreground watch would
+  // take the closed menu for another program coming to the front and end the mode.
+  if (state_.TintMode) {
+    activationPending_ = true;
+    activateWindow();
+  }
+  setFocus();
 }
 
 void FrmMain::keyReleaseEvent(QKeyEvent* event) {

@@ -1,5 +1,9 @@
 #include "dock/frm_main.h"
 
+#include <QCloseEvent>
+
+#include "shortcuts/catalog.h"
+#include "shortcuts/commands.h"
 #include "startup/environment/text.h"
 
 namespace qav {
@@ -36,6 +40,14 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
                      [this, handler = handlers[i]] { (this->*handler)(); });
   }
   Timer1().start();
+}
+
+// Closing the dock from outside (the window manager's Close, Alt+F4) is the Exit command: both
+// files are saved and the program ends, instead of living on without a window.
+void FrmMain::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  CommandContext commands = services_.commands();
+  ExecuteBuiltIn(commands, kCmdExit);
 }
 
 void FrmMain::IniIconParam() {

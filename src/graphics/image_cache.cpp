@@ -1,5 +1,6 @@
 #include "graphics/image_cache.h"
 
+#include <QImageReader>
 #include <filesystem>
 #include <system_error>
 
@@ -58,6 +59,8 @@ QImage FromField(FixedText<255>& field) {
 
 }  // namespace
 
+// By content: the user's picture is a PNG stored under an ".ico" name, and a suffix may lie.
+// Only regular files: a named pipe would block the reader.
 QImage LoadPictureFile(const std::string& path) {
   const auto bytes = platform::ReadWholeFile(path, kMaxPictureFileBytes);
   if (!bytes || bytes->empty()) return {};
@@ -97,7 +100,9 @@ void ImageCache::LoadSkinImages() {
 }
 
 void ImageCache::LoadCentrePicture() {
-  QImage picture = FromField(state_.tables.Shortcuts[kUserRecord].CustomIcon);
+  ShortcutRecord& user = state_.tables.Shortcuts[kUserRecord];
+  QImage picture = FromField(user.CustomIcon);
+  if (picture.isNull()) picture = FromField(user.IconFile);
   if (picture.isNull()) picture = SkinResource("LOGO");
   tables_.Items[kUserRecord][0] = MakeItemTile(picture);
 }

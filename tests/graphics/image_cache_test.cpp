@@ -204,5 +204,25 @@ TEST_F(ImageCacheTest, SkinComesFromTheProgramsOwnResources) {
   EXPECT_EQ(state.ring.Slots[0].LabelDY, 384 + 95);
 }
 
+// The user's picture is a PNG kept under an ".ico" name: it must come back at every start.
+TEST_F(ImageCacheTest, UserPictureIsReadByContentWhateverItsName) {
+  ScreenInfo info;
+  info.fullScreenWidth = 1366;
+  info.fullScreenHeight = 768;
+  state.screen = ComputeScreenMetrics(info);
+  ShortcutRecord& user = Record(0, kKindUser);
+  user.IconFile = Picture(state.paths.IconStore + "User Icon.ico", 128);
+  cache.LoadSkinImages();
+  EXPECT_EQ(Row(0)[0].pixel(64, 64), qRgb(255, 0, 0));
+
+  // A custom picture still comes first.
+  QImage blue(20, 20, QImage::Format_ARGB32);
+  blue.fill(Qt::blue);
+  blue.save(QString::fromStdString(state.paths.IconStore + "mine.ico"), "PNG");
+  user.CustomIcon = state.paths.IconStore + "mine.ico";
+  cache.LoadSkinImages();
+  EXPECT_EQ(Row(0)[0].pixel(64, 64), qRgb(0, 0, 255));
+}
+
 }  // namespace
 }  // namespace qav

@@ -67,6 +67,27 @@ TEST_F(SurfaceTest, DockLabelIsWhiteWithDiagonalShadows) {
   }
 }
 
+// A label longer than its limit ends in an ellipsis inside it; a shorter one is drawn as is.
+TEST_F(SurfaceTest, LongDockLabelsAreCutToTheirLimit) {
+  const auto inked = [this](const std::string& text, int maxWidth) {
+    surface.RestoreGDIPlus();
+    surface.DrawText(text, 0, 50, maxWidth);
+    QRect box;
+    for (int y = 40; y < 100; ++y) {
+      for (int x = 0; x < 400; ++x) {
+        if (qAlpha(surface.Surface().pixel(x, y)) > 0) box |= QRect(x, y, 1, 1);
+      }
+    }
+    return box;
+  };
+  const QRect whole = inked(std::string(60, 'W'), 0);
+  EXPECT_GE(whole.width(), 390);  // runs across the whole box
+  const QRect cut = inked(std::string(60, 'W'), 200);
+  EXPECT_LE(cut.width(), 202);
+  EXPECT_NEAR(cut.center().x(), 200, 3);
+  EXPECT_EQ(inked("WWW", 200), inked("WWW", 0));
+}
+
 class MenuSurfaceTest : public SurfaceTest {
  protected:
   MenuSurfaceTest() : SurfaceTest(SurfaceKind::kMenu) {}

@@ -79,6 +79,20 @@ TEST_F(MenuTest, KeysMoveTheHighlightWithinRowsAndScrollOnlyAtTheEdges) {
   EXPECT_EQ(launcher.launched[0].target, "/bin/member11");
 }
 
+// Only the menu's own box takes the mouse, so a click beside it reaches what lies below.
+TEST_F(MenuTest, OnlyTheMenuTakesTheMouse) {
+  menu->show();
+  menu->MenuFocus(true, 5);
+  const MenuGeometry g = menu->Geometry();
+  EXPECT_EQ(services.region,
+            (std::vector<platform::ShapeRect>{{g.x, g.y, kMenuWidth, g.Height()}}));
+  menu->MenuFocus(true, 3);  // re-used for another group
+  EXPECT_EQ(services.region,
+            (std::vector<platform::ShapeRect>{
+                {menu->Geometry().x, menu->Geometry().y, kMenuWidth, menu->Geometry().Height()}}));
+  EXPECT_GT(menu->Geometry().Height(), g.Height());
+}
+
 TEST_F(MenuTest, ShortMenusIgnoreScrollingAndUnknownLettersRunNothing) {
   menu->MenuFocus(true, 6);
   EXPECT_FALSE(menu->Geometry().scrolling);

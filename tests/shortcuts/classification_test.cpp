@@ -170,5 +170,40 @@ TEST_F(ClassificationTest, GroupsGainMembersOnceAndDockPlacesAskBeforeReplacing)
   EXPECT_NE(messages.shown.back().text.find("no room"), std::string::npos);
 }
 
+// A path cut to the record's field would name another file: such an item is refused, with a
+// message, and neither a dock place nor a group record is used for it.
+TEST_F(ClassificationTest, PathsLongerThanTheRecordAreRefusedNotCut) {
+  std::string folder = home.path();
+  while (folder.size() < 240) folder += "/\xD0\xA1\xD0\xB2\xD0\xBE\xD0\xB4\xD0\xBD\xD1\x8B\xD0\xB9";
+  std::filesystem::create_directories(folder);
+  const std::string path = folder + "/\xD0\xB3\xD1\x80\xD0\xB0\xD1\x84\xD0\xB8\xD0\xBA.txt";
+  ASSERT_GT(path.size(), 255u);
+  test::WriteText(path, "x");
+  ShortcutRecord& r = Drop(path);
+  EXPECT_EQ(r.Kind, kKindBlank);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("at most 255 fit"), std::string::npos);
+  EXPECT_NE(messages.shown[0].text.find(path), std::string::npos);
+
+  Record(5).Kind = kKindGroup;
+  Classifier classifier(Context());
+  classifier.AddItemFromPath(path, 5, "", "");
+  EXPECT_EQ(state.tables.Groups[5].MemberCount, 0);
+  EXPECT_EQ(Record(kFirstPoolRecord).Kind, kKindFree);
+
+  // A short link to a target that does not fit is refused the same way.
+  const std::string entry = home / "long.desktop";
+  test::WriteText(entry, "[Desktop Entry]\nType=Application\nName=Long\nExec=\"" + path + "\"\n");
+  Drop(entry);
+  EXPECT_EQ(Record(20).Kind, kKindBlank);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_NE(messages.shown[2].text.find("its target is"), std::string::npos);
+
+  // What fits is kept whole.
+  const std::string fits = home / "\xD0\xA1\xD0\xB2\xD0\xBE\xD0\xB4\xD0\xBD\xD1\x8B\xD0\xB9.txt";
+  test::WriteText(fits, "x");
+  EXPECT_EQ(Drop(fits).Path.Get(), fits);
+}
+
 }  // namespace
 }  // namespace qav

@@ -139,5 +139,28 @@ TEST_F(MovedProgramTest, ShippedPicturesAreFoundInTheRunningCopysFolder) {
   EXPECT_EQ(state.tables.Shortcuts[151].IconFile.Get(), "/elsewhere/pictures/Folder.png");
 }
 
+// More desktop entries than the record pool holds: the default groups are built, the rest are
+// counted, and the user hears of them in one message, once.
+TEST_F(IniParamTest, EntriesWithoutRoomAreToldOnceNotOneByOne) {
+  std::filesystem::create_directories(home / "Desktop");
+  for (int i = 0; i < 80; ++i) test::WriteText(home / ("Desktop/f" + std::to_string(i)), "x");
+  state.paths.DesktopFolder = home / "Desktop/";
+  for (int r = kFirstPoolRecord; r <= kLastRecord - 60; ++r) {
+    state.tables.Shortcuts[static_cast<std::size_t>(r)].Kind = kKindMember;
+  }
+  Init(1366, 768, false, false);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(state.tables.Groups[3].MemberCount + state.DefaultEntriesLeftOut, 80);
+  EXPECT_GT(state.tables.Groups[3].MemberCount, 0);
+  EXPECT_GT(state.DefaultEntriesLeftOut, 0);
+  EXPECT_EQ(state.tables.Groups[7].MemberCount, 13);  // the other groups built in full
+  const int leftOut = state.DefaultEntriesLeftOut;
+  TellLeftOutEntries(state, messages);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find(std::to_string(leftOut) + " entries"), std::string::npos);
+  TellLeftOutEntries(state, messages);
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 }  // namespace
 }  // namespace qav

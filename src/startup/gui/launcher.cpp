@@ -67,7 +67,7 @@ void Launcher::CreateForms() {
                               if (frmMain_) frmMain_->DockFocus(true);
                             },
                             [this] {
-                              if (frmMain_) frmMain_->setFocus();
+                              if (frmMain_) frmMain_->TakeKeyboard();
                             }};
   frmSubMenu_ = std::make_unique<FrmSubMenu>(state_, images_, std::move(menuServices));
   ItemMenuServices itemServices{
@@ -117,6 +117,9 @@ bool Launcher::Start() {
   SetMinimizedPosition(state_.ring, state_.screen, state_.settings.Record.MinimizedPosition);
   QCoreApplication::processEvents();
   ShowDock();
+  // Once the dock is up, never in the middle of building it.
+  QMetaObject::invokeMethod(
+      qApp, [this] { TellLeftOutEntries(state_, platform_.messages); }, Qt::QueuedConnection);
   return true;
 }
 
