@@ -140,15 +140,6 @@ void LayeredSurface::CleanGDIPlus() {
   hide();
 }
 
-QImage LayeredSurface::Shown() const {
-  QImage shown(surface_.size(), kSurfaceFormat);
-  shown.fill(Qt::transparent);
-  QPainter painter(&shown);
-  painter.setOpacity(pushedAlpha_ / 255.0);
-  painter.drawImage(0, 0, surface_);
-  return shown;
-}
-
 // The window shows the surface at the last push's constant alpha. Frames are composed and pushed
 // within one event handler, so whenever the window can be exposed the surface is the pushed one.
 void LayeredSurface::paintEvent(QPaintEvent* event) {

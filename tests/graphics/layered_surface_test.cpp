@@ -12,7 +12,8 @@ class SurfaceTest : public ::testing::Test {
     surface.CreateGraphic();
     surface.show();
   }
-  QRgb ShownAt(int x, int y) { return surface.Shown().pixel(x, y); }
+  // What the window's own painting puts at one pixel.
+  QRgb ShownAt(int x, int y) { return surface.grab(QRect(x, y, 1, 1)).toImage().pixel(0, 0); }
   LayeredSurface surface;
 };
 
@@ -31,9 +32,10 @@ TEST_F(SurfaceTest, PushAlphaAppliesToTheWholePictureAndZeroHidesWithoutLosingPi
   EXPECT_EQ(ShownAt(15, 15), qRgba(255, 0, 0, 255));
 }
 
-TEST_F(SurfaceTest, RestoreClearsButOnlyTheNextPushShowsIt) {
+TEST_F(SurfaceTest, RestoreClearsWithoutAPushAndTheNextPushShowsIt) {
   surface.Graphics().fillRect(0, 0, 400, 200, Qt::green);
   surface.UpdateGDIPlus();
+  EXPECT_EQ(ShownAt(100, 100), qRgba(0, 255, 0, 255));
   const int pushes = surface.PushCount();
   surface.RestoreGDIPlus();
   EXPECT_EQ(surface.PushCount(), pushes);

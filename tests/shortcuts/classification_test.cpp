@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "shortcuts_fixture.h"
+#include "support/samples.h"
 
 namespace qav {
 namespace {
@@ -19,10 +20,10 @@ class ClassificationTest : public ::testing::Test, protected test::ShortcutsFixt
     link = classifier.Link();
     return Record(20);
   }
-  // Copies a sample file; the test is skipped where the samples are not checked out.
-  std::string Copy(const std::string& fixture, const std::string& name) {
+  // Copies a sample file into the home folder.
+  std::string Copy(const std::string& sample, const std::string& name) {
     const std::string to = home / name;
-    std::filesystem::copy_file(test::kFixtures + fixture, to);
+    std::filesystem::copy_file(test::SamplePath(sample), to);
     return to;
   }
   LinkInfo link;
@@ -40,8 +41,7 @@ TEST(TitleFromPath, DropsOnlyLinkAndProgramEndings) {
 }
 
 TEST_F(ClassificationTest, ProgramsTakeTheirDescriptionAndTheirOwnIcon) {
-  if (!std::filesystem::exists(test::kFixtures)) GTEST_SKIP() << "no sample files";
-  const std::string exe = Copy("/pe/iexplore.exe", "iexplore.exe");
+  const std::string exe = Copy("pe/iexplore.exe", "iexplore.exe");
   const ShortcutRecord& r = Drop(exe);
   EXPECT_EQ(r.Kind, kKindDockShortcut);
   EXPECT_EQ(r.IconSource, 1);
@@ -105,30 +105,28 @@ TEST_F(ClassificationTest, LinuxProgramsAreProgramsNamedByTheirFile) {
 }
 
 TEST_F(ClassificationTest, LinksToProgramsStayLinksOthersBecomeTheirTarget) {
-  if (!std::filesystem::exists(test::kFixtures)) GTEST_SKIP() << "no sample files";
-  const ShortcutRecord& program = Drop(Copy("/links/local_file.lnk", "Explorer.lnk"));
+  const ShortcutRecord& program = Drop(Copy("links/local_file.lnk", "Explorer.lnk"));
   EXPECT_EQ(program.Title.Get(), "Explorer");
   EXPECT_EQ(program.IconSource, 0);
   EXPECT_EQ(program.Target.Get(), "C:\\Windows\\explorer.exe");
   EXPECT_EQ(pictures.made.back().source, kPictureOfLink);
 
   pictures.makes = false;
-  const std::string document = Copy("/links/recent1.lnk", "Contract.lnk");
+  const std::string document = Copy("links/recent1.lnk", "Contract.lnk");
   const ShortcutRecord& followed = Drop(document);
   EXPECT_EQ(followed.Path.Get(), document);
   EXPECT_EQ(followed.Target.Get(), "C:\\Users\\heznik\\Downloads\\2020M09_01_contract.pdf");
   EXPECT_EQ(followed.Title.Get(), "Contract");
   EXPECT_EQ(followed.IconFile.Get(), "/app/SysIcons/File.png");  // shown as a document
 
-  const ShortcutRecord& url = Drop(Copy("/links/GitHub.url", "GitHub.url"));
+  const ShortcutRecord& url = Drop(Copy("links/GitHub.url", "GitHub.url"));
   EXPECT_EQ(url.Title.Get(), "GitHub.url");
   EXPECT_EQ(url.Target.Get(), "https://github.com/carlbennett/BNRBot");
   EXPECT_EQ(url.IconFile.Get(), "/app/SysIcons/URL.png");
 }
 
 TEST_F(ClassificationTest, DesktopEntriesKeepTheirNameCommandAndThemeIcon) {
-  if (!std::filesystem::exists(test::kFixtures)) GTEST_SKIP() << "no sample files";
-  const std::string entry = Copy("/desktop/display-im6.q16.desktop", "display.desktop");
+  const std::string entry = Copy("desktop/display-im6.q16.desktop", "display.desktop");
   const ShortcutRecord& r = Drop(entry);
   EXPECT_FALSE(r.Title.Get().empty());
   EXPECT_NE(r.Title.Get(), "display");

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/bounded_read.h"
 #include "platform/linux/file_registry.h"
 #include "platform/linux/posix_file_ops.h"
 #include "shortcuts/readers/desktop_entry.h"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <filesystem>
 #include <iterator>
 #include <optional>
@@ -189,7 +188,8 @@ class Cursor {
     std::uint32_t value = 0;
     std::size_t digits = 0;
     for (; digits < maxDigits && !AtEnd(); ++digits) {
-      const auto digit = kHexDigits.find(static_cast<char>(std::tolower(Peek())));
+      const char c = Peek();  // bytes past ASCII stay out of the C library's case tables
+      const auto digit = kHexDigits.find(c >= 'A' && c <= 'F' ? static_cast<char>(c + 32) : c);
       if (digit == std::string_view::npos) break;
       value = (value << 4) | static_cast<std::uint32_t>(digit);
       ++pos_;

@@ -5,13 +5,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "support/samples.h"
 
 namespace qav::readers::test {
 
@@ -123,14 +122,7 @@ inline Bytes BuildImage(std::uint16_t magic, const Bytes& section) {
   return image;
 }
 
-inline std::filesystem::path FixturesDir() {
-  return QAV_FIXTURES_DIR;
-}
-
-inline Bytes ReadFixture(const std::filesystem::path& path) {
-  std::ifstream in(FixturesDir() / path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using qav::test::ReadSampleBytes;
 
 // Width and height from a PNG's IHDR chunk, big-endian right after the signature.
 inline std::pair<int, int> PngSize(std::span<const std::uint8_t> png) {

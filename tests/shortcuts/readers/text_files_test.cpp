@@ -2,17 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "sample_files.h"
 #include "shortcuts/readers/command_line.h"
 #include "shortcuts/readers/desktop_entry.h"
 #include "shortcuts/readers/internet_shortcut.h"
+#include "support/samples.h"
 
 namespace qav::readers {
 namespace {
 
 using test::ReadSample;
 
-class SampleTexts : public test::SampleFiles {};
+class SampleTexts : public ::testing::Test {};
 
 TEST_F(SampleTexts, InternetShortcuts) {
   const auto homepage = ParseInternetShortcut(ReadSample("links/Homepage.url"));  // CR LF
