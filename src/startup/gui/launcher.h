@@ -2,6 +2,8 @@
 // The application object: owns the state and the three start-up windows, runs the start-up
 // sequence and the one orderly way out.
 
+#include <QPointer>
+
 #include <memory>
 #include <optional>
 
@@ -24,6 +26,7 @@ class FrmTray;
 class FrmMain;
 class FrmSubMenu;
 class ItemContextMenu;
+class FrmStarted;
 
 class Launcher final : public DockControl,
                        public ConfigurationSaver,
@@ -88,7 +91,8 @@ class Launcher final : public DockControl,
   std::optional<ScreenInfo> StartGdiPlus();
   void PrepareDataFolders();
   void CreateForms();
-  void ShowPropertiesStandIn(bool addShortcut);
+  void ShowProperties(bool addShortcut);
+  void ShowStarted(bool fromKey);
   void ShowDock();
 
   platform::Platform& platform_;
@@ -103,6 +107,7 @@ class Launcher final : public DockControl,
   std::unique_ptr<FrmMain> frmMain_;
   std::unique_ptr<FrmSubMenu> frmSubMenu_;
   std::unique_ptr<ItemContextMenu> itemMenu_;
+  QPointer<FrmStarted> started_;
   bool exited_ = false;
 };
 
