@@ -8,8 +8,8 @@
 
 namespace qav {
 
-FrmInput::FrmInput(const std::string& prompt, const std::string& caption,
-                   const std::string& value, QWidget* owner)
+FrmInput::FrmInput(const std::string& prompt, const std::string& caption, const std::string& value,
+                   QWidget* owner)
     : QDialog(owner), value_(value) {
   setWindowTitle("QAV Launcher Input");
   if (!caption.empty()) setWindowTitle(QString::fromStdString(caption));

@@ -33,9 +33,9 @@ constexpr int kModeAddMember = -1;
 constexpr int kShortcutOffset = 7;
 constexpr int kGroupOffset = 3;
 
-constexpr const char* kReadyMadeGroups[] = {
-    "'System Folders & Drives Group'", "'Accessories Group'", "'Microsoft Office Suite Group'",
-    "'Website Group'"};
+constexpr const char* kReadyMadeGroups[] = {"'System Folders & Drives Group'",
+                                            "'Accessories Group'", "'Microsoft Office Suite Group'",
+                                            "'Website Group'"};
 
 // Up to and including the last separator: the folder a file dialog starts in.
 std::string GetParentFolder(const std::string& path) {
@@ -144,9 +144,11 @@ void FrmProperty::IniCombLink() {
   QStringList entries;
   if (mode_ != kModeAddMember) entries << QString::fromStdString(path);
   if (mode_ == kKindFree || mode_ == kKindBlank) {
-    entries << "Add New 'Internet' Shortcut" << "Add New 'Check Email' Shortcut";
+    entries << "Add New 'Internet' Shortcut"
+            << "Add New 'Check Email' Shortcut";
   } else if (mode_ == kKindDockShortcut || mode_ == kKindMember) {
-    entries << "Replace by  New 'Internet' Shortcut" << "Replace by  New 'Check Email' Shortcut";
+    entries << "Replace by  New 'Internet' Shortcut"
+            << "Replace by  New 'Check Email' Shortcut";
   } else if (mode_ == kKindGroup) {
     const char* verb = GroupMemberCount() > 0 ? "Replace by  New " : "Add New ";
     for (const char* group : kReadyMadeGroups) entries << QString(verb) + group;
@@ -159,10 +161,8 @@ void FrmProperty::DrawQavIcon() {
   picIcon_->setPixmap(QPixmap::fromImage(PropertyPicture(Current(), s_.shellIcons)));
 }
 
-bool FrmProperty::AskYesNo(const std::string& text, const std::string& caption,
-                           bool noIsDefault) {
-  return s_.platform.messages.Show({text, caption, MessageIcon::kQuestion,
-                                    MessageButtons::kYesNo,
+bool FrmProperty::AskYesNo(const std::string& text, const std::string& caption, bool noIsDefault) {
+  return s_.platform.messages.Show({text, caption, MessageIcon::kQuestion, MessageButtons::kYesNo,
                                     noIsDefault}) == MessageAnswer::kYes;
 }
 
@@ -210,8 +210,8 @@ void FrmProperty::OptTypeClick(int index) {
   } else if (index == 1 && record >= kFirstDockRecord && record <= kLastDockRecord) {
     bool proceed = false;
     if (mode_ == kKindDockShortcut || mode_ == kKindMember) {
-      proceed = AskYesNo("This operation will delete this shortcut, continue?", "QAV Launcher",
-                         false);
+      proceed =
+          AskYesNo("This operation will delete this shortcut, continue?", "QAV Launcher", false);
     } else if (mode_ == kKindFree || mode_ == kKindBlank) {
       proceed = true;
     }
@@ -278,8 +278,8 @@ int FrmProperty::AppendMember() {
   const int capacity = std::min(GroupCapacity(group), static_cast<int>(g.Members.size()) - 1);
   if (g.MemberCount >= capacity) {
     s_.platform.messages.Show(
-        {"This group is full. Please choose another group or create a new group!",
-         "Add Shortcut", MessageIcon::kInformation, MessageButtons::kOk});
+        {"This group is full. Please choose another group or create a new group!", "Add Shortcut",
+         MessageIcon::kInformation, MessageButtons::kOk});
     return kNoRecord;
   }
   const int r = FindFreeRecord(st.tables, false, st.settings.IconCount);

@@ -50,8 +50,8 @@ void FrmProperty::BuildControls() {
   const char* iconNames[] = {"CmdIcon0", "CmdIcon1", "CmdIcon2"};
   auto* iconButtons = new QVBoxLayout;
   for (std::size_t i = 0; i < cmdIcon_.size(); ++i) {
-    cmdIcon_[i] = Named(new QPushButton(iconTexts[i]), iconNames[i],
-                        QString(iconTexts[i]).remove('&'));
+    cmdIcon_[i] =
+        Named(new QPushButton(iconTexts[i]), iconNames[i], QString(iconTexts[i]).remove('&'));
     cmdIcon_[i]->setAutoDefault(false);
     iconButtons->addWidget(cmdIcon_[i]);
   }

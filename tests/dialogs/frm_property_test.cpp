@@ -129,17 +129,17 @@ TEST_F(PropertyFixture, ReloadSetsTypeListsAndEnablingByKind) {
 
   auto blank = Open(kBlank);
   EXPECT_EQ(Enabled(*blank), "111111101");
-  EXPECT_EQ(LinkEntries(*blank).mid(1), QStringList({"Add New 'Internet' Shortcut",
-                                                     "Add New 'Check Email' Shortcut"}));
+  EXPECT_EQ(LinkEntries(*blank).mid(1),
+            QStringList({"Add New 'Internet' Shortcut", "Add New 'Check Email' Shortcut"}));
 
   auto group = Open(kGroup);
   EXPECT_EQ(Checked(*group), 1);
   EXPECT_EQ(Enabled(*group), "100101100");
-  EXPECT_EQ(LinkEntries(*group).mid(1),
-            QStringList({"Replace by  New 'System Folders & Drives Group'",
-                         "Replace by  New 'Accessories Group'",
-                         "Replace by  New 'Microsoft Office Suite Group'",
-                         "Replace by  New 'Website Group'"}));
+  EXPECT_EQ(
+      LinkEntries(*group).mid(1),
+      QStringList(
+          {"Replace by  New 'System Folders & Drives Group'", "Replace by  New 'Accessories Group'",
+           "Replace by  New 'Microsoft Office Suite Group'", "Replace by  New 'Website Group'"}));
   MakeGroup(kGroup, 0);
   EXPECT_EQ(LinkEntries(*Open(kGroup)).mid(1),
             QStringList({"Add New 'System Folders & Drives Group'", "Add New 'Accessories Group'",

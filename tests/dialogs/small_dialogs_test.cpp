@@ -40,26 +40,28 @@ TEST(InputText, CaptionPromptAndTheAnswer) {
   QString caption;
   QString shown;
   bool accepted = false;
-  EXPECT_EQ(RunInput("", "Ann",
-                     [&](FrmInput& box) {
-                       caption = box.windowTitle();
-                       shown = box.Field().selectedText();
-                       box.Field().setText("Bea");
-                       Press(box, "CmdInput0");
-                     },
-                     &accepted),
+  EXPECT_EQ(RunInput(
+                "", "Ann",
+                [&](FrmInput& box) {
+                  caption = box.windowTitle();
+                  shown = box.Field().selectedText();
+                  box.Field().setText("Bea");
+                  Press(box, "CmdInput0");
+                },
+                &accepted),
             "Bea");
   EXPECT_EQ(caption, "QAV Launcher Input");
   EXPECT_EQ(shown, "Ann");
   EXPECT_TRUE(accepted);
 
-  EXPECT_EQ(RunInput("Change User Name", "Ann",
-                     [&](FrmInput& box) {
-                       caption = box.windowTitle();
-                       box.Field().setText("Bea");
-                       Press(box, "CmdInput1");
-                     },
-                     &accepted),
+  EXPECT_EQ(RunInput(
+                "Change User Name", "Ann",
+                [&](FrmInput& box) {
+                  caption = box.windowTitle();
+                  box.Field().setText("Bea");
+                  Press(box, "CmdInput1");
+                },
+                &accepted),
             "Ann");
   EXPECT_EQ(caption, "Change User Name");
   EXPECT_FALSE(accepted);
@@ -67,19 +69,21 @@ TEST(InputText, CaptionPromptAndTheAnswer) {
 
 TEST(InputText, OnlyBlanksKeepTheInitialTextButStillClose) {
   bool accepted = false;
-  EXPECT_EQ(RunInput("", "Ann",
-                     [](FrmInput& box) {
-                       box.Field().setText("   ");
-                       QTest::keyClick(&box.Field(), Qt::Key_Return);
-                     },
-                     &accepted),
+  EXPECT_EQ(RunInput(
+                "", "Ann",
+                [](FrmInput& box) {
+                  box.Field().setText("   ");
+                  QTest::keyClick(&box.Field(), Qt::Key_Return);
+                },
+                &accepted),
             "Ann");
   EXPECT_TRUE(accepted);
   // Surrounding blanks of a real answer are kept as typed.
-  EXPECT_EQ(RunInput("", "Ann", [](FrmInput& box) {
-              box.Field().setText(" Bea ");
-              box.CmdOKClick();
-            }),
+  EXPECT_EQ(RunInput("", "Ann",
+                     [](FrmInput& box) {
+                       box.Field().setText(" Bea ");
+                       box.CmdOKClick();
+                     }),
             " Bea ");
 }
 
@@ -114,7 +118,7 @@ struct SettingsOnDisk {
     return read.Record.StartedPage;
   }
   SettingsFileContext Context() {
-    return {dir / "settings.dat", dir / "user.png", screen, files, messages,
+    return {dir / "settings.dat",     dir / "user.png", screen, files, messages,
             [](bool) { return true; }};
   }
   test::TempDir dir;
@@ -153,9 +157,8 @@ TEST(FrmStarted, ClosingStoresThePageOrThatItStaysClosed) {
 
 TEST(FrmAbout, ShowsVersionAndSystemAndOpensItsLinks) {
   std::vector<std::string> opened;
-  FrmAbout about({1, 4, 12, "Debian GNU/Linux 12", [&](const std::string& a) {
-                    opened.push_back(a);
-                  }});
+  FrmAbout about(
+      {1, 4, 12, "Debian GNU/Linux 12", [&](const std::string& a) { opened.push_back(a); }});
   EXPECT_EQ(about.windowTitle(), "About QAV Launcher");
   EXPECT_EQ(about.findChild<QLabel*>("LabAbout")->text(),
             "QAV Launcher  1.4.12\n\nA Powerful Application Launcher");

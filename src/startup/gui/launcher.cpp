@@ -51,8 +51,8 @@ void Launcher::PrepareDataFolders() {
 void Launcher::CreateForms() {
   frmTray_ = std::make_unique<FrmTray>([this] { ExitApplication(); });
   DockServices services{
-      platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, shape_, *this,
-      [this] { ShowStarted(true); }};
+      platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, shape_,
+      *this,     [this] { ShowStarted(true); }};
   frmMain_ = std::make_unique<FrmMain>(state_, images_, std::move(services));
   dialogs_->SetOwner(frmMain_.get());
   MenuServices menuServices{platform_,
@@ -207,7 +207,8 @@ void Launcher::ShowStarted(bool fromKey) {
     return;
   }
   if (page == kStartedOff) return;
-  started_ = new FrmStarted(page, [this] { SaveSettings(); }, frmMain_.get());
+  started_ = new FrmStarted(
+      page, [this] { SaveSettings(); }, frmMain_.get());
   started_->setAttribute(Qt::WA_DeleteOnClose);
   started_->show();
 }
