@@ -96,6 +96,7 @@ void FrmProperty::Reload() {
   mode_ = r.Kind;
   if (addShortcutMode_) {
     setWindowTitle("Add Shortcut");
+    setAccessibleName("Add Shortcut");
     if (mode_ == kKindGroup || mode_ == kKindAllPrograms) mode_ = kModeAddMember;
   }
   if (mode_ != kModeAddMember) {

@@ -156,6 +156,7 @@ TEST_F(PropertyFixture, AddModeOnAGroupStartsEmptyAndCannotMakeAGroup) {
     if (record == kAllProgramsGroup) Record(record).Kind = kKindAllPrograms;
     auto add = Open(record, true);
     EXPECT_EQ(add->windowTitle(), "Add Shortcut");
+    EXPECT_EQ(add->accessibleName(), "Add Shortcut");
     EXPECT_EQ(add->Mode(), -1);
     EXPECT_EQ(Checked(*add), 0);
     EXPECT_EQ(Enabled(*add), "111111001");
