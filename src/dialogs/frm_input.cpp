@@ -1,9 +1,11 @@
 #include "dialogs/frm_input.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace qav {
@@ -26,6 +28,7 @@ FrmInput::FrmInput(const std::string& prompt, const std::string& caption, const 
   txtInput_->setObjectName("TxtInput");
   txtInput_->setAccessibleName(labInput_->text().isEmpty() ? QString("Input") : labInput_->text());
   txtInput_->selectAll();
+  txtInput_->installEventFilter(this);
   labInput_->setBuddy(txtInput_);
 
   auto* ok = new QPushButton("&OK");
@@ -48,6 +51,14 @@ FrmInput::FrmInput(const std::string& prompt, const std::string& caption, const 
   layout->addWidget(buttons);
   setFixedHeight(sizeHint().height());
   txtInput_->setFocus();
+}
+
+bool FrmInput::eventFilter(QObject* watched, QEvent* event) {
+  // After the event: a mouse press that gave the focus would place the caret again.
+  if (watched == txtInput_ && event->type() == QEvent::FocusIn) {
+    QTimer::singleShot(0, txtInput_, &QLineEdit::selectAll);
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 // Blanks alone change nothing, but the box still closes.

@@ -22,6 +22,10 @@ class FrmInput final : public QDialog {
 
   void CmdOKClick();
 
+ protected:
+  // Whichever way the field gets the focus, its whole text is selected, ready to be replaced.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   std::string value_;
   QLabel* labInput_ = nullptr;

@@ -151,6 +151,15 @@ TEST_F(PropertyFixture, ReloadSetsTypeListsAndEnablingByKind) {
   EXPECT_EQ(LinkEntries(*builtIn).size(), 1);
 }
 
+TEST_F(PropertyFixture, EveryControlHasAnAccessibleNameAndOkIsTheDefault) {
+  auto dialog = Open(kShortcut);
+  for (QWidget* control : dialog->findChildren<QWidget*>()) {
+    if (control->focusPolicy() == Qt::NoFocus || control->objectName().isEmpty()) continue;
+    EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+  }
+  EXPECT_TRUE(Child<QPushButton>(*dialog, "CmdOK")->isDefault());
+}
+
 TEST_F(PropertyFixture, AddModeOnAGroupStartsEmptyAndCannotMakeAGroup) {
   for (const int record : {kGroup, kAllProgramsGroup}) {
     if (record == kAllProgramsGroup) Record(record).Kind = kKindAllPrograms;

@@ -51,7 +51,7 @@ TEST(InputText, CaptionPromptAndTheAnswer) {
                 &accepted),
             "Bea");
   EXPECT_EQ(caption, "QAV Launcher Input");
-  EXPECT_EQ(shown, "Ann");
+  EXPECT_EQ(shown, "Ann");  // selected, ready to be typed over
   EXPECT_TRUE(accepted);
 
   EXPECT_EQ(RunInput(
