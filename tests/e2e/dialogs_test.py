@@ -1,7 +1,8 @@
 """The real dialogs driven through the accessibility bus by role and name, as a screen reader
 would: the getting-started window pages and remembers "Don't show again", "&Properties" renames a
-dock shortcut (drawn under the centre on hover, stored in the menu file), and "&Add Shortcut"
-adds a member to a group that its menu then shows. Screenshots of each dialog are kept at the
+dock shortcut (drawn under the centre on hover, stored in the menu file), "&Add Shortcut" adds a
+member to a group that its menu then shows, and the built-in "About" and user-name commands open
+the about box and the input box. Screenshots of each dialog are kept at the
 test's screen size."""
 
 import os
@@ -15,6 +16,8 @@ from e2e_support import Session, i16, read, terminate
 from menu_test import MenuShot, menu_box
 
 SHORTCUT_SLOT, GROUP_SLOT = 4, 5
+ABOUT_SLOT, USER_SLOT = 10, 11  # the built-in "About" and user-name commands on the ring
+COMMAND_ABOUT, COMMAND_USER = 68, 66
 AWAY = (150, 384)
 TITLE_ROW = [(x, y) for x in range(583, 784, 2) for y in range(476, 502)]
 STARTED_PAGE_AT = 556  # the settings record's StartedPage field
@@ -62,7 +65,8 @@ class Ui:
             if root is None:
                 return None
             return self.at.findDescendant(
-                root, lambda a: a is not None and a.getRoleName() == role and a.name == name)
+                root, lambda a: a is not None and a.getRoleName() == role and
+                (name is None or (name(a.name) if callable(name) else a.name == name)))
         return poll(attempt, f"{role} {name!r}", timeout)
 
     def gone(self, role, name):
@@ -93,6 +97,11 @@ def prepare_home(session, sys_icons):
                                               ImageRow=SHORTCUT_SLOT, Path=tool,
                                               Title="Old Title", Target=tool)
     records[GROUP_SLOT]["Title"] = "Tools Group (Empty)"
+    for slot, command, title in ((ABOUT_SLOT, COMMAND_ABOUT, "About QAV Launcher"),
+                                 (USER_SLOT, COMMAND_USER, "Change User")):
+        records[slot] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IsBuiltIn=menu_file.TRUE,
+                                         CommandId=command, ImageRow=slot, Title=title,
+                                         IconFile=os.path.join(sys_icons, "About.png"))
     menu_file.write(session.data("QAVMenu.cfg"), groups, records)
     notes = os.path.join(session.home, "notes.txt")
     with open(notes, "w") as f:
@@ -197,6 +206,32 @@ def main(binary, artifacts):
         assert not ui.enabled(ui.find("push button", "Last", started))
         ui.press(ui.find("push button", "Cancel", started))
         ui.gone("dialog", "QAV Launcher Getting Started")
+
+        # 5. The built-in "About" command opens the about box with the full version.
+        xdo("mousemove", *slot_centre(ABOUT_SLOT))
+        time.sleep(0.4)
+        xdo("click", 1)
+        about = ui.find("dialog", "About QAV Launcher")
+        version = ui.find("label", lambda n: n.startswith("QAV Launcher  "), about).name
+        assert version.endswith("\n\nA Powerful Application Launcher"), version
+        session.screenshot(f"dialogs-about-{screen}.png")
+        ui.press(ui.find("push button", "OK", about))
+        ui.gone("dialog", "About QAV Launcher")
+
+        # 6. The user-name command: no picture chosen, then the input box renames the user.
+        xdo("mousemove", *slot_centre(USER_SLOT))
+        time.sleep(0.4)
+        xdo("click", 1)
+        picker = ui.find("dialog", "QAV Launcher - Change User Icon")
+        ui.press(ui.find("push button", "Cancel", picker))
+        box = ui.find("dialog", "Change User Name")
+        field = ui.find("text", None, box)
+        assert field.queryText().getText(0, -1) == "Tester"
+        ui.type_into(field, "Renamed User")
+        session.screenshot(f"dialogs-input-{screen}.png")
+        ui.press(ui.find("push button", "OK", box))
+        ui.gone("dialog", "Change User Name")
+        saved_menu(session, lambda r: r[0]["Title"] == "Renamed User", "the user's new name")
         assert terminate(launcher) == 0
         launcher = None
     finally:
