@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <fstream>
 #include <memory>
@@ -273,6 +274,20 @@ TEST_F(PropertyFixture, OkStoresEditsOfAnExistingItem) {
   EXPECT_EQ(Record(kShortcut).Target.Get(), file);
   EXPECT_EQ(saves, 1);
   EXPECT_EQ(iniIconParams, 1);
+}
+
+TEST_F(PropertyFixture, EnterInAFieldIsOk) {
+  for (const char* field : {"TxtTitle", "CombLink"}) {
+    auto dialog = Open(kShortcut);
+    dialog->show();
+    Child<QLineEdit>(*dialog, "TxtTitle")->setText(field);
+    QWidget* typed = std::string(field) == "CombLink"
+                         ? Child<QComboBox>(*dialog, field)->lineEdit()
+                         : static_cast<QWidget*>(Child<QLineEdit>(*dialog, field));
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted) << field;
+    EXPECT_EQ(Record(kShortcut).Title.Get(), field);
+  }
 }
 
 TEST_F(PropertyFixture, OkWithoutAValidTargetStoresNothingExceptForAGroup) {
