@@ -23,7 +23,6 @@ QPushButton* LinkButton(const QString& text, const char* objectName, const QStri
   link->setObjectName(objectName);
   link->setAccessibleName(name);
   link->setFlat(true);
-  link->setAutoDefault(false);
   link->setCursor(Qt::PointingHandCursor);
   link->setStyleSheet(
       "QPushButton { color: palette(link); border: none; padding: 1px 0; text-align: left; }"
@@ -78,7 +77,6 @@ FrmAbout::FrmAbout(AboutInfo info, QWidget* owner) : QDialog(owner), info_(std::
   auto* ok = new QPushButton("&OK");
   ok->setObjectName("Command1");
   ok->setAccessibleName("OK");
-  ok->setDefault(true);
   auto* buttons = new QDialogButtonBox;
   buttons->addButton(ok, QDialogButtonBox::AcceptRole);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -99,6 +97,8 @@ FrmAbout::FrmAbout(AboutInfo info, QWidget* owner) : QDialog(owner), info_(std::
   layout->addLayout(top);
   layout->addWidget(thanks);
   layout->addWidget(buttons);
+  // Only a button already inside the dialog becomes its default.
+  ok->setDefault(true);
   setMinimumWidth(420);
   ok->setFocus();
 }

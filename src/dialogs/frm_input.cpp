@@ -34,7 +34,6 @@ FrmInput::FrmInput(const std::string& prompt, const std::string& caption, const 
   auto* ok = new QPushButton("&OK");
   ok->setObjectName("CmdInput0");
   ok->setAccessibleName("OK");
-  ok->setDefault(true);
   auto* cancel = new QPushButton("&Cancel");
   cancel->setObjectName("CmdInput1");
   cancel->setAccessibleName("Cancel");
@@ -49,6 +48,8 @@ FrmInput::FrmInput(const std::string& prompt, const std::string& caption, const 
   layout->addWidget(txtInput_);
   layout->addSpacing(6);
   layout->addWidget(buttons);
+  // Only a button already inside the dialog becomes its default.
+  ok->setDefault(true);
   setFixedHeight(sizeHint().height());
   txtInput_->setFocus();
 }

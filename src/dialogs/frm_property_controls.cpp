@@ -52,7 +52,6 @@ void FrmProperty::BuildControls() {
   for (std::size_t i = 0; i < cmdIcon_.size(); ++i) {
     cmdIcon_[i] =
         Named(new QPushButton(iconTexts[i]), iconNames[i], QString(iconTexts[i]).remove('&'));
-    cmdIcon_[i]->setAutoDefault(false);
     iconButtons->addWidget(cmdIcon_[i]);
   }
   iconButtons->addStretch();
@@ -79,7 +78,6 @@ void FrmProperty::BuildControls() {
   combLink_->setMinimumWidth(kFieldWidth);
   combLink_->lineEdit()->setAccessibleName("Link");
   cmdBrowse_ = Named(new QPushButton("Browse..."), "CmdBrowse", "Browse");
-  cmdBrowse_->setAutoDefault(false);
   auto* linkRow = new QHBoxLayout;
   linkRow->addWidget(combLink_, 1);
   linkRow->addWidget(cmdBrowse_);
@@ -111,13 +109,14 @@ void FrmProperty::BuildControls() {
   tabs->setFocusPolicy(Qt::NoFocus);
 
   cmdOK_ = Named(new QPushButton("&OK"), "CmdOK", "OK");
-  cmdOK_->setDefault(true);
   auto* buttons = new QDialogButtonBox;
   buttons->addButton(cmdOK_, QDialogButtonBox::AcceptRole);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs);
   layout->addWidget(buttons);
+  // Only a button already inside the dialog becomes its default.
+  cmdOK_->setDefault(true);
 
   setTabOrder(optType_[0], optType_[1]);
   setTabOrder(optType_[1], optType_[2]);

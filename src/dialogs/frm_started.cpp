@@ -54,11 +54,9 @@ FrmStarted::FrmStarted(std::int16_t& startedPage, std::function<void()> save, QW
   for (QPushButton* button : {last_, next_, cancel}) {
     button->setObjectName(QString("Cmd%1").arg(index));
     button->setAccessibleName(names[index]);
-    button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, index] { CmdClick(index); });
     ++index;
   }
-  next_->setDefault(true);
 
   auto* row = new QHBoxLayout;
   row->addWidget(chkStarted_);
@@ -69,6 +67,8 @@ FrmStarted::FrmStarted(std::int16_t& startedPage, std::function<void()> save, QW
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
   layout->addLayout(row);
+  // Only a button already inside the dialog becomes its default.
+  next_->setDefault(true);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   page_ = startedPage_;

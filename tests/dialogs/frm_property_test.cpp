@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -284,10 +285,21 @@ TEST_F(PropertyFixture, EnterInAFieldIsOk) {
     QWidget* typed = std::string(field) == "CombLink"
                          ? Child<QComboBox>(*dialog, field)->lineEdit()
                          : static_cast<QWidget*>(Child<QLineEdit>(*dialog, field));
+    QApplication::setActiveWindow(dialog.get());
+    typed->setFocus();
     QTest::keyClick(typed, Qt::Key_Return);
     EXPECT_EQ(dialog->result(), QDialog::Accepted) << field;
     EXPECT_EQ(Record(kShortcut).Title.Get(), field);
   }
+  // On a focused button Enter presses that button, not OK.
+  auto dialog = Open(kShortcut);
+  dialog->show();
+  QPushButton* search = Child<QPushButton>(*dialog, "CmdIcon2");
+  QApplication::setActiveWindow(dialog.get());
+  search->setFocus();
+  QTest::keyClick(search, Qt::Key_Return);
+  EXPECT_EQ(launcher.opened.size(), 1u);
+  EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(PropertyFixture, OkWithoutAValidTargetStoresNothingExceptForAGroup) {
