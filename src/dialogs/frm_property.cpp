@@ -49,6 +49,16 @@ std::string Text(const QString& text) {
 
 }  // namespace
 
+bool RefuseFullGroup(const Tables& tables, int group, platform::MessageBoxes& messages) {
+  if (group < 0 || group >= kGroupCount) return true;
+  const GroupRecord& g = tables.Groups[static_cast<std::size_t>(group)];
+  const int capacity = std::min(GroupCapacity(group), static_cast<int>(g.Members.size()) - 1);
+  if (g.MemberCount < capacity) return false;
+  messages.Show({"This group is full. Please choose another group or create a new group!",
+                 "Add Shortcut", MessageIcon::kInformation, MessageButtons::kOk});
+  return true;
+}
+
 QImage PropertyPicture(ShortcutRecord& record, ShellIcons& shellIcons) {
   std::string picture = record.CustomIcon.Get();
   record.CustomIcon = picture;
@@ -275,14 +285,8 @@ int FrmProperty::AppendMember() {
   AppState& st = s_.state;
   const int group = st.CurrentRecord;
   if (group < 0 || group > kLastDockRecord) return kNoRecord;
+  if (RefuseFullGroup(st.tables, group, s_.platform.messages)) return kNoRecord;
   GroupRecord& g = st.tables.Groups[static_cast<std::size_t>(group)];
-  const int capacity = std::min(GroupCapacity(group), static_cast<int>(g.Members.size()) - 1);
-  if (g.MemberCount >= capacity) {
-    s_.platform.messages.Show(
-        {"This group is full. Please choose another group or create a new group!", "Add Shortcut",
-         MessageIcon::kInformation, MessageButtons::kOk});
-    return kNoRecord;
-  }
   const int r = FindFreeRecord(st.tables, false, st.settings.IconCount);
   if (r == kNoRecord) {
     s_.platform.messages.Show(

@@ -93,6 +93,9 @@ class FrmProperty final : public QDialog {
   QPushButton* cmdOK_ = nullptr;
 };
 
+// True, after telling the user, when group `group` already holds all the members it can.
+bool RefuseFullGroup(const Tables& tables, int group, platform::MessageBoxes& messages);
+
 // What the dialog shows in its picture box for `record`: its custom picture, else its picture
 // file, else the desktop's icon of its path; at most 128 pixels each way, on white.
 QImage PropertyPicture(ShortcutRecord& record, ShellIcons& shellIcons);

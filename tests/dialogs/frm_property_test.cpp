@@ -362,6 +362,14 @@ TEST_F(PropertyFixture, AFullGroupNeverGetsOneMoreMember) {
   files.answers = {file};
   Open(kGroup, true)->CmdBrowseClick();
   EXPECT_EQ(state.tables.Groups[kGroup].MemberCount, kGroupCapacity);
+
+  // The All Programs group holds 1024; the opener asks before showing the dialog.
+  messages.shown.clear();
+  state.tables.Groups[kAllProgramsGroup].MemberCount = kAllProgramsCapacity - 1;
+  EXPECT_FALSE(RefuseFullGroup(state.tables, kAllProgramsGroup, messages));
+  state.tables.Groups[kAllProgramsGroup].MemberCount = kAllProgramsCapacity;
+  EXPECT_TRUE(RefuseFullGroup(state.tables, kAllProgramsGroup, messages));
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(PropertyFixture, BrowseInAddModeAddsTheMemberAndGoesOnWithIt) {

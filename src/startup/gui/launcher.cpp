@@ -178,6 +178,9 @@ void Launcher::ShowItemMenu(int record, int slot) {
 
 // Modal over the dock; in add mode it appends a member to the group CurrentRecord.
 void Launcher::ShowProperties(bool addShortcut) {
+  if (addShortcut && RefuseFullGroup(state_.tables, state_.CurrentRecord, platform_.messages)) {
+    return;
+  }
   PropertyServices services{state_,
                             platform_,
                             *pictures_,
