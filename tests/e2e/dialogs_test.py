@@ -110,15 +110,20 @@ def prepare_home(session, sys_icons):
 
 
 def hover_title(session, name):
+    """The screen while the shortcut is hovered, its title under the centre. The pointer comes by
+    way of the neighbour: the dock magnifies an icon when the pointer arrives from another."""
     xdo("mousemove", *AWAY)
     time.sleep(0.5)
     rest = Shot(session.screenshot(f"dialogs-{name}-rest.png"))
-    # By way of the neighbour: the dock magnifies an icon when the pointer arrives from another.
+
+    def titled(shot_name, unlike):
+        return poll(lambda: (lambda s: all(s.changed(u, TITLE_ROW) > 0.02 for u in unlike) and s)(
+            Shot(session.screenshot(shot_name))), f"{shot_name}: a title on hover")
+
     xdo("mousemove", *slot_centre(SHORTCUT_SLOT - 1))
-    time.sleep(0.4)
+    neighbour = titled(f"dialogs-{name}-neighbour.png", [rest])
     xdo("mousemove", *slot_centre(SHORTCUT_SLOT))
-    return poll(lambda: (lambda s: s.changed(rest, TITLE_ROW) > 0.02 and s)(
-        Shot(session.screenshot(f"dialogs-{name}-hover.png"))), f"{name}: the title on hover")
+    return titled(f"dialogs-{name}-hover.png", [rest, neighbour])
 
 
 def context_entry(slot, key):
