@@ -2,6 +2,8 @@
 // The application object: owns the state and the three start-up windows, runs the start-up
 // sequence and the one orderly way out.
 
+#include <QPointer>
+
 #include <memory>
 #include <optional>
 
@@ -29,6 +31,7 @@ class FrmTray;
 class FrmMain;
 class FrmSubMenu;
 class ItemContextMenu;
+class FrmStarted;
 
 class Launcher final : public DockControl,
                        public ConfigurationSaver,
@@ -105,7 +108,8 @@ class Launcher final : public DockControl,
   std::optional<ScreenInfo> StartGdiPlus();
   void PrepareDataFolders();
   void CreateForms();
-  void ShowPropertiesStandIn(bool addShortcut);
+  void ShowProperties(bool addShortcut);
+  void ShowStarted(bool fromKey);
   void ShowDock();
   void Leave(platform::Platform& services);
 
@@ -127,6 +131,7 @@ class Launcher final : public DockControl,
   // Calls queued for later run on this object, so that they die with the launcher instead of
   // reaching a destroyed one.
   QObject queuedCalls_;
+  QPointer<FrmStarted> started_;
   bool exited_ = false;
 };
 
