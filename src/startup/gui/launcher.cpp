@@ -120,7 +120,8 @@ bool Launcher::Start() {
   ShowDock();
   // Once the dock is up, never in the middle of building it.
   QMetaObject::invokeMethod(
-      &queuedCalls_, [this] { TellLeftOutEntries(state_, platform_.messages); }, Qt::QueuedConnection);
+      &queuedCalls_, [this] { TellLeftOutEntries(state_, platform_.messages); },
+      Qt::QueuedConnection);
   ShowStarted(false);
   return true;
 }

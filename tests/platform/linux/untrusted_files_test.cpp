@@ -9,9 +9,9 @@
 
 #include "platform/bounded_read.h"
 #include "platform/linux/autostart_entry.h"
-#include "platform/linux/desktop_entry.h"
 #include "platform/linux/file_registry.h"
 #include "platform/linux/qt_single_instance.h"
+#include "shortcuts/readers/desktop_entry.h"
 #include "support/temp_dir.h"
 
 namespace qav::platform {
@@ -31,7 +31,7 @@ TEST(UntrustedFiles, FifosAndDevicesAreNeverReadAndNeverBlock) {
     EXPECT_FALSE(FileRegistry(path).Query(kHkcu, "SOFTWARE\\QAV Launcher\\System", "FirstRun"))
         << path;
     EXPECT_FALSE(ReadAutostartProgram(path)) << path;
-    EXPECT_TRUE(ReadDesktopEntry(path).empty()) << path;
+    EXPECT_FALSE(readers::ReadDesktopEntryFile(path, "").has_value()) << path;
   }
   // A write never goes through a FIFO that stands where the file belongs.
   EXPECT_NE(FileRegistry(fifo).Set(kHkcu, "Key", "A", {RegType::kString, {'1', 0}}), 0);

@@ -12,6 +12,8 @@
 #include <filesystem>
 
 #include "dock/frm_main.h"
+#include "platform/fake/fake_hot_keys.h"
+#include "platform/fake/fake_tray_hosts.h"
 #include "startup/startup_fixture.h"
 #include "store/menu_file.h"
 
@@ -27,6 +29,8 @@ class NoShape final : public platform::WindowShape {
 class LauncherTest : public ::testing::Test, protected test::StartupFixture {
  protected:
   NoShape shape;
+  platform::fake::FakeHotKeys hotKeys;
+  platform::fake::FakeTrayHosts trayHosts;
   platform::fake::RecordingMessageBoxes notices;
 };
 
@@ -35,12 +39,12 @@ class LauncherTest : public ::testing::Test, protected test::StartupFixture {
 // be reached.
 TEST_F(LauncherTest, QueuedExitDiesWithItsLauncher) {
   for (int round = 0; round < 2; ++round) {
-    Launcher app(platform, shape);
+    Launcher app(platform, shape, hotKeys, trayHosts);
     ASSERT_TRUE(app.Start());
     app.ExitApplication();
   }
   QApplication::processEvents();
-  Launcher last(platform, shape);
+  Launcher last(platform, shape, hotKeys, trayHosts);
   ASSERT_TRUE(last.Start());
   EXPECT_FALSE(last.exited());
 }
@@ -49,7 +53,7 @@ TEST_F(LauncherTest, QueuedExitDiesWithItsLauncher) {
 // closes, the handler finishes with its window still there, both files are saved, and only
 // then do the event loops end.
 TEST_F(LauncherTest, TerminationWhileAMessageBoxIsOpenSavesAndLetsTheHandlerReturn) {
-  Launcher app(platform, shape);
+  Launcher app(platform, shape, hotKeys, trayHosts);
   ASSERT_TRUE(app.Start());
   app.state().tables.Shortcuts[300].Title = "made before the end";
   bool handlerReturned = false;
@@ -74,7 +78,7 @@ TEST_F(LauncherTest, TerminationWhileAMessageBoxIsOpenSavesAndLetsTheHandlerRetu
 // With a folder where the twin belongs the save at exit cannot be whole: the file itself is
 // still saved, the failure goes to the notices (nothing waits for a click), and the program ends.
 TEST_F(LauncherTest, FailingSaveOnTerminationIsReportedWithoutWaiting) {
-  Launcher app(platform, shape);
+  Launcher app(platform, shape, hotKeys, trayHosts);
   ASSERT_TRUE(app.Start());
   const std::string menu = app.state().paths.MenuFile;
   std::filesystem::remove(menu + ".bak");
