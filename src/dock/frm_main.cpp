@@ -1,5 +1,7 @@
 #include "dock/frm_main.h"
 
+#include "dock/dock_accessible.h"
+
 #include "startup/environment/text.h"
 
 namespace qav {
@@ -19,6 +21,7 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
       images_(images),
       services_(std::move(services)) {
   setWindowTitle("QAV Launcher");
+  InstallDockAccessibility();
   const ScreenRect& area = state_.screen.WorkArea;
   IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
   setMouseTracking(true);
@@ -97,6 +100,7 @@ void FrmMain::AltSpace() {
   ToTop();
   activateWindow();
   setFocus();
+  ReportSlotFocus(*this, -1);
 }
 
 void FrmMain::IconClick(int mode) {
