@@ -7,6 +7,7 @@ namespace qav {
 namespace {
 
 QString GroupDescription(int members) {
+  if (members == 0) return QStringLiteral("Empty group");
   return members == 1 ? QStringLiteral("Group of 1 item")
                       : QStringLiteral("Group of %1 items").arg(members);
 }
@@ -34,7 +35,7 @@ class DockAccessible final : public AccessibleSurface {
     item.focused = state.HoverSlot == slot;
     const int members = MemberCount(slot);
     item.hasMenu = members > 0;
-    if (item.hasMenu) item.description = GroupDescription(members);
+    if (members >= 0) item.description = GroupDescription(members);
     if (state.DockState == 0) {
       const RingSlot& s = state.ring.Slots[static_cast<std::size_t>(slot)];
       item.rect = QRect(s.PlateLeft, s.PlateTop, s.PlateSize, s.PlateSize);
@@ -48,10 +49,10 @@ class DockAccessible final : public AccessibleSurface {
   }
 
  private:
-  // The members of the group at ring place `slot`, 0 when the place is not a group.
+  // The members of the group at ring place `slot`, -1 when the place is not a group.
   int MemberCount(int slot) const {
     const int kind = dock_->Slots().SlotKind[static_cast<std::size_t>(slot)];
-    if (kind < kKindGroup || kind == kKindMember) return 0;
+    if (kind < kKindGroup || kind == kKindMember) return -1;
     return dock_->State().tables.Groups[static_cast<std::size_t>(slot)].MemberCount;
   }
 
