@@ -141,7 +141,6 @@ QAccessibleInterface* AccessibleSurface::focusChild() const {
 }
 
 void ReportItemFocus(QWidget* surface, int index) {
-  if (!QAccessible::isActive()) return;
   QAccessibleEvent event(surface, QAccessible::Focus);
   if (index >= 0) event.setChild(index);
   QAccessible::updateAccessibility(&event);
