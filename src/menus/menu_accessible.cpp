@@ -31,7 +31,8 @@ class MenuAccessible final : public AccessibleSurface {
   DrawnItem Item(int index) const override {
     const int member = index + 1;
     DrawnItem item;
-    item.name = QString::fromStdString(Title(menu_->ItemRecords()[static_cast<std::size_t>(member)]));
+    item.name =
+        QString::fromStdString(Title(menu_->ItemRecords()[static_cast<std::size_t>(member)]));
     item.keyBinding = QString::fromStdString(MenuAccelerator(member));
     item.focused = HighlightedMember(*menu_) == member;
     const MenuGeometry& g = menu_->Geometry();

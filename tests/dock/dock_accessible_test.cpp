@@ -55,8 +55,9 @@ TEST_F(DockAccessibleTest, TheRingIsAListOfButtonsNamedByTitlesWithGroupsTelling
   EXPECT_EQ(tool->text(QAccessible::Name), "Item 4");
   EXPECT_EQ(tool->text(QAccessible::Description), "");
   EXPECT_EQ(Actions(tool), QStringList{QAccessibleActionInterface::pressAction()});
-  EXPECT_EQ(tool->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
-            QStringList{"3"});
+  EXPECT_EQ(
+      tool->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+      QStringList{"3"});
 
   const RingSlot& s = state.ring.Slots[4];
   const QRect plate = QRect(s.PlateLeft, s.PlateTop, s.PlateSize, s.PlateSize)
