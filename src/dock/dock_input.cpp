@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "dock/dock_accessible.h"
 #include "dock/frm_main.h"
 #include "graphics/imaging.h"
 #include "shortcuts/classification.h"
@@ -50,6 +51,7 @@ void FrmMain::mouseMoveEvent(QMouseEvent* event) {
       HitTestSlot(state_.ring, IconCount(), static_cast<float>(at.x()), static_cast<float>(at.y()));
   if (state_.HoverSlot != -1 && state_.HoverSlot != lastHoverSlot_) {
     lastHoverSlot_ = state_.HoverSlot;
+    ReportSlotFocus(*this, state_.HoverSlot);
     if (!state_.Dragging && state_.DockState != 1) DockAction(false);
   }
 }
@@ -155,10 +157,8 @@ bool FrmMain::HandleKey(QKeyEvent* event) {
   if (!state_.TintMode) return false;
   const int slot = SlotOfKey(event);
   if (slot < 0 || slot > IconCount()) return false;
-  const int hover = state_.HoverSlot;
-  state_.HoverSlot = slot;
-  IconClick(2);
-  state_.HoverSlot = hover;
+  ReportSlotFocus(*this, slot);
+  PressSlot(slot, 2);
   return true;
 }
 

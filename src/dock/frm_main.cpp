@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "dock/dock_accessible.h"
 #include "shortcuts/catalog.h"
 #include "shortcuts/commands.h"
 #include "startup/environment/text.h"
@@ -23,6 +24,7 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
       images_(images),
       services_(std::move(services)) {
   setWindowTitle("QAV Launcher");
+  InstallDockAccessibility();
   const ScreenRect& area = state_.screen.WorkArea;
   IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
   setMouseTracking(true);
@@ -109,6 +111,7 @@ void FrmMain::AltSpace() {
   ToTop();
   activateWindow();
   setFocus();
+  ReportSlotFocus(*this, -1);
 }
 
 void FrmMain::IconClick(int mode) {

@@ -38,10 +38,13 @@ class FrmMain final : public LayeredSurface {
   void AltSpace();
   // Takes the keyboard back when the group menu has closed.
   void TakeKeyboard();
+  // Presses ring place `slot` as a click (mode 0) or its key letter (mode 2) would.
+  void PressSlot(int slot, int mode);
 
   // Rebuilds what each ring slot shows.
   void IniIconParam();
   const SlotItems& Slots() const { return slots_; }
+  const AppState& State() const { return state_; }
   // The key letter of ring slot k (1..36): "0".."9", then "A".."Z".
   static std::string KeyLetter(int slot);
   // The regions that take the mouse in the current state.

@@ -1,6 +1,7 @@
 #include "menus/frm_sub_menu.h"
 
 #include "graphics/imaging.h"
+#include "menus/menu_accessible.h"
 #include "startup/environment/text.h"
 
 namespace qav {
@@ -19,6 +20,7 @@ FrmSubMenu::FrmSubMenu(AppState& state, const ImageTables& images, MenuServices 
       services_(std::move(services)) {
   const ScreenRect& area = state_.screen.WorkArea;
   IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
+  InstallMenuAccessibility();
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -181,6 +183,7 @@ void FrmSubMenu::MenuAction(bool pressed) {
     DrawRow(h, topIndex_ + h);
   }
   ExUpdateGDIPlus(255);
+  if (!pressed) ReportRowFocus(*this);
 }
 
 bool FrmSubMenu::IsMemberRow(int row) const {
