@@ -10,7 +10,7 @@ import sys
 
 import menu_file
 from dock_test import CENTRE, Shot, poll, slot_centre, square
-from e2e_support import Session, read
+from e2e_support import Session, read, wait_for_window
 
 OWN_SLOTS = (4, 5)
 
@@ -129,6 +129,19 @@ def main(binary, artifacts):
         for slot, picture in own.items():
             assert read(records[slot]["CustomIcon"].strip()) == picture, slot
         assert run(session, "--quit")[0] != 0, "no dock runs any more"
+
+        # Without a dock the data operations work on the files; --settings starts a dock first.
+        offline = os.path.join(session.home, "offline.bak")
+        code, out, err = run(session, "--backup-icons", offline)
+        assert code == 0 and out == "Backup Shortcuts & Icons Successfully!\n", (out, err)
+        assert read(offline) == read(backups[2]), "the files hold what the dock saved"
+        code, _, err = run(session, "--restore-icons", os.path.join(session.home, "none.bak"))
+        assert code != 0 and err == "qav-launcher: Restore all shortcuts & icons failed!\n", err
+        launcher = subprocess.Popen([binary, "--settings"], env=session.env)
+        wait_for_window("QAV Launcher - Settings", launcher)
+        shot("cli-settings-started.png")
+        assert run(session, "--quit")[0] == 0
+        assert launcher.wait(timeout=30) == 0
     finally:
         session.close()
 
