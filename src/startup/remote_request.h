@@ -50,7 +50,8 @@ bool IsDataOperation(RemoteVerb verb);
 // The verbs that start a dock when none runs.
 bool VerbStartsDock(RemoteVerb verb);
 
-// Lines without their line break. Empty when the request cannot travel (a line break or control character in the file name).
+// Lines without their line break. Empty when the request cannot travel (a line break or control
+// character in the file name).
 std::string EncodeRequest(const RemoteRequest& request);
 // Takes one line without its line break; nothing for anything but a well-formed known request.
 std::optional<RemoteRequest> DecodeRequest(std::string_view line);

@@ -15,6 +15,13 @@ from e2e_support import Session, read, wait_for_window
 OWN_SLOTS = (4, 5)
 
 
+class Backdrop:
+    """The virtual screen with nothing on it."""
+
+    def at(self, x, y):
+        return (128, 128, 128)
+
+
 def run(session, *options):
     done = subprocess.run([session.binary, *options], env=session.env, capture_output=True,
                           text=True, timeout=60)
@@ -66,7 +73,11 @@ def main(binary, artifacts):
         launcher = session.start()
         corner = square(20, 300, 6)
         centre = square(*CENTRE, 10)
-        rest = shot("cli-rest.png")
+        # At rest the whole ring shows: the blank place of slot 14 is no longer the plain grey
+        # of the virtual screen.
+        rest = shot_when("cli-rest.png", lambda s: s.brightness(centre) > 150 and
+                         s.changed(Backdrop(), square(*slot_centre(14), 10)) > 0.5,
+                         "the dock at rest")
 
         assert run(session, "--minimize")[0] == 0
         minimized = shot_when("cli-minimized.png", lambda s: s.brightness(centre) > 150,

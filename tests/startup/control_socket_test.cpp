@@ -80,17 +80,16 @@ TEST(ControlSocket, AMalformedRequestIsRefusedAndNotActedOn) {
 
 TEST(ControlSocket, ASocketOfAnotherUserIsNeverTalkedTo) {
   SocketFixture f;
-  const auto result = f.Send(EncodeRequest({RemoteVerb::kQuit, ""}),
-                             [](const std::string&) { return false; });
+  const auto result =
+      f.Send(EncodeRequest({RemoteVerb::kQuit, ""}), [](const std::string&) { return false; });
   EXPECT_EQ(result.outcome, platform::SendOutcome::kForeignSocket);
   EXPECT_EQ(f.dock.acted, 0);
 }
 
 TEST(ControlSocket, NoSocketMeansNoDock) {
   QTemporaryDir folder;
-  const auto result = platform::SendControlRequest(folder.filePath("none").toStdString(),
-                                                   "QAV1 show", platform::SocketOwnedByUser, 200,
-                                                   1000);
+  const auto result = platform::SendControlRequest(
+      folder.filePath("none").toStdString(), "QAV1 show", platform::SocketOwnedByUser, 200, 1000);
   EXPECT_EQ(result.outcome, platform::SendOutcome::kNoDock);
   EXPECT_FALSE(platform::SocketOwnedByUser(folder.path().toStdString()));
 }

@@ -87,7 +87,7 @@ TEST(RemoteRequest, CommandLineAnswersSayYesAndKeepWhatWasTold) {
 TEST(RemoteRequest, DataOperationsReplaceTheNamedFileAndReportFailureAsAnError) {
   test::StartupFixture f;
   CommandLineAnswers told;
-  platform::Platform platform{f.registry, f.folders, f.system,   f.files,  told,    f.process,
+  platform::Platform platform{f.registry, f.folders,  f.system,  f.files, told,     f.process,
                               f.desktop,  f.launcher, f.actions, f.trash, f.volumes};
   BackupFlowContext context{f.state, platform, [](const ReloadOptions&) {}, {}, {}};
   const std::string target = f.home / "cfg.bak";

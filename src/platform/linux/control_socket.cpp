@@ -48,8 +48,7 @@ std::optional<std::string> ReadLine(QLocalSocket& socket, int timeoutMs) {
 std::string DefaultControlSocketPath() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   if (runtime && *runtime) return std::string(runtime) + "/qav-launcher.socket";
-  return QDir::tempPath().toStdString() + "/qav-launcher-" + std::to_string(::getuid()) +
-         ".socket";
+  return QDir::tempPath().toStdString() + "/qav-launcher-" + std::to_string(::getuid()) + ".socket";
 }
 
 bool SocketOwnedByUser(const std::string& path) {

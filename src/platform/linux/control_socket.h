@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 
-
 class QLocalServer;
 class QLocalSocket;
 
@@ -58,8 +57,8 @@ struct SendResult {
   std::string answer;  // without its line break
 };
 
-// Sends `line` (without its line break) and waits for the answer; `waitForDock` keeps trying to connect that long (a
-// dock that holds the lock may still be starting).
+// Sends `line` (without its line break) and waits for the answer; `waitForDock` keeps trying to
+// connect that long (a dock that holds the lock may still be starting).
 SendResult SendControlRequest(const std::string& path, const std::string& line,
                               const SocketOwnerCheck& ownerCheck, int waitForDockMs,
                               int answerTimeoutMs);

@@ -52,7 +52,7 @@ int Fail(const char* text) {
 
 // The platform with the command line's answers in place of the message boxes.
 platform::Platform WithMessages(platform::Platform& p, platform::MessageBoxes& messages) {
-  return {p.registry, p.folders, p.system,   p.files, messages, p.process,
+  return {p.registry, p.folders,  p.system,  p.files, messages, p.process,
           p.desktop,  p.launcher, p.actions, p.trash, p.volumes};
 }
 
@@ -77,12 +77,14 @@ class LauncherRemoteDock final : public RemoteDock {
   }
   void Quit() override { launcher_.ExitApplication(); }
   RemoteAnswer RunData(const RemoteRequest& request) override {
-    if (launcher_.exited()) return {false, "The dock is ending."};
     CommandLineAnswers told;
     platform::Platform platform = WithMessages(platform_, told);
     BackupFlowContext context{
-        launcher_.state(), platform,
-        [this](const ReloadOptions& options) { launcher_.ReloadAll(options); }, {}, {}};
+        launcher_.state(),
+        platform,
+        [this](const ReloadOptions& options) { launcher_.ReloadAll(options); },
+        {},
+        {}};
     return RunDataOperation(request, context, told);
   }
 
@@ -105,15 +107,15 @@ class FileData {
   FileData(platform::Platform& platform, const ScreenInfo& screen)
       : platform_(platform), screen_(screen) {
     state_.paths = InitPaths(platform.folders, platform.system);
-    pictures_ =
-        std::make_unique<GraphicsItemPictures>(cache_, shellIcons_, state_.paths.IconStore);
+    pictures_ = std::make_unique<GraphicsItemPictures>(cache_, shellIcons_, state_.paths.IconStore);
     state_.tables = MakeTables();
     IniParam(state_, true, true, true, platform, screen_, *pictures_);
   }
 
   RemoteAnswer Run(const RemoteRequest& request, CommandLineAnswers& told) {
     platform::Platform platform = WithMessages(platform_, told);
-    BackupFlowContext context{state_, platform,
+    BackupFlowContext context{state_,
+                              platform,
                               [this, &platform](const ReloadOptions& options) {
                                 ReloadTables(state_, options, platform, screen_, *pictures_,
                                              [](int) {});
@@ -140,9 +142,9 @@ int RunOnFiles(int argc, char** argv, const RemoteRequest& request) {
   if (!screen) return Fail("No screen to lay the dock out for.");
   platform::LinuxPlatform system;
   CommandLineAnswers told;
-  platform::Platform services{system.registry, system.folders, system.system,  system.files,
-                              told,            system.process, system.desktop, system.launcher,
-                              system.actions,  system.trash,   system.volumes};
+  platform::Platform services{
+      system.registry, system.folders,  system.system,  system.files, told,          system.process,
+      system.desktop,  system.launcher, system.actions, system.trash, system.volumes};
   FileData data(services, *screen);
   return Report(data.Run(request, told), false);
 }
@@ -192,14 +194,29 @@ std::optional<int> RunWithoutDock(int argc, char** argv,
 }
 
 struct DockControlServer::Parts {
-  Parts(Launcher& launcher, platform::Platform& platform)
-      : dock(launcher, platform),
+  Parts(Launcher& owner, platform::Platform& platform)
+      : launcher(owner),
+        dock(owner, platform),
         server(platform::DefaultControlSocketPath(),
-               [this](const std::string& line) { return AnswerRequestLine(line, dock); }) {
+               [this](const std::string& line) { return Answer(line); }) {
     server.Listen();
   }
+
+  // A reload inside a data operation lets events through, so a second request can arrive
+  // while one is still carried out; it is turned away rather than run in the middle of it.
+  std::string Answer(const std::string& line) {
+    if (launcher.exited()) return EncodeAnswer({false, "The dock is ending."});
+    if (busy) return EncodeAnswer({false, "The dock is busy with another request."});
+    busy = true;
+    std::string answer = AnswerRequestLine(line, dock);
+    busy = false;
+    return answer;
+  }
+
+  Launcher& launcher;
   LauncherRemoteDock dock;
   platform::ControlServer server;
+  bool busy = false;
 };
 
 DockControlServer::DockControlServer(Launcher& launcher, platform::Platform& platform)
