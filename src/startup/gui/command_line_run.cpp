@@ -10,7 +10,6 @@
 #include "graphics/shell_icons.h"
 #include "platform/linux/control_socket.h"
 #include "platform/linux/linux_platform.h"
-#include "shortcuts/catalog.h"
 #include "shortcuts/commands.h"
 #include "startup/environment/paths.h"
 #include "startup/gui/launcher.h"
@@ -18,6 +17,7 @@
 #include "startup/ini_param.h"
 #include "startup/reload.h"
 #include "startup/remote_operations.h"
+#include "store/records.h"
 #include "tray/hot_key_actions.h"
 
 namespace qav {
