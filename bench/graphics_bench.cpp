@@ -11,6 +11,8 @@
 #include "dock/frm_main.h"
 #include "graphics/image_cache.h"
 #include "graphics/imaging.h"
+#include "graphics/readers/pe_resources.h"
+#include "graphics/readers/test_inputs.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -108,6 +110,20 @@ void BM_HoverFrame1920(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_HoverFrame1920)->Unit(benchmark::kMillisecond);
+
+// A crafted program of 65,535 icon groups sharing one 65,535-character name (656 KB), read the
+// way icon extraction reads it: the group list, then one group. It once asked for gigabytes; it
+// must stay well under a second and 64 MB.
+void BM_CraftedProgramWithSharedNames(benchmark::State& bench) {
+  using namespace readers::test;
+  const Bytes file = BuildImage(0x20b, SharedNameSection(65535, 65535));
+  for (auto _ : bench) {
+    const auto resources = readers::PeResources::Parse(file);
+    benchmark::DoNotOptimize(resources->Names(14));
+    benchmark::DoNotOptimize(resources->Find(14, readers::ResourceName::Named(u"last")));
+  }
+}
+BENCHMARK(BM_CraftedProgramWithSharedNames)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qav

@@ -15,6 +15,7 @@ namespace {
 
 Tables FullTables() {
   Tables t = MakeTables();
+  for (int g = 0; g < kGroupCount; ++g) t.Groups[g].Members[0] = g;
   for (int r = 0; r <= kLastRecord; ++r) {
     ShortcutRecord& record = t.Shortcuts[r];
     record.Kind = r <= 36 ? kKindDockShortcut : kKindMember;

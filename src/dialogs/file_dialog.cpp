@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <algorithm>
+
 namespace qav {
 
 namespace {
@@ -28,6 +30,20 @@ void PlaceStart(QFileDialog& dialog, const platform::FileDialogRequest& request)
   }
 }
 
+// "*.*" means every file on Windows; here programs and many documents have no dot at all.
+std::string AnyNameForAllFiles(const std::string& patterns) {
+  std::string result;
+  std::size_t start = 0;
+  while (start <= patterns.size()) {
+    const auto space = std::min(patterns.find(' ', start), patterns.size());
+    const std::string pattern = patterns.substr(start, space - start);
+    if (!result.empty()) result += ' ';
+    result += pattern == "*.*" ? std::string("*") : pattern;
+    start = space + 1;
+  }
+  return result;
+}
+
 }  // namespace
 
 std::string QtFileFilter(const std::string& filter) {
@@ -42,6 +58,7 @@ std::string QtFileFilter(const std::string& filter) {
     for (char& c : patterns) {
       if (c == ';') c = ' ';
     }
+    patterns = AnyNameForAllFiles(patterns);
     if (!result.empty()) result += ";;";
     result += label + " (" + patterns + ")";
     start = next == std::string::npos ? filter.size() : next + 1;

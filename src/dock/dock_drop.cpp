@@ -46,12 +46,9 @@ bool FrmMain::GroupFull(int record) const {
          (kind == kKindGroup && count >= kGroupCapacity);
 }
 
-void FrmMain::ShowDropFeedback(int slot, bool hasFiles) {
-  if (slot == -1) {
-    DockNormal(false);
-    return;
-  }
-  DockNormal(true);
+// The picture shown over `slot` for a drag, -1 for none; a drop is only taken where it is
+// "ADDICON" or "REPLACEICON".
+int FrmMain::DropPicture(int slot, bool hasFiles) const {
   const int kind = state_.tables.Shortcuts[slot].Kind;
   int picture = kSkinNoDrop;
   if (!DraggingLocked() && hasFiles && kind < kKindComputer) {
@@ -75,15 +72,27 @@ void FrmMain::ShowDropFeedback(int slot, bool hasFiles) {
     picture =
         FindFreeRecord(state_.tables, true, IconCount()) != kNoRecord ? kSkinAddIcon : kSkinNoDrop;
   }
+  return picture;
+}
+
+void FrmMain::ShowDropFeedback(int slot, bool hasFiles) {
+  if (slot == -1) {
+    DockNormal(false);
+    return;
+  }
+  DockNormal(true);
+  const int picture = DropPicture(slot, hasFiles);
   if (picture >= 0) DrawOver(picture, mouseX_, mouseY_);
   UpdateGDIPlus();
 }
 
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
   if (state_.DockState == 1) return;
-  event->acceptProposedAction();
   if (!state_.TintMode) ToTop();
   dragMoveEvent(event);
+  // Taken whatever lies under the pointer, or no moves would follow; each move then tells the
+  // source whether the place under it takes the drop.
+  event->acceptProposedAction();
 }
 
 void FrmMain::dragMoveEvent(QDragMoveEvent* event) {
@@ -91,8 +100,15 @@ void FrmMain::dragMoveEvent(QDragMoveEvent* event) {
   mouseX_ = static_cast<int>(std::lround(event->position().x()));
   mouseY_ = static_cast<int>(std::lround(event->position().y()));
   dragSlot_ = HitSlot(state_, event->position());
-  ShowDropFeedback(dragSlot_, !DroppedFiles(event->mimeData()).empty());
-  event->acceptProposedAction();
+  const bool hasFiles = !DroppedFiles(event->mimeData()).empty();
+  ShowDropFeedback(dragSlot_, hasFiles);
+  // The source is told the truth: a place that takes nothing (or nothing of this kind) refuses.
+  const int picture = dragSlot_ == -1 ? -1 : DropPicture(dragSlot_, hasFiles);
+  if (picture == kSkinAddIcon || picture == kSkinReplaceIcon) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
   if (dragSlot_ == -1 && !state_.TintMode) ToBottom();
 }
 
@@ -115,11 +131,11 @@ int FrmMain::DropTarget(int slot) {
   return free == kNoRecord ? slot : free;
 }
 
-void FrmMain::AddDroppedFiles(int target, const std::vector<std::string>& files) {
+bool FrmMain::AddDroppedFiles(int target, const std::vector<std::string>& files) {
   Classifier classifier = MakeClassifier();
   if (files.size() == 1) {
     classifier.AddItemFromPath(files.front(), target, "", "");
-    return;
+    return classifier.LastAddedRecord() != 0;
   }
   const int kind = state_.tables.Shortcuts[target].Kind;
   if (kind == kKindDockShortcut || kind == kKindBlank) {
@@ -134,21 +150,26 @@ void FrmMain::AddDroppedFiles(int target, const std::vector<std::string>& files)
     group.IconFile = state_.paths.SysIconsFolder + "Group.png";
     services_.pictures.LoadItemImage(target);
   } else if (kind != kKindGroup && kind != kKindAllPrograms) {
-    return;
+    return false;
   }
   for (const std::string& file : files) {
     if (GroupFull(target)) break;
     classifier.AddItemFromPath(file, target, "", "");
   }
+  return true;
 }
 
 void FrmMain::dropEvent(QDropEvent* event) {
   int target = dragSlot_;
-  if (state_.DockState == 1 || target == -1 || DraggingLocked()) return;
+  if (state_.DockState == 1 || target == -1 || DraggingLocked()) {
+    event->ignore();
+    return;
+  }
   if (!state_.TintMode) ToBottom();
-  event->acceptProposedAction();
   const std::vector<std::string> files = DroppedFiles(event->mimeData());
   auto& messages = services_.platform.messages;
+  // Only a drop that did something is reported to the source as taken.
+  bool taken = false;
   if (GroupFull(target)) {
     messages.Show({"This group is full. Please choose another group or create a new group!",
                    "Add Shortcut", MessageIcon::kInformation, MessageButtons::kOk});
@@ -159,12 +180,18 @@ void FrmMain::dropEvent(QDropEvent* event) {
         MessageAnswer::kYes) {
       CommandContext commands = services_.commands();
       for (const std::string& file : files) SendToRecycleBin(commands, file);
+      taken = !files.empty();
     }
   } else if (!files.empty()) {
     target = DropTarget(target);
-    AddDroppedFiles(target, files);
+    taken = AddDroppedFiles(target, files);
     IniIconParam();
     services_.saver.SaveMenu();
+  }
+  if (taken) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
   }
   DockNormal(false);
   dragSlot_ = -1;

@@ -1,6 +1,8 @@
 // The dock's frames: resting, hovered, the centre cross-fade, minimized and hidden states, the
 // deletion puff and the size preview. Every frame is drawn whole and pushed once.
 
+#include <algorithm>
+
 #include "dock/frm_main.h"
 #include "graphics/imaging.h"
 #include "startup/state/constants.h"
@@ -13,6 +15,7 @@ constexpr int kPuffFrames = 5;
 constexpr int kFadeSteps = 8;
 constexpr int kHideSteps = 32;
 constexpr int kDropPictureSize = 48;
+constexpr int kTitleMargin = 16;  // between a long title and the screen's edges
 
 QRgb TintArgb(const TintBytes& tint) {
   return qRgba(tint.red, tint.green, tint.blue, tint.alpha);
@@ -65,7 +68,10 @@ void FrmMain::DrawRingSlot(int k) {
 void FrmMain::DrawCentreTitle(const std::string& title) {
   const RingSlot& centre = state_.ring.Slots[0];
   const int x = centre.LabelDX - state_.screen.ScreenWidth / 2;
-  DrawText(title, x, centre.LabelDY);
+  // A long title stays inside the ring's width (and the screen) instead of running across it.
+  const int widest =
+      std::min(state_.screen.ScreenWidth - 2 * kTitleMargin, 2 * state_.settings.RingRadius);
+  DrawText(title, x, centre.LabelDY, std::max(widest, 1));
   if (LettersShown()) DrawText("~", x, centre.LabelDY - kBorderSize - 20);
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "dock/dock_accessible.h"
 #include "dock/frm_main.h"
 #include "graphics/imaging.h"
 #include "shortcuts/classification.h"
@@ -50,11 +51,15 @@ void FrmMain::mouseMoveEvent(QMouseEvent* event) {
       HitTestSlot(state_.ring, IconCount(), static_cast<float>(at.x()), static_cast<float>(at.y()));
   if (state_.HoverSlot != -1 && state_.HoverSlot != lastHoverSlot_) {
     lastHoverSlot_ = state_.HoverSlot;
+    ReportSlotFocus(*this, state_.HoverSlot);
     if (!state_.Dragging && state_.DockState != 1) DockAction(false);
   }
 }
 
 void FrmMain::mousePressEvent(QMouseEvent* event) {
+  // A click on the dock beside an open group menu closes the menu at once and goes on to do
+  // what it does without one (open another group, run an item).
+  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel(true);
   Timer2().start();
   const QPointF at = event->position();
   const int slot =
@@ -152,16 +157,28 @@ bool FrmMain::HandleKey(QKeyEvent* event) {
   if (!state_.TintMode) return false;
   const int slot = SlotOfKey(event);
   if (slot < 0 || slot > IconCount()) return false;
-  const int hover = state_.HoverSlot;
-  state_.HoverSlot = slot;
-  IconClick(2);
-  state_.HoverSlot = hover;
+  ReportSlotFocus(*this, slot);
+  PressSlot(slot, 2);
   return true;
 }
 
 void FrmMain::keyPressEvent(QKeyEvent* event) {
-  if (services_.menu.MenuShown()) services_.menu.MenuEscCancel(false);
+  if (services_.menu.MenuShown()) {
+    services_.menu.MenuEscCancel(false);
+    // Esc closes only the menu; keyboard mode goes on until the next one.
+    if (event->key() == Qt::Key_Escape) return;
+  }
   if (!HandleKey(event)) LayeredSurface::keyPressEvent(event);
+}
+
+void FrmMain::TakeKeyboard() {
+  // In keyboard mode the dock must be the active window again, or its foreground watch would
+  // take the closed menu for another program coming to the front and end the mode.
+  if (state_.TintMode) {
+    activationPending_ = true;
+    activateWindow();
+  }
+  setFocus();
 }
 
 void FrmMain::keyReleaseEvent(QKeyEvent* event) {

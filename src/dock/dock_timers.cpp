@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <utility>
 
 #include "dock/frm_main.h"
 #include "shortcuts/catalog.h"
@@ -29,7 +30,8 @@ void FrmMain::OnTimer1() {
 }
 
 void FrmMain::OnTimer2() {
-  if (QApplication::activeWindow() != nullptr) return;
+  const bool pending = std::exchange(activationPending_, false);
+  if (QApplication::activeWindow() != nullptr || pending) return;
   EscCancel();
   if (state_.settings.Record.AutoHide == 1) MinWindows(2);
   Timer2().stop();

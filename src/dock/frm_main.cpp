@@ -1,5 +1,10 @@
 #include "dock/frm_main.h"
 
+#include <QCloseEvent>
+
+#include "dock/dock_accessible.h"
+#include "shortcuts/catalog.h"
+#include "shortcuts/commands.h"
 #include "startup/environment/text.h"
 
 namespace qav {
@@ -19,6 +24,7 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
       images_(images),
       services_(std::move(services)) {
   setWindowTitle("QAV Launcher");
+  InstallDockAccessibility();
   const ScreenRect& area = state_.screen.WorkArea;
   IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
   setMouseTracking(true);
@@ -36,6 +42,14 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
                      [this, handler = handlers[i]] { (this->*handler)(); });
   }
   Timer1().start();
+}
+
+// Closing the dock from outside (the window manager's Close, Alt+F4) is the Exit command: both
+// files are saved and the program ends, instead of living on without a window.
+void FrmMain::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  CommandContext commands = services_.commands();
+  ExecuteBuiltIn(commands, kCmdExit);
 }
 
 void FrmMain::IniIconParam() {
@@ -97,6 +111,7 @@ void FrmMain::AltSpace() {
   ToTop();
   activateWindow();
   setFocus();
+  ReportSlotFocus(*this, -1);
 }
 
 void FrmMain::IconClick(int mode) {

@@ -36,10 +36,15 @@ class FrmMain final : public LayeredSurface {
   void IconClick(int mode);
   void EscCancel();
   void AltSpace();
+  // Takes the keyboard back when the group menu has closed.
+  void TakeKeyboard();
+  // Presses ring place `slot` as a click (mode 0) or its key letter (mode 2) would.
+  void PressSlot(int slot, int mode);
 
   // Rebuilds what each ring slot shows.
   void IniIconParam();
   const SlotItems& Slots() const { return slots_; }
+  const AppState& State() const { return state_; }
   // The key letter of ring slot k (1..36): "0".."9", then "A".."Z".
   static std::string KeyLetter(int slot);
   // The regions that take the mouse in the current state.
@@ -62,6 +67,7 @@ class FrmMain final : public LayeredSurface {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
@@ -89,9 +95,11 @@ class FrmMain final : public LayeredSurface {
   void ToTop();
 
   // Drops.
+  int DropPicture(int slot, bool hasFiles) const;
   void ShowDropFeedback(int slot, bool hasFiles);
   int DropTarget(int slot);
-  void AddDroppedFiles(int target, const std::vector<std::string>& files);
+  // True when the drop changed something: an item added or a group made.
+  bool AddDroppedFiles(int target, const std::vector<std::string>& files);
   bool GroupFull(int record) const;
   bool DraggingLocked() const { return state_.settings.Record.DraggingLocked != 0; }
   Classifier MakeClassifier();
@@ -103,6 +111,9 @@ class FrmMain final : public LayeredSurface {
   SlotItems slots_;
   std::array<QTimer, 5> timers_;
   int lastHoverSlot_ = -1;
+  // The group menu has just handed the keyboard back: the window system may need a moment to
+  // make the dock active again, so the foreground watch waits one more round.
+  bool activationPending_ = false;
   int centreImage_ = -1;
   int dragSlot_ = -1;
   bool pressArmed_ = false;

@@ -9,10 +9,12 @@
 #include <system_error>
 #include <vector>
 
+#include "graphics/image_cache.h"
 #include "graphics/imaging.h"
 #include "graphics/readers/icon_directory.h"
 #include "graphics/readers/icon_image.h"
 #include "graphics/readers/pe_resources.h"
+#include "platform/bounded_read.h"
 #include "startup/environment/paths.h"
 
 namespace qav {
@@ -21,21 +23,8 @@ namespace {
 constexpr std::uint16_t kIconResource = 3;
 constexpr std::uint16_t kIconGroupResource = 14;
 // Icon files are small; programs can be large, but their resources are read from memory.
-constexpr std::uintmax_t kMaxIconFileBytes = 16u << 20;
-constexpr std::uintmax_t kMaxModuleBytes = 512u << 20;
-
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
-                                                       std::uintmax_t limit) {
-  std::error_code error;
-  const auto size = std::filesystem::file_size(path, error);
-  if (error || size > limit) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!in) return std::nullopt;
-  return bytes;
-}
+constexpr std::size_t kMaxIconFileBytes = 16u << 20;
+constexpr std::size_t kMaxModuleBytes = 512u << 20;
 
 // Writes through a temporary file so that a failed write never leaves half a picture.
 bool WritePicture(const std::string& pngPath,
@@ -81,7 +70,7 @@ std::optional<readers::ResourceName> GroupAt(const readers::PeResources& pe, int
 // The bytes of the best icon image of group `iconIndex`, and the entry describing it.
 std::optional<std::pair<std::vector<std::uint8_t>, readers::IconEntry>> BestModuleIcon(
     const std::string& modulePath, int iconIndex) {
-  auto bytes = ReadWholeFile(modulePath, kMaxModuleBytes);
+  auto bytes = platform::ReadWholeFile(modulePath, kMaxModuleBytes);
   if (!bytes) return std::nullopt;
   const auto pe = readers::PeResources::Parse(std::move(*bytes));
   if (!pe) return std::nullopt;
@@ -119,7 +108,7 @@ bool IconResToPng(std::span<const std::uint8_t> image, int width, int height,
 
 int ImageFileToPng(const std::string& picturePath, const std::string& pngPath, bool resize,
                    int width, int height) {
-  QImage picture(QString::fromStdString(picturePath));
+  QImage picture = LoadPictureFile(picturePath);
   if (picture.isNull()) return 0;
   if (resize) {
     picture = MakeScaledImage(picture, width, height, false).convertToFormat(QImage::Format_ARGB32);
@@ -131,7 +120,7 @@ int ImageFileToPng(const std::string& picturePath, const std::string& pngPath, b
 }
 
 bool IconFileToPng(const std::string& iconPath, const std::string& pngPath) {
-  const auto file = ReadWholeFile(iconPath, kMaxIconFileBytes);
+  const auto file = platform::ReadWholeFile(iconPath, kMaxIconFileBytes);
   if (!file) return false;
   if (readers::StartsWithPng(*file)) return ImageFileToPng(iconPath, pngPath, false, 0, 0) == 1;
   const auto entries = readers::ParseIconFile(*file);

@@ -1,9 +1,11 @@
 #include "graphics/image_cache.h"
 
+#include <QImageReader>
 #include <filesystem>
 #include <system_error>
 
 #include "graphics/imaging.h"
+#include "platform/bounded_read.h"
 #include "startup/environment/paths.h"
 
 namespace qav {
@@ -57,9 +59,14 @@ QImage FromField(FixedText<255>& field) {
 
 }  // namespace
 
+// By content: the user's picture is a PNG stored under an ".ico" name, and a suffix may lie.
+// Only regular files: a named pipe would block the reader.
 QImage LoadPictureFile(const std::string& path) {
-  if (!PathExists(path)) return {};
-  return QImage(QString::fromStdString(path));
+  const auto bytes = platform::ReadWholeFile(path, kMaxPictureFileBytes);
+  if (!bytes || bytes->empty()) return {};
+  QImage picture;
+  picture.loadFromData(bytes->data(), static_cast<int>(bytes->size()));
+  return picture;
 }
 
 ImageCache::ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons)
@@ -93,7 +100,9 @@ void ImageCache::LoadSkinImages() {
 }
 
 void ImageCache::LoadCentrePicture() {
-  QImage picture = FromField(state_.tables.Shortcuts[kUserRecord].CustomIcon);
+  ShortcutRecord& user = state_.tables.Shortcuts[kUserRecord];
+  QImage picture = FromField(user.CustomIcon);
+  if (picture.isNull()) picture = FromField(user.IconFile);
   if (picture.isNull()) picture = SkinResource("LOGO");
   tables_.Items[kUserRecord][0] = MakeItemTile(picture);
 }
@@ -151,9 +160,18 @@ void ImageCache::LoadItemImage(int record) {
   BuildSlots(record, picture);
 }
 
+// A record's fields come from a file anyone could have edited: only a regular file that lies
+// directly in the icon store counts, so that neither ".." nor a link inside the store can point
+// a deletion at the user's own files.
 bool ImageCache::InIconStore(const std::string& path) const {
   const std::string& store = state_.paths.IconStore;
-  return !store.empty() && path.size() > store.size() && path.compare(0, store.size(), store) == 0;
+  if (store.empty() || path.size() <= store.size() || path.compare(0, store.size(), store) != 0) {
+    return false;
+  }
+  const std::string name = path.substr(store.size());
+  if (name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos) return false;
+  std::error_code error;
+  return std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::regular;
 }
 
 void ImageCache::DiscardItem(int record) {

@@ -46,7 +46,11 @@ class ImageCache {
   ShellIcons& shellIcons_;
 };
 
-// A picture file decoded, or null when it is missing or not a picture.
+// Pictures larger than this are not what the program shows on the dock.
+inline constexpr std::size_t kMaxPictureFileBytes = 32u << 20;
+
+// A picture file decoded, or null when it is missing, not a regular file, too large or not a
+// picture.
 QImage LoadPictureFile(const std::string& path);
 
 }  // namespace qav

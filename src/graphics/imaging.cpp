@@ -1,13 +1,15 @@
 #include "graphics/imaging.h"
 
-#include <array>
-
 namespace qav {
+
+namespace {
 
 float FadeOpacity(int level) {
   if (level < 0 || level >= kFadeLevels) return 1.0f;
   return static_cast<float>(1.0 - 0.1 * (level + 1));
 }
+
+}  // namespace
 
 QImage MakeScaledImage(const QImage& source, int width, int height, bool keepPlain) {
   if (source.isNull()) return {};
@@ -71,18 +73,6 @@ void ClearGraphics(QImage& surface, QRgb argb) {
 int SaveImageAsPng(const QImage& image, const std::string& path) {
   if (image.isNull()) return 2;
   return image.save(QString::fromStdString(path), "PNG") ? 0 : 1;
-}
-
-std::string GetEncoderClsid(int kind) {
-  static constexpr std::array<const char*, 8> kClassIds = {
-      "{557CF400-1A04-11D3-9A73-0000F81EF32E}", "{557CF403-1A04-11D3-9A73-0000F81EF32E}",
-      "{557CF404-1A04-11D3-9A73-0000F81EF32E}", "{557CF401-1A04-11D3-9A73-0000F81EF32E}",
-      "{557CF406-1A04-11D3-9A73-0000F81EF32E}", "{557CF402-1A04-11D3-9A73-0000F81EF32E}",
-      "{557CF405-1A04-11D3-9A73-0000F81EF32E}", "{557CF407-1A04-11D3-9A73-0000F81EF32E}"};
-  if (kind < 0 || kind >= static_cast<int>(kClassIds.size())) {
-    return "{00000000-0000-0000-0000-000000000000}";
-  }
-  return kClassIds[static_cast<std::size_t>(kind)];
 }
 
 }  // namespace qav

@@ -14,7 +14,6 @@ namespace qav {
 // Full opacity is drawing without a level (kNoFade).
 inline constexpr int kFadeLevels = 10;
 inline constexpr int kNoFade = -1;
-float FadeOpacity(int level);
 
 // The picture the surfaces draw from: 32-bit, premultiplied, as the raster engine blends fastest.
 inline constexpr QImage::Format kSurfaceFormat = QImage::Format_ARGB32_Premultiplied;
@@ -50,9 +49,5 @@ void ClearGraphics(QImage& surface, QRgb argb);
 
 // Writes `image` as a PNG file: 0 on success, else a non-zero status.
 int SaveImageAsPng(const QImage& image, const std::string& path);
-
-// The class id naming the image encoder of `kind` (0 BMP, 1 EMF, 2 WMF, 3 JPEG, 4 PNG, 5 GIF,
-// 6 TIFF, 7 ICO); the all-zero id for any other kind.
-std::string GetEncoderClsid(int kind);
 
 }  // namespace qav

@@ -1,5 +1,6 @@
 #include "graphics/layered_surface.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 
@@ -91,9 +92,10 @@ void LayeredSurface::SetClearType(bool clearType) {
   if (kind_ == SurfaceKind::kMenu) CreateGraphicFont(clearType);
 }
 
-void LayeredSurface::DrawText(const std::string& text, int x, int y) {
-  const QString label = Trimmed(text);
+void LayeredSurface::DrawText(const std::string& text, int x, int y, int maxWidth) {
+  QString label = Trimmed(text);
   if (!painter_ || label.isEmpty()) return;
+  if (maxWidth > 0) label = QFontMetrics(font_).elidedText(label, Qt::ElideRight, maxWidth);
   painter_->setFont(font_);
   const QRect box(x, y, width(), kDockLabelHeight);
   const int flags = Qt::AlignHCenter | Qt::AlignTop;
@@ -136,15 +138,6 @@ void LayeredSurface::CleanGDIPlus() {
   RestoreGDIPlus();
   ExUpdateGDIPlus(255);
   hide();
-}
-
-QImage LayeredSurface::Shown() const {
-  QImage shown(surface_.size(), kSurfaceFormat);
-  shown.fill(Qt::transparent);
-  QPainter painter(&shown);
-  painter.setOpacity(pushedAlpha_ / 255.0);
-  painter.drawImage(0, 0, surface_);
-  return shown;
 }
 
 // The window shows the surface at the last push's constant alpha. Frames are composed and pushed

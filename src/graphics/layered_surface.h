@@ -34,11 +34,11 @@ class LayeredSurface : public QWidget {
   // The painter of the surface; valid between CreateGraphic and DeleteGraphic.
   QPainter& Graphics() { return *painter_; }
   QImage& Surface() { return surface_; }
-  bool HasGraphic() const { return painter_.has_value(); }
 
   // Dock label: trimmed text centred on (x + width / 2, y) in a one-screen-wide box, white with
   // four one-pixel diagonal shadows. A caller centres on px by passing x = px - width / 2.
-  void DrawText(const std::string& text, int x, int y);
+  // With a `maxWidth`, a longer text is cut to it with an ellipsis.
+  void DrawText(const std::string& text, int x, int y, int maxWidth = 0);
   // Menu label: trimmed text, left-aligned and vertically centred in the box; grey when dimmed.
   void DrawText(const std::string& text, double x, double y, double width, double height,
                 bool dimmed);
@@ -58,8 +58,6 @@ class LayeredSurface : public QWidget {
 
   int PushedAlpha() const { return pushedAlpha_; }
   int PushCount() const { return pushCount_; }
-  // What the window shows: the last pushed surface with its alpha applied.
-  QImage Shown() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -14,7 +14,9 @@ QImage QtShellIcons::IconFor(const std::string& path, int size) {
   QIcon icon = provider.icon(info);
   if (icon.isNull()) {
     // Where the platform offers no file icons, the icon theme's picture of the file's type.
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+    // Only a regular file's contents are looked at: reading a FIFO would wait for a writer.
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(
+        info, info.isFile() ? QMimeDatabase::MatchDefault : QMimeDatabase::MatchExtension);
     icon = QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName()));
   }
   if (icon.isNull()) return {};

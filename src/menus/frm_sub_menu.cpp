@@ -1,6 +1,7 @@
 #include "menus/frm_sub_menu.h"
 
 #include "graphics/imaging.h"
+#include "menus/menu_accessible.h"
 #include "startup/environment/text.h"
 
 namespace qav {
@@ -19,6 +20,7 @@ FrmSubMenu::FrmSubMenu(AppState& state, const ImageTables& images, MenuServices 
       services_(std::move(services)) {
   const ScreenRect& area = state_.screen.WorkArea;
   IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
+  InstallMenuAccessibility();
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -42,6 +44,12 @@ void FrmSubMenu::LayOut(int memberCount) {
   geometry_ = LayOutMenu(GetMenuLoc(true, memberCount, groupIndex_),
                          GetMenuLoc(false, memberCount, groupIndex_), memberCount, state_.MenuRows);
   itemCount_ = memberCount;
+  // Only the menu takes the mouse: a click beside it reaches the dock or the program below at
+  // once (and the menu, no longer in front, closes), instead of being spent on closing it.
+  if (isVisible()) {
+    services_.shape.SetInputRegion(winId(),
+                                   {{geometry_.x, geometry_.y, kMenuWidth, geometry_.Height()}});
+  }
 }
 
 void FrmSubMenu::IniMenuParam() {
@@ -78,14 +86,13 @@ void FrmSubMenu::MenuFocus(bool open, int slot) {
   groupIndex_ = slot;
   const int n = state_.tables.Groups[static_cast<std::size_t>(slot)].MemberCount;
   if (n <= 0) return;
+  show();
   LayOut(n);
   canScrollUp_ = false;
   canScrollDown_ = geometry_.scrolling;
-  show();
   raise();
   activateWindow();
   setFocus();
-  services_.shape.ClearInputRegion(winId());
   topIndex_ = 0;
   IniMenuParam();
   ExUpdateGDIPlus(0);
@@ -176,6 +183,7 @@ void FrmSubMenu::MenuAction(bool pressed) {
     DrawRow(h, topIndex_ + h);
   }
   ExUpdateGDIPlus(255);
+  if (!pressed) ReportRowFocus(*this);
 }
 
 bool FrmSubMenu::IsMemberRow(int row) const {

@@ -60,6 +60,7 @@ class FrmSubMenu final : public LayeredSurface, public GroupMenu {
   void OnTimer2();
 
   const MenuGeometry& Geometry() const { return geometry_; }
+  const AppState& State() const { return state_; }
   int GroupIndex() const { return groupIndex_; }
   int TopIndex() const { return topIndex_; }
   bool CanScrollUp() const { return canScrollUp_; }

@@ -230,8 +230,11 @@ void FrmSubMenu::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+// Closes the menu once another program has come to the front. While one of this program's own
+// windows is active it stays: a click on the dock closes it there, and a window manager may
+// hand the keyboard to the menu a moment after the dock was clicked.
 void FrmSubMenu::OnTimer1() {
-  if (QApplication::activeWindow() == this || QApplication::activePopupWidget() != nullptr) {
+  if (QApplication::activeWindow() != nullptr || QApplication::activePopupWidget() != nullptr) {
     return;
   }
   timer1_.stop();

@@ -15,6 +15,9 @@ struct LaunchRequest {
   std::vector<std::string> arguments;
   std::string workingDir;  // empty: none
   WindowStyle style = WindowStyle::kNormal;
+  // A program made to run in a terminal (a desktop entry with Terminal=true): it is started
+  // inside the user's terminal emulator.
+  bool inTerminal = false;
 };
 
 class ProgramLauncher {
@@ -24,6 +27,8 @@ class ProgramLauncher {
   virtual bool Launch(const LaunchRequest& request) = 0;
   // Hands `target` to the desktop's default action for its type. True when accepted.
   virtual bool OpenWithDefault(const std::string& target) = 0;
+  // Whether a terminal emulator is installed for the programs that need one.
+  virtual bool HasTerminal() = 0;
 };
 
 }  // namespace qav::platform

@@ -373,12 +373,31 @@ int Classifier::ChooseRecord(const std::string& path, int record) {
   }
 }
 
+// The record keeps the path and the target in fields of fixed byte widths: cut, they would name
+// something else, and the item could never work. Refused instead, and the user told.
+bool Classifier::FitsRecord(const std::string& path) {
+  const Subject s = Examine(path);
+  const std::string target = link_.LinkTarget.empty() ? s.path : link_.LinkTarget;
+  for (const std::string* text : {&s.path, &target}) {
+    if (text->size() <= decltype(ShortcutRecord::Path)::kSize) continue;
+    c_.messages.Show(
+        {"QAV Launcher cannot keep this item: its " +
+             std::string(text == &s.path ? "path" : "target") + " is " +
+             std::to_string(text->size()) + " bytes long, and at most " +
+             std::to_string(decltype(ShortcutRecord::Path)::kSize) + " fit.\r\n\r\n" + *text,
+         "Add Shortcut", platform::MessageIcon::kExclamation, platform::MessageButtons::kOk});
+    return false;
+  }
+  return true;
+}
+
 void Classifier::AddItemFromPath(const std::string& path, int record, const std::string& title,
                                  const std::string& iconFile) {
   std::string trimmed = TrimNull(path);
   std::string webCheck = trimmed;
   if (record < 0 || record >= static_cast<int>(c_.tables.Shortcuts.size())) return;
   if (!FileExists(trimmed, false, PathCtx()) && !IsWebAddress(webCheck)) return;
+  if (!FitsRecord(trimmed)) return;
   const int chosen = ChooseRecord(trimmed, record);
   if (chosen == kNoRecord) return;
   Classify(trimmed, chosen, title, iconFile);

@@ -64,6 +64,7 @@ class Classifier {
   struct Subject;
   Subject Examine(const std::string& path);
   int ChooseRecord(const std::string& path, int record);
+  bool FitsRecord(const std::string& path);
   void Classify(const std::string& path, int record, const std::string& title,
                 const std::string& iconFile);
   void ClassifyLink(const Subject& s, ShortcutRecord& r, bool keepPicture);

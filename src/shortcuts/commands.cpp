@@ -5,7 +5,9 @@
 
 #include "shortcuts/catalog.h"
 #include "shortcuts/readers/command_line.h"
+#include "shortcuts/readers/desktop_entry.h"
 #include "shortcuts/recycle_bin.h"
+#include "startup/environment/path_services.h"
 #include "startup/environment/paths.h"
 #include "startup/environment/text.h"
 
@@ -228,6 +230,47 @@ void RunCommand(CommandContext& c, int id) {
   }
 }
 
+void ProblemWithShortcut(CommandContext& c, const std::string& text) {
+  c.platform.messages.Show(
+      {text, "Problem with Shortcut", MessageIcon::kExclamation, MessageButtons::kOk});
+}
+
+std::string NothingToOpenText(const std::string& title) {
+  return "'" + title +
+         "' has nothing to open: no program for it was found on this system, and the shortcut "
+         "names no target.\r\n\r\nChoose a default web browser and mail program in the "
+         "desktop's settings, or give the shortcut a target in its properties.";
+}
+
+std::string NoTerminalText(const std::string& title) {
+  return "'" + title +
+         "' runs in a terminal, but no terminal emulator was found on this system "
+         "(x-terminal-emulator, gnome-terminal, konsole, xfce4-terminal, xterm, ...).\r\n\r\n"
+         "Install one and try again.";
+}
+
+// A desktop entry asks for a terminal by Terminal=true; the item's target is then its program.
+bool RunsInTerminal(const std::string& path) {
+  if (!UpperAscii(path).ends_with(".DESKTOP")) return false;
+  const auto entry = readers::ReadDesktopEntryFile(path, "");
+  return entry && entry->terminal;
+}
+
+void ExplainFailedLaunch(CommandContext& c, const std::string& target) {
+  std::string address = target;
+  if (IsWebAddress(address)) {
+    ProblemWithShortcut(c, "No program on this system could open '" + target +
+                               "'.\r\n\r\nChoose a default program for such addresses in the "
+                               "desktop's settings and try again.");
+  } else if (!PathExists(target)) {
+    ProblemWithShortcut(c, "The item '" + target +
+                               "' that this shortcut refers to has been changed or removed, so "
+                               "this shortcut will no longer work properly.\r\n\r\n");
+  } else {
+    c.platform.launcher.OpenWithDefault(target);
+  }
+}
+
 }  // namespace
 
 int LaunchShortcut(CommandContext& c, int record) {
@@ -239,20 +282,21 @@ int LaunchShortcut(CommandContext& c, int record) {
   r.Arguments = arguments;
   // The stored arguments are a command line in the links' own convention; they are split here
   // and reach the program word for word.
-  const platform::LaunchRequest request{target, readers::SplitCommandLine(arguments),
-                                        WorkingFolderFor(target), StyleOf(r.RunStyle)};
-  int result = c.platform.launcher.Launch(request) ? 1 : 0;
-  if (result == 0) {
-    if (!PathExists(target)) {
-      c.platform.messages.Show({"The item '" + target +
-                                    "' that this shortcut refers to has been changed or removed, "
-                                    "so this shortcut will no longer work properly.\r\n\r\n",
-                                "Problem with Shortcut", MessageIcon::kExclamation,
-                                MessageButtons::kOk});
-    } else {
-      c.platform.launcher.OpenWithDefault(target);
-    }
+  platform::LaunchRequest request{target, readers::SplitCommandLine(arguments),
+                                  WorkingFolderFor(target), StyleOf(r.RunStyle)};
+  request.inTerminal = RunsInTerminal(r.Path.Get());
+  if (target.empty()) {
+    ProblemWithShortcut(c, NothingToOpenText(r.Title.Get()));
+    AfterCommand(c);
+    return 0;
   }
+  if (request.inTerminal && !c.platform.launcher.HasTerminal()) {
+    ProblemWithShortcut(c, NoTerminalText(r.Title.Get()));
+    AfterCommand(c);
+    return 0;
+  }
+  int result = c.platform.launcher.Launch(request) ? 1 : 0;
+  if (result == 0) ExplainFailedLaunch(c, target);
   AfterCommand(c);
   return result;
 }

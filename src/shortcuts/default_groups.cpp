@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
+#include "shortcuts/group_editing.h"
 #include "shortcuts/link_resolution.h"
+#include "shortcuts/readers/desktop_entry.h"
 #include "startup/environment/registry_access.h"
 #include "startup/environment/text.h"
 
@@ -102,19 +103,59 @@ bool Full(const DefaultGroupContext& c, int group) {
   return group < kGroupCount && c.tables.Groups[group].MemberCount >= GroupCapacity(group);
 }
 
-void Add(DefaultGroupContext& c, int group, const std::string& path) {
-  if (!Full(c, group)) c.classifier.AddItemFromPath(path, group, "", "");
+// Whether `group` can take one more member: room in the group and a free record in the pool.
+bool HasRoom(const DefaultGroupContext& c, int group) {
+  return !Full(c, group) && FindFreeRecord(c.tables, false, 0) != kNoRecord;
 }
 
-// A desktop entry that asks not to be shown in menus stays out of the groups too.
-bool IsHiddenEntry(const std::filesystem::path& file) {
-  if (LowerAscii(file.extension().string()) != ".desktop") return false;
-  std::ifstream in(file);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line == "NoDisplay=true" || line == "Hidden=true") return true;
+// What finds no room, or whose path would not fit a record, is passed over quietly here: no box
+// per item at the first start.
+void Add(DefaultGroupContext& c, int group, const std::string& path) {
+  if (!HasRoom(c, group) || path.size() > decltype(ShortcutRecord::Path)::kSize) return;
+  c.classifier.AddItemFromPath(path, group, "", "");
+}
+
+// A program TryExec names: a path, or a name on PATH.
+bool Installed(platform::SystemInfo& system, const std::string& program) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const auto runnable = [&error](const std::string& path) {
+    const auto status = fs::status(path, error);
+    return !error && fs::is_regular_file(status) &&
+           (status.permissions() & fs::perms::others_exec) != fs::perms::none;
+  };
+  if (program.find('/') != std::string::npos) return runnable(program);
+  const std::string path = system.Environment("PATH").value_or("");
+  for (std::size_t start = 0; start <= path.size();) {
+    const auto end = std::min(path.find(':', start), path.size());
+    if (end > start && runnable(path.substr(start, end - start) + "/" + program)) return true;
+    start = end + 1;
   }
   return false;
+}
+
+bool IsApplicationFolder(const DefaultGroupContext& c, const std::string& folder) {
+  const auto bare = [](std::string f) {
+    while (f.size() > 1 && f.back() == '/') f.pop_back();
+    return f;
+  };
+  return std::any_of(c.applicationFolders.begin(), c.applicationFolders.end(),
+                     [&](const std::string& a) { return bare(a) == bare(folder); });
+}
+
+// What belongs in a group from a folder: from a folder of installed applications only the
+// entries a menu would list (the folder also holds caches and indexes); elsewhere any file,
+// except desktop entries that are deleted or are applications not meant for this desktop.
+bool Belongs(DefaultGroupContext& c, const std::filesystem::path& file, bool applications) {
+  const bool isEntry = LowerAscii(file.extension().string()) == ".desktop";
+  if (!isEntry) return !applications;
+  const auto entry = readers::ReadDesktopEntryFile(file.string(), "");
+  if (!entry || entry->hidden) return false;
+  if (!applications && entry->type != "Application") return true;
+  platform::SystemInfo& system = c.platform.system;
+  return readers::ShownInMenus(
+      *entry, system.Environment("XDG_CURRENT_DESKTOP").value_or(""),
+      [&system](const std::string& program) { return Installed(system, program); });
 }
 
 std::string FindDesktopEntry(const DefaultGroupContext& c, const std::string& id) {
@@ -170,7 +211,7 @@ void AddOfficePrograms(DefaultGroupContext& c, int group) {
 
 void AddWebsites(DefaultGroupContext& c, int group) {
   for (const Website& site : kWebsites) {
-    if (Full(c, group)) break;
+    if (!HasRoom(c, group)) break;
     c.classifier.AddItemFromPath(site.address, group, site.title,
                                  c.paths.SysIconsFolder + site.picture);
   }
@@ -226,11 +267,16 @@ void AddFolderEntries(DefaultGroupContext& c, int group, const std::string& fold
     entries.push_back(it->path());
   }
   std::sort(entries.begin(), entries.end());
+  const bool applications = IsApplicationFolder(c, folder);
   for (const fs::path& entry : entries) {
-    if (Full(c, group)) return;
     const std::string name = entry.filename().string();
-    if (name.empty() || name.front() == '.' || IsHiddenEntry(entry)) continue;
+    if (name.empty() || name.front() == '.' || !Belongs(c, entry, applications)) continue;
     if (mode == 1 && !fs::is_regular_file(entry, error)) continue;
+    // Counted instead of refused one by one: the user hears of them once, after the start.
+    if (!HasRoom(c, group)) {
+      ++c.leftOut;
+      continue;
+    }
     Add(c, group, folder + name);
   }
 }

@@ -20,14 +20,19 @@ struct DefaultGroupContext {
   int osMajor = 6;
   // Folders holding the desktop entries of installed applications, most important first.
   std::vector<std::string> applicationFolders;
+  // Entries found for a group that had no room left: the group was full or every record of
+  // the pool in use.
+  int leftOut = 0;
 };
 
 // Builds default item `number` (3..9) into record `recordNumber` (0: the record `number`).
 // Other numbers do nothing.
 void BuildDefaultGroup(DefaultGroupContext& context, int number, int recordNumber);
 
-// Adds the entries of `folder` as members of `group` in name order, skipping hidden ones (and
-// desktop entries marked hidden). Mode 1 adds plain files only. Stops when the group is full.
+// Adds the entries of `folder` as members of `group` in name order, skipping hidden files and
+// desktop entries that are deleted or not for this desktop; from a folder of installed
+// applications only the applications a menu lists. Mode 1 adds plain files only. What finds no
+// room is counted in `leftOut`.
 void AddFolderEntries(DefaultGroupContext& context, int group, const std::string& folder, int mode);
 
 // "$XDG_DATA_HOME/applications/" and each "$XDG_DATA_DIRS/applications/".

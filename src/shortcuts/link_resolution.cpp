@@ -76,7 +76,7 @@ void FromInternetShortcut(const std::string& text, LinkProperties& out) {
 void FromDesktopEntry(const std::string& text, LinkProperties& out, const PathContext& context) {
   const auto locale = context.system.Environment("LANG");
   const auto entry = readers::ParseDesktopEntry(text, locale.value_or(""));
-  if (!entry) return;
+  if (!entry || entry->type.empty()) return;
   out.target = entry->type == "Link" ? entry->url : OnSearchPath(entry->program, context);
   out.arguments = entry->arguments;
   out.workingDir = entry->workingDir;

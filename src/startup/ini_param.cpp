@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <utility>
 
 #include "shortcuts/catalog.h"
 #include "shortcuts/default_groups.h"
+#include "shortcuts/group_editing.h"
 #include "startup/environment/registry_access.h"
 #include "startup/environment/text.h"
 
@@ -68,8 +71,21 @@ void BuildDefaultItems(AppState& state, platform::Platform& platform, ItemPictur
                          platform.volumes, platform.messages, pictures, state.settings.IconCount});
   DefaultGroupContext context{state.tables, state.paths,   platform,
                               classifier,   state.OsMajor, ApplicationFolders(platform.system)};
-  for (int number = kFirstDefaultItem; number <= kLastDefaultItem; ++number) {
+  // All Programs last: the other groups are small and built in full, and it takes what the
+  // record pool has left.
+  for (int number = kFirstDefaultItem + 1; number <= kLastDefaultItem; ++number) {
     BuildDefaultGroup(context, number, 0);
+  }
+  BuildDefaultGroup(context, kFirstDefaultItem, 0);
+  state.DefaultEntriesLeftOut = context.leftOut;
+}
+
+// A title saved as " (Empty)" may belong to a group that has members again (the file was edited
+// or copied from another set of items); what is loaded decides the suffix, not what was saved.
+// A group with a single member keeps its title as saved.
+void RefreshGroupTitles(Tables& tables) {
+  for (int g = kFirstSavedGroup; g < kGroupCount; ++g) {
+    if (tables.Groups[g].MemberCount > 1) UpdateGroupTitle(tables, g);
   }
 }
 
@@ -122,6 +138,7 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
   if (!loadMenu || LoadMenuFile(state.tables, MenuContext(state, platform)) == 0) {
     BuildDefaultItems(state, platform, pictures);
   } else {
+    RefreshGroupTitles(state.tables);
     FollowMovedSysIcons(state);
   }
   const Settings& s = state.settings;
@@ -133,6 +150,18 @@ void SaveConfiguration(AppState& state, platform::Platform& platform) {
   WriteSettingsFile(state.settings, state.tables.Shortcuts[kUserRecord],
                     SettingsContext(state, platform));
   WriteMenuFile(state.tables, MenuContext(state, platform));
+}
+
+void TellLeftOutEntries(AppState& state, platform::MessageBoxes& messages) {
+  const int count = std::exchange(state.DefaultEntriesLeftOut, 0);
+  if (count <= 0) return;
+  const std::string entries = count == 1 ? "1 entry" : std::to_string(count) + " entries";
+  messages.Show({"There was no room for " + entries +
+                     " of the desktop and the installed applications: QAV Launcher keeps at "
+                     "most 896 shortcuts in its groups, so these were left out of the All "
+                     "Programs Group.",
+                 "QAV Launcher", platform::MessageIcon::kInformation,
+                 platform::MessageButtons::kOk});
 }
 
 }  // namespace qav

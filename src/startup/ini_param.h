@@ -30,4 +30,8 @@ MenuFileContext MenuContext(const AppState& state, platform::Platform& platform)
 // Writes the settings file, then the menu file, as the program does on its way out.
 void SaveConfiguration(AppState& state, platform::Platform& platform);
 
+// Tells the user, in one message, how many entries the default groups had no room for, then
+// forgets them; nothing when there were none.
+void TellLeftOutEntries(AppState& state, platform::MessageBoxes& messages);
+
 }  // namespace qav

@@ -1,11 +1,13 @@
 #include "store/menu_file.h"
 
+#include <string_view>
+
 #include "store/byte_codec.h"
 
 namespace qav {
 namespace {
 
-constexpr const char* kWriteFailed = "Writing icon file failed! ";
+constexpr std::string_view kWriteFailed = "Writing icon file failed! ";
 // Enough for the largest member lists a valid file can declare.
 constexpr std::size_t kMaxMenuFileBytes = kStandardMenuFileSize + 64;
 
@@ -43,25 +45,23 @@ bool IsRecordNumber(std::int32_t value) {
   return value >= 0 && value <= kLastRecord;
 }
 
-// Reads one group; false when its shape cannot be right.
+// Reads one group; false when its shape cannot be right. The program always saves every group as
+// a sized array that starts with the group's own number, so anything else (a run of zeros, for
+// one) is not a menu this program wrote and must not replace the user's items.
 bool DecodeGroup(int g, ByteReader& in, GroupRecord& group) {
   const std::size_t capacity = static_cast<std::size_t>(GroupCapacity(g)) + 1;
-  const auto dimensions = in.Read<std::int16_t>();
-  std::size_t elements = 0;
-  if (dimensions == 1) {
-    const auto count = in.Read<std::int32_t>();
-    const auto lowerBound = in.Read<std::int32_t>();
-    if (count < 1 || static_cast<std::size_t>(count) > capacity || lowerBound != 0) return false;
-    elements = static_cast<std::size_t>(count);
-  } else if (dimensions != 0) {
-    return false;
-  }
+  if (in.Read<std::int16_t>() != 1) return false;
+  const auto count = in.Read<std::int32_t>();
+  const auto lowerBound = in.Read<std::int32_t>();
+  if (count < 1 || static_cast<std::size_t>(count) > capacity || lowerBound != 0) return false;
+  const auto elements = static_cast<std::size_t>(count);
   group.Members.assign(capacity, 0);
   for (std::size_t i = 0; i < elements; ++i) in.Field(group.Members[i]);
-  if (elements == 0) group.Members[0] = g;
+  if (group.Members[0] != g) return false;
   in.Field(group.MemberCount);
-  const std::size_t usable = elements == 0 ? 1 : elements;
-  if (group.MemberCount < 0 || static_cast<std::size_t>(group.MemberCount) >= usable) return false;
+  if (group.MemberCount < 0 || static_cast<std::size_t>(group.MemberCount) >= elements) {
+    return false;
+  }
   for (std::size_t i = 0; i < capacity; ++i) {
     if (i > static_cast<std::size_t>(group.MemberCount)) {
       group.Members[i] = 0;  // unused places hold nothing
@@ -118,8 +118,8 @@ MenuImage DecodeMenuImage(std::span<const std::uint8_t> bytes) {
 int WriteMenuFile(const Tables& tables, const MenuFileContext& context) {
   const auto bytes = EncodeMenuImage(tables);
   if (SaveWithTwin(context.files, context.menuFile, bytes)) return 1;
-  context.messages.Show({kWriteFailed, "QAV Launcher", platform::MessageIcon::kExclamation,
-                         platform::MessageButtons::kOk});
+  context.messages.Show({std::string(kWriteFailed) + context.menuFile, "QAV Launcher",
+                         platform::MessageIcon::kExclamation, platform::MessageButtons::kOk});
   return 0;
 }
 

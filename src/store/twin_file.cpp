@@ -1,20 +1,11 @@
 #include "store/twin_file.h"
 
-#include <fstream>
 #include <optional>
+
+#include "platform/bounded_read.h"
 
 namespace qav {
 namespace {
-
-std::optional<std::vector<std::uint8_t>> ReadPrefix(const std::string& path, std::size_t maxBytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<std::uint8_t> bytes(maxBytes);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(maxBytes));
-  if (in.bad()) return std::nullopt;
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return bytes;
-}
 
 ImageStatus Judge(const ImageJudge& judge, const std::optional<std::vector<std::uint8_t>>& bytes) {
   return bytes ? judge(*bytes) : ImageStatus::kInvalid;
@@ -35,18 +26,21 @@ bool WriteAtomically(platform::FileOps& files, const std::string& path,
   return false;
 }
 
+// The file itself is written even when its twin cannot be (a folder in its place, no room for a
+// second copy): its atomic replace keeps it whole on its own, and the user's changes are saved.
 bool SaveWithTwin(platform::FileOps& files, const std::string& path,
                   std::span<const std::uint8_t> bytes) {
-  if (!files.WriteFile(path + ".bak", bytes, true)) return false;
-  return WriteAtomically(files, path, bytes);
+  const bool twinWritten = files.WriteFile(path + ".bak", bytes, true);
+  const bool written = WriteAtomically(files, path, bytes);
+  return twinWritten && written;
 }
 
 TwinLoad LoadWithTwin(platform::FileOps& files, const std::string& path, std::size_t maxBytes,
                       const ImageJudge& judge) {
   const std::string twinPath = path + ".bak";
-  auto main = ReadPrefix(path, maxBytes);
+  auto main = platform::ReadFilePrefix(path, maxBytes);
   if (!main) {
-    auto twin = ReadPrefix(twinPath, maxBytes);
+    auto twin = platform::ReadFilePrefix(twinPath, maxBytes);
     if (!twin) return {};
     WriteAtomically(files, path, *twin);
     const bool usable = Judge(judge, twin) != ImageStatus::kInvalid;
@@ -56,7 +50,7 @@ TwinLoad LoadWithTwin(platform::FileOps& files, const std::string& path, std::si
   const ImageStatus mainStatus = judge(*main);
   if (mainStatus == ImageStatus::kWhole) return {TwinLoad::Outcome::kLoaded, std::move(*main)};
 
-  auto twin = ReadPrefix(twinPath, maxBytes);
+  auto twin = platform::ReadFilePrefix(twinPath, maxBytes);
   const ImageStatus twinStatus = Judge(judge, twin);
   if (twinStatus == ImageStatus::kWhole ||
       (mainStatus == ImageStatus::kInvalid && twinStatus == ImageStatus::kShort)) {

@@ -14,7 +14,9 @@ namespace qav {
 namespace {
 
 TEST(FileDialog, FiltersBecomeQtFiltersPairByPair) {
-  EXPECT_EQ(QtFileFilter("*.bak|*.bak|*.*|*.*"), "*.bak (*.bak);;*.* (*.*)");
+  EXPECT_EQ(QtFileFilter("*.bak|*.bak|*.*|*.*"), "*.bak (*.bak);;*.* (*)");
+  // Names without a dot (programs) are shown wherever "*.*" is offered.
+  EXPECT_EQ(QtFileFilter("*.lnk;*.exe;*.*|*.lnk;*.exe;*.*"), "*.lnk;*.exe;*.* (*.lnk *.exe *)");
   EXPECT_EQ(QtFileFilter("Pictures|*.bmp;*.png"), "Pictures (*.bmp *.png)");
   EXPECT_EQ(QtFileFilter("*.exe"), "*.exe (*.exe)");
   EXPECT_EQ(QtFileFilter(""), "");
@@ -62,7 +64,7 @@ TEST(FileDialog, SaveDialogProposesTheNameAndReturnsTheChoice) {
   });
   EXPECT_EQ(dialogs.ShowFileDialog(request), "/tmp/QAV Launcher Cfg.bak");
   EXPECT_EQ(seenTitle, "QAV Launcher - Backup Configuration");
-  EXPECT_EQ(seenFilters, QStringList({"*.bak (*.bak)", "*.* (*.*)"}));
+  EXPECT_EQ(seenFilters, QStringList({"*.bak (*.bak)", "*.* (*)"}));
   EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -23,8 +23,8 @@ class RecordingServices final : public GroupMenu,
                                 public platform::WindowShape {
  public:
   void MenuFocus(bool show, int slot) override { menus.push_back(show ? slot : -1); }
-  bool MenuShown() override { return false; }
-  void MenuEscCancel(bool) override {}
+  bool MenuShown() override { return menuShown; }
+  void MenuEscCancel(bool) override { menuShown = false; }
   bool MenuBusy() override { return false; }
   void ShowItemMenu(int record, int) override { itemMenus.push_back(record); }
   void Sleep(int milliseconds) override { slept += milliseconds; }
@@ -38,7 +38,7 @@ class RecordingServices final : public GroupMenu,
   bool DockHidden() override { return false; }
   void SetAnimateShowHide(bool) override {}
   bool AnimateShowHide() override { return false; }
-  void ExitApplication() override {}
+  void ExitApplication() override { ++exits; }
   void ShowSettings() override {}
   void ShowAbout() override {}
   std::optional<std::string> OpenFile(const std::string&, const std::string&) override {
@@ -56,6 +56,8 @@ class RecordingServices final : public GroupMenu,
 
   std::vector<int> menus;
   std::vector<int> itemMenus;
+  bool menuShown = false;
+  int exits = 0;
   int slept = 0;
   int menuSaves = 0;
   std::optional<std::string> groupName;

@@ -13,23 +13,33 @@ namespace {
 
 class DockTest : public ::testing::Test, protected test::DockFixture {
  protected:
-  int Alpha(int x, int y) { return qAlpha(dock->Shown().pixel(x, y)); }
+  // The alpha the dock window's own painting gives one pixel.
+  int Alpha(int x, int y) { return qAlpha(dock->grab(QRect(x, y, 1, 1)).toImage().pixel(0, 0)); }
   void Move(QPoint to, Qt::MouseButtons buttons = Qt::NoButton) {
     QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(to), Qt::NoButton, buttons,
                      Qt::NoModifier);
     QApplication::sendEvent(dock.get(), &move);
   }
-  void Drop(int slot, const QStringList& paths) {
+  // Drops files (or addresses) on a slot; true when the drop was reported to the source as
+  // taken. `hovered` tells whether the dock accepted it while it was moved over the slot.
+  bool Drop(int slot, const QStringList& paths, bool* hovered = nullptr) {
     auto* data = new QMimeData;
     QList<QUrl> urls;
-    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    for (const QString& path : paths) {
+      urls << (path.contains("://") ? QUrl(path) : QUrl::fromLocalFile(path));
+    }
     data->setUrls(urls);
     const QPointF at = CentreOf(slot);
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(dock.get(), &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, data, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(dock.get(), &move);
+    if (hovered) *hovered = move.isAccepted();
     QDropEvent drop(at, Qt::CopyAction, data, Qt::NoButton, Qt::NoModifier);
+    drop.setAccepted(move.isAccepted());  // as the window system hands it on
     QApplication::sendEvent(dock.get(), &drop);
     delete data;
+    return drop.isAccepted();
   }
 };
 
@@ -142,6 +152,57 @@ TEST_F(DockTest, DropsAddItemsGroupsAndAskBeforeTrashing) {
   state.settings.Record.DraggingLocked = kVbTrue;
   Drop(7, {QString::fromStdString(home / "b.txt")});
   EXPECT_EQ(state.tables.Shortcuts[7].Kind, kKindBlank);
+}
+
+// The drag source hears "refused" for a drop that did nothing, while hovering and at the drop.
+TEST_F(DockTest, RefusedDropsAreRefusedToTheSource) {
+  test::WriteText(home / "a.txt", "a");
+  const QString file = QString::fromStdString(home / "a.txt");
+  bool hovered = true;
+  EXPECT_FALSE(Drop(6, {"http://www.example.org/"}, &hovered));
+  EXPECT_FALSE(hovered);
+  EXPECT_EQ(state.tables.Shortcuts[6].Kind, kKindBlank);
+
+  messages.answer = platform::MessageAnswer::kNo;  // to "Replace shortcut"
+  EXPECT_FALSE(Drop(4, {file}, &hovered));
+  EXPECT_TRUE(hovered);
+  EXPECT_EQ(state.tables.Shortcuts[4].Target.Get(), "/usr/bin/tool");
+  EXPECT_FALSE(Drop(2, {file}));  // No to the recycle bin
+  EXPECT_TRUE(trash.trashed.empty());
+
+  EXPECT_TRUE(Drop(6, {file}, &hovered));
+  EXPECT_TRUE(hovered);
+  EXPECT_EQ(state.tables.Shortcuts[6].Kind, kKindDockShortcut);
+  state.settings.Record.DraggingLocked = kVbTrue;
+  EXPECT_FALSE(Drop(7, {file}, &hovered));
+  EXPECT_FALSE(hovered);
+}
+
+// Esc closes an open group menu and nothing else: keyboard mode lasts until the next one.
+TEST_F(DockTest, EscWithAGroupMenuOpenClosesOnlyTheMenu) {
+  QTest::keyClick(dock.get(), Qt::Key_Space, Qt::AltModifier);
+  services.menuShown = true;
+  QTest::keyClick(dock.get(), Qt::Key_Escape);
+  EXPECT_FALSE(services.menuShown);
+  EXPECT_TRUE(state.TintMode);
+  QTest::keyClick(dock.get(), Qt::Key_Escape);
+  EXPECT_FALSE(state.TintMode);
+}
+
+// A click on the ring beside an open group menu closes the menu and still does its own work.
+TEST_F(DockTest, AClickBesideAnOpenMenuClosesItAndStillCounts) {
+  services.menuShown = true;
+  QTest::mouseClick(dock.get(), Qt::LeftButton, Qt::NoModifier, CentreOf(4));
+  EXPECT_FALSE(services.menuShown);
+  ASSERT_EQ(launcher.launched.size(), 1u);
+  EXPECT_EQ(launcher.launched[0].target, "/usr/bin/tool");
+}
+
+// Closing the window from outside runs the Exit command instead of leaving a hidden process.
+TEST_F(DockTest, ClosingTheWindowExitsTheProgram) {
+  EXPECT_FALSE(dock->close());
+  EXPECT_TRUE(dock->isVisible());
+  EXPECT_EQ(services.exits, 1);
 }
 
 TEST_F(DockTest, RecycleBinPictureFollowsTheBin) {

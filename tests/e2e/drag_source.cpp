@@ -3,7 +3,7 @@
 // manager does over XDND; every press it receives and every step of a drag is appended to a log,
 // so a test can tell which clicks reached it and when the drop target accepted.
 //
-//   qav_e2e_drag_source --at X,Y --log FILE [PATH...]
+//   qav_e2e_drag_source --at X,Y --log FILE [PATH or ADDRESS...]
 
 #include <QApplication>
 #include <QDrag>
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--log" && !args.isEmpty()) {
       log = args.takeFirst();
     } else {
-      urls.append(QUrl::fromLocalFile(arg));
+      urls.append(arg.contains("://") ? QUrl(arg) : QUrl::fromLocalFile(arg));
     }
   }
   DragSource window(urls, log);

@@ -31,9 +31,11 @@ class Session:
     def config(self, name):
         return os.path.join(self.home, ".config", name)
 
-    def start(self):
+    def start(self, dismiss_started=True):
         process = subprocess.Popen([self.binary], env=self.env)
         wait_for_window("QAV Launcher", process)
+        if dismiss_started:
+            dismiss_getting_started()
         return process
 
     def run_once(self, timeout=20):
@@ -61,6 +63,22 @@ def wait_for_window(title, process, timeout=30):
             return
         time.sleep(0.2)
     raise AssertionError(f"no window named {title!r} within {timeout} s")
+
+
+def dismiss_getting_started(timeout=5):
+    """Closes the getting-started window a start shows (unless it was turned off) with Esc, so
+    the dock underneath gets the mouse and the keyboard."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
+                                "^QAV Launcher Getting Started$"],
+                               capture_output=True, text=True).stdout.split()
+        if found:
+            subprocess.run(["xdotool", "windowfocus", "--sync", found[0], "key", "Escape"],
+                           capture_output=True)
+            time.sleep(0.5)
+            return
+        time.sleep(0.2)
 
 
 def terminate(process, timeout=30):

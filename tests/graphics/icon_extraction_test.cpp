@@ -8,12 +8,11 @@
 
 #include "graphics/readers/pe_resources.h"
 #include "platform/linux/icon_theme.h"
+#include "support/samples.h"
 #include "support/temp_dir.h"
 
 namespace qav {
 namespace {
-
-const std::string kFixtures = QAV_FIXTURES_DIR;
 
 QImage Load(const std::string& path) {
   return QImage(QString::fromStdString(path));
@@ -21,8 +20,6 @@ QImage Load(const std::string& path) {
 
 class IconExtractionTest : public ::testing::Test {
  protected:
-  // Tests on real sample files are skipped where the samples are not checked out.
-  bool NoSamples() const { return !std::filesystem::exists(kFixtures); }
   test::TempDir dir;
 };
 
@@ -36,18 +33,17 @@ TEST_F(IconExtractionTest, StoreNamesTakeTheFirstFreeNumber) {
 }
 
 TEST_F(IconExtractionTest, IconFilesGiveTheirBestEntryWithAlpha) {
-  if (NoSamples()) GTEST_SKIP() << "no sample files";
   const std::string png = dir / "out.png";
-  ASSERT_TRUE(IconFileToPng(kFixtures + "/ico/idle.ico", png));
+  ASSERT_TRUE(IconFileToPng(test::SamplePath("ico/idle.ico"), png));
   EXPECT_EQ(Load(png).size(), QSize(256, 256));  // the 256-pixel 32-bit entry wins at once
 
-  ASSERT_TRUE(IconFileToPng(kFixtures + "/ico/sysinfo.ico", png));
+  ASSERT_TRUE(IconFileToPng(test::SamplePath("ico/sysinfo.ico"), png));
   const QImage fourBit = Load(png);
   ASSERT_EQ(fourBit.size(), QSize(32, 32));
   EXPECT_TRUE(fourBit.hasAlphaChannel());
   EXPECT_EQ(qAlpha(fourBit.pixel(0, 0)), 0);  // the mask makes the corner transparent
 
-  ASSERT_TRUE(IconFileToPng(kFixtures + "/ico/cloud-favicon.ico", png));
+  ASSERT_TRUE(IconFileToPng(test::SamplePath("ico/cloud-favicon.ico"), png));
   EXPECT_FALSE(Load(png).isNull());
 }
 
@@ -60,9 +56,8 @@ TEST_F(IconExtractionTest, APngNamedIcoIsCopiedThroughAtItsSize) {
 }
 
 TEST_F(IconExtractionTest, ProgramsGiveTheirIconGroupsByPositionOrById) {
-  if (NoSamples()) GTEST_SKIP() << "no sample files";
   for (const char* program : {"winemine.exe", "notepad.exe", "iexplore.exe", "msiexec.exe"}) {
-    const std::string exe = kFixtures + "/pe/" + program;
+    const std::string exe = test::SamplePath(std::string("pe/") + program);
     const std::string first = dir / "first.png";
     ASSERT_EQ(ModuleIconToPng(exe, 0, first), 1) << program;
     EXPECT_EQ(Load(first).size(), QSize(256, 256)) << program;
@@ -88,9 +83,7 @@ TEST_F(IconExtractionTest, NothingUsableLeavesTheOldPictureInPlace) {
   test::WriteText(png, "old picture");
   test::WriteText(dir / "not-a-program.exe", "MZ but nothing else");
   EXPECT_EQ(ModuleIconToPng(dir / "not-a-program.exe", 0, png), 0);
-  if (!NoSamples()) {
-    EXPECT_EQ(ModuleIconToPng(kFixtures + "/pe/winemine.exe", 99, png), 0);
-  }
+  EXPECT_EQ(ModuleIconToPng(test::SamplePath("pe/winemine.exe"), 99, png), 0);
   EXPECT_EQ(ModuleIconToPng(dir / "missing.exe", 0, png), 0);
   EXPECT_FALSE(IconFileToPng(dir / "not-a-program.exe", png));
   EXPECT_EQ(test::ReadText(png), "old picture");
@@ -108,11 +101,10 @@ class OneShellIcon final : public ShellIcons {
 };
 
 TEST_F(IconExtractionTest, ItemPicturesFollowTheirSourceKind) {
-  if (NoSamples()) GTEST_SKIP() << "no sample files";
   OneShellIcon shell;
   FixedText<255> field;
   field = "  " + (dir / "item.png") + " ";
-  const LinkIcon link{dir / "missing-icon.exe", 0, kFixtures + "/pe/notepad.exe"};
+  const LinkIcon link{dir / "missing-icon.exe", 0, test::SamplePath("pe/notepad.exe")};
   EXPECT_EQ(MakeItemPicture(kPictureOfLink, "", 0, field, link, shell), 1);
   EXPECT_EQ(field.Get(), dir / "item.png");
   EXPECT_EQ(Load(dir / "item.png").size(), QSize(256, 256));  // from the link's target
@@ -120,8 +112,9 @@ TEST_F(IconExtractionTest, ItemPicturesFollowTheirSourceKind) {
   EXPECT_EQ(MakeItemPicture(kPictureOfShell, dir.path(), 0, field, {}, shell), 1);
   EXPECT_EQ(Load(dir / "item.png").pixel(5, 5), qRgba(0, 0, 255, 255));
   EXPECT_EQ(MakeItemPicture(kPictureOfShell, dir / "nothing-here", 0, field, {}, shell), 0);
-  EXPECT_EQ(MakeItemPicture(kPictureOfModule, kFixtures + "/pe/winemine.exe", 0, field, {}, shell),
-            1);
+  EXPECT_EQ(
+      MakeItemPicture(kPictureOfModule, test::SamplePath("pe/winemine.exe"), 0, field, {}, shell),
+      1);
 }
 
 }  // namespace

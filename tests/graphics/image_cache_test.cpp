@@ -1,5 +1,7 @@
 #include "graphics/image_cache.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -122,6 +124,49 @@ TEST_F(ImageCacheTest, DiscardDeletesOnlyThePicturesTheProgramMade) {
   for (const QImage& slot : Row(20)) EXPECT_TRUE(slot.isNull());
 }
 
+// A FIFO or a device named as a picture once hung every start; it is no picture.
+TEST_F(ImageCacheTest, PicturesAreReadOnlyFromRegularFiles) {
+  const std::string fifo = dir.path() + "/fifo.png";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    EXPECT_TRUE(LoadPictureFile(path).isNull()) << path;
+    ShortcutRecord& r = Record(24, kKindDockShortcut);
+    r.IconFile = path;
+    r.IconSource = 2;
+    cache.LoadItemImage(24);
+    EXPECT_EQ(r.ImageRow, kFallbackFileRow) << path;
+  }
+  EXPECT_FALSE(LoadPictureFile(Picture(dir.path() + "/real.png")).isNull());
+}
+
+// Field values as a crafted menu file could carry them: each starts with the store's path.
+TEST_F(ImageCacheTest, DiscardNeverReachesOutOfTheIconStore) {
+  namespace fs = std::filesystem;
+  const std::string& store = state.paths.IconStore;
+  const std::string victim = Picture(dir.path() + "/victim.png");
+  fs::create_directories(dir.path() + "/elsewhere");
+  fs::create_directory_symlink(dir.path() + "/elsewhere", store + "linked");
+  const std::string behindLink = Picture(dir.path() + "/elsewhere/7.png");
+  fs::create_symlink(victim, store + "8.png");
+  const std::vector<std::pair<std::string, std::string>> fields = {
+      {store + "../victim.png",
+       store + "../../" + fs::path(dir.path()).filename().string() + "/victim.png"},
+      {store + "linked/7.png", store + "8.png"},
+      {store + "linked/../victim.png", store + ".."},
+  };
+  for (const auto& [iconFile, customIcon] : fields) {
+    ShortcutRecord& r = Record(22, kKindDockShortcut);
+    r.IconFile = iconFile;
+    r.CustomIcon = customIcon;
+    cache.DiscardItem(22);
+    Record(23, kKindDockShortcut).CustomIcon = customIcon;
+    cache.DropCustomIcon(23);
+  }
+  EXPECT_TRUE(fs::exists(victim));
+  EXPECT_TRUE(fs::exists(behindLink));
+  EXPECT_TRUE(fs::is_symlink(store + "8.png"));
+}
+
 TEST_F(ImageCacheTest, SizeChangesRebuildTheFirstSixtyFourRows) {
   Record(30, kKindDockShortcut).IconFile = Picture(state.paths.IconStore + "30.png");
   Record(70, kKindComputer).IconFile = Picture(state.paths.IconStore + "70.png");
@@ -157,6 +202,26 @@ TEST_F(ImageCacheTest, SkinComesFromTheProgramsOwnResources) {
   EXPECT_EQ(Row(0)[0].size(), QSize(128, 128));  // the logo as the centre tile
   EXPECT_EQ(state.ring.Slots[0].MagLeft, 683 - 95);
   EXPECT_EQ(state.ring.Slots[0].LabelDY, 384 + 95);
+}
+
+// The user's picture is a PNG kept under an ".ico" name: it must come back at every start.
+TEST_F(ImageCacheTest, UserPictureIsReadByContentWhateverItsName) {
+  ScreenInfo info;
+  info.fullScreenWidth = 1366;
+  info.fullScreenHeight = 768;
+  state.screen = ComputeScreenMetrics(info);
+  ShortcutRecord& user = Record(0, kKindUser);
+  user.IconFile = Picture(state.paths.IconStore + "User Icon.ico", 128);
+  cache.LoadSkinImages();
+  EXPECT_EQ(Row(0)[0].pixel(64, 64), qRgb(255, 0, 0));
+
+  // A custom picture still comes first.
+  QImage blue(20, 20, QImage::Format_ARGB32);
+  blue.fill(Qt::blue);
+  blue.save(QString::fromStdString(state.paths.IconStore + "mine.ico"), "PNG");
+  user.CustomIcon = state.paths.IconStore + "mine.ico";
+  cache.LoadSkinImages();
+  EXPECT_EQ(Row(0)[0].pixel(64, 64), qRgb(0, 0, 255));
 }
 
 }  // namespace

@@ -11,15 +11,6 @@ QImage Solid(int width, int height, QColor colour) {
   return image;
 }
 
-TEST(FadeLevels, NinetyPercentDownToInvisibleNeverOpaque) {
-  EXPECT_FLOAT_EQ(FadeOpacity(0), 0.9f);
-  EXPECT_FLOAT_EQ(FadeOpacity(8), static_cast<float>(1.0 - 0.9));
-  EXPECT_FLOAT_EQ(FadeOpacity(9), static_cast<float>(1.0 - 0.1 * 10));
-  EXPECT_NEAR(FadeOpacity(9), 0.0f, 1e-6);
-  for (int level = 0; level < kFadeLevels; ++level) EXPECT_LT(FadeOpacity(level), 1.0f);
-  EXPECT_EQ(FadeOpacity(kNoFade), 1.0f);
-}
-
 TEST(MakeScaledImage, PreScaledCopiesTakeTheirSizePlainOnesKeepTheirOwn) {
   const QImage border = Solid(190, 190, Qt::red);
   EXPECT_EQ(MakeScaledImage(border, 48, 48, false).size(), QSize(48, 48));
@@ -71,14 +62,6 @@ TEST(DrawImage, SlotsBlitAtTheirSizeSlotZeroStretchesAndFades) {
   DrawImage(painter, table, 2, 0, 0, 0, 40, 40);
   painter.end();
   EXPECT_EQ(qAlpha(surface.pixel(39, 39)), 0);
-}
-
-TEST(Encoders, ClassIdsByKindAndZeroOtherwise) {
-  EXPECT_EQ(GetEncoderClsid(4), "{557CF406-1A04-11D3-9A73-0000F81EF32E}");
-  EXPECT_EQ(GetEncoderClsid(0), "{557CF400-1A04-11D3-9A73-0000F81EF32E}");
-  EXPECT_EQ(GetEncoderClsid(7), "{557CF407-1A04-11D3-9A73-0000F81EF32E}");
-  EXPECT_EQ(GetEncoderClsid(8), "{00000000-0000-0000-0000-000000000000}");
-  EXPECT_EQ(GetEncoderClsid(-1), "{00000000-0000-0000-0000-000000000000}");
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ class SurfaceTest : public ::testing::Test {
     surface.CreateGraphic();
     surface.show();
   }
-  QRgb ShownAt(int x, int y) { return surface.Shown().pixel(x, y); }
+  // What the window's own painting puts at one pixel.
+  QRgb ShownAt(int x, int y) { return surface.grab(QRect(x, y, 1, 1)).toImage().pixel(0, 0); }
   LayeredSurface surface;
 };
 
@@ -31,9 +32,10 @@ TEST_F(SurfaceTest, PushAlphaAppliesToTheWholePictureAndZeroHidesWithoutLosingPi
   EXPECT_EQ(ShownAt(15, 15), qRgba(255, 0, 0, 255));
 }
 
-TEST_F(SurfaceTest, RestoreClearsButOnlyTheNextPushShowsIt) {
+TEST_F(SurfaceTest, RestoreClearsWithoutAPushAndTheNextPushShowsIt) {
   surface.Graphics().fillRect(0, 0, 400, 200, Qt::green);
   surface.UpdateGDIPlus();
+  EXPECT_EQ(ShownAt(100, 100), qRgba(0, 255, 0, 255));
   const int pushes = surface.PushCount();
   surface.RestoreGDIPlus();
   EXPECT_EQ(surface.PushCount(), pushes);
@@ -65,6 +67,27 @@ TEST_F(SurfaceTest, DockLabelIsWhiteWithDiagonalShadows) {
   for (int y = 110; y < 200; ++y) {
     for (int x = 0; x < 400; ++x) ASSERT_EQ(qAlpha(s.pixel(x, y)), 0);
   }
+}
+
+// A label longer than its limit ends in an ellipsis inside it; a shorter one is drawn as is.
+TEST_F(SurfaceTest, LongDockLabelsAreCutToTheirLimit) {
+  const auto inked = [this](const std::string& text, int maxWidth) {
+    surface.RestoreGDIPlus();
+    surface.DrawText(text, 0, 50, maxWidth);
+    QRect box;
+    for (int y = 40; y < 100; ++y) {
+      for (int x = 0; x < 400; ++x) {
+        if (qAlpha(surface.Surface().pixel(x, y)) > 0) box |= QRect(x, y, 1, 1);
+      }
+    }
+    return box;
+  };
+  const QRect whole = inked(std::string(60, 'W'), 0);
+  EXPECT_GE(whole.width(), 390);  // runs across the whole box
+  const QRect cut = inked(std::string(60, 'W'), 200);
+  EXPECT_LE(cut.width(), 202);
+  EXPECT_NEAR(cut.center().x(), 200, 3);
+  EXPECT_EQ(inked("WWW", 200), inked("WWW", 0));
 }
 
 class MenuSurfaceTest : public SurfaceTest {

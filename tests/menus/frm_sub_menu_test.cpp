@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessibleActionInterface>
 #include <QTest>
 
 #include "dock/dock_fixture.h"
@@ -77,6 +78,20 @@ TEST_F(MenuTest, KeysMoveTheHighlightWithinRowsAndScrollOnlyAtTheEdges) {
   EXPECT_FALSE(menu->MenuShown());
   ASSERT_EQ(launcher.launched.size(), 1u);
   EXPECT_EQ(launcher.launched[0].target, "/bin/member11");
+}
+
+// Only the menu's own box takes the mouse, so a click beside it reaches what lies below.
+TEST_F(MenuTest, OnlyTheMenuTakesTheMouse) {
+  menu->show();
+  menu->MenuFocus(true, 5);
+  const MenuGeometry g = menu->Geometry();
+  EXPECT_EQ(services.region,
+            (std::vector<platform::ShapeRect>{{g.x, g.y, kMenuWidth, g.Height()}}));
+  menu->MenuFocus(true, 3);  // re-used for another group
+  EXPECT_EQ(services.region,
+            (std::vector<platform::ShapeRect>{
+                {menu->Geometry().x, menu->Geometry().y, kMenuWidth, menu->Geometry().Height()}}));
+  EXPECT_GT(menu->Geometry().Height(), g.Height());
 }
 
 TEST_F(MenuTest, ShortMenusIgnoreScrollingAndUnknownLettersRunNothing) {
@@ -174,6 +189,60 @@ TEST_F(MenuTest, ContextMenuDeleteAsksAndOffersWhatTheItemAllows) {
   contextMenu.Delete();
   EXPECT_EQ(state.tables.Shortcuts[4].Kind, kKindBlank);
   EXPECT_EQ(services.menuSaves, 1);
+}
+
+}  // namespace
+}  // namespace qav
+
+namespace qav {
+namespace {
+
+QAccessibleInterface* Accessible(FrmSubMenu* menu) {
+  return QAccessible::queryAccessibleInterface(menu);
+}
+
+TEST_F(MenuTest, TheOpenMenuListsItsMembersAsMenuItemsWithTheHighlightFocused) {
+  QAccessibleInterface* menuView = Accessible(menu.get());
+  ASSERT_NE(menuView, nullptr);
+  EXPECT_EQ(menuView->role(), QAccessible::PopupMenu);
+  EXPECT_EQ(menuView->childCount(), 0);  // closed
+  state.tables.Shortcuts[3].Title = "Everything";
+  menu->MenuFocus(true, 3);
+  EXPECT_EQ(menuView->text(QAccessible::Name), "Everything");
+  ASSERT_EQ(menuView->childCount(), 40);
+  QAccessibleInterface* first = menuView->child(0);
+  EXPECT_EQ(first->role(), QAccessible::MenuItem);
+  EXPECT_EQ(first->text(QAccessible::Name), "Item 279");
+  EXPECT_EQ(menuView->child(10)->text(QAccessible::Accelerator), "A");
+  const MenuRect& r = menu->Geometry().rects[1];
+  EXPECT_EQ(first->rect(), QRect(r.left, r.top, r.right - r.left, r.bottom - r.top)
+                               .translated(menu->mapToGlobal(QPoint(0, 0))));
+  EXPECT_TRUE(menuView->child(39)->state().offscreen);  // scrolled out of view
+
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(menuView->focusChild(), menuView->child(1));
+  EXPECT_FALSE(first->state().focused);
+  for (int i = 0; i < 17; ++i) Key(Qt::Key_Down);  // the list scrolls under the highlight
+  EXPECT_EQ(menuView->focusChild(), menuView->child(18));
+  EXPECT_FALSE(menuView->child(18)->state().offscreen);
+  EXPECT_TRUE(first->state().offscreen);
+}
+
+TEST_F(MenuTest, PressingARowRunsItsMemberAsAClickDoes) {
+  menu->MenuFocus(true, 6);
+  QAccessibleInterface* row = Accessible(menu.get())->child(2);
+  ASSERT_NE(row, nullptr);
+  row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(launcher.launched.empty());  // not while the request is being answered
+  QCoreApplication::processEvents();
+  ASSERT_EQ(launcher.launched.size(), 1u);
+  EXPECT_EQ(launcher.launched[0].target, "/bin/member3");
+  EXPECT_FALSE(menu->MenuShown());
+  EXPECT_EQ(Accessible(menu.get())->childCount(), 0);
+  row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCoreApplication::processEvents();  // a stale row of a closed menu runs nothing
+  EXPECT_EQ(launcher.launched.size(), 1u);
 }
 
 }  // namespace

@@ -83,5 +83,51 @@ TEST_F(DefaultGroupsTest, FoldersOfEntriesSkipHiddenOnesAndStopWhenFull) {
   EXPECT_EQ(Record(5).Title.Get(), "Tools (Full)");
 }
 
+// The applications folder also holds caches and indexes, and entries meant for other desktops
+// or for programs that are not installed; only what a menu would list becomes a member.
+TEST_F(DefaultGroupsTest, ApplicationsFolderGivesOnlyTheApplicationsAMenuLists) {
+  namespace fs = std::filesystem;
+  fs::create_directories(home / "apps");
+  const auto entry = [&](const std::string& name, const std::string& extra) {
+    test::WriteText(
+        home / ("apps/" + name + ".desktop"),
+        "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=/bin/true\n" + extra);
+  };
+  entry("shown", "");
+  entry("deleted", "Hidden=true\n");
+  entry("kde-only", "OnlyShowIn=KDE;\n");
+  entry("here-only", "OnlyShowIn=KDE;XFCE;\n");
+  entry("not-here", "NotShowIn=XFCE;\n");
+  entry("missing", "TryExec=no-such-program-qav\n");
+  entry("installed", "TryExec=true\n");
+  test::WriteText(home / "apps/folder.desktop", "[Desktop Entry]\nType=Directory\nName=F\n");
+  test::WriteText(home / "apps/mimeinfo.cache", "[MIME Cache]\ntext/plain=shown.desktop;\n");
+  test::WriteText(home / "apps/bamf-2.index", "x");
+  system.environment["XDG_CURRENT_DESKTOP"] = "ubuntu:XFCE";
+  state.paths.AllUsersDesktopFolder = home / "apps/";
+  Build(3);
+  std::vector<std::string> titles;
+  for (int m = 1; m <= state.tables.Groups[3].MemberCount; ++m) {
+    titles.push_back(Record(state.tables.Groups[3].Members[m]).Title.Get());
+  }
+  EXPECT_EQ(titles, (std::vector<std::string>{"here-only", "installed", "shown"}));
+}
+
+// A Desktop larger than the record pool: no box per refused file, the other groups built in
+// full, and the number left out told once.
+TEST_F(DefaultGroupsTest, AFullPoolLeavesEntriesOutQuietlyAndCountsThem) {
+  namespace fs = std::filesystem;
+  fs::create_directories(home / "desk");
+  for (int i = 0; i < 12; ++i) test::WriteText(home / ("desk/f" + std::to_string(i)), "x");
+  for (int r = kFirstPoolRecord; r <= kLastRecord - 5; ++r) Record(r).Kind = kKindMember;
+  state.paths.DesktopFolder = home / "desk/";
+  Classifier classifier(Context());
+  DefaultGroupContext context{state.tables, state.paths, platform, classifier, 6, {}};
+  BuildDefaultGroup(context, 3, 0);
+  EXPECT_EQ(state.tables.Groups[3].MemberCount, 5);
+  EXPECT_EQ(context.leftOut, 7);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 }  // namespace
 }  // namespace qav

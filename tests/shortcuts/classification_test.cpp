@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "shortcuts_fixture.h"
+#include "support/samples.h"
 
 namespace qav {
 namespace {
@@ -19,10 +20,10 @@ class ClassificationTest : public ::testing::Test, protected test::ShortcutsFixt
     link = classifier.Link();
     return Record(20);
   }
-  // Copies a sample file; the test is skipped where the samples are not checked out.
-  std::string Copy(const std::string& fixture, const std::string& name) {
+  // Copies a sample file into the home folder.
+  std::string Copy(const std::string& sample, const std::string& name) {
     const std::string to = home / name;
-    std::filesystem::copy_file(test::kFixtures + fixture, to);
+    std::filesystem::copy_file(test::SamplePath(sample), to);
     return to;
   }
   LinkInfo link;
@@ -40,8 +41,7 @@ TEST(TitleFromPath, DropsOnlyLinkAndProgramEndings) {
 }
 
 TEST_F(ClassificationTest, ProgramsTakeTheirDescriptionAndTheirOwnIcon) {
-  if (!std::filesystem::exists(test::kFixtures)) GTEST_SKIP() << "no sample files";
-  const std::string exe = Copy("/pe/iexplore.exe", "iexplore.exe");
+  const std::string exe = Copy("pe/iexplore.exe", "iexplore.exe");
   const ShortcutRecord& r = Drop(exe);
   EXPECT_EQ(r.Kind, kKindDockShortcut);
   EXPECT_EQ(r.IconSource, 1);
@@ -105,30 +105,28 @@ TEST_F(ClassificationTest, LinuxProgramsAreProgramsNamedByTheirFile) {
 }
 
 TEST_F(ClassificationTest, LinksToProgramsStayLinksOthersBecomeTheirTarget) {
-  if (!std::filesystem::exists(test::kFixtures)) GTEST_SKIP() << "no sample files";
-  const ShortcutRecord& program = Drop(Copy("/links/local_file.lnk", "Explorer.lnk"));
+  const ShortcutRecord& program = Drop(Copy("links/local_file.lnk", "Explorer.lnk"));
   EXPECT_EQ(program.Title.Get(), "Explorer");
   EXPECT_EQ(program.IconSource, 0);
   EXPECT_EQ(program.Target.Get(), "C:\\Windows\\explorer.exe");
   EXPECT_EQ(pictures.made.back().source, kPictureOfLink);
 
   pictures.makes = false;
-  const std::string document = Copy("/links/recent1.lnk", "Contract.lnk");
+  const std::string document = Copy("links/recent1.lnk", "Contract.lnk");
   const ShortcutRecord& followed = Drop(document);
   EXPECT_EQ(followed.Path.Get(), document);
   EXPECT_EQ(followed.Target.Get(), "C:\\Users\\heznik\\Downloads\\2020M09_01_contract.pdf");
   EXPECT_EQ(followed.Title.Get(), "Contract");
   EXPECT_EQ(followed.IconFile.Get(), "/app/SysIcons/File.png");  // shown as a document
 
-  const ShortcutRecord& url = Drop(Copy("/links/GitHub.url", "GitHub.url"));
+  const ShortcutRecord& url = Drop(Copy("links/GitHub.url", "GitHub.url"));
   EXPECT_EQ(url.Title.Get(), "GitHub.url");
   EXPECT_EQ(url.Target.Get(), "https://github.com/carlbennett/BNRBot");
   EXPECT_EQ(url.IconFile.Get(), "/app/SysIcons/URL.png");
 }
 
 TEST_F(ClassificationTest, DesktopEntriesKeepTheirNameCommandAndThemeIcon) {
-  if (!std::filesystem::exists(test::kFixtures)) GTEST_SKIP() << "no sample files";
-  const std::string entry = Copy("/desktop/display-im6.q16.desktop", "display.desktop");
+  const std::string entry = Copy("desktop/display-im6.q16.desktop", "display.desktop");
   const ShortcutRecord& r = Drop(entry);
   EXPECT_FALSE(r.Title.Get().empty());
   EXPECT_NE(r.Title.Get(), "display");
@@ -168,6 +166,41 @@ TEST_F(ClassificationTest, GroupsGainMembersOnceAndDockPlacesAskBeforeReplacing)
   classifier.AddItemFromPath(home / "b.txt", 5, "", "");
   EXPECT_EQ(state.tables.Groups[5].MemberCount, 1);
   EXPECT_NE(messages.shown.back().text.find("no room"), std::string::npos);
+}
+
+// A path cut to the record's field would name another file: such an item is refused, with a
+// message, and neither a dock place nor a group record is used for it.
+TEST_F(ClassificationTest, PathsLongerThanTheRecordAreRefusedNotCut) {
+  std::string folder = home.path();
+  while (folder.size() < 240) folder += "/\xD0\xA1\xD0\xB2\xD0\xBE\xD0\xB4\xD0\xBD\xD1\x8B\xD0\xB9";
+  std::filesystem::create_directories(folder);
+  const std::string path = folder + "/\xD0\xB3\xD1\x80\xD0\xB0\xD1\x84\xD0\xB8\xD0\xBA.txt";
+  ASSERT_GT(path.size(), 255u);
+  test::WriteText(path, "x");
+  ShortcutRecord& r = Drop(path);
+  EXPECT_EQ(r.Kind, kKindBlank);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("at most 255 fit"), std::string::npos);
+  EXPECT_NE(messages.shown[0].text.find(path), std::string::npos);
+
+  Record(5).Kind = kKindGroup;
+  Classifier classifier(Context());
+  classifier.AddItemFromPath(path, 5, "", "");
+  EXPECT_EQ(state.tables.Groups[5].MemberCount, 0);
+  EXPECT_EQ(Record(kFirstPoolRecord).Kind, kKindFree);
+
+  // A short link to a target that does not fit is refused the same way.
+  const std::string entry = home / "long.desktop";
+  test::WriteText(entry, "[Desktop Entry]\nType=Application\nName=Long\nExec=\"" + path + "\"\n");
+  Drop(entry);
+  EXPECT_EQ(Record(20).Kind, kKindBlank);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_NE(messages.shown[2].text.find("its target is"), std::string::npos);
+
+  // What fits is kept whole.
+  const std::string fits = home / "\xD0\xA1\xD0\xB2\xD0\xBE\xD0\xB4\xD0\xBD\xD1\x8B\xD0\xB9.txt";
+  test::WriteText(fits, "x");
+  EXPECT_EQ(Drop(fits).Path.Get(), fits);
 }
 
 }  // namespace

@@ -84,6 +84,49 @@ TEST_F(CommandsTest, FailedLaunchExplainsAMissingTargetOrRetriesTheDefaultAction
   EXPECT_EQ(launcher.opened, std::vector<std::string>{home.path()});
 }
 
+// An address nothing opens, an item with no target and a terminal program with no terminal
+// each say what is wrong instead of failing quietly or naming an empty item.
+TEST_F(CommandsTest, LaunchesThatCannotWorkSayWhy) {
+  CommandContext c = Commands();
+  Record(8).Title = "Internet";
+  EXPECT_EQ(LaunchShortcut(c, 8), 0);
+  EXPECT_TRUE(launcher.launched.empty());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "Problem with Shortcut");
+  EXPECT_EQ(messages.shown[0].text.rfind("'Internet' has nothing to open", 0), 0u);
+
+  launcher.accept = false;
+  Record(20).Target = "http://www.example.org/";
+  LaunchShortcut(c, 20);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text.rfind("No program on this system could open "
+                                         "'http://www.example.org/'",
+                                         0),
+            0u);
+
+  launcher.accept = true;
+  const std::string entry = home / "vim.desktop";
+  test::WriteText(entry,
+                  "[Desktop Entry]\nType=Application\nName=Vim\nExec=vim %F\n"
+                  "Terminal=true\n");
+  Record(21).Path = entry;
+  Record(21).Target = "/usr/bin/vim";
+  Record(21).Title = "Vim";
+  EXPECT_EQ(LaunchShortcut(c, 21), 1);
+  ASSERT_EQ(launcher.launched.size(), 2u);  // the address was tried first
+  EXPECT_TRUE(launcher.launched[1].inTerminal);
+  Record(20).Target = "/usr/bin/true";
+  LaunchShortcut(c, 20);
+  EXPECT_FALSE(launcher.launched[2].inTerminal);
+
+  launcher.terminal = false;
+  EXPECT_EQ(LaunchShortcut(c, 21), 0);
+  EXPECT_EQ(launcher.launched.size(), 3u);
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[2].text.rfind("'Vim' runs in a terminal, but no terminal emulator", 0),
+            0u);
+}
+
 TEST_F(CommandsTest, CommandsReachTheSystemOrSayTheyCannot) {
   CommandContext c = Commands();
   ExecuteBuiltIn(c, kCmdShutDown);

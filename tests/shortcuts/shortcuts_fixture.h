@@ -15,8 +15,6 @@
 
 namespace qav::test {
 
-inline const std::string kFixtures = QAV_FIXTURES_DIR;
-
 struct ShortcutsFixture : FakeSystem {
   ShortcutsFixture() {
     namespace fs = std::filesystem;

@@ -74,6 +74,26 @@ TEST_F(IniParamTest, SavedSettingsAndItemsComeBackAndShapeTheRing) {
   EXPECT_GT(registry.writes, 0);
 }
 
+TEST_F(IniParamTest, LoadedGroupsTitleFollowsTheirMembers) {
+  Init(1366, 768);
+  auto& groups = state.tables.Groups;
+  state.tables.Shortcuts[12].Title = "Tools (Empty)";
+  groups[12].Members[1] = 300;
+  groups[12].Members[2] = 301;
+  groups[12].Members[3] = 302;
+  groups[12].MemberCount = 3;
+  state.tables.Shortcuts[13].Title = "Single (Empty)";
+  groups[13].Members[1] = 303;
+  groups[13].MemberCount = 1;
+  SaveConfiguration(state, platform);
+
+  state = AppState{};
+  state.paths = InitPaths(folders, system);
+  Init(1366, 768);
+  EXPECT_EQ(state.tables.Shortcuts[12].Title.Get(), "Tools");
+  EXPECT_EQ(state.tables.Shortcuts[13].Title.Get(), "Single (Empty)");
+}
+
 TEST_F(IniParamTest, ReloadCanResetTheMenuAndRebuildMissingPictures) {
   Init(1366, 768);
   state.tables.Shortcuts[130].Title = "saved";
@@ -117,6 +137,29 @@ TEST_F(MovedProgramTest, ShippedPicturesAreFoundInTheRunningCopysFolder) {
   IniParam(state, false, true, true, platform, screen, pictures);
   EXPECT_EQ(state.tables.Shortcuts[150].IconFile.Get(), home / "SysIcons/Folder.png");
   EXPECT_EQ(state.tables.Shortcuts[151].IconFile.Get(), "/elsewhere/pictures/Folder.png");
+}
+
+// More desktop entries than the record pool holds: the default groups are built, the rest are
+// counted, and the user hears of them in one message, once.
+TEST_F(IniParamTest, EntriesWithoutRoomAreToldOnceNotOneByOne) {
+  std::filesystem::create_directories(home / "Desktop");
+  for (int i = 0; i < 80; ++i) test::WriteText(home / ("Desktop/f" + std::to_string(i)), "x");
+  state.paths.DesktopFolder = home / "Desktop/";
+  for (int r = kFirstPoolRecord; r <= kLastRecord - 60; ++r) {
+    state.tables.Shortcuts[static_cast<std::size_t>(r)].Kind = kKindMember;
+  }
+  Init(1366, 768, false, false);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(state.tables.Groups[3].MemberCount + state.DefaultEntriesLeftOut, 80);
+  EXPECT_GT(state.tables.Groups[3].MemberCount, 0);
+  EXPECT_GT(state.DefaultEntriesLeftOut, 0);
+  EXPECT_EQ(state.tables.Groups[7].MemberCount, 13);  // the other groups built in full
+  const int leftOut = state.DefaultEntriesLeftOut;
+  TellLeftOutEntries(state, messages);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find(std::to_string(leftOut) + " entries"), std::string::npos);
+  TellLeftOutEntries(state, messages);
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 }  // namespace

@@ -8,11 +8,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <random>
 #include <thread>
 
 #include "platform/fake/fake_platform.h"
 #include "platform/linux/posix_file_ops.h"
+#include "platform/linux/termination_signals.h"
 #include "store/menu_file.h"
 #include "support/temp_dir.h"
 
@@ -62,6 +64,7 @@ class FaultyFileOps final : public platform::FileOps {
 
 Tables Version(const std::string& title) {
   Tables t = MakeTables();
+  for (int g = 0; g < kGroupCount; ++g) t.Groups[g].Members[0] = g;
   for (int r = 129; r <= 1024; r += 37) t.Shortcuts[r].Title = title;
   t.Groups[3].Members[1] = 129;
   t.Groups[3].MemberCount = title == "new" ? 1 : 0;
@@ -112,42 +115,95 @@ TEST(CrashSafety, EveryStepOfASaveCanFailAndAWholeCopySurvives) {
   }
 }
 
-// Runs `body` in a child process, kills it after the given time (unless negative) and returns its
-// wait status.
+// Runs `body` in a child process and returns its wait status. `body` is given a function that
+// tells the parent it has reached the moment that counts; with a non-negative delay the child is
+// killed that long after it first says so.
 template <typename Body>
-int InChild(Body body, int killAfterMicroseconds) {
+int InChild(Body body, std::chrono::microseconds killAfter) {
+  int ready[2];
+  if (::pipe(ready) != 0) return -1;
   const pid_t child = ::fork();
   if (child == 0) {
-    body();
+    ::close(ready[0]);
+    body([&] {
+      const char byte = 1;
+      (void)!::write(ready[1], &byte, 1);
+    });
     ::_exit(0);
   }
-  if (killAfterMicroseconds >= 0) {
-    std::this_thread::sleep_for(std::chrono::microseconds(killAfterMicroseconds));
+  ::close(ready[1]);
+  if (killAfter.count() >= 0) {
+    char byte = 0;
+    (void)!::read(ready[0], &byte, 1);
+    std::this_thread::sleep_for(killAfter);
     ::kill(child, SIGKILL);
   }
   int status = 0;
   ::waitpid(child, &status, 0);
+  ::close(ready[0]);
   return status;
 }
+
+// True when the files show a save under way: its temporary copy, or a twin that differs from the
+// main file. Between saves neither is the case.
+bool CaughtMidSave(const std::string& menu) {
+  return std::filesystem::exists(menu + ".tmp") ||
+         test::ReadBytes(menu) != test::ReadBytes(menu + ".bak");
+}
+
+// The real file operations; call number `signalAt` first tells the parent it is starting.
+template <typename Ready>
+class SignallingFileOps final : public platform::FileOps {
+ public:
+  SignallingFileOps(int signalAt, const Ready& ready) : signalAt_(signalAt), ready_(ready) {}
+  bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                 bool durable) override {
+    Enter();
+    return real_.WriteFile(path, bytes, durable);
+  }
+  bool ReplaceFile(const std::string& from, const std::string& to) override {
+    Enter();
+    return real_.ReplaceFile(from, to);
+  }
+  bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
+
+ private:
+  void Enter() {
+    if (++calls_ == signalAt_) ready_();
+  }
+  platform::PosixFileOps real_;
+  int signalAt_;
+  const Ready& ready_;
+  int calls_ = 0;
+};
 
 TEST(CrashSafety, KillingTheProcessMidSaveLeavesAWholeCopy) {
   test::TempDir dir;
   const std::string menu = dir / "QAVMenu.cfg";
   platform::PosixFileOps files;
   platform::fake::RecordingMessageBoxes messages;
-  ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
+  const Tables versions[] = {Version("new"), Version("old")};
   std::mt19937 random(12345);
+  int midSave = 0;
   for (int round = 0; round < 12; ++round) {
-    InChild(
-        [&] {
-          for (bool fresh = true;; fresh = !fresh) {
-            WriteMenuFile(Version(fresh ? "new" : "old"), {menu, files, messages});
+    ASSERT_EQ(WriteMenuFile(versions[1], {menu, files, messages}), 1);
+    // The child saves back to back and is killed shortly after one of the file operations of its
+    // second save begins (each save writes the twin, writes the temporary copy, renames it).
+    const int status = InChild(
+        [&](const auto& ready) {
+          SignallingFileOps childFiles(4 + round % 3, ready);
+          for (int save = 0;; ++save) {
+            WriteMenuFile(versions[save % 2], {menu, childFiles, messages});
           }
         },
-        static_cast<int>(random() % 40000));
+        std::chrono::microseconds(random() % 2000));
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+        << "round " << round << ": the saving process ended on its own";
+    if (CaughtMidSave(menu)) ++midSave;
     const std::string survivor = Survivor(menu);
     ASSERT_TRUE(survivor == "old" || survivor == "new") << "round " << round << ": " << survivor;
   }
+  EXPECT_GE(midSave, 1) << "no kill landed inside a save";
 }
 
 TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
@@ -156,18 +212,35 @@ TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
   platform::PosixFileOps files;
   platform::fake::RecordingMessageBoxes messages;
   ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
-  // The kernel refuses to let the files grow past 600 kB, as a nearly full disk would.
+  // The kernel refuses to let the files grow past 600 kB, as a nearly full disk would. Its
+  // SIGXFSZ would kill the program in the middle of the save, were it not for the signal
+  // handling the program installs at start.
   const int status = InChild(
-      [&] {
-        ::signal(SIGXFSZ, SIG_IGN);
+      [&](const auto&) {
+        const platform::TerminationSignals installed([] {});
         const rlimit limit{600000, 600000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const int saved = WriteMenuFile(Version("new"), {menu, files, messages});
         ::_exit(saved == 0 && messages.shown.size() == 1 ? 0 : 1);
       },
-      -1);
+      std::chrono::microseconds(-1));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not report failure";
   EXPECT_EQ(Survivor(menu), "old");
+}
+
+// A folder where the twin belongs (or no room for a second copy) must not cost the user the
+// save of the file itself.
+TEST(CrashSafety, FileIsSavedWhenItsTwinCannotBe) {
+  test::TempDir dir;
+  const std::string menu = dir / "QAVMenu.cfg";
+  platform::PosixFileOps files;
+  platform::fake::RecordingMessageBoxes messages;
+  ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
+  std::filesystem::remove(menu + ".bak");
+  std::filesystem::create_directory(menu + ".bak");
+  EXPECT_EQ(WriteMenuFile(Version("new"), {menu, files, messages}), 0);
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(Survivor(menu), "new");
 }
 
 }  // namespace

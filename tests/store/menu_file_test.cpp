@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "menu_image.h"
 #include "platform/fake/fake_platform.h"
@@ -149,11 +152,13 @@ TEST_F(MenuFileTest, ImpossibleCountsMakeTheFileUnreadableAndChangeNothing) {
       {"a member past the last record", 14, 1025},
       {"a negative member", 18, -1},
       {"two dimensions", GroupOffset(4), 2},
+      {"a group that does not start with its own number", GroupOffset(6) + 10, 0},
+      {"an array that was never sized", GroupOffset(7), 0},
   };
   for (const Poke& poke : pokes) {
     auto image = good;
-    if (poke.offset == GroupOffset(4)) {
-      image[poke.offset] = 2;
+    if (poke.offset == GroupOffset(4) || poke.offset == GroupOffset(7)) {
+      image[poke.offset] = static_cast<std::uint8_t>(poke.value);
     } else {
       test::PutI32(image, poke.offset, poke.value);
     }
@@ -181,6 +186,53 @@ TEST_F(MenuFileTest, DamagedOrShortFileGivesWayToAWholeTwin) {
   tables = MakeTables();
   EXPECT_EQ(Load(), 1);
   EXPECT_EQ(tables.Shortcuts[1024].Title.Get(), "last");
+}
+
+TEST_F(MenuFileTest, AllZeroFileIsNoMenuAndNeverCostsTheTwinItsItems) {
+  const std::vector<std::uint8_t> zeros(kStandardMenuFileSize, 0);
+  Store(zeros);
+  EXPECT_EQ(Load(), 0);
+  EXPECT_EQ(test::ReadBytes(dir / "QAVMenu.cfg.damaged"), zeros);
+
+  Store(zeros);
+  test::WriteBytes(dir / "QAVMenu.cfg.bak", EncodeMenuImage(SampleTables()));
+  tables = MakeTables();
+  EXPECT_EQ(Load(), 1);
+  EXPECT_EQ(tables.Shortcuts[129].Path.Get(), "/usr/bin/vim");
+  // The save at exit writes what was loaded, so both copies keep the user's items.
+  ASSERT_EQ(WriteMenuFile(tables, Context()), 1);
+  for (const char* copy : {"QAVMenu.cfg", "QAVMenu.cfg.bak"}) {
+    tables = MakeTables();
+    ASSERT_EQ(LoadMenuFile(tables, {dir / copy, files, messages}), 1) << copy;
+    EXPECT_EQ(tables.Shortcuts[129].Path.Get(), "/usr/bin/vim") << copy;
+  }
+}
+
+// A FIFO would block the start for good, a device or a huge sparse file would be read without
+// end; none of them is a menu, and the twin stands in.
+TEST_F(MenuFileTest, OnlyRegularFilesAreReadAndNothingBlocks) {
+  const auto good = EncodeMenuImage(SampleTables());
+  const std::string menu = dir / "QAVMenu.cfg";
+  const std::vector<std::function<void()>> makers = {
+      [&] { ASSERT_EQ(::mkfifo(menu.c_str(), 0600), 0); },
+      [&] { std::filesystem::create_symlink("/dev/zero", menu); },
+      [&] {
+        test::WriteBytes(menu, {});
+        std::filesystem::resize_file(menu, std::uintmax_t{2} << 30);
+      },
+  };
+  for (std::size_t i = 0; i < makers.size(); ++i) {
+    std::filesystem::remove(menu);
+    makers[i]();
+    test::WriteBytes(dir / "QAVMenu.cfg.bak", good);
+    tables = MakeTables();
+    EXPECT_EQ(Load(), 1) << i;
+    EXPECT_EQ(tables.Shortcuts[129].Path.Get(), "/usr/bin/vim") << i;
+  }
+  std::filesystem::remove(menu);
+  ASSERT_EQ(::mkfifo(menu.c_str(), 0600), 0);
+  std::filesystem::remove(dir / "QAVMenu.cfg.bak");
+  EXPECT_EQ(Load(), 0);
 }
 
 TEST_F(MenuFileTest, ShortFileAloneLoadsWhatIsThere) {
@@ -212,7 +264,7 @@ TEST_F(MenuFileTest, FailedSaveTellsTheUser) {
   MenuFileContext context{dir / "gone/QAVMenu.cfg", files, messages};
   EXPECT_EQ(WriteMenuFile(tables, context), 0);
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Writing icon file failed! ");
+  EXPECT_EQ(messages.shown[0].text, "Writing icon file failed! " + context.menuFile);
 }
 
 }  // namespace

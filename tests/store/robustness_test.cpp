@@ -55,6 +55,7 @@ TEST(Robustness, MangledMenuFilesNeverCrashAndLoadOnlyUsableTables) {
   platform::fake::RecordingMessageBoxes messages;
   const MenuFileContext context{dir / "QAVMenu.cfg", files, messages};
   Tables good = MakeTables();
+  for (int g = 0; g < kGroupCount; ++g) good.Groups[g].Members[0] = g;
   good.Groups[3].Members[1] = 200;
   good.Groups[3].MemberCount = 1;
   const auto image = EncodeMenuImage(good);

@@ -1,20 +1,29 @@
 #pragma once
 // A fresh folder for one test, removed with everything in it afterwards.
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace qav::test {
 
 class TempDir {
  public:
+  // Throws when no folder can be made, so a test never works in (or removes) a folder it does not
+  // own.
   TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "qav-test-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
+    if (::mkdtemp(pattern.data()) == nullptr) {
+      throw std::filesystem::filesystem_error("cannot make a test folder", pattern,
+                                              std::error_code(errno, std::generic_category()));
+    }
+    path_ = pattern;
   }
   ~TempDir() {
     std::error_code ignored;

@@ -19,6 +19,11 @@ constexpr std::uint64_t kDirectoryEntrySize = 8;
 constexpr std::uint64_t kDataEntrySize = 16;
 constexpr std::uint64_t kDataDirectorySize = 8;
 constexpr std::uint32_t kResourceDirectoryIndex = 2;
+// Limits that keep a crafted file from costing more than a real one ever needs: names longer
+// than any a resource compiler makes are unreadable, and a listing of names stops once it holds
+// this many characters in all.
+constexpr std::uint16_t kMaxNameLength = 256;
+constexpr std::uint64_t kMaxListedNameUnits = 1u << 18;
 
 // Where the optional header keeps NumberOfRvaAndSizes and the data directories.
 struct OptionalHeaderShape {
@@ -102,6 +107,19 @@ bool IsAncestor(const std::vector<std::uint32_t>& ancestors, std::uint32_t offse
   return std::find(ancestors.begin(), ancestors.end(), offset) != ancestors.end();
 }
 
+// The length of the name a field stands for (0 for an id), or nothing when a string name lies
+// outside the tree or is longer than any real one.
+std::optional<std::uint16_t> NameLength(const ByteView& tree, std::uint32_t field) {
+  if ((field & kHighBit) == 0) return std::uint16_t{0};
+  const std::uint64_t at = field & ~kHighBit;
+  if (!tree.Contains(at, 2)) return std::nullopt;
+  const std::uint16_t length = tree.U16(at);
+  if (length > kMaxNameLength || !tree.Contains(at + 2, std::uint64_t{length} * 2)) {
+    return std::nullopt;
+  }
+  return length;
+}
+
 }  // namespace
 
 std::u16string UpperCaseResourceName(std::u16string_view text) {
@@ -170,11 +188,13 @@ std::optional<std::vector<PeResources::Entry>> PeResources::Directory(std::uint3
   const std::uint64_t first = offset + kDirectoryHeaderSize;
   if (!tree.Contains(first, count * kDirectoryEntrySize)) return std::nullopt;
   std::vector<Entry> entries;
+  entries.reserve(static_cast<std::size_t>(count));
   for (std::uint64_t i = 0; i < count; ++i) {
     const std::uint64_t at = first + i * kDirectoryEntrySize;
-    std::optional<ResourceName> name = ReadName(tree.U32(at));
+    const std::uint32_t name = tree.U32(at);
     const std::uint32_t target = tree.U32(at + 4);
-    if (name) entries.push_back({std::move(*name), target & ~kHighBit, (target & kHighBit) != 0});
+    if (NameLength(tree, name))
+      entries.push_back({name, target & ~kHighBit, (target & kHighBit) != 0});
   }
   return entries;
 }
@@ -184,13 +204,26 @@ std::optional<std::vector<PeResources::Entry>> PeResources::Directory(std::uint3
 std::optional<ResourceName> PeResources::ReadName(std::uint32_t field) const {
   if ((field & kHighBit) == 0) return ResourceName::Id(static_cast<std::uint16_t>(field));
   const ByteView tree(Tree());
-  const std::uint64_t at = field & ~kHighBit;
-  const std::uint16_t length = tree.U16(at);
-  if (!tree.Contains(at + 2, std::uint64_t{length} * 2)) return std::nullopt;
-  std::u16string text(length, u'\0');
-  for (std::uint64_t i = 0; i < length; ++i)
-    text[i] = static_cast<char16_t>(tree.U16(at + 2 + i * 2));
-  return ResourceName::Named(text);
+  const std::optional<std::uint16_t> length = NameLength(tree, field);
+  if (!length) return std::nullopt;
+  const std::uint64_t at = (field & ~kHighBit) + 2;
+  std::u16string text(*length, u'\0');
+  for (std::uint64_t i = 0; i < *length; ++i) text[i] = UpperCaseUnit(tree.U16(at + i * 2));
+  return ResourceName{std::nullopt, std::move(text)};
+}
+
+// Compares in place: a name is never copied to be looked at.
+bool PeResources::NameIs(std::uint32_t field, const ResourceName& name) const {
+  if ((field & kHighBit) == 0) return name.id == static_cast<std::uint16_t>(field);
+  if (name.id) return false;
+  const ByteView tree(Tree());
+  const std::optional<std::uint16_t> length = NameLength(tree, field);
+  if (!length || *length != name.name.size()) return false;
+  const std::uint64_t at = (field & ~kHighBit) + 2;
+  for (std::uint64_t i = 0; i < *length; ++i) {
+    if (UpperCaseUnit(tree.U16(at + i * 2)) != name.name[i]) return false;
+  }
+  return true;
 }
 
 // The subdirectory called `name` inside the last of `ancestors`; an offset that leads back to
@@ -200,7 +233,7 @@ std::optional<std::uint32_t> PeResources::Subdirectory(const std::vector<std::ui
   const std::optional<std::vector<Entry>> entries = Directory(ancestors.back());
   if (!entries) return std::nullopt;
   for (const Entry& entry : *entries) {
-    if (entry.name != name) continue;
+    if (!NameIs(entry.nameField, name)) continue;
     if (!entry.isDirectory || IsAncestor(ancestors, entry.target)) return std::nullopt;
     return entry.target;
   }
@@ -212,8 +245,14 @@ std::vector<ResourceName> PeResources::ChildNames(
   std::vector<ResourceName> names;
   const std::optional<std::vector<Entry>> entries = Directory(ancestors.back());
   if (!entries) return names;
+  std::uint64_t listedUnits = 0;
   for (const Entry& entry : *entries) {
-    if (entry.isDirectory && !IsAncestor(ancestors, entry.target)) names.push_back(entry.name);
+    if (!entry.isDirectory || IsAncestor(ancestors, entry.target)) continue;
+    std::optional<ResourceName> name = ReadName(entry.nameField);
+    if (!name) continue;
+    listedUnits += name->name.size() + 1;
+    if (listedUnits > kMaxListedNameUnits) break;
+    names.push_back(std::move(*name));
   }
   return names;
 }

@@ -54,8 +54,10 @@ class PeResources {
  private:
   // One directory entry: `target` is the offset, from the root directory, of a subdirectory or
   // of a data entry.
+  // The name is kept as its raw field and only read when asked for, so that a file whose
+  // entries share one huge name costs no copies of it.
   struct Entry {
-    ResourceName name;
+    std::uint32_t nameField = 0;
     std::uint32_t target = 0;
     bool isDirectory = false;
   };
@@ -69,6 +71,7 @@ class PeResources {
 
   std::optional<std::vector<Entry>> Directory(std::uint32_t offset) const;
   std::optional<ResourceName> ReadName(std::uint32_t field) const;
+  bool NameIs(std::uint32_t field, const ResourceName& name) const;
   std::optional<std::uint32_t> Subdirectory(const std::vector<std::uint32_t>& ancestors,
                                             const ResourceName& name) const;
   std::optional<std::span<const std::uint8_t>> Data(std::uint32_t dataEntry) const;

@@ -115,9 +115,11 @@ class FakeProgramLauncher final : public ProgramLauncher {
     opened.push_back(target);
     return accept;
   }
+  bool HasTerminal() override { return terminal; }
   std::vector<LaunchRequest> launched;
   std::vector<std::string> opened;
   bool accept = true;
+  bool terminal = true;
 };
 
 class FakeSystemActions final : public SystemActions {

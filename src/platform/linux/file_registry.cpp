@@ -2,15 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <span>
 #include <utility>
 #include <vector>
 
+#include "platform/bounded_read.h"
 #include "platform/linux/posix_file_ops.h"
 
 namespace qav::platform {
@@ -189,7 +188,8 @@ class Cursor {
     std::uint32_t value = 0;
     std::size_t digits = 0;
     for (; digits < maxDigits && !AtEnd(); ++digits) {
-      const auto digit = kHexDigits.find(static_cast<char>(std::tolower(Peek())));
+      const char c = Peek();  // bytes past ASCII stay out of the C library's case tables
+      const auto digit = kHexDigits.find(c >= 'A' && c <= 'F' ? static_cast<char>(c + 32) : c);
       if (digit == std::string_view::npos) break;
       value = (value << 4) | static_cast<std::uint32_t>(digit);
       ++pos_;
@@ -384,15 +384,11 @@ std::string RenderDocument(const Document& doc) {
 
 // The parsed file; an empty one when there is no file, nothing when it cannot be read.
 std::optional<Document> LoadDocument(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error) && !error) return Document{};
-    return std::nullopt;
-  }
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return ParseDocument(text);
+  std::error_code error;
+  if (!std::filesystem::exists(path, error) && !error) return Document{};
+  const auto text = ReadWholeTextFile(path, kMaxSmallTextFileBytes);
+  if (!text) return std::nullopt;
+  return ParseDocument(*text);
 }
 
 bool SectionIs(const Section& section, std::uint32_t root, std::string_view subKey) {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <utility>
 
-#include "platform/linux/desktop_entry.h"
+#include "shortcuts/readers/desktop_entry.h"
 
 namespace qav::platform {
 namespace {
@@ -26,6 +26,25 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
   return text.size() >= suffix.size() &&
          text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
+
+// Terminal emulators and the option after which each takes the program and its arguments as
+// separate words: first the one the system names as its choice, then common desktops' own.
+struct Terminal {
+  const char* program;
+  const char* option;  // empty: the words follow directly
+};
+
+constexpr Terminal kTerminals[] = {
+    {"x-terminal-emulator", "-e"},
+    {"gnome-terminal", "--"},
+    {"konsole", "-e"},
+    {"xfce4-terminal", "-x"},
+    {"mate-terminal", "-x"},
+    {"tilix", "-x"},
+    {"kitty", ""},
+    {"alacritty", "-e"},
+    {"xterm", "-e"},
+};
 
 }  // namespace
 
@@ -57,44 +76,66 @@ bool LinuxProgramLauncher::Launch(const LaunchRequest& request) {
   }
   // Absolute, so that a program in the current folder is not looked up on PATH instead.
   if (IsProgramFile(target)) {
-    return commands_.start(file.absoluteFilePath().toStdString(), arguments, request.workingDir);
+    return Start(file.absoluteFilePath().toStdString(), arguments, request.workingDir,
+                 request.inTerminal);
   }
   if (file.exists()) return Open(target, request.workingDir);  // arguments mean nothing to it
   // A bare program name ("gimp") is looked up on PATH, as a command line would.
   const std::string program =
       target.find('/') == std::string::npos ? commands_.find(target) : std::string();
-  return !program.empty() && commands_.start(program, arguments, request.workingDir);
+  return !program.empty() && Start(program, arguments, request.workingDir, request.inTerminal);
+}
+
+bool LinuxProgramLauncher::Start(const std::string& program, const Arguments& arguments,
+                                 const std::string& folder, bool inTerminal) {
+  if (!inTerminal) return commands_.start(program, arguments, folder);
+  for (const Terminal& terminal : kTerminals) {
+    const std::string emulator = commands_.find(terminal.program);
+    if (emulator.empty()) continue;
+    Arguments words;
+    if (*terminal.option != '\0') words.emplace_back(terminal.option);
+    words.push_back(program);
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    return commands_.start(emulator, words, folder);
+  }
+  return false;
+}
+
+bool LinuxProgramLauncher::HasTerminal() {
+  for (const Terminal& terminal : kTerminals) {
+    if (!commands_.find(terminal.program).empty()) return true;
+  }
+  return false;
 }
 
 bool LinuxProgramLauncher::OpenWithDefault(const std::string& target) {
   return !target.empty() && Open(target, {});
 }
 
+// The opener is watched for a moment: it fails at once when nothing can open the target.
 bool LinuxProgramLauncher::Open(const std::string& target, const std::string& folder) {
-  return commands_.start(commands_.find("xdg-open"), {NotAnOption(target)}, folder);
+  const auto& start = commands_.startWatched ? commands_.startWatched : commands_.start;
+  return start(commands_.find("xdg-open"), {NotAnOption(target)}, folder);
 }
 
 // gio launches an entry as the desktop does (startup notification, D-Bus activation, terminal);
 // without it the Exec line is run directly.
 bool LinuxProgramLauncher::LaunchDesktopEntry(const std::string& entryPath, const Arguments& files,
                                               const std::string& folder) {
-  const auto entry = ReadDesktopEntry(entryPath);
-  const auto type = entry.find("Type");
-  if (type != entry.end() && type->second == "Link") {
-    return entry.count("URL") && Open(entry.at("URL"), folder);
-  }
+  const auto entry = readers::ReadDesktopEntryFile(entryPath, "");
+  if (!entry) return false;
+  if (entry->type == "Link") return !entry->url.empty() && Open(entry->url, folder);
   if (const std::string gio = commands_.find("gio"); !gio.empty()) {
     Arguments gioArguments{"launch", entryPath};
     gioArguments.insert(gioArguments.end(), files.begin(), files.end());
     return commands_.start(gio, gioArguments, folder);
   }
-  Arguments command = ExpandExec(entry, entryPath, files);
+  Arguments command = ExpandExec(*entry, entryPath, files);
   if (command.empty()) return false;
   const std::string program = commands_.find(command.front());
   if (program.empty()) return false;
-  const auto path = entry.find("Path");
-  const std::string workIn = folder.empty() && path != entry.end() ? path->second : folder;
-  return commands_.start(program, Arguments(command.begin() + 1, command.end()), workIn);
+  const std::string workIn = folder.empty() ? entry->workingDir : folder;
+  return Start(program, Arguments(command.begin() + 1, command.end()), workIn, entry->terminal);
 }
 
 }  // namespace qav::platform

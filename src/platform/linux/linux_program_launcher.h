@@ -17,8 +17,12 @@ class LinuxProgramLauncher final : public ProgramLauncher {
 
   bool Launch(const LaunchRequest& request) override;
   bool OpenWithDefault(const std::string& target) override;
+  bool HasTerminal() override;
 
  private:
+  // Starts a program, inside a terminal emulator when it asks for one.
+  bool Start(const std::string& program, const Arguments& arguments, const std::string& folder,
+             bool inTerminal);
   bool LaunchDesktopEntry(const std::string& entryPath, const Arguments& files,
                           const std::string& folder);
   bool Open(const std::string& target, const std::string& folder);

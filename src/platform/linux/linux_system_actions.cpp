@@ -14,9 +14,9 @@
 #include <memory>
 #include <utility>
 
-#include "platform/linux/desktop_entry.h"
 #include "platform/linux/desktop_pages.h"
 #include "platform/linux/linux_program_launcher.h"
+#include "shortcuts/readers/desktop_entry.h"
 
 namespace qav::platform {
 namespace {
@@ -110,8 +110,7 @@ std::vector<std::string> ApplicationFolders(const SystemCommands& commands) {
 }
 
 // The program an Exec line runs: its first word, past an "env NAME=value ..." prefix.
-std::string ExecProgram(const std::string& exec) {
-  const std::vector<std::string> words = SplitExec(exec);
+std::string ExecProgram(const std::vector<std::string>& words) {
   std::size_t i = 0;
   if (i < words.size() && fs::path(words[i]).filename() == "env") {
     ++i;
@@ -256,10 +255,9 @@ std::string LinuxSystemActions::DefaultEntryId(DefaultProgramKind kind) {
 std::string LinuxSystemActions::ProgramOfEntry(const std::string& entryId) {
   const std::string path = FindDesktopEntry(ApplicationFolders(commands_), entryId);
   if (path.empty()) return {};
-  const auto entry = ReadDesktopEntry(path);
-  const auto exec = entry.find("Exec");
-  if (exec == entry.end()) return {};
-  const std::string program = ExecProgram(exec->second);
+  const auto entry = readers::ReadDesktopEntryFile(path, "");
+  if (!entry) return {};
+  const std::string program = ExecProgram(entry->exec);
   return program.empty() ? std::string() : commands_.find(program);
 }
 

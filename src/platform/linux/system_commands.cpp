@@ -1,17 +1,26 @@
 #include "platform/linux/system_commands.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <utility>
+#include <vector>
 
 namespace qav::platform {
 namespace {
 
 constexpr int kRunTimeoutMs = 5000;
+// How long a started opener is watched for an early failure.
+constexpr int kWatchMs = 1500;
+constexpr int kWatchStepMs = 50;
 
 QStringList ToQt(const Arguments& arguments) {
   QStringList list;
@@ -37,6 +46,48 @@ std::optional<std::string> RunToEnd(const std::string& program, const Arguments&
   }
   if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return std::nullopt;
   return process.readAllStandardOutput().toStdString();
+}
+
+// Runs in a forked child: only async-signal-safe calls until the exec.
+[[noreturn]] void ExecInFolder(char* const* argv, const char* folder) {
+  if (folder != nullptr && chdir(folder) != 0) _exit(127);
+  execv(argv[0], argv);
+  _exit(127);
+}
+
+// A watcher process starts the program and waits a moment for it: its own exit status says
+// whether the program failed within that moment. A program still running then is left to run;
+// the watcher has ended, so the system, not we, reaps it.
+bool StartWatched(const std::string& program, const Arguments& arguments,
+                  const std::string& folder) {
+  if (program.empty()) return false;
+  std::vector<std::string> words{program};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  const char* workIn = folder.empty() ? nullptr : folder.c_str();
+  const pid_t watcher = fork();
+  if (watcher < 0) return false;
+  if (watcher == 0) {
+    const pid_t child = fork();
+    if (child < 0) _exit(1);
+    if (child == 0) ExecInFolder(argv.data(), workIn);
+    const timespec step{0, kWatchStepMs * 1000 * 1000};
+    for (int waited = 0; waited < kWatchMs; waited += kWatchStepMs) {
+      int status = 0;
+      if (waitpid(child, &status, WNOHANG) == child) {
+        _exit(WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1);
+      }
+      nanosleep(&step, nullptr);
+    }
+    _exit(0);
+  }
+  int status = 0;
+  while (waitpid(watcher, &status, 0) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 std::string FindExecutable(const std::string& program) {
@@ -81,7 +132,7 @@ std::optional<DesktopKind> KnownDesktop(const std::string& name) {
 }  // namespace
 
 SystemCommands RealSystemCommands() {
-  return {StartDetached, RunToEnd, FindExecutable, Environment};
+  return {StartDetached, RunToEnd, FindExecutable, Environment, StartWatched};
 }
 
 DesktopKind DesktopFromXdg(const std::string& xdgCurrentDesktop) {

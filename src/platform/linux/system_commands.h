@@ -25,6 +25,12 @@ struct SystemCommands {
   // when there is none.
   std::function<std::string(const std::string& program)> find;
   std::function<std::optional<std::string>(const std::string& name)> environment;
+  // Like `start`, but watches the program for a moment (an opener such as xdg-open fails at
+  // once when nothing can open its target): false also when it ended with a failure by then.
+  // Empty: `start` serves.
+  std::function<bool(const std::string& program, const Arguments& arguments,
+                     const std::string& folder)>
+      startWatched;
 };
 
 // The real ones: QProcess, QStandardPaths::findExecutable and the process environment.

@@ -16,6 +16,8 @@ namespace {
 volatile std::sig_atomic_t signalWriteFd = -1;
 
 void OnSignal(int signalNumber) {
+  // The orderly way out runs once; should it ever hang, a second request ends the program.
+  std::signal(signalNumber, SIG_DFL);
   const char byte = static_cast<char>(signalNumber);
   const int fd = signalWriteFd;
   if (fd >= 0) [[maybe_unused]]
@@ -26,6 +28,10 @@ constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 }  // namespace
 
+void IgnoreFileSizeSignal() {
+  std::signal(SIGXFSZ, SIG_IGN);
+}
+
 struct TerminationSignals::Impl {
   int fds[2] = {-1, -1};
   std::unique_ptr<QSocketNotifier> notifier;
@@ -35,6 +41,7 @@ struct TerminationSignals::Impl {
 TerminationSignals::TerminationSignals(std::function<void()> onSignal)
     : impl_(std::make_unique<Impl>()) {
   impl_->onSignal = std::move(onSignal);
+  IgnoreFileSizeSignal();
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, impl_->fds) != 0) return;
   ::fcntl(impl_->fds[0], F_SETFL, O_NONBLOCK);
   signalWriteFd = impl_->fds[0];

@@ -7,9 +7,14 @@
 
 namespace qav::platform {
 
+// A write past the user's file-size limit fails with an error the save handles like any other,
+// instead of killing the program (SIGXFSZ) in the middle of saving.
+void IgnoreFileSizeSignal();
+
 class TerminationSignals {
  public:
-  // Installs the handlers; `onSignal` runs on the thread that owns the Qt event loop.
+  // Installs the handlers (and ignores SIGXFSZ); `onSignal` runs on the thread that owns the Qt
+  // event loop. A second request of the same kind ends the program at once.
   explicit TerminationSignals(std::function<void()> onSignal);
   ~TerminationSignals();
   TerminationSignals(const TerminationSignals&) = delete;

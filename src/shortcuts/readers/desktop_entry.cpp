@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "platform/bounded_read.h"
 #include "shortcuts/readers/command_line.h"
 #include "shortcuts/readers/ini_text.h"
 
@@ -114,22 +115,66 @@ std::optional<std::string> WithoutFieldCodes(std::string_view word) {
 }
 
 void ReadExec(const std::string& exec, DesktopEntry& entry) {
+  entry.exec = SplitExec(exec);
   std::vector<std::string> words;
-  for (const std::string& word : SplitExec(exec))
+  for (const std::string& word : entry.exec)
     if (auto kept = WithoutFieldCodes(word)) words.push_back(std::move(*kept));
   if (words.empty()) return;
   entry.program = words.front();
   entry.arguments = JoinCommandLine(std::span(words).subspan(1));
 }
 
+// A list value: items ended by ';' (the last one may lack it).
+std::vector<std::string> ListOf(std::string_view value) {
+  std::vector<std::string> items;
+  while (!value.empty()) {
+    const auto end = std::min(value.find(';'), value.size());
+    if (end > 0) items.emplace_back(value.substr(0, end));
+    value.remove_prefix(std::min(end + 1, value.size()));
+  }
+  return items;
+}
+
+// One word of Exec with its embedded field codes filled in.
+std::string ExpandEmbedded(const std::string& word, const DesktopEntry& entry,
+                           const std::string& entryPath) {
+  std::string out;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (word[i] != '%' || i + 1 == word.size()) {
+      out += word[i];
+      continue;
+    }
+    const char code = word[++i];
+    if (code == '%') out += '%';
+    if (code == 'k') out += entryPath;
+    if (code == 'c') out += entry.name;
+  }
+  return out;
+}
+
+bool Meets(std::string_view desktops, const std::vector<std::string>& list) {
+  for (std::size_t start = 0; start <= desktops.size();) {
+    const auto end = std::min(desktops.find(':', start), desktops.size());
+    const std::string_view desktop = desktops.substr(start, end - start);
+    if (!desktop.empty() && std::find(list.begin(), list.end(), desktop) != list.end()) {
+      return true;
+    }
+    start = end + 1;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::optional<DesktopEntry> ParseDesktopEntry(std::string_view text, std::string_view locale) {
-  const Group group(ReadIniEntries(text));
+  std::vector<IniEntry> entries = ReadIniEntries(text);
+  if (std::none_of(entries.begin(), entries.end(),
+                   [](const IniEntry& e) { return e.group == kGroup; })) {
+    return std::nullopt;
+  }
+  const Group group(std::move(entries));
   DesktopEntry entry;
-  const auto type = group.Get("Type");
-  if (!type || type->empty()) return std::nullopt;
-  entry.type = *type;
+  entry.type = group.Text("Type");
   for (const std::string& suffix : LocaleSuffixes(locale)) {
     if (auto name = group.Get("Name[" + suffix + "]")) {
       entry.name = std::move(*name);
@@ -141,9 +186,46 @@ std::optional<DesktopEntry> ParseDesktopEntry(std::string_view text, std::string
   entry.url = group.Text("URL");
   entry.workingDir = group.Text("Path");
   entry.icon = group.Text("Icon");
-  entry.hidden = group.Flag("Hidden") || group.Flag("NoDisplay");
+  entry.tryExec = group.Text("TryExec");
+  entry.onlyShowIn = ListOf(group.Text("OnlyShowIn"));
+  entry.notShowIn = ListOf(group.Text("NotShowIn"));
+  entry.hidden = group.Flag("Hidden");
+  entry.noDisplay = group.Flag("NoDisplay");
   entry.terminal = group.Flag("Terminal");
+  const std::string autostart = group.Text("X-GNOME-Autostart-enabled");
+  entry.autostartEnabled = autostart != "false" && autostart != "0";
   return entry;
+}
+
+std::optional<DesktopEntry> ReadDesktopEntryFile(const std::string& path, std::string_view locale) {
+  const auto text = platform::ReadWholeTextFile(path, platform::kMaxSmallTextFileBytes);
+  if (!text) return std::nullopt;
+  return ParseDesktopEntry(*text, locale);
+}
+
+std::vector<std::string> ExpandExec(const DesktopEntry& entry, const std::string& entryPath,
+                                    const std::vector<std::string>& files) {
+  std::vector<std::string> words;
+  for (const std::string& word : entry.exec) {
+    if (word == "%F" || word == "%U") {
+      words.insert(words.end(), files.begin(), files.end());
+    } else if (word == "%f" || word == "%u") {
+      if (!files.empty()) words.push_back(files.front());
+    } else if (word == "%i") {
+      if (!entry.icon.empty()) words.insert(words.end(), {"--icon", entry.icon});
+    } else if (word.size() != 2 || word[0] != '%' || word == "%%" || word == "%c" || word == "%k") {
+      words.push_back(ExpandEmbedded(word, entry, entryPath));
+    }
+  }
+  return words;
+}
+
+bool ShownInMenus(const DesktopEntry& entry, std::string_view desktops,
+                  const std::function<bool(const std::string&)>& installed) {
+  if (entry.type != "Application" || entry.hidden || entry.noDisplay) return false;
+  if (!entry.onlyShowIn.empty() && !Meets(desktops, entry.onlyShowIn)) return false;
+  if (Meets(desktops, entry.notShowIn)) return false;
+  return entry.tryExec.empty() || installed(entry.tryExec);
 }
 
 }  // namespace qav::readers

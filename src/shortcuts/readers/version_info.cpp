@@ -1,12 +1,11 @@
 #include "shortcuts/readers/version_info.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <utility>
 
 #include "graphics/readers/byte_view.h"
 #include "graphics/readers/pe_resources.h"
+#include "platform/bounded_read.h"
 #include "shortcuts/readers/link_bytes.h"
 
 namespace qav::readers {
@@ -15,7 +14,7 @@ namespace {
 constexpr std::uint16_t kVersionResource = 16;  // RT_VERSION
 constexpr std::uint16_t kTextType = 1;
 // Programs can be large, but their resources are read from memory.
-constexpr std::uintmax_t kMaxProgramBytes = 512u << 20;
+constexpr std::size_t kMaxProgramBytes = 512u << 20;
 
 constexpr std::array<std::u16string_view, 12> kFieldNames = {
     u"Comments",       u"InternalName",   u"ProductName",      u"CompanyName",
@@ -30,16 +29,8 @@ bool KeyAt(ByteView view, std::uint64_t offset, std::u16string_view key) {
 }
 
 std::vector<std::uint8_t> ReadFile(const std::string& path) {
-  // Built from UTF-8 explicitly, so that Windows does not read the name in its ANSI code page.
-  const std::filesystem::path name(
-      std::u8string_view(reinterpret_cast<const char8_t*>(path.data()), path.size()));
-  std::error_code error;
-  const auto size = std::filesystem::file_size(name, error);
-  if (error || size > kMaxProgramBytes) return {};
-  std::ifstream in(name, std::ios::binary);
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return in ? bytes : std::vector<std::uint8_t>();
+  auto bytes = platform::ReadWholeFile(path, kMaxProgramBytes);
+  return bytes ? std::move(*bytes) : std::vector<std::uint8_t>();
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "startup/environment/registry_access.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <optional>
+#include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "startup/environment/text.h"
@@ -36,11 +38,15 @@ std::uint32_t RootHandle(const std::string& name) {
 
 // The number a text reads as, rounded to a 32-bit integer; nothing when it is not a number.
 std::optional<std::int32_t> TextToLong(const std::string& text) {
-  const std::string trimmed = TrimNull(text);
-  if (trimmed.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double number = std::strtod(trimmed.c_str(), &end);
-  if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(number)) return std::nullopt;
+  // from_chars reads the same text under every locale: the decimal separator is always a point,
+  // whatever LC_NUMERIC the toolkit has set.
+  const std::string kept = TrimNull(text);
+  std::string_view trimmed = kept;
+  if (!trimmed.empty() && trimmed.front() == '+') trimmed.remove_prefix(1);
+  double number = 0;
+  const char* end = trimmed.data() + trimmed.size();
+  const auto [stop, error] = std::from_chars(trimmed.data(), end, number);
+  if (error != std::errc() || stop != end || !std::isfinite(number)) return std::nullopt;
   const double rounded = static_cast<double>(RoundHalfEven(number));
   if (rounded < std::numeric_limits<std::int32_t>::min() ||
       rounded > std::numeric_limits<std::int32_t>::max()) {

@@ -4,9 +4,12 @@
 #include <QLocale>
 #include <QThread>
 
+#include "dialogs/frm_property.h"
+#include "dialogs/frm_started.h"
 #include "dock/frm_main.h"
 #include "menus/frm_sub_menu.h"
 #include "shortcuts/classification.h"
+#include "shortcuts/default_groups.h"
 #include "startup/data_files.h"
 #include "startup/environment/registry_access.h"
 #include "startup/gui/screen_probe.h"
@@ -14,8 +17,6 @@
 #include "startup/os_name.h"
 #include "tray/frm_tray.h"
 #include "tray/item_context_menu.h"
-
-#include <QMessageBox>
 
 namespace qav {
 namespace {
@@ -52,8 +53,8 @@ void Launcher::CreateForms() {
   frmTray_ = std::make_unique<FrmTray>(TrayServices{
       state_, hotKeys_, trayHosts_, [this] { return Commands(); }, *this, *this, *this});
   DockServices services{
-      platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, shape_, *this,
-      nullptr};
+      platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, shape_,
+      *this,     [this] { ShowStarted(true); }};
   frmMain_ = std::make_unique<FrmMain>(state_, images_, std::move(services));
   dialogs_->SetOwner(frmMain_.get());
   MenuServices menuServices{platform_,
@@ -67,12 +68,12 @@ void Launcher::CreateForms() {
                               if (frmMain_) frmMain_->DockFocus(true);
                             },
                             [this] {
-                              if (frmMain_) frmMain_->setFocus();
+                              if (frmMain_) frmMain_->TakeKeyboard();
                             }};
   frmSubMenu_ = std::make_unique<FrmSubMenu>(state_, images_, std::move(menuServices));
   ItemMenuServices itemServices{
       state_,     images_, platform_.messages,
-      *pictures_, *this,   [this](bool addShortcut) { ShowPropertiesStandIn(addShortcut); }};
+      *pictures_, *this,   [this](bool addShortcut) { ShowProperties(addShortcut); }};
   itemMenu_ = std::make_unique<ItemContextMenu>(std::move(itemServices), *frmMain_, *frmSubMenu_);
   settings_ = std::make_unique<SettingsWindow>(SettingsWindowParts{
       state_, platform_, imageCache_, [this](const ReloadOptions& options) { ReloadAll(options); },
@@ -117,6 +118,11 @@ bool Launcher::Start() {
   SetMinimizedPosition(state_.ring, state_.screen, state_.settings.Record.MinimizedPosition);
   QCoreApplication::processEvents();
   ShowDock();
+  // Once the dock is up, never in the middle of building it.
+  QMetaObject::invokeMethod(
+      &queuedCalls_, [this] { TellLeftOutEntries(state_, platform_.messages); },
+      Qt::QueuedConnection);
+  ShowStarted(false);
   return true;
 }
 
@@ -126,22 +132,34 @@ void Launcher::SaveForSession() {
 
 void Launcher::ExitApplication() {
   QMetaObject::invokeMethod(
-      qApp, [this] { ExitNow(); }, Qt::QueuedConnection);
+      &queuedCalls_, [this] { ExitNow(); }, Qt::QueuedConnection);
 }
 
 void Launcher::ExitNow() {
+  Leave(platform_);
+}
+
+void Launcher::Terminate(platform::MessageBoxes& notices) {
+  if (exited_) {
+    QCoreApplication::quit();
+    return;
+  }
+  platform::Platform services{
+      platform_.registry, platform_.folders, platform_.system,   platform_.files,   notices,
+      platform_.process,  platform_.desktop, platform_.launcher, platform_.actions, platform_.trash,
+      platform_.volumes};
+  Leave(services);
+}
+
+void Launcher::Leave(platform::Platform& services) {
   if (exited_) return;
   exited_ = true;
-  SaveConfiguration(state_, platform_);
+  SaveConfiguration(state_, services);
   // After the save, so that a stored wish to hide the desktop icons survives for the next start.
   CommandContext commands = Commands();
   ShowDesktopIcons(commands, false);
   ShowTaskbar(commands, false);
-  imageCache_.FreeAllImages();
-  itemMenu_.reset();
-  frmSubMenu_.reset();
-  frmMain_.reset();
-  frmTray_.reset();
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
   QCoreApplication::quit();
 }
 
@@ -188,21 +206,44 @@ void Launcher::ShowItemMenu(int record, int slot) {
   if (itemMenu_) itemMenu_->ShowItemMenu(record, slot);
 }
 
-// Until the properties window exists, say what it would open.
-void Launcher::ShowPropertiesStandIn(bool addShortcut) {
-  const int record = state_.CurrentRecord;
-  const QString title =
-      QString::fromStdString(state_.tables.Shortcuts[static_cast<std::size_t>(record)].Title.Get());
-  QMessageBox::information(
-      frmMain_.get(), addShortcut ? "Add Shortcut" : "Properties",
-      addShortcut ? QStringLiteral("The properties window would add a shortcut to \"%1\" "
-                                   "(record %2); it is not part of this version yet.")
-                        .arg(title)
-                        .arg(record)
-                  : QStringLiteral("The properties window would edit \"%1\" (record %2); it is "
-                                   "not part of this version yet.")
-                        .arg(title)
-                        .arg(record));
+// Modal over the dock; in add mode it appends a member to the group CurrentRecord.
+void Launcher::ShowProperties(bool addShortcut) {
+  if (addShortcut && RefuseFullGroup(state_.tables, state_.CurrentRecord, platform_.messages)) {
+    return;
+  }
+  PropertyServices services{state_,
+                            platform_,
+                            *pictures_,
+                            dialogs_->files(),
+                            shellIcons_,
+                            [this](int record) { imageCache_.DropCustomIcon(record); },
+                            [this] {
+                              if (frmMain_) frmMain_->IniIconParam();
+                            },
+                            [this] {
+                              if (frmMain_) frmMain_->DockNormal(false);
+                            },
+                            [this] { SaveMenu(); },
+                            ApplicationFolders(platform_.system)};
+  FrmProperty dialog(std::move(services), addShortcut, frmMain_.get());
+  dialog.exec();
+}
+
+// Beside the dock rather than modal, so the pages can be read while trying the ring. F1 always
+// starts on the first page, even when the window was turned off.
+void Launcher::ShowStarted(bool fromKey) {
+  std::int16_t& page = state_.settings.Record.StartedPage;
+  if (fromKey) page = 0;
+  if (started_) {
+    started_->raise();
+    started_->activateWindow();
+    return;
+  }
+  if (page == kStartedOff) return;
+  started_ = new FrmStarted(
+      page, [this] { SaveSettings(); }, frmMain_.get());
+  started_->setAttribute(Qt::WA_DeleteOnClose);
+  started_->show();
 }
 
 void Launcher::MenuFocus(bool show, int slot) {

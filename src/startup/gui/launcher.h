@@ -2,8 +2,12 @@
 // The application object: owns the state and the three start-up windows, runs the start-up
 // sequence and the one orderly way out.
 
+#include <QPointer>
+
 #include <memory>
 #include <optional>
+
+#include <QObject>
 
 #include "dock/dock_services.h"
 #include "graphics/graphics_item_pictures.h"
@@ -27,6 +31,7 @@ class FrmTray;
 class FrmMain;
 class FrmSubMenu;
 class ItemContextMenu;
+class FrmStarted;
 
 class Launcher final : public DockControl,
                        public ConfigurationSaver,
@@ -45,9 +50,16 @@ class Launcher final : public DockControl,
   // unsupported system or no screen); the user has then been told.
   bool Start();
 
-  // Saves both configuration files, puts the desktop back, closes every window and ends the event
-  // loop. Runs once; later calls do nothing.
+  // Saves both configuration files, puts the desktop back, hides every window and ends every
+  // running event loop, modal ones included. The windows themselves go with the launcher, after
+  // the loops have returned: a handler that opened a message box may still be running below.
+  // Runs once; later calls do nothing.
   void ExitNow();
+  // The same on a termination request (a signal, the end of the session): nobody may be there
+  // to answer a message, so a failed save goes to `notices`, which must not wait. A request that
+  // comes while the way out is already under way (a failed-save box of the "Exit" command is
+  // open, say) ends the running loops again, so that no box keeps the program alive.
+  void Terminate(platform::MessageBoxes& notices);
   // The way out asked for from inside a window's own event (the "Exit" command, the tray menu):
   // it runs once that event has returned, since it closes the very window.
   void ExitApplication() override;
@@ -96,8 +108,10 @@ class Launcher final : public DockControl,
   std::optional<ScreenInfo> StartGdiPlus();
   void PrepareDataFolders();
   void CreateForms();
-  void ShowPropertiesStandIn(bool addShortcut);
+  void ShowProperties(bool addShortcut);
+  void ShowStarted(bool fromKey);
   void ShowDock();
+  void Leave(platform::Platform& services);
 
   platform::Platform& platform_;
   platform::WindowShape& shape_;
@@ -114,6 +128,10 @@ class Launcher final : public DockControl,
   std::unique_ptr<FrmMain> frmMain_;
   std::unique_ptr<FrmSubMenu> frmSubMenu_;
   std::unique_ptr<ItemContextMenu> itemMenu_;
+  // Calls queued for later run on this object, so that they die with the launcher instead of
+  // reaching a destroyed one.
+  QObject queuedCalls_;
+  QPointer<FrmStarted> started_;
   bool exited_ = false;
 };
 

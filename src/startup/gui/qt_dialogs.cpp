@@ -1,6 +1,8 @@
 #include "startup/gui/qt_dialogs.h"
 
-#include <QInputDialog>
+#include "dialogs/frm_about.h"
+#include "dialogs/frm_input.h"
+
 #include <QMessageBox>
 #include <QProcess>
 
@@ -15,13 +17,10 @@ void QtDialogs::ShowSettings() {
 }
 
 void QtDialogs::ShowAbout() {
-  QMessageBox::about(
-      owner_, "About QAV Launcher",
-      QStringLiteral("QAV Launcher  %1.%2.%3\n\nA Powerful Application Launcher\n\n%4")
-          .arg(QAV_VERSION_MAJOR)
-          .arg(QAV_VERSION_MINOR)
-          .arg(QAV_VERSION_PATCH)
-          .arg(QString::fromStdString(osName_)));
+  FrmAbout about({QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSION_PATCH, osName_,
+                  [this](const std::string& address) { launcher_.OpenWithDefault(address); }},
+                 owner_);
+  about.exec();
 }
 
 std::optional<std::string> QtDialogs::OpenFile(const std::string& caption,
@@ -38,11 +37,9 @@ std::optional<std::string> QtDialogs::InputBox(const std::string& prompt,
                                                const std::string& caption,
                                                const std::string& defaultText) {
   bool accepted = false;
-  const QString text =
-      QInputDialog::getText(owner_, QString::fromStdString(caption), QString::fromStdString(prompt),
-                            QLineEdit::Normal, QString::fromStdString(defaultText), &accepted);
+  std::string text = InputText(prompt, caption, defaultText, owner_, &accepted);
   if (!accepted) return std::nullopt;
-  return text.toStdString();
+  return text;
 }
 
 // A typed command is split like a command line and started directly; a path or web address

@@ -1,6 +1,6 @@
 #pragma once
-// The small windows item commands open: file and input boxes, the run box, and stand-ins for
-// the settings and about windows until those dialogs exist.
+// The small windows item commands open: file and input boxes, the run box, the about box, and a
+// stand-in for the settings window until that dialog exists.
 
 #include <functional>
 #include <string>

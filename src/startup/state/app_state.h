@@ -33,6 +33,8 @@ struct AppState {
   int MenuRows = 0;
   int MenuHotRow = -1;
   bool DesktopIconsHidden = false;  // this program keeps the desktop's icons hidden
+  // Entries the default groups had no room for when they were built; told once, then 0.
+  int DefaultEntriesLeftOut = 0;
 
   // The dock's state, shared with the group menu, the tray and the hot keys.
   int HoverSlot = -1;       // ring slot under the mouse: 0 centre, 1..N ring, -1 none

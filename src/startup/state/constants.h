@@ -2,7 +2,6 @@
 // Fixed tables shared by the imaging code.
 
 #include <array>
-#include <cstdint>
 
 namespace qav {
 
@@ -20,8 +19,5 @@ constexpr std::array<int, 33> MakeAlphaRamp() {
 }
 
 inline constexpr std::array<int, 33> kAlphaRamp = MakeAlphaRamp();
-
-// The eight bytes every PNG file starts with.
-inline constexpr std::array<std::uint8_t, 8> kPngSignature = {137, 80, 78, 71, 13, 10, 26, 10};
 
 }  // namespace qav

@@ -115,3 +115,32 @@ TEST(PeResources, LoopsAndLyingEntriesOnlyLoseWhatTheyTouch) {
 
 }  // namespace
 }  // namespace qav::readers::test
+
+namespace qav::readers::test {
+namespace {
+
+std::size_t ListedUnits(const std::vector<ResourceName>& names) {
+  std::size_t units = 0;
+  for (const ResourceName& name : names) units += name.name.size();
+  return units;
+}
+
+// A 656 KB file of 65,535 entries sharing one 65,535-character name once asked for gigabytes.
+// Work and memory stay bounded by what real programs need, and lookups still find what is there.
+TEST(PeResources, EntriesSharingAHugeNameCostNoCopies) {
+  const auto huge = PeResources::Parse(BuildImage(0x20b, SharedNameSection(65535, 65535)));
+  ASSERT_TRUE(huge);
+  EXPECT_EQ(Text(huge->Find(14, ResourceName::Named(u"last"))), "icon");
+  EXPECT_LE(ListedUnits(huge->Names(14)), 4u);
+
+  // Names of a plausible length are listed, but only up to a bounded total.
+  const auto many = PeResources::Parse(BuildImage(0x20b, SharedNameSection(65535, 256)));
+  ASSERT_TRUE(many);
+  const auto names = many->Names(14);
+  EXPECT_GT(names.size(), 100u);
+  EXPECT_LE(ListedUnits(names), std::size_t{1} << 18);
+  EXPECT_EQ(Text(many->Find(14, names[7])), "icon");
+}
+
+}  // namespace
+}  // namespace qav::readers::test

@@ -16,14 +16,9 @@ namespace qav::readers {
 namespace {
 
 using test::PngSize;
-using test::ReadFixture;
+using test::ReadSampleBytes;
 
-class RealFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::filesystem::is_directory(test::FixturesDir())) GTEST_SKIP() << "no sample files";
-  }
-};
+class RealFiles : public ::testing::Test {};
 
 // FNV-1a over the RGBA bytes, the colour of fully transparent pixels counted as black.
 std::uint64_t Fingerprint(const RgbaImage& image) {
@@ -79,7 +74,7 @@ TEST_F(RealFiles, EveryProgramIconGroupLeadsToDecodableIcons) {
   std::set<int> sizes, depths;
   for (const auto& [file, groupId] : groupIds) {
     SCOPED_TRACE(file);
-    const auto resources = PeResources::Parse(ReadFixture("pe/" + file));
+    const auto resources = PeResources::Parse(ReadSampleBytes("pe/" + file));
     ASSERT_TRUE(resources);
     ASSERT_EQ(resources->Names(14), std::vector{ResourceName::Id(groupId)});
     const auto group = resources->Find(14, ResourceName::Id(groupId));
@@ -111,7 +106,7 @@ TEST_F(RealFiles, IconFilesChooseAndDecodeTheirImages) {
        {Expected{
             "ico/idle.ico", 3, {0xabbdbeb6c4c51120, 0x97370acdec80b478, 0xa6f45773b4b3ddea, 0}},
         Expected{"ico/sysinfo.ico", 0, {0x9e83221d2dafd895, 0x74169b466e23564c}}}) {
-    const auto bytes = ReadFixture(file);
+    const auto bytes = ReadSampleBytes(file);
     const auto entries = ParseIconFile(bytes);
     ASSERT_EQ(entries ? entries->size() : 0, fingerprints.size()) << file;
     EXPECT_EQ(ChooseIconFileEntry(*entries), chosen) << file;
@@ -129,7 +124,7 @@ TEST_F(RealFiles, IconFilesChooseAndDecodeTheirImages) {
     }
   }
   // cloud-favicon.ico is a bare PNG under an icon file's name.
-  const auto favicon = ReadFixture("ico/cloud-favicon.ico");
+  const auto favicon = ReadSampleBytes("ico/cloud-favicon.ico");
   EXPECT_FALSE(ParseIconFile(favicon));
   EXPECT_EQ(StartsWithPng(favicon) ? PngSize(favicon) : std::pair(0, 0), std::pair(32, 32));
 }

@@ -80,7 +80,7 @@ std::vector<Bytes> Seeds() {
                               test::BuildImage(0x20b, test::ResourceSection())};
   for (const char* name : {"pe/iexplore.exe", "pe/msiexec.exe", "pe/notepad.exe", "pe/winemine.exe",
                            "ico/idle.ico", "ico/sysinfo.ico"}) {
-    if (auto bytes = test::ReadFixture(name); !bytes.empty()) seeds.push_back(std::move(bytes));
+    seeds.push_back(test::ReadSampleBytes(name));
   }
   for (int bits : {1, 4, 8, 16, 24, 32}) {
     const std::vector<std::uint32_t> palette(bits <= 8 ? 1u << bits : 0u, 0x123456);

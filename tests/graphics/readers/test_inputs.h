@@ -5,13 +5,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "support/samples.h"
 
 namespace qav::readers::test {
 
@@ -123,14 +122,7 @@ inline Bytes BuildImage(std::uint16_t magic, const Bytes& section) {
   return image;
 }
 
-inline std::filesystem::path FixturesDir() {
-  return QAV_FIXTURES_DIR;
-}
-
-inline Bytes ReadFixture(const std::filesystem::path& path) {
-  std::ifstream in(FixturesDir() / path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using qav::test::ReadSampleBytes;
 
 // Width and height from a PNG's IHDR chunk, big-endian right after the signature.
 inline std::pair<int, int> PngSize(std::span<const std::uint8_t> png) {
@@ -139,6 +131,37 @@ inline std::pair<int, int> PngSize(std::span<const std::uint8_t> png) {
     return static_cast<int>(png[i] << 24 | png[i + 1] << 16 | png[i + 2] << 8 | png[i + 3]);
   };
   return {at(16), at(20)};
+}
+
+// Icon groups (type 14) that all share one string name of `nameLength` characters, each leading
+// to the same language directory and data; the last entry alone is called "LAST".
+inline Bytes SharedNameSection(std::uint32_t entries, std::uint16_t nameLength) {
+  constexpr std::uint32_t kGroups = 0x20;
+  const std::uint32_t languages = kGroups + 16 + 8 * entries;
+  const std::uint32_t dataEntry = languages + 24;
+  const std::uint32_t data = dataEntry + 16;
+  const std::uint32_t lastName = data + 4;
+  const std::uint32_t sharedName = lastName + 12;
+  Bytes s(sharedName + 2 + 2u * nameLength, 'a');
+  std::fill(s.begin(), s.begin() + sharedName, 0);
+  Put32(s, 12, 1u << 16);
+  Put32(s, EntryAt(0, 0), 14);
+  Put32(s, EntryAt(0, 0) + 4, kDir | kGroups);
+  Put32(s, kGroups + 12, entries);
+  for (std::uint32_t i = 0; i < entries; ++i) {
+    Put32(s, EntryAt(kGroups, i), kDir | (i + 1 == entries ? lastName : sharedName));
+    Put32(s, EntryAt(kGroups, i) + 4, kDir | languages);
+  }
+  Put32(s, languages + 12, 1u << 16);
+  Put32(s, EntryAt(languages, 0), 1033);
+  Put32(s, EntryAt(languages, 0) + 4, dataEntry);
+  Put32(s, dataEntry, kSectionRva + data);
+  Put32(s, dataEntry + 4, 4);
+  for (std::uint32_t i = 0; i < 4; ++i) s[data + i] = static_cast<std::uint8_t>("icon"[i]);
+  Put16(s, lastName, 4);
+  for (std::uint32_t i = 0; i < 4; ++i) Put16(s, lastName + 2 + 2 * i, "LAST"[i]);
+  Put16(s, sharedName, nameLength);
+  return s;
 }
 
 }  // namespace qav::readers::test

@@ -46,7 +46,8 @@ struct FakeMachine {
               const auto it = environment.find(name);
               if (it == environment.end()) return std::nullopt;
               return it->second;
-            }};
+            },
+            {}};
   }
 };
 

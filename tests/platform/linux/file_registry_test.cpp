@@ -136,6 +136,23 @@ TEST(FileRegistry, HandEditedFileIsReadAndItsUnknownLinesSurviveWrites) {
   EXPECT_EQ(test::ReadText(path).find("DWORD:1E"), std::string::npos);
 }
 
+TEST(FileRegistry, HexDigitsAreAsciiInEitherCase) {
+  test::TempDir dir;
+  const std::string path = dir / "registry.reg";
+  test::WriteText(path,
+                  "[HKEY_CURRENT_USER\\SOFTWARE\\QAV Launcher\\System]\n"
+                  "\"Upper\"=\"\\xC3\\xA9\"\n"
+                  "\"Word\"=dword:00aBcDeF\n"
+                  // A byte past ASCII where a digit belongs ends the number there.
+                  "\"HalfEscape\"=\"\\xA\xC3\xA9\"\n"
+                  "\"HighWord\"=dword:0000001\xC1\n");
+  FileRegistry registry(path);
+  ExpectValue(registry.Query(kHkcu, kSystem, "Upper"), ReadBack("\xC3\xA9"));
+  ExpectValue(registry.Query(kHkcu, kSystem, "Word"), {RegType::kDword, {0xef, 0xcd, 0xab, 0}});
+  EXPECT_FALSE(registry.Query(kHkcu, kSystem, "HalfEscape"));
+  EXPECT_FALSE(registry.Query(kHkcu, kSystem, "HighWord"));
+}
+
 TEST(FileRegistry, DeleteReportsMissingValuesAndDropsEmptiedKeys) {
   test::TempDir dir;
   const std::string path = dir / "registry.reg";

@@ -74,5 +74,37 @@ TEST_F(ProgramLauncherTest, DesktopEntriesRunTheirExecLine) {
             dir.path() + "\n[--from]\n[" + dir / "tool.desktop]\n[a]\n[b c]\n");
 }
 
+// A program made for a terminal runs inside the system's terminal emulator, word for word.
+TEST_F(ProgramLauncherTest, TerminalProgramsRunInsideTheTerminalEmulator) {
+  const std::string terminal = Script("x-terminal-emulator", dir / "terminal");
+  const std::string program = Script("editor", dir / "unused");
+  SystemCommands commands = RealSystemCommands();
+  commands.find = [&](const std::string& name) {
+    if (name == "x-terminal-emulator") return terminal;
+    return name == "gio" ? std::string() : RealSystemCommands().find(name);
+  };
+  LinuxProgramLauncher launcher(commands);
+  EXPECT_TRUE(launcher.HasTerminal());
+  platform::LaunchRequest request{program, {"two words"}, ""};
+  request.inTerminal = true;
+  EXPECT_TRUE(launcher.Launch(request));
+  EXPECT_EQ(Output(dir / "terminal"),
+            fs::current_path().string() + "\n[-e]\n[" + program + "]\n[two words]\n");
+
+  commands.find = [](const std::string&) { return std::string(); };
+  EXPECT_FALSE(LinuxProgramLauncher(commands).HasTerminal());
+  EXPECT_FALSE(LinuxProgramLauncher(commands).Launch(request));
+}
+
+// An opener that fails at once (nothing can open the address) makes the launch fail.
+TEST_F(ProgramLauncherTest, AnOpenerThatFailsIsAFailedLaunch) {
+  test::WriteText(opener, "#!/bin/sh\nexit 3\n");
+  EXPECT_FALSE(Launcher().Launch({"http://www.example.org/", {}, ""}));
+  EXPECT_FALSE(Launcher().OpenWithDefault("mailto:ann@example.org"));
+  // One that is still busy after the moment it is watched for counts as started.
+  test::WriteText(opener, "#!/bin/sh\nsleep 3\n");
+  EXPECT_TRUE(Launcher().OpenWithDefault("http://www.example.org/"));
+}
+
 }  // namespace
 }  // namespace qav::platform

@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "sample_files.h"
+#include "support/samples.h"
 
 namespace qav::readers {
 namespace {
@@ -108,7 +108,7 @@ const std::pair<std::string, std::string> kAdvertised[] = {
     {"darwin_block.lnk", ",s?WosbRz8?b5SjnTa~J<"},
     {"local.file.darwin.lnk", "34TL`lrv5(mOG_3$,CC!ReaderProgramFiles>p=@0y{Wn0A8XHjl@4WqB"}};
 
-class SampleLinks : public test::SampleFiles {};
+class SampleLinks : public ::testing::Test {};
 
 TEST_F(SampleLinks, EverySampleGivesWhatItsSourceDescribes) {
   std::set<std::string> listed;
@@ -131,9 +131,9 @@ TEST_F(SampleLinks, EverySampleGivesWhatItsSourceDescribes) {
     EXPECT_EQ(link->darwinId, darwinId);
     EXPECT_EQ(link->advertised, !darwinId.empty());
   }
-  for (const auto& entry : std::filesystem::directory_iterator(test::SamplesDir() / "links")) {
-    const std::string name = entry.path().filename().string();
-    EXPECT_TRUE(!name.ends_with(".lnk") || listed.count(name)) << name << " is not in the table";
+  for (const auto& sample : test::SamplesIn("links", ".lnk")) {
+    const std::string name = sample.filename().string();
+    EXPECT_TRUE(listed.count(name)) << name << " is not in the table";
   }
 }
 

@@ -2,17 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "sample_files.h"
 #include "shortcuts/readers/command_line.h"
 #include "shortcuts/readers/desktop_entry.h"
 #include "shortcuts/readers/internet_shortcut.h"
+#include "support/samples.h"
 
 namespace qav::readers {
 namespace {
 
 using test::ReadSample;
 
-class SampleTexts : public test::SampleFiles {};
+class SampleTexts : public ::testing::Test {};
 
 TEST_F(SampleTexts, InternetShortcuts) {
   const auto homepage = ParseInternetShortcut(ReadSample("links/Homepage.url"));  // CR LF
@@ -56,7 +56,8 @@ TEST_F(SampleTexts, DesktopEntriesOfRealPackages) {
   EXPECT_EQ(python->name, "Python (v3.11)");
   EXPECT_EQ(python->program, "/usr/bin/python3.11");
   EXPECT_EQ(python->icon, "/usr/share/pixmaps/python3.11.xpm");
-  EXPECT_TRUE(python->hidden);  // NoDisplay
+  EXPECT_TRUE(python->noDisplay);
+  EXPECT_FALSE(python->hidden);
   EXPECT_TRUE(python->terminal);
 }
 
@@ -88,13 +89,37 @@ TEST(DesktopEntry, ExecQuotingEscapesAndFieldCodes) {
   EXPECT_TRUE(entry->hidden);
 }
 
+// The one reader serves launching too: field codes filled in as the desktop fills them, and
+// the keys that decide whether a menu lists the entry.
+TEST(DesktopEntry, ExecExpansionAndMenuVisibility) {
+  const auto entry = ParseDesktopEntry(
+      "[Desktop Entry]\nType=Application\nName=Ed\nIcon=ed\n"
+      "Exec=ed --name=%c %i --from=%k %F 100%%\nTerminal=true\nOnlyShowIn=XFCE;MATE\n"
+      "NotShowIn=GNOME;\nTryExec=ed\nX-GNOME-Autostart-enabled=false\n",
+      "");
+  ASSERT_TRUE(entry);
+  EXPECT_EQ(ExpandExec(*entry, "/a/ed.desktop", {"x y", "z"}),
+            (std::vector<std::string>{"ed", "--name=Ed", "--icon", "ed", "--from=/a/ed.desktop",
+                                      "x y", "z", "100%"}));
+  EXPECT_TRUE(entry->terminal);
+  EXPECT_FALSE(entry->autostartEnabled);
+  const auto yes = [](const std::string&) { return true; };
+  EXPECT_TRUE(ShownInMenus(*entry, "MATE", yes));
+  EXPECT_FALSE(ShownInMenus(*entry, "GNOME:XFCE", yes));  // NotShowIn wins
+  EXPECT_FALSE(ShownInMenus(*entry, "KDE", yes));
+  EXPECT_FALSE(ShownInMenus(*entry, "XFCE", [](const std::string&) { return false; }));
+  auto hidden = *entry;
+  hidden.noDisplay = true;
+  EXPECT_FALSE(ShownInMenus(hidden, "XFCE", yes));
+}
+
 TEST(DesktopEntry, LinksAndMissingGroupOrType) {
   const auto link =
       ParseDesktopEntry("# c\n[Desktop Entry]\r\nType = Link\r\nURL=https://a.org/\r\n", "");
   ASSERT_TRUE(link);
   EXPECT_EQ(link->type, "Link");
   EXPECT_EQ(link->url, "https://a.org/");
-  EXPECT_FALSE(ParseDesktopEntry("[Desktop Entry]\nName=x\nExec=x\n", ""));
+  EXPECT_EQ(ParseDesktopEntry("[Desktop Entry]\nName=x\nExec=x\n", "")->type, "");
   EXPECT_FALSE(ParseDesktopEntry("[Desktop Action new]\nType=Application\n", ""));
 }
 

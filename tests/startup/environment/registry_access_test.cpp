@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <string>
+
 #include "platform/fake/fake_platform.h"
 #include "startup/environment/text.h"
 
@@ -38,6 +42,26 @@ TEST(RegistryValues, TypesRoundTripAndStringsKeepTheirNul) {
 
   EXPECT_EQ(DeleteRegValue(registry, key, "Text"), 0);
   EXPECT_EQ(ReadRegValue(registry, key, "Text"), RegValue());
+}
+
+// The toolkit sets LC_NUMERIC from the user's environment; numbers written by the program must
+// read the same under a locale with a decimal comma.
+TEST(RegistryValues, NumbersReadAlikeUnderADecimalCommaLocale) {
+  const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+  ::setenv("LOCPATH", QAV_TEST_LOCALES, 1);
+  ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+  platform::fake::FakeRegistry registry;
+  const std::string key = "HKEY_CURRENT_USER\\SOFTWARE\\Test";
+  EXPECT_EQ(WriteRegValue(registry, key, "Half", "2.5", 4), 0);
+  EXPECT_EQ(WriteRegValue(registry, key, "Scaled", " +1.5e1 ", 4), 0);
+  EXPECT_NE(WriteRegValue(registry, key, "Comma", "41,5", 4), 0);
+  EXPECT_NE(WriteRegValue(registry, key, "Huge", "1e10", 4), 0);
+  std::setlocale(LC_NUMERIC, previous.c_str());
+  ::unsetenv("LOCPATH");
+  EXPECT_EQ(ReadRegValue(registry, key, "Half"), RegValue(std::int32_t{2}));
+  EXPECT_EQ(ReadRegValue(registry, key, "Scaled"), RegValue(std::int32_t{15}));
+  EXPECT_EQ(registry.ValueCount(), 2u);
 }
 
 TEST(RegistryValues, UnknownRootReadsEmptyAndWritesNothing) {

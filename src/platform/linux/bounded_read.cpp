@@ -1,0 +1,80 @@
+#include "platform/bounded_read.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace qav::platform {
+namespace {
+
+// Opens without blocking (a FIFO with no writer would otherwise wait for one) and keeps the
+// descriptor only when it is a regular file.
+int OpenRegular(const std::string& path) {
+  if (path.empty()) return -1;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// Reads up to `limit` bytes; `limit` + 1 tells a caller that wants the whole file whether more
+// follows.
+std::optional<std::vector<std::uint8_t>> ReadUpTo(const std::string& path, std::size_t limit) {
+  const int fd = OpenRegular(path);
+  if (fd < 0) return std::nullopt;
+  std::vector<std::uint8_t> bytes;
+  constexpr std::size_t kChunk = 1 << 16;
+  bool ok = true;
+  while (bytes.size() < limit) {
+    const std::size_t done = bytes.size();
+    const std::size_t want = std::min(kChunk, limit - done);
+    bytes.resize(done + want);
+    const ssize_t n = ::read(fd, bytes.data() + done, want);
+    if (n < 0 && errno == EINTR) {
+      bytes.resize(done);
+      continue;
+    }
+    bytes.resize(done + static_cast<std::size_t>(n < 0 ? 0 : n));
+    if (n <= 0) {
+      ok = n == 0;
+      break;
+    }
+  }
+  ::close(fd);
+  if (!ok) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+bool IsRegularFile(const std::string& path) {
+  struct stat info {};
+  return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path,
+                                                        std::size_t maxBytes) {
+  return ReadUpTo(path, maxBytes);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
+                                                       std::size_t maxBytes) {
+  auto bytes = ReadUpTo(path, maxBytes + 1);
+  if (!bytes || bytes->size() > maxBytes) return std::nullopt;
+  return bytes;
+}
+
+std::optional<std::string> ReadWholeTextFile(const std::string& path, std::size_t maxBytes) {
+  const auto bytes = ReadWholeFile(path, maxBytes);
+  if (!bytes) return std::nullopt;
+  return std::string(bytes->begin(), bytes->end());
+}
+
+}  // namespace qav::platform

@@ -1,0 +1,252 @@
+"""The real dialogs driven through the accessibility bus by role and name, as a screen reader
+would: the getting-started window pages and remembers "Don't show again", "&Properties" renames a
+dock shortcut (drawn under the centre on hover, stored in the menu file), "&Add Shortcut" adds a
+member to a group that its menu then shows, and the built-in "About" and user-name commands open
+the about box and the input box. Screenshots of each dialog are kept at the
+test's screen size."""
+
+import os
+import subprocess
+import sys
+import time
+
+import menu_file
+from dock_test import Shot, poll, saved_menu, slot_centre, window_id, xdo
+from e2e_support import Session, i16, read, terminate
+from menu_test import MenuShot, menu_box
+
+SHORTCUT_SLOT, GROUP_SLOT = 4, 5
+ABOUT_SLOT, USER_SLOT = 10, 11  # the built-in "About" and user-name commands on the ring
+COMMAND_ABOUT, COMMAND_USER = 68, 66
+AWAY = (150, 384)
+TITLE_ROW = [(x, y) for x in range(583, 784, 2) for y in range(476, 502)]
+STARTED_PAGE_AT = 556  # the settings record's StartedPage field
+
+
+def accessibility_bus(env):
+    """A private session bus with the accessibility bus launched on it; `env` gets its address
+    and asks Qt to publish its widgets."""
+    out = subprocess.run(["dbus-launch", "--sh-syntax"], capture_output=True, text=True,
+                         check=True, env=env).stdout
+    pid = None
+    for line in out.splitlines():
+        name, _, value = line.partition("=")
+        value = value.rstrip(";").strip("'")
+        if name == "DBUS_SESSION_BUS_ADDRESS":
+            env[name] = os.environ[name] = value
+        elif name == "DBUS_SESSION_BUS_PID":
+            pid = int(value)
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                           env=env, stderr=subprocess.DEVNULL)
+    env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+    env["QT_ACCESSIBILITY"] = "1"
+    time.sleep(1)
+    return bus, pid
+
+
+class Ui:
+    """Controls of the launcher found by role and name."""
+
+    def __init__(self):
+        import pyatspi  # needs the bus address set above
+        self.at = pyatspi
+
+    def app(self):
+        desktop = self.at.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            a = desktop.getChildAtIndex(i)
+            if a is not None and a.name == "QAV Launcher":
+                return a
+        return None
+
+    def find(self, role, name, within=None, timeout=15):
+        def attempt():
+            root = within or self.app()
+            if root is None:
+                return None
+            return self.at.findDescendant(
+                root, lambda a: a is not None and a.getRoleName() == role and
+                (name is None or (name(a.name) if callable(name) else a.name == name)))
+        return poll(attempt, f"{role} {name!r}", timeout)
+
+    def gone(self, role, name):
+        poll(lambda: self.at.findDescendant(
+            self.app(), lambda a: a is not None and a.getRoleName() == role and a.name == name)
+            is None, f"{role} {name!r} closed")
+
+    def press(self, control):
+        control.queryAction().doAction(0)
+
+    def type_into(self, control, text):
+        control.queryEditableText().setTextContents(text)
+
+    def enabled(self, control):
+        return control.getState().contains(self.at.STATE_ENABLED)
+
+    def checked(self, control):
+        return control.getState().contains(self.at.STATE_CHECKED)
+
+
+def prepare_home(session, sys_icons):
+    groups, records = menu_file.default_table(sys_icons)
+    tool = os.path.join(session.home, "tool.sh")
+    with open(tool, "w") as f:
+        f.write("#!/bin/sh\n")
+    os.chmod(tool, 0o755)
+    records[SHORTCUT_SLOT] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IconSource=1,
+                                              ImageRow=SHORTCUT_SLOT, Path=tool,
+                                              Title="Old Title", Target=tool)
+    records[GROUP_SLOT]["Title"] = "Tools Group (Empty)"
+    for slot, command, title in ((ABOUT_SLOT, COMMAND_ABOUT, "About QAV Launcher"),
+                                 (USER_SLOT, COMMAND_USER, "Change User")):
+        records[slot] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IsBuiltIn=menu_file.TRUE,
+                                         CommandId=command, ImageRow=slot, Title=title,
+                                         IconFile=os.path.join(sys_icons, "About.png"))
+    menu_file.write(session.data("QAVMenu.cfg"), groups, records)
+    notes = os.path.join(session.home, "notes.txt")
+    with open(notes, "w") as f:
+        f.write("notes\n")
+    return notes
+
+
+def hover_title(session, name):
+    """The screen while the shortcut is hovered, its title under the centre. The pointer comes by
+    way of the neighbour: the dock magnifies an icon when the pointer arrives from another."""
+    xdo("mousemove", *AWAY)
+    time.sleep(0.5)
+    rest = Shot(session.screenshot(f"dialogs-{name}-rest.png"))
+
+    def titled(shot_name, unlike):
+        return poll(lambda: (lambda s: all(s.changed(u, TITLE_ROW) > 0.02 for u in unlike) and s)(
+            Shot(session.screenshot(shot_name))), f"{shot_name}: a title on hover")
+
+    xdo("mousemove", *slot_centre(SHORTCUT_SLOT - 1))
+    neighbour = titled(f"dialogs-{name}-neighbour.png", [rest])
+    xdo("mousemove", *slot_centre(SHORTCUT_SLOT))
+    return titled(f"dialogs-{name}-hover.png", [rest, neighbour])
+
+
+def context_entry(slot, key):
+    xdo("mousemove", *slot_centre(slot))
+    time.sleep(0.4)
+    xdo("click", 3)
+    time.sleep(0.6)
+    xdo("key", key)
+
+
+def main(binary, artifacts):
+    session = Session(binary, artifacts)
+    bus, bus_pid = accessibility_bus(session.env)
+    launcher = None
+    try:
+        size = subprocess.run(["xdpyinfo"], capture_output=True, text=True).stdout
+        screen = "x".join(size.split("dimensions:")[1].split()[0].split("x")) if size else "?"
+        notes = prepare_home(session, os.path.join(os.path.dirname(binary), "SysIcons"))
+        launcher = session.start(dismiss_started=False)
+        ui = Ui()
+
+        # 1. The getting-started window: paging, then "Don't show again" is stored on closing.
+        started = ui.find("dialog", "QAV Launcher Getting Started")
+        last, nxt = ui.find("push button", "Last", started), ui.find("push button", "Next", started)
+        assert not ui.enabled(last) and ui.enabled(nxt)
+        ui.press(nxt)
+        poll(lambda: ui.enabled(last), "<< Last enabled on page 2")
+        session.screenshot(f"dialogs-started-{screen}.png")
+        ui.press(ui.find("check box", "Don't show again", started))
+        ui.press(ui.find("push button", "Cancel", started))
+        ui.gone("dialog", "QAV Launcher Getting Started")
+        poll(lambda: os.path.exists(session.data("QAVCfg.cfg")) and
+             i16(read(session.data("QAVCfg.cfg")), STARTED_PAGE_AT) == -1,
+             "the window turned off in the settings file")
+
+        # 2. "&Properties" on a dock shortcut: a new title, drawn under the centre on hover and
+        # stored in the menu file.
+        before = hover_title(session, "old")
+        context_entry(SHORTCUT_SLOT, "p")
+        dialog = ui.find("dialog", "Properties")
+        title = ui.find("text", "Title", dialog)
+        assert title.queryText().getText(0, -1) == "Old Title"
+        ui.type_into(title, "Renamed In The Dialog")
+        session.screenshot(f"dialogs-properties-{screen}.png")
+        ui.press(ui.find("push button", "OK", dialog))
+        ui.gone("dialog", "Properties")
+        saved_menu(session, lambda r: r[SHORTCUT_SLOT]["Title"] == "Renamed In The Dialog",
+                   "the new title in the menu file")
+        after = hover_title(session, "new")
+        assert after.changed(before, TITLE_ROW) > 0.02, "the new title is drawn"
+
+        # 3. "&Add Shortcut" on a group: the new member is stored and its menu shows it.
+        xdo("mousemove", *AWAY)
+        time.sleep(0.5)
+        rest = MenuShot(session.screenshot("dialogs-add-rest.png"))
+        context_entry(GROUP_SLOT, "a")
+        dialog = ui.find("dialog", "Add Shortcut")
+        assert not ui.enabled(ui.find("radio button", "Group", dialog))
+        ui.type_into(ui.find("text", "Target", dialog), notes)
+        ui.type_into(ui.find("text", "Title", dialog), "My Notes")
+        session.screenshot(f"dialogs-add-shortcut-{screen}.png")
+        ui.press(ui.find("push button", "OK", dialog))
+        ui.gone("dialog", "Add Shortcut")
+        records = saved_menu(session, lambda r: any(
+            x["Kind"] == menu_file.KIND_MEMBER and x["Title"] == "My Notes" for x in r),
+            "the new member in the menu file")
+        groups, _ = menu_file.read(session.data("QAVMenu.cfg"))
+        assert len(groups[GROUP_SLOT]) == 2, groups[GROUP_SLOT]
+        assert records[groups[GROUP_SLOT][1]]["Path"] == notes
+        xdo("mousemove", *slot_centre(GROUP_SLOT))
+        time.sleep(0.5)
+        xdo("click", 1)
+        box = menu_box(GROUP_SLOT, 1)
+        poll(lambda: (lambda s: s.diff_box(rest, box) is not None and
+                      s.diff_box(rest, box)[2] - s.diff_box(rest, box)[0] > 200)(
+            MenuShot(session.screenshot("dialogs-group-menu.png"))),
+             "the group menu with its new member")
+        xdo("key", "Escape")
+
+        # 4. F1 reopens the getting-started window on its first page although it was turned off.
+        xdo("mousemove", *AWAY)
+        time.sleep(0.5)
+        xdo("windowfocus", "--sync", window_id("QAV Launcher"), "key", "F1")
+        started = ui.find("dialog", "QAV Launcher Getting Started")
+        assert not ui.enabled(ui.find("push button", "Last", started))
+        ui.press(ui.find("push button", "Cancel", started))
+        ui.gone("dialog", "QAV Launcher Getting Started")
+
+        # 5. The built-in "About" command opens the about box with the full version.
+        xdo("mousemove", *slot_centre(ABOUT_SLOT))
+        time.sleep(0.4)
+        xdo("click", 1)
+        about = ui.find("dialog", "About QAV Launcher")
+        version = ui.find("label", lambda n: n.startswith("QAV Launcher  "), about).name
+        assert version.endswith("\n\nA Powerful Application Launcher"), version
+        session.screenshot(f"dialogs-about-{screen}.png")
+        ui.press(ui.find("push button", "OK", about))
+        ui.gone("dialog", "About QAV Launcher")
+
+        # 6. The user-name command: no picture chosen, then the input box renames the user.
+        xdo("mousemove", *slot_centre(USER_SLOT))
+        time.sleep(0.4)
+        xdo("click", 1)
+        picker = ui.find("dialog", "QAV Launcher - Change User Icon")
+        ui.press(ui.find("push button", "Cancel", picker))
+        box = ui.find("dialog", "Change User Name")
+        field = ui.find("text", None, box)
+        assert field.queryText().getText(0, -1) == "Tester"
+        ui.type_into(field, "Renamed User")
+        session.screenshot(f"dialogs-input-{screen}.png")
+        ui.press(ui.find("push button", "OK", box))
+        ui.gone("dialog", "Change User Name")
+        saved_menu(session, lambda r: r[0]["Title"] == "Renamed User", "the user's new name")
+        assert terminate(launcher) == 0
+        launcher = None
+    finally:
+        if launcher is not None:
+            launcher.kill()
+        bus.terminate()
+        if bus_pid:
+            os.kill(bus_pid, 15)
+        session.close()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2])

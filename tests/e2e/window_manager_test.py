@@ -1,0 +1,198 @@
+"""The real dock as a new user meets it: the user's picture comes back at every start, a click
+beside an open group menu does what it does without one, Esc in a menu opened from keyboard mode
+closes only the menu, a refused drop is refused to its source, and closing the dock through a
+window manager (Openbox) ends the program as "Exit" does."""
+
+import os
+import subprocess
+import sys
+import time
+
+import menu_file
+from dock_test import Shot, glide, lines_of, marker_script, poll, slot_centre, window_id, xdo
+from e2e_support import Session, read, terminate, wait_for_window
+from menu_test import MenuShot, inner, menu_box
+
+CENTRE = (683, 384)
+HELPER_AT = (20, 20)  # the drag source's 120x120 window, outside the ring
+AWAY = (150, 384)
+GROUP_A, GROUP_B, BLANK_SLOT = 4, 13, 12  # the two menus open on opposite sides
+SIZES = {GROUP_A: 3, GROUP_B: 2}
+GREEN = (0, 192, 0)
+
+
+# Openbox with Alt+F4 as its only binding: its default bindings would take the program's keys
+# (Alt+Space opens Openbox's window menu).
+OPENBOX_CONFIG = """<?xml version="1.0"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <keyboard><keybind key="A-F4"><action name="Close"/></keybind></keyboard>
+</openbox_config>
+"""
+
+
+def start_window_manager(session):
+    config = os.path.join(session.home, "openbox-rc.xml")
+    with open(config, "w") as f:
+        f.write(OPENBOX_CONFIG)
+    wm = subprocess.Popen(["openbox", "--sm-disable", "--config-file", config], env=session.env,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def running():
+        found = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                               capture_output=True, text=True)
+        return "window id" in found.stdout
+
+    poll(running, "Openbox managing the screen")
+    return wm
+
+
+def client_box(title):
+    """(left, top, width, height) of the window named `title`, inside any frame it got."""
+    found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"], capture_output=True,
+                           text=True, check=True).stdout.split()[0]
+    shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found],
+                           capture_output=True, text=True, check=True).stdout
+    values = dict(line.split("=", 1) for line in shell.split())
+    return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def prepare_home(session, sys_icons):
+    """Two groups of marker scripts on the dock and the user's picture as the "Modify User Name
+    & User Icon" command leaves it: a PNG named "User Icon.ico" in the icon store, named by
+    record 0."""
+    tools = os.path.join(session.home, "my tools")
+    os.makedirs(tools)
+    picture = session.data("QavIcons/User Icon.ico")
+    os.makedirs(os.path.dirname(picture))
+    subprocess.run(["convert", "-size", "128x128", "xc:rgb(0,192,0)", "png:" + picture],
+                   check=True)
+    groups, records = menu_file.default_table(sys_icons)
+    records[0]["IconFile"] = picture
+    r = 129
+    for g, count in SIZES.items():
+        records[g] = menu_file.record(Kind=menu_file.KIND_GROUP, ImageRow=g, Title=f"Group {g}",
+                                      IconFile=os.path.join(sys_icons, "Group.png"))
+        for m in range(1, count + 1):
+            path = marker_script(tools, f"group {g} member {m}")
+            records[r] = menu_file.record(Kind=menu_file.KIND_MEMBER, IconSource=1, ImageRow=r,
+                                          Path=path, Title=f"Member {g}.{m}", Target=path)
+            groups[g].append(r)
+            r += 1
+    menu_file.write(session.data("QAVMenu.cfg"), groups, records)
+
+
+def green_centre(shot):
+    """The user's picture fills the centre tile."""
+    return all(abs(a - b) <= 8 for x, y in ((CENTRE[0] + dx, CENTRE[1] + dy)
+                                           for dx in (-30, 0, 30) for dy in (-30, 0, 30))
+               for a, b in zip(shot.at(x, y), GREEN))
+
+
+def main(binary, artifacts, drag_source):
+    session = Session(binary, artifacts)
+    wm = launcher = helper = None
+    try:
+        prepare_home(session, os.path.join(os.path.dirname(binary), "SysIcons"))
+        log = os.path.join(session.home, "drag-source.log")
+        helper = subprocess.Popen([drag_source, "--at", "%d,%d" % HELPER_AT, "--log", log,
+                                   "http://www.example.org/"], env=session.env)
+        wait_for_window("QAV drag source", helper)
+
+        def shot(name, kind=Shot):
+            return kind(session.screenshot("wm-" + name))
+
+        def shot_until(name, check, what, kind=Shot):
+            return poll(lambda: (lambda s: check(s) and s)(shot(name, kind)), what)
+
+        # 1. The user's picture shows at the start, and again after a restart that saved.
+        launcher = session.start()
+        xdo("mousemove", *AWAY)
+        shot_until("user-picture.png", green_centre, "the user's picture in the centre")
+        assert terminate(launcher) == 0
+        launcher = session.start()
+        dock = window_id("QAV Launcher")
+        xdo("mousemove", *AWAY)
+        rest = shot_until("user-picture-again.png", green_centre,
+                          "the user's picture after a restart", MenuShot)
+
+        # 3. With a group open, one click on another group's icon opens that group, and one
+        # click into another program reaches it (and the menu closes).
+        def menu_open(slot):
+            box = menu_box(slot, SIZES[slot])
+            return lambda s: s.diff_box(rest, inner(box, 10)) == inner(box, 10)
+
+        def menu_closed(slot):
+            box = inner(menu_box(slot, SIZES[slot]), 10)
+            return lambda s: s.diff_box(rest, box) is None
+
+        xdo("mousemove", *slot_centre(GROUP_A), "click", 1)
+        shot_until("group-a.png", menu_open(GROUP_A), "group 4's menu open", MenuShot)
+        xdo("mousemove", *slot_centre(GROUP_B), "click", 1)
+        shot_until("group-b.png", lambda s: menu_open(GROUP_B)(s) and menu_closed(GROUP_A)(s),
+                   "group 5's menu open after one click, group 4's gone", MenuShot)
+        helper_left, helper_top, _, _ = client_box("QAV drag source")
+        presses = len(lines_of(log) or [])
+        xdo("mousemove", helper_left + 40, helper_top + 80, "click", 1)
+        poll(lambda: len(lines_of(log) or []) > presses, "the click reaching the other program")
+        assert lines_of(log)[-1].startswith("press "), lines_of(log)
+        shot_until("group-left.png", menu_closed(GROUP_B), "the menu closed", MenuShot)
+
+        # 5. Esc in a menu opened from keyboard mode closes the menu; the mode lasts until the
+        # next Esc.
+        corner = [(x, y) for x in range(600, 620) for y in range(740, 760)]
+
+        def tinted(s):
+            return s.brightness(corner) < 0.3 * rest.brightness(corner)
+
+        xdo("mousemove", *AWAY)
+        xdo("windowfocus", "--sync", dock, "key", "alt+space")
+        keyboard = shot_until("keyboard.png", tinted, "the keyboard-mode tint", MenuShot)
+        xdo("key", "3")  # slot 4: group A
+        box = inner(menu_box(GROUP_A, SIZES[GROUP_A]), 10)
+        shot_until("keyboard-menu.png", lambda s: tinted(s) and s.diff_box(keyboard, box) == box,
+                   "group 4's menu open in keyboard mode", MenuShot)
+        xdo("key", "Escape")
+        time.sleep(1)  # the dock's foreground watch runs every 100 ms
+        after = shot("keyboard-menu-closed.png", MenuShot)
+        assert tinted(after), "Esc in the menu ended keyboard mode"
+        xdo("key", "Escape")
+        shot_until("keyboard-left.png", lambda s: not tinted(s), "the tint gone")
+
+        # 10. An address dropped on a blank place adds nothing, and the source hears "refused".
+        start = (helper_left + 60, helper_top + 60)
+        xdo("mousemove", *start, "mousedown", 1)
+        glide(start, slot_centre(BLANK_SLOT))
+        time.sleep(0.5)
+        xdo("mouseup", 1)
+        assert poll(lambda: [l for l in lines_of(log) if l.startswith("dropped")],
+                    "the drag ended") == ["dropped 0"], lines_of(log)
+        assert not any(l == "action 1" for l in lines_of(log)), "the dock accepted an address"
+
+        # 4. Closing the dock through the window manager saves both files and ends the program;
+        # a next start works. (Openbox takes over the running program's windows here; steps 3
+        # and 5 run without it: once it has focused the dock, the full-screen frame it puts
+        # around the dock takes the clicks beside the ring.)
+        wm = start_window_manager(session)
+        for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
+            os.remove(session.data(name))
+        xdo("mousemove", *AWAY)
+        xdo("windowfocus", "--sync", dock, "key", "alt+F4")
+        assert launcher.wait(timeout=20) == 0
+        for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
+            assert read(session.data(name)) == read(session.data(name + ".bak")), name
+        _, saved = menu_file.read(session.data("QAVMenu.cfg"))
+        assert saved[0]["IconFile"] == session.data("QavIcons/User Icon.ico"), saved[0]
+        launcher = session.start()
+        shot_until("restarted.png", green_centre, "the dock back after the close")
+        assert terminate(launcher) == 0
+    finally:
+        for process in (launcher, helper, wm):
+            if process and process.poll() is None:
+                process.kill()
+                process.wait()
+        session.close()
+    print("window manager: ok")
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:4])

@@ -1,0 +1,72 @@
+// Files of the user's world in odd shapes: a FIFO would block a plain open for good, a device
+// reads without end, and a lock file may hold anything a crash or another machine left there.
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/bounded_read.h"
+#include "platform/linux/autostart_entry.h"
+#include "platform/linux/file_registry.h"
+#include "platform/linux/qt_single_instance.h"
+#include "shortcuts/readers/desktop_entry.h"
+#include "support/temp_dir.h"
+
+namespace qav::platform {
+namespace {
+
+constexpr std::uint32_t kHkcu = 0x80000001u;
+
+TEST(UntrustedFiles, FifosAndDevicesAreNeverReadAndNeverBlock) {
+  test::TempDir dir;
+  const std::string fifo = dir / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string zero = dir / "zero";
+  std::filesystem::create_symlink("/dev/zero", zero);
+  for (const std::string& path : {fifo, zero, dir.path()}) {
+    EXPECT_FALSE(IsRegularFile(path)) << path;
+    EXPECT_FALSE(ReadFilePrefix(path, 100)) << path;
+    EXPECT_FALSE(FileRegistry(path).Query(kHkcu, "SOFTWARE\\QAV Launcher\\System", "FirstRun"))
+        << path;
+    EXPECT_FALSE(ReadAutostartProgram(path)) << path;
+    EXPECT_FALSE(readers::ReadDesktopEntryFile(path, "").has_value()) << path;
+  }
+  // A write never goes through a FIFO that stands where the file belongs.
+  EXPECT_NE(FileRegistry(fifo).Set(kHkcu, "Key", "A", {RegType::kString, {'1', 0}}), 0);
+}
+
+TEST(UntrustedFiles, ReadsStopAtTheirLimit) {
+  test::TempDir dir;
+  const std::string file = dir / "file";
+  test::WriteText(file, "0123456789");
+  EXPECT_EQ(ReadFilePrefix(file, 4)->size(), 4u);
+  EXPECT_EQ(ReadWholeFile(file, 10)->size(), 10u);
+  EXPECT_FALSE(ReadWholeFile(file, 9));
+  EXPECT_EQ(ReadWholeTextFile(file, 100), "0123456789");
+  std::filesystem::create_symlink(file, dir / "link");
+  EXPECT_TRUE(IsRegularFile(dir / "link"));
+}
+
+// Only a live holder keeps another copy from starting; what the file says does not count.
+TEST(UntrustedFiles, LockFileNobodyHoldsIsTakenOver) {
+  test::TempDir dir;
+  const std::string lock = dir / "qav.lock";
+  for (const std::string& content :
+       {std::string(), std::string("garbage\x01\xff"), std::string("1\nqav\nother-host\n")}) {
+    test::WriteText(lock, content);
+    QtSingleInstance first(lock);
+    EXPECT_TRUE(first.TryAcquire()) << content;
+    EXPECT_FALSE(QtSingleInstance(lock).TryAcquire()) << "a second copy while one runs";
+  }
+  EXPECT_TRUE(QtSingleInstance(lock).TryAcquire()) << "the holder has ended";
+
+  // A path that cannot hold a lock at all is reported and does not stop the start.
+  std::filesystem::remove(lock);
+  std::filesystem::create_directory(lock);
+  EXPECT_TRUE(QtSingleInstance(lock).TryAcquire());
+}
+
+}  // namespace
+}  // namespace qav::platform

@@ -1,0 +1,99 @@
+// The launcher's way out: what runs after it, what a request to end does while a handler is
+// still running below a message box, and what happens when the save fails on the way out.
+
+#include "startup/gui/launcher.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <filesystem>
+
+#include "dock/frm_main.h"
+#include "platform/fake/fake_hot_keys.h"
+#include "platform/fake/fake_tray_hosts.h"
+#include "startup/startup_fixture.h"
+#include "store/menu_file.h"
+
+namespace qav {
+namespace {
+
+class NoShape final : public platform::WindowShape {
+ public:
+  void SetInputRegion(std::uintptr_t, const std::vector<platform::ShapeRect>&) override {}
+  void ClearInputRegion(std::uintptr_t) override {}
+};
+
+class LauncherTest : public ::testing::Test, protected test::StartupFixture {
+ protected:
+  NoShape shape;
+  platform::fake::FakeHotKeys hotKeys;
+  platform::fake::FakeTrayHosts trayHosts;
+  platform::fake::RecordingMessageBoxes notices;
+};
+
+// The way out asked for from inside a window is queued; a launcher that is gone by the time the
+// queue runs (a second one in the same application, as the start-up benchmark makes) must not
+// be reached.
+TEST_F(LauncherTest, QueuedExitDiesWithItsLauncher) {
+  for (int round = 0; round < 2; ++round) {
+    Launcher app(platform, shape, hotKeys, trayHosts);
+    ASSERT_TRUE(app.Start());
+    app.ExitApplication();
+  }
+  QApplication::processEvents();
+  Launcher last(platform, shape, hotKeys, trayHosts);
+  ASSERT_TRUE(last.Start());
+  EXPECT_FALSE(last.exited());
+}
+
+// A click handler shows a message box; the request to end arrives while it is open. The box
+// closes, the handler finishes with its window still there, both files are saved, and only
+// then do the event loops end.
+TEST_F(LauncherTest, TerminationWhileAMessageBoxIsOpenSavesAndLetsTheHandlerReturn) {
+  Launcher app(platform, shape, hotKeys, trayHosts);
+  ASSERT_TRUE(app.Start());
+  app.state().tables.Shortcuts[300].Title = "made before the end";
+  bool handlerReturned = false;
+  QTimer::singleShot(0, [&] {
+    QMessageBox box(QMessageBox::Warning, "Problem with Shortcut", "text", QMessageBox::Ok,
+                    app.Dock());
+    QTimer::singleShot(0, [&] { app.Terminate(notices); });
+    box.exec();
+    // The handler carries on with the window it belongs to.
+    app.Dock()->update();
+    handlerReturned = app.Dock()->isHidden();
+  });
+  QApplication::exec();
+  EXPECT_TRUE(handlerReturned);
+  EXPECT_TRUE(app.exited());
+  Tables saved = MakeTables();
+  ASSERT_EQ(LoadMenuFile(saved, {state.paths.MenuFile, files, messages}), 1);
+  EXPECT_EQ(saved.Shortcuts[300].Title.Get(), "made before the end");
+  EXPECT_TRUE(std::filesystem::exists(state.paths.SettingsFile));
+}
+
+// With a folder where the twin belongs the save at exit cannot be whole: the file itself is
+// still saved, the failure goes to the notices (nothing waits for a click), and the program ends.
+TEST_F(LauncherTest, FailingSaveOnTerminationIsReportedWithoutWaiting) {
+  Launcher app(platform, shape, hotKeys, trayHosts);
+  ASSERT_TRUE(app.Start());
+  const std::string menu = app.state().paths.MenuFile;
+  std::filesystem::remove(menu + ".bak");
+  std::filesystem::create_directory(menu + ".bak");
+  app.state().tables.Shortcuts[300].Title = "kept";
+  const std::size_t boxesBefore = messages.shown.size();
+  QTimer::singleShot(0, [&] { app.Terminate(notices); });
+  QApplication::exec();
+  EXPECT_EQ(messages.shown.size(), boxesBefore);
+  ASSERT_EQ(notices.shown.size(), 1u);
+  EXPECT_NE(notices.shown[0].text.find(menu), std::string::npos);
+  Tables saved = MakeTables();
+  ASSERT_EQ(LoadMenuFile(saved, {menu, files, messages}), 1);
+  EXPECT_EQ(saved.Shortcuts[300].Title.Get(), "kept");
+}
+
+}  // namespace
+}  // namespace qav
