@@ -62,7 +62,7 @@ def main(binary, artifacts):
         launcher = session.start(dismiss_started=False)
         session.screenshot("startup.png")
 
-        assert session.run_once() == 0, "a second copy ends quietly"
+        assert session.run_once() == 0, "a second copy hands over to the dock and ends"
         assert not os.path.exists(session.data("QAVCfg.cfg")), "nothing saved before the exit"
 
         assert terminate(launcher) == 0

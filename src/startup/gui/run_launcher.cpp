@@ -8,6 +8,7 @@
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/qt_single_instance.h"
 #include "platform/linux/termination_signals.h"
+#include "startup/gui/command_line_run.h"
 #include "startup/gui/launcher.h"
 #include "startup/gui/logged_notices.h"
 #include "startup/gui/qt_message_boxes.h"
@@ -15,8 +16,11 @@
 namespace qav {
 
 int RunLauncher(int argc, char** argv) {
+  const CommandLine command = ReadCommandLine(argc, argv);
+  if (command.status) return EndWithText(command);
   platform::QtSingleInstance instance(platform::QtSingleInstance::DefaultLockPath());
-  if (!instance.TryAcquire()) return 0;
+  if (!instance.TryAcquire()) return SendToRunningDock(argc, argv, command.request);
+  if (auto status = RunWithoutDock(argc, argv, command.request)) return *status;
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("QAV Launcher");
@@ -41,6 +45,8 @@ int RunLauncher(int argc, char** argv) {
   // A request to end can arrive while the start still handles events; the loop it ended has not
   // begun yet, and starting it now would never end.
   if (launcher.exited()) return 0;
+  const DockControlServer control(launcher, services);
+  ApplyStartAction(launcher, command.request);
   return QApplication::exec();
 }
 

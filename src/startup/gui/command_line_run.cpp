@@ -1,0 +1,233 @@
+#include "startup/gui/command_line_run.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+#include "graphics/graphics_item_pictures.h"
+#include "graphics/image_cache.h"
+#include "graphics/image_tables.h"
+#include "graphics/shell_icons.h"
+#include "platform/linux/control_socket.h"
+#include "platform/linux/linux_platform.h"
+#include "shortcuts/commands.h"
+#include "startup/environment/paths.h"
+#include "startup/gui/launcher.h"
+#include "startup/gui/screen_probe.h"
+#include "startup/ini_param.h"
+#include "startup/reload.h"
+#include "startup/remote_operations.h"
+#include "store/records.h"
+#include "tray/hot_key_actions.h"
+
+namespace qav {
+namespace {
+
+// A dock that holds the lock may still be starting; a data operation may copy many pictures.
+constexpr int kWaitForDockMs = 10000;
+constexpr int kAnswerTimeoutMs = 600000;
+
+void SetNames() {
+  QCoreApplication::setApplicationName("QAV Launcher");
+  QCoreApplication::setOrganizationName("Brevona");
+  QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                              .arg(QAV_VERSION_MAJOR)
+                                              .arg(QAV_VERSION_MINOR)
+                                              .arg(QAV_VERSION_PATCH));
+}
+
+int Report(const RemoteAnswer& answer, bool quietOnSuccess) {
+  if (!answer.ok) {
+    std::fprintf(stderr, "qav-launcher: %s\n", answer.text.c_str());
+    return 1;
+  }
+  if (!quietOnSuccess) std::printf("%s\n", answer.text.c_str());
+  return 0;
+}
+
+int Fail(const char* text) {
+  std::fprintf(stderr, "qav-launcher: %s\n", text);
+  return 1;
+}
+
+// The platform with the command line's answers in place of the message boxes.
+platform::Platform WithMessages(platform::Platform& p, platform::MessageBoxes& messages) {
+  return {p.registry, p.folders,  p.system,  p.files, messages, p.process,
+          p.desktop,  p.launcher, p.actions, p.trash, p.volumes};
+}
+
+// The dock's side of a request.
+class LauncherRemoteDock final : public RemoteDock {
+ public:
+  LauncherRemoteDock(Launcher& launcher, platform::Platform& platform)
+      : launcher_(launcher), platform_(platform) {}
+
+  void Show() override {
+    launcher_.MinWindows(0);
+    launcher_.DockFocus(true);
+  }
+  void Keyboard() override { RunHotKey(platform::HotKey::kFocus); }
+  void Switch() override { RunHotKey(platform::HotKey::kSwitch); }
+  void Minimize() override { RunHotKey(platform::HotKey::kMinimize); }
+  void OpenSettings() override {
+    if (launcher_.Settings()) launcher_.Settings()->Show();
+  }
+  void ShowAbout() override {
+    if (launcher_.Settings()) launcher_.Settings()->ShowAbout();
+  }
+  void Quit() override { launcher_.ExitApplication(); }
+  RemoteAnswer RunData(const RemoteRequest& request) override {
+    CommandLineAnswers told;
+    platform::Platform platform = WithMessages(platform_, told);
+    BackupFlowContext context{
+        launcher_.state(),
+        platform,
+        [this](const ReloadOptions& options) { launcher_.ReloadAll(options); },
+        {},
+        {}};
+    return RunDataOperation(request, context, told);
+  }
+
+ private:
+  void RunHotKey(platform::HotKey key) {
+    HotKeyTargets targets{launcher_.state(), launcher_, launcher_, [this] {
+                            CommandContext commands = launcher_.Commands();
+                            SwitchDesktop(commands);
+                          }};
+    qav::RunHotKey(targets, key);
+  }
+
+  Launcher& launcher_;
+  platform::Platform& platform_;
+};
+
+// The configuration as a start-up reads it, without any window.
+class FileData {
+ public:
+  FileData(platform::Platform& platform, const ScreenInfo& screen)
+      : platform_(platform), screen_(screen) {
+    state_.paths = InitPaths(platform.folders, platform.system);
+    pictures_ = std::make_unique<GraphicsItemPictures>(cache_, shellIcons_, state_.paths.IconStore);
+    state_.tables = MakeTables();
+    IniParam(state_, true, true, true, platform, screen_, *pictures_);
+  }
+
+  RemoteAnswer Run(const RemoteRequest& request, CommandLineAnswers& told) {
+    platform::Platform platform = WithMessages(platform_, told);
+    BackupFlowContext context{state_,
+                              platform,
+                              [this, &platform](const ReloadOptions& options) {
+                                ReloadTables(state_, options, platform, screen_, *pictures_,
+                                             [](int) {});
+                              },
+                              {},
+                              {}};
+    return RunDataOperation(request, context, told);
+  }
+
+ private:
+  platform::Platform& platform_;
+  ScreenInfo screen_;
+  AppState state_;
+  ImageTables images_;
+  QtShellIcons shellIcons_;
+  ImageCache cache_{images_, state_, shellIcons_};
+  std::unique_ptr<GraphicsItemPictures> pictures_;
+};
+
+int RunOnFiles(int argc, char** argv, const RemoteRequest& request) {
+  QApplication app(argc, argv);
+  SetNames();
+  const auto screen = ProbePrimaryScreen();
+  if (!screen) return Fail("No screen to lay the dock out for.");
+  platform::LinuxPlatform system;
+  CommandLineAnswers told;
+  platform::Platform services{
+      system.registry, system.folders,  system.system,  system.files, told,          system.process,
+      system.desktop,  system.launcher, system.actions, system.trash, system.volumes};
+  FileData data(services, *screen);
+  return Report(data.Run(request, told), false);
+}
+
+}  // namespace
+
+CommandLine ReadCommandLine(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  SetNames();
+  return ParseCommandLine(QCoreApplication::arguments());
+}
+
+int EndWithText(const CommandLine& command) {
+  std::fputs(command.text.c_str(), *command.status == 0 ? stdout : stderr);
+  return *command.status;
+}
+
+int SendToRunningDock(int argc, char** argv, const std::optional<RemoteRequest>& request) {
+  QCoreApplication app(argc, argv);
+  const RemoteRequest sent = request.value_or(RemoteRequest{RemoteVerb::kKeyboard, {}});
+  const std::string line = EncodeRequest(sent);
+  if (line.empty()) return Fail("The file name cannot be sent to the dock.");
+  const auto result =
+      platform::SendControlRequest(platform::DefaultControlSocketPath(), line,
+                                   platform::SocketOwnedByUser, kWaitForDockMs, kAnswerTimeoutMs);
+  switch (result.outcome) {
+    case platform::SendOutcome::kAnswered: {
+      const auto answer = DecodeAnswer(result.answer);
+      if (!answer) return Fail("The dock gave an answer this program does not understand.");
+      return Report(*answer, !IsDataOperation(sent.verb));
+    }
+    case platform::SendOutcome::kForeignSocket:
+      return Fail("The dock's socket belongs to another user; nothing was sent.");
+    case platform::SendOutcome::kNoDock:
+      return Fail("The running dock cannot be reached.");
+    case platform::SendOutcome::kNoAnswer:
+      break;
+  }
+  return Fail("The running dock did not answer.");
+}
+
+std::optional<int> RunWithoutDock(int argc, char** argv,
+                                  const std::optional<RemoteRequest>& request) {
+  if (!request || VerbStartsDock(request->verb)) return std::nullopt;
+  if (IsDataOperation(request->verb)) return RunOnFiles(argc, argv, *request);
+  return Fail("No QAV Launcher dock is running.");
+}
+
+struct DockControlServer::Parts {
+  Parts(Launcher& owner, platform::Platform& platform)
+      : launcher(owner),
+        dock(owner, platform),
+        server(platform::DefaultControlSocketPath(),
+               [this](const std::string& line) { return Answer(line); }) {
+    server.Listen();
+  }
+
+  // A reload inside a data operation lets events through, so a second request can arrive
+  // while one is still carried out; it is turned away rather than run in the middle of it.
+  std::string Answer(const std::string& line) {
+    if (launcher.exited()) return EncodeAnswer({false, "The dock is ending."});
+    if (busy) return EncodeAnswer({false, "The dock is busy with another request."});
+    busy = true;
+    std::string answer = AnswerRequestLine(line, dock);
+    busy = false;
+    return answer;
+  }
+
+  Launcher& launcher;
+  LauncherRemoteDock dock;
+  platform::ControlServer server;
+  bool busy = false;
+};
+
+DockControlServer::DockControlServer(Launcher& launcher, platform::Platform& platform)
+    : parts_(std::make_unique<Parts>(launcher, platform)) {}
+
+DockControlServer::~DockControlServer() = default;
+
+void ApplyStartAction(Launcher& launcher, const std::optional<RemoteRequest>& request) {
+  if (!request) return;
+  if (request->verb == RemoteVerb::kKeyboard) launcher.AltSpace();
+  if (request->verb == RemoteVerb::kSettings && launcher.Settings()) launcher.Settings()->Show();
+}
+
+}  // namespace qav

@@ -1,0 +1,45 @@
+#pragma once
+// What a start of the program does with its command line: talk to the running dock, work on
+// the files when none runs, or answer the dock's socket once it runs.
+
+#include <memory>
+#include <optional>
+
+#include "platform/platform.h"
+#include "startup/gui/command_line.h"
+
+namespace qav {
+
+class Launcher;
+
+// Parses the program's arguments (the application name and version set for --version).
+CommandLine ReadCommandLine(int argc, char** argv);
+// Prints what --help, --version or a bad option answered and gives the exit status.
+int EndWithText(const CommandLine& command);
+
+// Another start holds the dock: sends it the request (none asks it to come up, as Alt+Space
+// does) and gives the exit status. Touches no file of the program.
+int SendToRunningDock(int argc, char** argv, const std::optional<RemoteRequest>& request);
+
+// No dock runs: a data operation is carried out on the files, an action that needs a dock is
+// refused. Nothing when the dock is to be started.
+std::optional<int> RunWithoutDock(int argc, char** argv,
+                                  const std::optional<RemoteRequest>& request);
+
+// The running dock's socket; while it lives, requests reach `launcher`.
+class DockControlServer {
+ public:
+  DockControlServer(Launcher& launcher, platform::Platform& platform);
+  ~DockControlServer();
+  DockControlServer(const DockControlServer&) = delete;
+  DockControlServer& operator=(const DockControlServer&) = delete;
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> parts_;
+};
+
+// What an action that started the dock asks of it once it shows.
+void ApplyStartAction(Launcher& launcher, const std::optional<RemoteRequest>& request);
+
+}  // namespace qav

@@ -1,0 +1,173 @@
+"""The command line against the real dock: a second plain start brings a minimized dock up, the
+actions drive it as the hot keys do, a backup and restore of the shortcuts and icons with the
+user's own pictures goes through the running dock byte for byte, a malformed request on the
+socket is refused, and --quit ends the dock with both files saved."""
+
+import os
+import socket
+import subprocess
+import sys
+
+import menu_file
+from dock_test import CENTRE, Shot, poll, slot_centre, square
+from e2e_support import Session, read, wait_for_window
+
+OWN_SLOTS = (4, 5)
+
+
+class Backdrop:
+    """The virtual screen with nothing on it."""
+
+    def at(self, x, y):
+        return (128, 128, 128)
+
+
+def run(session, *options):
+    done = subprocess.run([session.binary, *options], env=session.env, capture_output=True,
+                          text=True, timeout=60)
+    return done.returncode, done.stdout, done.stderr
+
+
+def own_picture(path, colour):
+    subprocess.run(["convert", "-size", "48x48", f"xc:{colour}", "-fill", "white", "-draw",
+                    "circle 24,24 24,10", path], check=True)
+    return path
+
+
+def prepare_home(session, sys_icons):
+    pictures = os.path.join(session.home, "my pictures")
+    os.makedirs(pictures)
+    groups, records = menu_file.default_table(sys_icons)
+    own = {}
+    for slot, colour in zip(OWN_SLOTS, ("#c02020", "#2040c0")):
+        own[slot] = own_picture(os.path.join(pictures, f"own {slot}.png"), colour)
+        records[slot] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IconSource=2,
+                                         ImageRow=slot, Path="/bin/true", Title=f"Own {slot}",
+                                         Target="/bin/true", CustomIcon=own[slot])
+    menu_file.write(session.data("QAVMenu.cfg"), groups, records)
+    return {slot: read(path) for slot, path in own.items()}
+
+
+def files_of(folder):
+    """Every file under `folder` with its bytes and time of change."""
+    found = {}
+    for root, _, names in os.walk(folder):
+        for name in names:
+            path = os.path.join(root, name)
+            if os.path.isfile(path):
+                found[path] = (read(path), os.stat(path).st_mtime_ns)
+    return found
+
+
+def ask_raw(session, line):
+    path = os.path.join(session.env["XDG_RUNTIME_DIR"], "qav-launcher.socket")
+    with socket.socket(socket.AF_UNIX) as s:
+        s.connect(path)
+        s.sendall(line)
+        return s.makefile("rb").readline()
+
+
+def main(binary, artifacts):
+    session = Session(binary, artifacts)
+    shot = lambda name: Shot(session.screenshot(name))
+    shot_when = lambda name, check, what: poll(lambda: (lambda s: check(s) and s)(shot(name)),
+                                               what)
+    try:
+        own = prepare_home(session, os.path.join(os.path.dirname(binary), "SysIcons"))
+        code, out, _ = run(session, "--help")
+        assert code == 0 and "--keyboard" in out and "--restore-icons <file>" in out, out
+        code, _, err = run(session, "--quit")
+        assert code != 0 and err.count("\n") == 1 and "No QAV Launcher dock" in err, err
+        code, _, err = run(session, "--dance")
+        assert code != 0 and "dance" in err and err.count("\n") == 1, err
+
+        launcher = session.start()
+        corner = square(20, 300, 6)
+        centre = square(*CENTRE, 10)
+        # At rest the whole ring shows: the blank place of slot 14 is no longer the plain grey
+        # of the virtual screen.
+        rest = shot_when("cli-rest.png", lambda s: s.brightness(centre) > 150 and
+                         s.changed(Backdrop(), square(*slot_centre(14), 10)) > 0.5,
+                         "the dock at rest")
+
+        assert run(session, "--minimize")[0] == 0
+        minimized = shot_when("cli-minimized.png", lambda s: s.brightness(centre) > 150,
+                              "the dock minimized by --minimize")
+        # A second plain start brings the dock up, as Alt+Space does, and ends at once.
+        before = files_of(session.home)
+        assert run(session)[0] == 0
+        shot_when("cli-second-start.png",
+                  lambda s: s.changed(minimized, square(*slot_centre(5), 10)) > 0.5 and
+                  s.brightness(corner) < 0.3 * rest.brightness(corner),
+                  "the minimized dock up in keyboard mode after a second start")
+        assert files_of(session.home) == before, "the second start touched no file"
+
+        # --keyboard again, while keyboard mode lasts, hides the dock; --switch brings it back.
+        assert run(session, "--keyboard")[0] == 0
+        shot_when("cli-keyboard-hidden.png", lambda s: s.changed(rest, corner) == 0 and
+                  s.brightness(centre) < rest.brightness(centre) - 40, "the dock hidden")
+        assert run(session, "--switch")[0] == 0
+        ring = square(*slot_centre(5), 10) + square(*slot_centre(14), 10)
+        shot_when("cli-switched.png", lambda s: s.changed(rest, ring) < 0.05,
+                  "the dock back after --switch")
+        assert run(session, "--keyboard")[0] == 0
+        shot_when("cli-keyboard.png", lambda s: s.brightness(corner) < 0.3 * rest.brightness(corner),
+                  "keyboard mode after --keyboard")
+
+        # The shortcuts and icons through the running dock, own pictures included: backed up,
+        # reset away and restored. The restore moves the pictures into the icon store, so the
+        # records name them there; the pictures themselves come back byte for byte, and from then
+        # on a backup of the restored menu is the same file, byte for byte.
+        backups = [os.path.join(session.home, f"icons {n}.bak") for n in range(3)]
+        code, out, _ = run(session, "--backup-icons", backups[0])
+        assert code == 0 and out == "Backup Shortcuts & Icons Successfully!\n", out
+        for slot, picture in own.items():
+            assert picture in read(backups[0]), f"the own picture of slot {slot} is in the backup"
+        code, out, _ = run(session, "--reset-shortcuts")
+        assert code == 0 and "Reset all default shortcuts & icons successfully!" in out, out
+        assert run(session, "--backup-icons", backups[1])[0] == 0
+        assert not any(p in read(backups[1]) for p in own.values()), "the reset left a picture"
+        os.remove(backups[1])
+        code, out, _ = run(session, "--restore-icons", backups[0])
+        assert code == 0 and "Restore Shortcuts & Icons Successfully!" in out, out
+        assert run(session, "--backup-icons", backups[1])[0] == 0
+        assert read(backups[1])[menu_file.FILE_SIZE:] == read(backups[0])[menu_file.FILE_SIZE:], \
+            "the restored pictures back up byte for byte"
+        assert run(session, "--restore-icons", backups[1])[0] == 0
+        assert run(session, "--backup-icons", backups[2])[0] == 0
+        assert read(backups[2]) == read(backups[1]), "a second round trip changes no byte"
+        code, _, err = run(session, "--restore-config", os.path.join(session.home, "none.bak"))
+        assert code != 0 and err == "qav-launcher: Restore Configuration failed!\n", err
+
+        # Garbage on the socket is refused and changes nothing.
+        assert ask_raw(session, b"QAV1 quit now\n") == b"ERR Request refused.\n"
+        assert ask_raw(session, b"QAV7 quit\n") == b"ERR Request refused.\n"
+        assert launcher.poll() is None, "a refused request ended the dock"
+
+        assert run(session, "--quit")[0] == 0
+        assert launcher.wait(timeout=30) == 0
+        for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
+            assert read(session.data(name)) == read(session.data(name + ".bak")), name
+        _, records = menu_file.read(session.data("QAVMenu.cfg"))
+        for slot, picture in own.items():
+            assert read(records[slot]["CustomIcon"].strip()) == picture, slot
+        assert run(session, "--quit")[0] != 0, "no dock runs any more"
+
+        # Without a dock the data operations work on the files; --settings starts a dock first.
+        offline = os.path.join(session.home, "offline.bak")
+        code, out, err = run(session, "--backup-icons", offline)
+        assert code == 0 and out == "Backup Shortcuts & Icons Successfully!\n", (out, err)
+        assert read(offline) == read(backups[2]), "the files hold what the dock saved"
+        code, _, err = run(session, "--restore-icons", os.path.join(session.home, "none.bak"))
+        assert code != 0 and err == "qav-launcher: Restore all shortcuts & icons failed!\n", err
+        launcher = subprocess.Popen([binary, "--settings"], env=session.env)
+        wait_for_window("QAV Launcher - Settings", launcher)
+        shot("cli-settings-started.png")
+        assert run(session, "--quit")[0] == 0
+        assert launcher.wait(timeout=30) == 0
+    finally:
+        session.close()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2])

@@ -1,0 +1,105 @@
+#include "startup/remote_request.h"
+
+#include <gtest/gtest.h>
+
+#include "startup/remote_operations.h"
+#include "startup/startup_fixture.h"
+#include "support/fake_system.h"
+
+namespace qav {
+namespace {
+
+TEST(RemoteRequest, EveryVerbTravelsAndComesBackTheSame) {
+  for (int v = 0; v <= static_cast<int>(RemoteVerb::kResetShortcuts); ++v) {
+    const auto verb = static_cast<RemoteVerb>(v);
+    const RemoteRequest request{verb, VerbTakesFile(verb) ? "/home/u/a b.bak" : ""};
+    const std::string line = EncodeRequest(request);
+    ASSERT_FALSE(line.empty());
+    EXPECT_EQ(DecodeRequest(line), request) << line;
+  }
+  EXPECT_EQ(EncodeRequest({RemoteVerb::kBackupIcons, "/tmp/a\nQAV1 quit"}), "");
+}
+
+TEST(RemoteRequest, MalformedOrUnknownLinesAreRefused) {
+  for (const char* line :
+       {"", "QAV1", "QAV1 ", "QAV2 show", "qav1 show", "show", "QAV1 dance", "QAV1 show now",
+        "QAV1 backup-icons", "QAV1 backup-icons ", "QAV1 quit\r", "QAV1 restore-icons /a\tb"}) {
+    EXPECT_FALSE(DecodeRequest(line)) << line;
+  }
+  EXPECT_FALSE(DecodeRequest("QAV1 backup-icons /" + std::string(kRemoteLineLimit, 'a')));
+}
+
+TEST(RemoteRequest, AnswersKeepOneLine) {
+  EXPECT_EQ(DecodeAnswer(EncodeAnswer({true, "Done"})), (RemoteAnswer{true, "Done"}));
+  EXPECT_EQ(EncodeAnswer({false, "two\nlines"}), "ERR two lines");
+  EXPECT_FALSE(DecodeAnswer("MAYBE so"));
+}
+
+class FakeDock final : public RemoteDock {
+ public:
+  void Show() override { calls += "show;"; }
+  void Keyboard() override { calls += "keyboard;"; }
+  void Switch() override { calls += "switch;"; }
+  void Minimize() override { calls += "minimize;"; }
+  void OpenSettings() override { calls += "settings;"; }
+  void ShowAbout() override { calls += "about;"; }
+  void Quit() override { calls += "quit;"; }
+  RemoteAnswer RunData(const RemoteRequest& request) override {
+    calls += std::string(VerbName(request.verb)) + "(" + request.argument + ");";
+    return {false, "Restore all shortcuts & icons failed!"};
+  }
+  std::string calls;
+};
+
+TEST(RemoteRequest, EachRequestReachesItsOwnDockAction) {
+  for (int v = 0; v <= static_cast<int>(RemoteVerb::kResetShortcuts); ++v) {
+    const auto verb = static_cast<RemoteVerb>(v);
+    FakeDock dock;
+    const std::string file = VerbTakesFile(verb) ? "/f" : "";
+    AnswerRequestLine(EncodeRequest({verb, file}), dock);
+    const std::string expected = IsDataOperation(verb)
+                                     ? std::string(VerbName(verb)) + "(" + file + ");"
+                                     : std::string(VerbName(verb)) + ";";
+    EXPECT_EQ(dock.calls, expected);
+  }
+}
+
+TEST(RemoteRequest, TheDockAnswersWithTheOutcomeAndRefusesGarbage) {
+  FakeDock dock;
+  EXPECT_EQ(AnswerRequestLine("QAV1 restore-icons /x", dock),
+            "ERR Restore all shortcuts & icons failed!");
+  EXPECT_EQ(AnswerRequestLine("QAV1 minimize", dock), "OK minimize");
+  dock.calls.clear();
+  EXPECT_EQ(AnswerRequestLine("QAV1 quit please", dock), "ERR Request refused.");
+  EXPECT_EQ(AnswerRequestLine("rm -rf /", dock), "ERR Request refused.");
+  EXPECT_EQ(dock.calls, "");
+}
+
+TEST(RemoteRequest, CommandLineAnswersSayYesAndKeepWhatWasTold) {
+  CommandLineAnswers told;
+  EXPECT_EQ(told.Show({"Replace?", "c", platform::MessageIcon::kQuestion,
+                       platform::MessageButtons::kYesNo, true}),
+            platform::MessageAnswer::kYes);
+  told.Show({"Backup failed! ", "c", platform::MessageIcon::kExclamation});
+  EXPECT_EQ(told.LastTold(), "Backup failed!");
+}
+
+TEST(RemoteRequest, DataOperationsReplaceTheNamedFileAndReportFailureAsAnError) {
+  test::StartupFixture f;
+  CommandLineAnswers told;
+  platform::Platform platform{f.registry, f.folders,  f.system,  f.files, told,     f.process,
+                              f.desktop,  f.launcher, f.actions, f.trash, f.volumes};
+  BackupFlowContext context{f.state, platform, [](const ReloadOptions&) {}, {}, {}};
+  const std::string target = f.home / "cfg.bak";
+  test::WriteBytes(target, {'o', 'l', 'd'});
+  const RemoteAnswer done = RunDataOperation({RemoteVerb::kBackupConfig, target}, context, told);
+  EXPECT_EQ(done, (RemoteAnswer{true, "Backup Configuration File Successfully!"}));
+  EXPECT_EQ(test::ReadBytes(target).size(), kSettingsFileSize);
+
+  const RemoteAnswer failed =
+      RunDataOperation({RemoteVerb::kRestoreConfig, f.home / "none.bak"}, context, told);
+  EXPECT_EQ(failed, (RemoteAnswer{false, "Restore Configuration failed!"}));
+}
+
+}  // namespace
+}  // namespace qav
