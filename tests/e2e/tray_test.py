@@ -169,8 +169,9 @@ def check_held_combination(session, desk):
         launcher = subprocess.Popen([session.binary], env=session.env, stderr=err)
     other = None
     try:
-        from e2e_support import wait_for_window
+        from e2e_support import dismiss_getting_started, wait_for_window
         wait_for_window("QAV Launcher", launcher)
+        dismiss_getting_started()
         rest = desk.icons_when("held-rest.png", 1, "the icon")
         poll(lambda: "Ctrl+Tab" in open(errors).read(), "the refused combination in the log")
         notice = desk.shot("held-notice.png")
