@@ -14,10 +14,11 @@
 #include "platform/fake/fake_hot_keys.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_tray_hosts.h"
-#include "platform/linux/linux_platform.h"
+#include "platform/native_platform.h"
 #include "startup/gui/launcher.h"
 #include "startup/gui/qt_message_boxes.h"
 #include "store/menu_file.h"
+#include "support/real_files.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -65,7 +66,7 @@ void WriteFullMenu(const std::string& home) {
   }
   t.Groups[3].MemberCount = kAllProgramsCapacity;
   platform::fake::RecordingMessageBoxes messages;
-  platform::PosixFileOps files;
+  test::RealFiles files;
   WriteMenuFile(t, {data + "QAVMenu.cfg", files, messages});
   // 36 icons on the ring.
   SettingsRecord settings;
@@ -88,15 +89,13 @@ void StartOnce(benchmark::State& bench, bool full) {
   if (full) WriteFullMenu(home.path());
   long rss = 0;
   for (auto _ : bench) {
-    platform::LinuxPlatform system;
+    const auto system = platform::CreatePlatform()->OpenServices();
     QtMessageBoxes messages;
-    platform::Platform services{system.registry, system.folders, system.system,  system.files,
-                                messages,        system.process, system.desktop, system.launcher,
-                                system.actions,  system.trash,   system.volumes};
+    platform::Platform services = system->Bundle(messages);
     // No key grabs or tray on the benchmark's display: their absence would only add a notice.
     platform::fake::FakeHotKeys hotKeys;
     platform::fake::FakeTrayHosts trayHosts;
-    Launcher launcher(services, system.shape, hotKeys, trayHosts);
+    Launcher launcher(services, system->Shape(), hotKeys, trayHosts);
     benchmark::DoNotOptimize(launcher.Start());
     bench.PauseTiming();
     rss = ResidentKilobytes();

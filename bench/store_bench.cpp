@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
 #include "store/backup_file.h"
 #include "store/menu_file.h"
+#include "support/real_files.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -33,7 +33,7 @@ Tables FullTables() {
 
 void BM_WriteMenuFile(benchmark::State& state) {
   test::TempDir dir;
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   const MenuFileContext context{dir / "QAVMenu.cfg", files, messages};
   const Tables tables = FullTables();
@@ -43,7 +43,7 @@ BENCHMARK(BM_WriteMenuFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadMenuFile(benchmark::State& state) {
   test::TempDir dir;
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   const MenuFileContext context{dir / "QAVMenu.cfg", files, messages};
   WriteMenuFile(FullTables(), context);
@@ -80,7 +80,7 @@ void BM_RestoreBackupOfAThousandPictures(benchmark::State& state) {
   PictureMenu menu;
   WriteBackupFile(menu.dir / "icons.bak", menu.tables, "/sys/");
   std::filesystem::create_directories(menu.dir / "other");
-  platform::PosixFileOps files;
+  test::RealFiles files;
   const RestoreTarget target{menu.dir / "QAVMenu.cfg", menu.dir / "other/", "/sys/", files};
   for (auto _ : state)
     benchmark::DoNotOptimize(RestoreBackupFile(menu.dir / "icons.bak", target).ok);

@@ -16,8 +16,9 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <variant>
 
-#include "platform/linux/linux_registry.h"
+#include "startup/environment/registry_access.h"
 #include "startup/startup_fixture.h"
 
 namespace qav {
@@ -232,34 +233,45 @@ TEST_F(FrmConfigTest, SavedSettingsComeBackIntoAFreshWindow) {
   EXPECT_EQ(preview.modes.size(), previews);  // loading the controls acts on nothing
 }
 
+// A registry that keeps nothing, as a session whose auto-start entry cannot be written.
+class RefusingRegistry final : public platform::Registry {
+ public:
+  std::optional<platform::RegData> Query(std::uint32_t, const std::string&,
+                                         const std::string&) override {
+    return std::nullopt;
+  }
+  long Set(std::uint32_t, const std::string&, const std::string&,
+           const platform::RegData&) override {
+    return 5;
+  }
+  long Delete(std::uint32_t, const std::string&, const std::string&) override { return 0; }
+};
+
 TEST_F(FrmConfigTest, AutoStartWritesAndRemovesTheSessionEntry) {
-  const std::string entry = home / "config/autostart/qav-launcher.desktop";
-  platform::LinuxRegistry linuxRegistry(home / "config/registry.reg", entry);
-  platform::Platform real{linuxRegistry, folders,  system,  files, messages, process,
-                          desktop,       launcher, actions, trash, volumes};
   state.paths.ExecutablePath = "/opt/qav/qav launcher";
   state.settings.AutoRun = false;
-  Open(real);
+  Open(platform);
   auto* box = Control<QCheckBox>("ChkAutoRun");
   EXPECT_FALSE(box->isChecked());
 
   box->click();
   EXPECT_TRUE(state.settings.AutoRun);
   EXPECT_TRUE(box->isChecked());
-  EXPECT_NE(test::ReadText(entry).find("Exec=\"/opt/qav/qav launcher\""), std::string::npos)
-      << test::ReadText(entry);
+  EXPECT_NE(
+      RegValueText(ReadRegValue(registry, kRunKey, kRunValueName)).find("/opt/qav/qav launcher"),
+      std::string::npos);
 
   box->click();
   EXPECT_FALSE(state.settings.AutoRun);
-  EXPECT_FALSE(std::filesystem::exists(entry));
+  EXPECT_TRUE(
+      std::holds_alternative<std::monostate>(ReadRegValue(registry, kRunKey, kRunValueName)));
   dialog->accept();
   EXPECT_EQ(SavedRecord().AutoRun, 0);
 
   // An entry that cannot be written leaves the box unchecked.
-  test::WriteText(home / "blocked", "");
-  platform::LinuxRegistry blocked(home / "config/registry.reg", home / "blocked/autostart/x");
-  platform::Platform failing{blocked, folders,  system,  files, messages, process,
-                             desktop, launcher, actions, trash, volumes};
+  RefusingRegistry refusing;
+  platform::Platform failing{refusing, folders,  system,  files, messages, process,
+                             desktop,  launcher, actions, trash, volumes};
   Open(failing);
   Control<QCheckBox>("ChkAutoRun")->click();
   EXPECT_FALSE(state.settings.AutoRun);

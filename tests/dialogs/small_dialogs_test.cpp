@@ -14,8 +14,8 @@
 #include "dialogs/frm_input.h"
 #include "dialogs/frm_started.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
 #include "store/settings_file.h"
+#include "support/real_files.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -130,7 +130,7 @@ struct SettingsOnDisk {
     m.ScreenHeight = 768;
     return m;
   }();
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
 };
 

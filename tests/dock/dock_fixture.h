@@ -6,7 +6,6 @@
 #include "dock/frm_main.h"
 #include "graphics/imaging.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
 #include "shortcuts/catalog.h"
 #include "support/fake_item_pictures.h"
 #include "support/fake_system.h"

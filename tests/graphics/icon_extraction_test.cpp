@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "graphics/readers/pe_resources.h"
-#include "platform/linux/icon_theme.h"
+#include "platform/native_platform.h"
 #include "support/samples.h"
 #include "support/temp_dir.h"
 
@@ -124,7 +124,7 @@ namespace qav {
 namespace {
 
 TEST(QtShellIcons, FilesAndFoldersGetTheIconOfTheirType) {
-  platform::EnsureIconTheme();
+  platform::CreatePlatform()->EnsureIconTheme();
   if (QIcon::themeName().isEmpty()) GTEST_SKIP() << "no icon theme installed";
   test::TempDir dir;
   test::WriteText(dir / "notes.txt", "text");

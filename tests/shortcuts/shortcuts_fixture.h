@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
 #include "platform/platform.h"
 #include "shortcuts/catalog.h"
 #include "shortcuts/classification.h"

@@ -2,7 +2,6 @@
 // A fresh state on fake platform services with a temporary data folder.
 
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
 #include "platform/platform.h"
 #include "startup/ini_param.h"
 #include "support/fake_item_pictures.h"

@@ -7,8 +7,8 @@
 
 #include <filesystem>
 
-#include "platform/linux/posix_file_ops.h"
 #include "store/menu_file.h"
+#include "support/real_files.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -55,7 +55,7 @@ struct Machine {
   std::string store;
   std::string menuFile;
   Tables tables = MakeTables();
-  platform::PosixFileOps files;
+  test::RealFiles files;
 };
 
 TEST(BackupFile, OnlyShippedPicturesGiveTheRecordsAndTheTrailer) {
@@ -262,7 +262,7 @@ class FailingFileOps final : public platform::FileOps {
   bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
 
  private:
-  platform::PosixFileOps real_;
+  test::RealFiles real_;
   int failAt_;
   int calls_ = 0;
 };

@@ -13,9 +13,9 @@
 #include <thread>
 
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
-#include "platform/linux/termination_signals.h"
+#include "platform/native_platform.h"
 #include "store/menu_file.h"
+#include "support/real_files.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -56,7 +56,7 @@ class FaultyFileOps final : public platform::FileOps {
     if (calls_ == failAt_ && fault_ == Fault::kKillAfter) throw Killed{};
     return result;
   }
-  platform::PosixFileOps real_;
+  test::RealFiles real_;
   int failAt_;
   Fault fault_;
   int calls_ = 0;
@@ -73,7 +73,7 @@ Tables Version(const std::string& title) {
 
 // "old" or "new" when a whole, consistent copy loads; anything else is a fault.
 std::string Survivor(const std::string& menuFile) {
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   Tables loaded = MakeTables();
   if (LoadMenuFile(loaded, {menuFile, files, messages}) != 1) return "nothing";
@@ -93,7 +93,7 @@ TEST(CrashSafety, EveryStepOfASaveCanFailAndAWholeCopySurvives) {
       if (fault == Fault::kPartialWrite && step == 3) continue;  // step 3 writes nothing
       test::TempDir dir;
       const std::string menu = dir / "QAVMenu.cfg";
-      platform::PosixFileOps files;
+      test::RealFiles files;
       platform::fake::RecordingMessageBoxes messages;
       ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
 
@@ -171,7 +171,7 @@ class SignallingFileOps final : public platform::FileOps {
   void Enter() {
     if (++calls_ == signalAt_) ready_();
   }
-  platform::PosixFileOps real_;
+  test::RealFiles real_;
   int signalAt_;
   const Ready& ready_;
   int calls_ = 0;
@@ -180,7 +180,7 @@ class SignallingFileOps final : public platform::FileOps {
 TEST(CrashSafety, KillingTheProcessMidSaveLeavesAWholeCopy) {
   test::TempDir dir;
   const std::string menu = dir / "QAVMenu.cfg";
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   const Tables versions[] = {Version("new"), Version("old")};
   std::mt19937 random(12345);
@@ -209,7 +209,7 @@ TEST(CrashSafety, KillingTheProcessMidSaveLeavesAWholeCopy) {
 TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
   test::TempDir dir;
   const std::string menu = dir / "QAVMenu.cfg";
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
   // The kernel refuses to let the files grow past 600 kB, as a nearly full disk would. Its
@@ -217,7 +217,7 @@ TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
   // handling the program installs at start.
   const int status = InChild(
       [&](const auto&) {
-        const platform::TerminationSignals installed([] {});
+        const auto installed = platform::CreatePlatform()->WatchTermination([] {});
         const rlimit limit{600000, 600000};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const int saved = WriteMenuFile(Version("new"), {menu, files, messages});
@@ -233,7 +233,7 @@ TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
 TEST(CrashSafety, FileIsSavedWhenItsTwinCannotBe) {
   test::TempDir dir;
   const std::string menu = dir / "QAVMenu.cfg";
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   ASSERT_EQ(WriteMenuFile(Version("old"), {menu, files, messages}), 1);
   std::filesystem::remove(menu + ".bak");

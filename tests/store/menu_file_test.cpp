@@ -9,7 +9,7 @@
 
 #include "menu_image.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
+#include "support/real_files.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -56,7 +56,7 @@ class MenuFileTest : public ::testing::Test {
   }
 
   test::TempDir dir;
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   Tables tables = MakeTables();
 };

@@ -7,9 +7,9 @@
 
 #include "menu_image.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
 #include "store/menu_file.h"
 #include "store/settings_file.h"
+#include "support/real_files.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -51,7 +51,7 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> image, std::mt19937& 
 
 TEST(Robustness, MangledMenuFilesNeverCrashAndLoadOnlyUsableTables) {
   test::TempDir dir;
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   const MenuFileContext context{dir / "QAVMenu.cfg", files, messages};
   Tables good = MakeTables();
@@ -71,7 +71,7 @@ TEST(Robustness, MangledMenuFilesNeverCrashAndLoadOnlyUsableTables) {
 
 TEST(Robustness, SettingsFilesOfAnyLengthAndContentStayInRange) {
   test::TempDir dir;
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   ScreenInfo info;
   info.fullScreenWidth = 1024;

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
+#include "support/real_files.h"
 #include "support/temp_dir.h"
 
 namespace qav {
@@ -44,7 +44,7 @@ class SettingsFileTest : public ::testing::Test {
 
   test::TempDir dir;
   ScreenMetrics screen = Screen768();
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   Settings settings = Defaults();
   ShortcutRecord user;

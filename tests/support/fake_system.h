@@ -3,8 +3,8 @@
 // way the program hands them around.
 
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/posix_file_ops.h"
 #include "platform/platform.h"
+#include "support/real_files.h"
 
 namespace qav::test {
 
@@ -12,7 +12,7 @@ struct FakeSystem {
   platform::fake::FakeRegistry registry;
   platform::fake::FakeShellFolders folders;
   platform::fake::FakeSystemInfo system;
-  platform::PosixFileOps files;
+  test::RealFiles files;
   platform::fake::RecordingMessageBoxes messages;
   platform::fake::FakeProcessControl process;
   platform::fake::FakeDesktop desktop;

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/control_channel.h"
+
 class QLocalServer;
 class QLocalSocket;
 
@@ -22,17 +24,16 @@ std::string DefaultControlSocketPath();
 bool SocketOwnedByUser(const std::string& path);
 using SocketOwnerCheck = std::function<bool(const std::string& path)>;
 
-class ControlServer final : public QObject {
+class ControlServer final : public QObject, public ControlListener {
  public:
-  // Takes a request line without its line break and gives the answer line.
-  using Handler = std::function<std::string(const std::string& line)>;
+  using Handler = ControlHandler;
   ControlServer(std::string path, Handler handler);
   ~ControlServer() override;
   ControlServer(const ControlServer&) = delete;
   ControlServer& operator=(const ControlServer&) = delete;
 
   // Replaces a socket left by a dock that died (the caller holds the single-instance lock).
-  bool Listen();
+  bool Listen() override;
 
  private:
   void Accept();
@@ -45,17 +46,10 @@ class ControlServer final : public QObject {
   QLocalServer* server_;
 };
 
-enum class SendOutcome { kAnswered, kNoDock, kForeignSocket, kNoAnswer };
-
 // The longest line either side reads, line break included; a longer one is refused.
 inline constexpr int kControlLineLimit = 8192;
 // What a refused request is answered.
 inline constexpr const char* kRefusedAnswer = "ERR Request refused.";
-
-struct SendResult {
-  SendOutcome outcome = SendOutcome::kNoDock;
-  std::string answer;  // without its line break
-};
 
 // Sends `line` (without its line break) and waits for the answer; `waitForDock` keeps trying to
 // connect that long (a dock that holds the lock may still be starting).

@@ -8,8 +8,6 @@
 #include "graphics/image_cache.h"
 #include "graphics/image_tables.h"
 #include "graphics/shell_icons.h"
-#include "platform/linux/control_socket.h"
-#include "platform/linux/linux_platform.h"
 #include "shortcuts/commands.h"
 #include "startup/environment/paths.h"
 #include "startup/gui/launcher.h"
@@ -135,16 +133,15 @@ class FileData {
   std::unique_ptr<GraphicsItemPictures> pictures_;
 };
 
-int RunOnFiles(int argc, char** argv, const RemoteRequest& request) {
+int RunOnFiles(platform::PlatformServices& native, int argc, char** argv,
+               const RemoteRequest& request) {
   QApplication app(argc, argv);
   SetNames();
   const auto screen = ProbePrimaryScreen();
   if (!screen) return Fail("No screen to lay the dock out for.");
-  platform::LinuxPlatform system;
+  const auto system = native.OpenServices();
   CommandLineAnswers told;
-  platform::Platform services{
-      system.registry, system.folders,  system.system,  system.files, told,          system.process,
-      system.desktop,  system.launcher, system.actions, system.trash, system.volumes};
+  platform::Platform services = system->Bundle(told);
   FileData data(services, *screen);
   return Report(data.Run(request, told), false);
 }
@@ -162,14 +159,13 @@ int EndWithText(const CommandLine& command) {
   return *command.status;
 }
 
-int SendToRunningDock(int argc, char** argv, const std::optional<RemoteRequest>& request) {
+int SendToRunningDock(platform::PlatformServices& native, int argc, char** argv,
+                      const std::optional<RemoteRequest>& request) {
   QCoreApplication app(argc, argv);
   const RemoteRequest sent = request.value_or(RemoteRequest{RemoteVerb::kKeyboard, {}});
   const std::string line = EncodeRequest(sent);
   if (line.empty()) return Fail("The file name cannot be sent to the dock.");
-  const auto result =
-      platform::SendControlRequest(platform::DefaultControlSocketPath(), line,
-                                   platform::SocketOwnedByUser, kWaitForDockMs, kAnswerTimeoutMs);
+  const auto result = native.SendControlRequest(line, kWaitForDockMs, kAnswerTimeoutMs);
   switch (result.outcome) {
     case platform::SendOutcome::kAnswered: {
       const auto answer = DecodeAnswer(result.answer);
@@ -186,20 +182,20 @@ int SendToRunningDock(int argc, char** argv, const std::optional<RemoteRequest>&
   return Fail("The running dock did not answer.");
 }
 
-std::optional<int> RunWithoutDock(int argc, char** argv,
+std::optional<int> RunWithoutDock(platform::PlatformServices& native, int argc, char** argv,
                                   const std::optional<RemoteRequest>& request) {
   if (!request || VerbStartsDock(request->verb)) return std::nullopt;
-  if (IsDataOperation(request->verb)) return RunOnFiles(argc, argv, *request);
+  if (IsDataOperation(request->verb)) return RunOnFiles(native, argc, argv, *request);
   return Fail("No QAV Launcher dock is running.");
 }
 
 struct DockControlServer::Parts {
-  Parts(Launcher& owner, platform::Platform& platform)
+  Parts(platform::PlatformServices& native, Launcher& owner, platform::Platform& platform)
       : launcher(owner),
         dock(owner, platform),
-        server(platform::DefaultControlSocketPath(),
-               [this](const std::string& line) { return Answer(line); }) {
-    server.Listen();
+        server(native.CreateControlListener(
+            [this](const std::string& line) { return Answer(line); })) {
+    server->Listen();
   }
 
   // A reload inside a data operation lets events through, so a second request can arrive
@@ -215,12 +211,13 @@ struct DockControlServer::Parts {
 
   Launcher& launcher;
   LauncherRemoteDock dock;
-  platform::ControlServer server;
+  std::unique_ptr<platform::ControlListener> server;
   bool busy = false;
 };
 
-DockControlServer::DockControlServer(Launcher& launcher, platform::Platform& platform)
-    : parts_(std::make_unique<Parts>(launcher, platform)) {}
+DockControlServer::DockControlServer(platform::PlatformServices& native, Launcher& launcher,
+                                     platform::Platform& platform)
+    : parts_(std::make_unique<Parts>(native, launcher, platform)) {}
 
 DockControlServer::~DockControlServer() = default;
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/native_platform.h"
 #include "platform/platform.h"
 #include "startup/gui/command_line.h"
 
@@ -19,17 +20,19 @@ int EndWithText(const CommandLine& command);
 
 // Another start holds the dock: sends it the request (none asks it to come up, as Alt+Space
 // does) and gives the exit status. Touches no file of the program.
-int SendToRunningDock(int argc, char** argv, const std::optional<RemoteRequest>& request);
+int SendToRunningDock(platform::PlatformServices& native, int argc, char** argv,
+                      const std::optional<RemoteRequest>& request);
 
 // No dock runs: a data operation is carried out on the files, an action that needs a dock is
 // refused. Nothing when the dock is to be started.
-std::optional<int> RunWithoutDock(int argc, char** argv,
+std::optional<int> RunWithoutDock(platform::PlatformServices& native, int argc, char** argv,
                                   const std::optional<RemoteRequest>& request);
 
 // The running dock's socket; while it lives, requests reach `launcher`.
 class DockControlServer {
  public:
-  DockControlServer(Launcher& launcher, platform::Platform& platform);
+  DockControlServer(platform::PlatformServices& native, Launcher& launcher,
+                    platform::Platform& platform);
   ~DockControlServer();
   DockControlServer(const DockControlServer&) = delete;
   DockControlServer& operator=(const DockControlServer&) = delete;

@@ -1,0 +1,29 @@
+#pragma once
+// The running dock's control channel as the rest of the program sees it: the dock listens, another
+// start of the program sends one request line and reads one answer line. What the lines say is
+// the caller's business.
+
+#include <functional>
+#include <string>
+
+namespace qav::platform {
+
+// Takes a request line without its line break and gives the answer line.
+using ControlHandler = std::function<std::string(const std::string& line)>;
+
+class ControlListener {
+ public:
+  virtual ~ControlListener() = default;
+  // Starts answering requests; replaces a channel left by a dock that died (the caller holds the
+  // single-instance lock).
+  virtual bool Listen() = 0;
+};
+
+enum class SendOutcome { kAnswered, kNoDock, kForeignSocket, kNoAnswer };
+
+struct SendResult {
+  SendOutcome outcome = SendOutcome::kNoDock;
+  std::string answer;  // without its line break
+};
+
+}  // namespace qav::platform
