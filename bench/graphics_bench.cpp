@@ -9,10 +9,10 @@
 
 #include "dock/dock_fixture.h"
 #include "dock/frm_main.h"
+#include "formats/pe_resources.h"
+#include "formats/test_inputs.h"
 #include "graphics/image_cache.h"
 #include "graphics/imaging.h"
-#include "graphics/readers/pe_resources.h"
-#include "graphics/readers/test_inputs.h"
 #include "support/temp_dir.h"
 
 namespace qav {

@@ -1,5 +1,6 @@
 #include "dock/frm_main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 #include "dock/dock_accessible.h"
@@ -86,6 +87,15 @@ void FrmMain::ToBottom() {
 void FrmMain::ToTop() {
   raise();
   UpdateInputRegion();
+}
+
+void FrmMain::DockReload() {
+  IniIconParam();
+  DockNormal(false);
+}
+
+bool FrmMain::DockActive() {
+  return QApplication::activeWindow() == this;
 }
 
 void FrmMain::EscCancel() {

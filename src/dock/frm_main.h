@@ -18,9 +18,14 @@
 
 namespace qav {
 
-class FrmMain final : public LayeredSurface {
+class FrmMain final : public LayeredSurface, public DockWindow {
  public:
   FrmMain(AppState& state, const ImageTables& images, DockServices services);
+
+  // The other windows' view of the dock.
+  void DockEscCancel() override { EscCancel(); }
+  void DockReload() override;
+  bool DockActive() override;
 
   // Frames.
   void DockNormal(bool noPush = false);

@@ -9,11 +9,11 @@
 #include <system_error>
 #include <vector>
 
+#include "formats/pe_resources.h"
 #include "graphics/image_cache.h"
 #include "graphics/imaging.h"
 #include "graphics/readers/icon_directory.h"
 #include "graphics/readers/icon_image.h"
-#include "graphics/readers/pe_resources.h"
 #include "platform/bounded_read.h"
 #include "startup/environment/paths.h"
 

@@ -71,6 +71,12 @@ void FrmSubMenu::IniMenuParam() {
   }
 }
 
+void FrmSubMenu::MenuRefresh() {
+  IniMenuParam();
+  MenuNormal();
+  ExUpdateGDIPlus(255);
+}
+
 void FrmSubMenu::MenuFocus(bool open, int slot) {
   if (!open) {
     if (state_.AnimateShowHide) Fade({191, 127, 63});

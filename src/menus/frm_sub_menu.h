@@ -10,10 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "dock/dock_services.h"
+#include "forms/form_services.h"
 #include "graphics/image_tables.h"
 #include "graphics/layered_surface.h"
 #include "menus/layout/menu_layout.h"
+#include "platform/window_shape.h"
+#include "shortcuts/commands.h"
+#include "shortcuts/item_pictures.h"
 #include "startup/state/app_state.h"
 
 namespace qav {
@@ -41,6 +44,7 @@ class FrmSubMenu final : public LayeredSurface, public GroupMenu {
   bool MenuShown() override { return shown_; }
   void MenuEscCancel(bool keepFocus) override { EscCancel(keepFocus); }
   bool MenuBusy() override { return state_.MenuHotRow != -1 || dragging_; }
+  void MenuRefresh() override;
 
   int GetMenuLoc(bool horizontal, int memberCount, int position) const;
   void IniMenuParam();

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "dock/dock_services.h"
+#include "forms/form_services.h"
 #include "platform/hot_keys.h"
 #include "startup/state/app_state.h"
 

@@ -1,7 +1,6 @@
 #include "tray/item_context_menu.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCursor>
 
 #include "menus/reorder.h"
@@ -16,7 +15,7 @@ constexpr const char* kCaptions[] = {"&Add Shortcut", "&Delete",    "-",
 
 }  // namespace
 
-ItemContextMenu::ItemContextMenu(ItemMenuServices services, FrmMain& dock, FrmSubMenu& menu)
+ItemContextMenu::ItemContextMenu(ItemMenuServices services, DockWindow& dock, GroupMenu& menu)
     : services_(std::move(services)), dock_(dock), groupMenu_(menu) {
   menu_.setTitle("Setting");
   for (std::size_t i = 0; i < entries_.size(); ++i) {
@@ -54,13 +53,13 @@ void ItemContextMenu::ShowItemMenu(int record, int slot) {
 }
 
 void ItemContextMenu::LeaveOtherModes() {
-  groupMenu_.EscCancel(false);
-  if (services_.state.TintMode) dock_.EscCancel();
+  groupMenu_.MenuEscCancel(false);
+  if (services_.state.TintMode) dock_.DockEscCancel();
 }
 
 // Every entry ends by sending a dock that holds the foreground back to rest.
 void ItemContextMenu::CommonEnd() {
-  if (QApplication::activeWindow() == &dock_) dock_.EscCancel();
+  if (dock_.DockActive()) dock_.DockEscCancel();
 }
 
 void ItemContextMenu::AddShortcut() {
@@ -89,8 +88,7 @@ void ItemContextMenu::Delete() {
   }
   EditingContext editing{s.tables, services_.pictures, services_.messages, s.paths.SysIconsFolder};
   DeleteItem(editing, record, false);
-  dock_.IniIconParam();
-  dock_.DockNormal(false);
+  dock_.DockReload();
   services_.saver.SaveMenu();
   CommonEnd();
 }
@@ -100,14 +98,9 @@ void ItemContextMenu::ChangePosition(int direction) {
   const MoveRequest move{direction, s.CurrentRecord, s.SelectedSlot, s.SelectedMember,
                          s.settings.IconCount};
   if (qav::ChangePosition(s.tables, services_.images, move)) {
-    if (groupMenu_.MenuShown()) {
-      groupMenu_.IniMenuParam();
-      groupMenu_.MenuNormal();
-      groupMenu_.ExUpdateGDIPlus(255);
-    }
+    if (groupMenu_.MenuShown()) groupMenu_.MenuRefresh();
   } else {
-    dock_.IniIconParam();
-    dock_.DockNormal(false);
+    dock_.DockReload();
   }
   services_.saver.SaveMenu();
   CommonEnd();

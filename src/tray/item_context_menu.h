@@ -7,8 +7,12 @@
 #include <array>
 #include <functional>
 
-#include "dock/frm_main.h"
-#include "menus/frm_sub_menu.h"
+#include "forms/form_services.h"
+#include "graphics/image_tables.h"
+#include "platform/message_boxes.h"
+#include "shortcuts/commands.h"
+#include "shortcuts/item_pictures.h"
+#include "startup/state/app_state.h"
 
 class QAction;
 
@@ -26,7 +30,7 @@ struct ItemMenuServices {
 
 class ItemContextMenu final : public ItemMenu {
  public:
-  ItemContextMenu(ItemMenuServices services, FrmMain& dock, FrmSubMenu& menu);
+  ItemContextMenu(ItemMenuServices services, DockWindow& dock, GroupMenu& menu);
 
   // Pops the menu up at the mouse for `record`, opened on dock place (or group) `slot`.
   void ShowItemMenu(int record, int slot) override;
@@ -47,8 +51,8 @@ class ItemContextMenu final : public ItemMenu {
   void CommonEnd();
 
   ItemMenuServices services_;
-  FrmMain& dock_;
-  FrmSubMenu& groupMenu_;
+  DockWindow& dock_;
+  GroupMenu& groupMenu_;
   QMenu menu_;
   std::array<QAction*, 9> entries_{};
 };

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "dock/dock_services.h"
+#include "forms/form_services.h"
 #include "shortcuts/commands.h"
 
 namespace qav {

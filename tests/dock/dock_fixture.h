@@ -25,6 +25,7 @@ class RecordingServices final : public GroupMenu,
   bool MenuShown() override { return menuShown; }
   void MenuEscCancel(bool) override { menuShown = false; }
   bool MenuBusy() override { return false; }
+  void MenuRefresh() override {}
   void ShowItemMenu(int record, int) override { itemMenus.push_back(record); }
   void Sleep(int milliseconds) override { slept += milliseconds; }
   void ProcessEvents() override {}

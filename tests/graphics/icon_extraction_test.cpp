@@ -6,7 +6,7 @@
 #include <QImage>
 #include <filesystem>
 
-#include "graphics/readers/pe_resources.h"
+#include "formats/pe_resources.h"
 #include "platform/native_platform.h"
 #include "support/samples.h"
 #include "support/temp_dir.h"

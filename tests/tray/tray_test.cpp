@@ -66,6 +66,7 @@ class MenuAdapter final : public GroupMenu {
   bool MenuShown() override { return menu_->MenuShown(); }
   void MenuEscCancel(bool keepFocus) override { menu_->EscCancel(keepFocus); }
   bool MenuBusy() override { return menu_->MenuBusy(); }
+  void MenuRefresh() override { menu_->MenuRefresh(); }
 
  private:
   std::unique_ptr<FrmSubMenu>& menu_;  // made after the adapter

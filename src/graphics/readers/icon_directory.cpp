@@ -1,6 +1,6 @@
 #include "graphics/readers/icon_directory.h"
 
-#include "graphics/readers/byte_view.h"
+#include "formats/byte_view.h"
 
 namespace qav::readers {
 namespace {

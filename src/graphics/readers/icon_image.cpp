@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-#include "graphics/readers/byte_view.h"
+#include "formats/byte_view.h"
 
 namespace qav::readers {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "graphics/readers/byte_view.h"
+#include "formats/byte_view.h"
 
 namespace qav::readers {
 

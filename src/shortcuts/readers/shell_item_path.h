@@ -2,7 +2,7 @@
 // The path a link target's ID list (a chain of shell items, each naming one step from the
 // desktop down) spells.
 
-#include "graphics/readers/byte_view.h"
+#include "formats/byte_view.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "graphics/readers/byte_view.h"
+#include "formats/byte_view.h"
 #include "shortcuts/readers/link_bytes.h"
 #include "shortcuts/readers/path_spelling.h"
 #include "shortcuts/readers/shell_item_path.h"

@@ -3,8 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "graphics/readers/byte_view.h"
-#include "graphics/readers/pe_resources.h"
+#include "formats/byte_view.h"
+#include "formats/pe_resources.h"
 #include "platform/bounded_read.h"
 #include "shortcuts/readers/link_bytes.h"
 

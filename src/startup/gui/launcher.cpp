@@ -262,6 +262,10 @@ bool Launcher::MenuBusy() {
   return frmSubMenu_ && frmSubMenu_->MenuBusy();
 }
 
+void Launcher::MenuRefresh() {
+  if (frmSubMenu_) frmSubMenu_->MenuRefresh();
+}
+
 void Launcher::Sleep(int milliseconds) {
   QThread::msleep(static_cast<unsigned long>(milliseconds));
 }

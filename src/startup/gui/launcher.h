@@ -86,6 +86,7 @@ class Launcher final : public DockControl,
   bool MenuShown() override;
   void MenuEscCancel(bool keepFocus) override;
   bool MenuBusy() override;
+  void MenuRefresh() override;
   void ShowItemMenu(int record, int slot) override;
 
   void Sleep(int milliseconds) override;

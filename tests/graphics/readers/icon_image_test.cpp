@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "test_inputs.h"
+#include "formats/test_inputs.h"
 
 namespace qav::readers {
 namespace {

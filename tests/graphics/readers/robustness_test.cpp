@@ -6,10 +6,10 @@
 
 #include <random>
 
+#include "formats/pe_resources.h"
+#include "formats/test_inputs.h"
 #include "graphics/readers/icon_directory.h"
 #include "graphics/readers/icon_image.h"
-#include "graphics/readers/pe_resources.h"
-#include "test_inputs.h"
 
 namespace qav::readers {
 namespace {

@@ -1,9 +1,9 @@
-#include "graphics/readers/pe_resources.h"
+#include "formats/pe_resources.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "graphics/readers/byte_view.h"
+#include "formats/byte_view.h"
 
 namespace qav::readers {
 namespace {

@@ -1,13 +1,13 @@
 // Walking the resource directory of hand-made PE32 and PE32+ images, including bent ones.
 
-#include "graphics/readers/pe_resources.h"
+#include "formats/pe_resources.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-#include "test_inputs.h"
+#include "formats/test_inputs.h"
 
 // Inside the test namespace, where the layout of the hand-made image is declared.
 namespace qav::readers::test {
