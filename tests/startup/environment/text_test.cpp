@@ -1,4 +1,4 @@
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 #include <gtest/gtest.h>
 
