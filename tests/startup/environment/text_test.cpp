@@ -12,6 +12,20 @@ TEST(TrimNull, CutsAtFirstNulThenTrimsSpacesOnly) {
   EXPECT_EQ(TrimNull("   "), "");
 }
 
+TEST(Trim, TakesOffOnlyTheGivenBlanks) {
+  EXPECT_EQ(Trim(" \tkey = value\t "), "key = value");
+  EXPECT_EQ(Trim("\r\nline\r\n", " \t\r\n"), "line");
+  EXPECT_EQ(Trim("\r\nline\r\n"), "\r\nline\r\n");
+  EXPECT_EQ(Trim(" \t "), "");
+}
+
+// Bytes of other characters must never change: "\xC3\x84" is not "\xC3\xA4" in ASCII folding.
+TEST(EqualsIgnoreCase, FoldsAsciiLettersOnly) {
+  EXPECT_TRUE(EqualsIgnoreCase("HKEY_Current_User", "hkey_current_user"));
+  EXPECT_FALSE(EqualsIgnoreCase("\xC3\x84", "\xC3\xA4"));
+  EXPECT_FALSE(EqualsIgnoreCase("abc", "abcd"));
+}
+
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(658.5), 658);
   EXPECT_EQ(RoundHalfEven(659.5), 660);
