@@ -73,11 +73,13 @@ BENCHMARK(BM_Classify500MixedFiles)->Unit(benchmark::kMillisecond);
 void BM_BuildDefaultGroupsFromThisMachine(benchmark::State& bench) {
   Machine m;
   m.state.paths.AllUsersDesktopFolder = "/usr/share/applications/";
+  m.folders.applicationFolders = {m.home / ".local/share/applications/",
+                                  "/usr/local/share/applications/", "/usr/share/applications/"};
   for (auto _ : bench) {
     m.state.tables = MakeTables();
     Classifier classifier(m.Context());
     DefaultGroupContext context{
-        m.state.tables, m.state.paths, m.platform, classifier, 6, ApplicationFolders(m.system)};
+        m.state.tables, m.state.paths, m.platform, classifier, 6, m.folders.ApplicationFolders()};
     for (int number = 3; number <= 9; ++number) BuildDefaultGroup(context, number, 0);
   }
 }

@@ -16,7 +16,7 @@
 #include "shortcuts/default_groups.h"
 #include "shortcuts/group_editing.h"
 #include "startup/environment/path_services.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

@@ -9,7 +9,7 @@
 #include "dock/frm_main.h"
 #include "graphics/imaging.h"
 #include "shortcuts/classification.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

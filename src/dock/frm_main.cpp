@@ -6,7 +6,7 @@
 #include "dock/dock_accessible.h"
 #include "shortcuts/catalog.h"
 #include "shortcuts/commands.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

@@ -4,9 +4,9 @@
 
 namespace qav {
 
-GraphicsItemPictures::GraphicsItemPictures(ImageCache& cache, ShellIcons& shellIcons,
-                                           std::string iconStore)
-    : cache_(cache), shellIcons_(shellIcons), iconStore_(std::move(iconStore)) {}
+GraphicsItemPictures::GraphicsItemPictures(platform::FileOps& files, ImageCache& cache,
+                                           ShellIcons& shellIcons, std::string iconStore)
+    : files_(files), cache_(cache), shellIcons_(shellIcons), iconStore_(std::move(iconStore)) {}
 
 std::string GraphicsItemPictures::NextIconStoreName() {
   return qav::NextIconStoreName(iconStore_);
@@ -14,17 +14,17 @@ std::string GraphicsItemPictures::NextIconStoreName() {
 
 int GraphicsItemPictures::MakeItemPicture(int source, const std::string& path, int iconIndex,
                                           FixedText<255>& field, const LinkIcon& link) {
-  return qav::MakeItemPicture(source, path, iconIndex, field, link, shellIcons_);
+  return qav::MakeItemPicture(files_, source, path, iconIndex, field, link, shellIcons_);
 }
 
 bool GraphicsItemPictures::IconFileToPng(const std::string& iconPath, const std::string& pngPath) {
-  return qav::IconFileToPng(iconPath, pngPath);
+  return qav::IconFileToPng(files_, iconPath, pngPath);
 }
 
 bool GraphicsItemPictures::ImageFileToPng(const std::string& picturePath,
                                           const std::string& pngPath, bool resize, int width,
                                           int height) {
-  return qav::ImageFileToPng(picturePath, pngPath, resize, width, height) == 1;
+  return qav::ImageFileToPng(files_, picturePath, pngPath, resize, width, height) == 1;
 }
 
 void GraphicsItemPictures::LoadItemImage(int record) {

@@ -4,13 +4,15 @@
 
 #include "graphics/image_cache.h"
 #include "graphics/shell_icons.h"
+#include "platform/file_ops.h"
 #include "shortcuts/item_pictures.h"
 
 namespace qav {
 
 class GraphicsItemPictures final : public ItemPictures {
  public:
-  GraphicsItemPictures(ImageCache& cache, ShellIcons& shellIcons, std::string iconStore);
+  GraphicsItemPictures(platform::FileOps& files, ImageCache& cache, ShellIcons& shellIcons,
+                       std::string iconStore);
 
   std::string NextIconStoreName() override;
   int MakeItemPicture(int source, const std::string& path, int iconIndex, FixedText<255>& field,
@@ -22,6 +24,7 @@ class GraphicsItemPictures final : public ItemPictures {
   void DiscardItem(int record) override;
 
  private:
+  platform::FileOps& files_;
   ImageCache& cache_;
   ShellIcons& shellIcons_;
   std::string iconStore_;

@@ -2,11 +2,7 @@
 
 #include <QImage>
 
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 #include "formats/pe_resources.h"
@@ -26,26 +22,22 @@ constexpr std::uint16_t kIconGroupResource = 14;
 constexpr std::size_t kMaxIconFileBytes = 16u << 20;
 constexpr std::size_t kMaxModuleBytes = 512u << 20;
 
-// Writes through a temporary file so that a failed write never leaves half a picture.
-bool WritePicture(const std::string& pngPath,
-                  const std::function<bool(const std::string&)>& write) {
-  const std::string temporary = pngPath + ".part";
-  std::error_code error;
-  if (!write(temporary)) {
-    std::filesystem::remove(temporary, error);
-    return false;
-  }
-  std::filesystem::rename(temporary, pngPath, error);
-  if (error) std::filesystem::remove(temporary, error);
-  return !error;
+// Pictures reach the icon store whole or not at all: a failed write never leaves half a picture
+// under a name an item points at. They are cheap to make again, so they are not flushed to disk.
+QImage FromRgba(const readers::RgbaImage& rgba);
+
+bool StorePicture(platform::FileOps& files, const std::string& pngPath,
+                  const std::optional<std::vector<std::uint8_t>>& png) {
+  return png && platform::WriteAtomically(files, pngPath, *png, false);
 }
 
-bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return static_cast<bool>(out);
+std::optional<std::vector<std::uint8_t>> IconResPng(std::span<const std::uint8_t> image, int width,
+                                                    int height) {
+  if (readers::StartsWithPng(image)) return std::vector<std::uint8_t>(image.begin(), image.end());
+  const auto rgba = readers::DecodeIconDib(image);
+  if (!rgba) return std::nullopt;
+  const QImage picture = MakeScaledImage(FromRgba(*rgba), width, height, false);
+  return EncodePng(picture.convertToFormat(QImage::Format_ARGB32));
 }
 
 QImage FromRgba(const readers::RgbaImage& rgba) {
@@ -97,32 +89,28 @@ std::string NextIconStoreName(const std::string& iconStore) {
   }
 }
 
-bool IconResToPng(std::span<const std::uint8_t> image, int width, int height,
-                  const std::string& pngPath) {
-  if (readers::StartsWithPng(image)) return WriteBytes(pngPath, image);
-  const auto rgba = readers::DecodeIconDib(image);
-  if (!rgba) return false;
-  const QImage picture = MakeScaledImage(FromRgba(*rgba), width, height, false);
-  return SaveImageAsPng(picture.convertToFormat(QImage::Format_ARGB32), pngPath) == 0;
+bool IconResToPng(platform::FileOps& files, std::span<const std::uint8_t> image, int width,
+                  int height, const std::string& pngPath) {
+  return StorePicture(files, pngPath, IconResPng(image, width, height));
 }
 
-int ImageFileToPng(const std::string& picturePath, const std::string& pngPath, bool resize,
-                   int width, int height) {
+int ImageFileToPng(platform::FileOps& files, const std::string& picturePath,
+                   const std::string& pngPath, bool resize, int width, int height) {
   QImage picture = LoadPictureFile(picturePath);
   if (picture.isNull()) return 0;
   if (resize) {
     picture = MakeScaledImage(picture, width, height, false).convertToFormat(QImage::Format_ARGB32);
   }
-  return WritePicture(pngPath,
-                      [&](const std::string& to) { return SaveImageAsPng(picture, to) == 0; })
-             ? 1
-             : 0;
+  return StorePicture(files, pngPath, EncodePng(picture)) ? 1 : 0;
 }
 
-bool IconFileToPng(const std::string& iconPath, const std::string& pngPath) {
+bool IconFileToPng(platform::FileOps& files, const std::string& iconPath,
+                   const std::string& pngPath) {
   const auto file = platform::ReadWholeFile(iconPath, kMaxIconFileBytes);
   if (!file) return false;
-  if (readers::StartsWithPng(*file)) return ImageFileToPng(iconPath, pngPath, false, 0, 0) == 1;
+  if (readers::StartsWithPng(*file)) {
+    return ImageFileToPng(files, iconPath, pngPath, false, 0, 0) == 1;
+  }
   const auto entries = readers::ParseIconFile(*file);
   if (!entries) return false;
   const auto chosen = readers::ChooseIconFileEntry(*entries);
@@ -130,47 +118,44 @@ bool IconFileToPng(const std::string& iconPath, const std::string& pngPath) {
   const readers::IconEntry& entry = (*entries)[*chosen];
   const auto image = readers::IconFileImage(*file, entry);
   if (!image) return false;
-  return WritePicture(pngPath, [&](const std::string& to) {
-    return IconResToPng(*image, readers::PixelsOf(entry.width), readers::PixelsOf(entry.height),
-                        to);
-  });
+  return IconResToPng(files, *image, readers::PixelsOf(entry.width),
+                      readers::PixelsOf(entry.height), pngPath);
 }
 
-int ModuleIconToPng(const std::string& modulePath, int iconIndex, const std::string& pngPath) {
+int ModuleIconToPng(platform::FileOps& files, const std::string& modulePath, int iconIndex,
+                    const std::string& pngPath) {
   const auto icon = BestModuleIcon(modulePath, iconIndex);
   if (!icon) return 0;
   const auto& [bytes, entry] = *icon;
-  const bool written = WritePicture(pngPath, [&](const std::string& to) {
-    return IconResToPng(bytes, readers::PixelsOf(entry.width), readers::PixelsOf(entry.height), to);
-  });
-  return written ? 1 : 0;
+  return IconResToPng(files, bytes, readers::PixelsOf(entry.width), readers::PixelsOf(entry.height),
+                      pngPath)
+             ? 1
+             : 0;
 }
 
-int MakeItemPicture(int source, const std::string& path, int iconIndex,
+int MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
                     FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons) {
   const std::string picture = pictureField.Get();
   pictureField = picture;
   switch (source) {
     case kPictureOfLink:
       if (PathExists(link.iconPath) &&
-          ModuleIconToPng(link.iconPath, link.iconIndex, picture) == 1) {
+          ModuleIconToPng(files, link.iconPath, link.iconIndex, picture) == 1) {
         return 1;
       }
-      return ModuleIconToPng(link.target, link.iconIndex, picture);
+      return ModuleIconToPng(files, link.target, link.iconIndex, picture);
     case kPictureOfModule:
-      return ModuleIconToPng(path, iconIndex, picture);
+      return ModuleIconToPng(files, path, iconIndex, picture);
     case kPictureOfTheme:
-      if (!path.empty() && path.front() == '/')
-        return ImageFileToPng(path, picture, true, 128, 128);
+      if (!path.empty() && path.front() == '/') {
+        return ImageFileToPng(files, path, picture, true, 128, 128);
+      }
       [[fallthrough]];
     case kPictureOfShell: {
       const QImage icon = IconToImage(source == kPictureOfTheme ? shellIcons.ThemeIcon(path, 128)
                                                                 : shellIcons.IconFor(path, 128));
       if (icon.isNull()) return 0;
-      return WritePicture(picture,
-                          [&](const std::string& to) { return SaveImageAsPng(icon, to) == 0; })
-                 ? 1
-                 : 0;
+      return StorePicture(files, picture, EncodePng(icon)) ? 1 : 0;
     }
     default:
       return 0;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "graphics/shell_icons.h"
+#include "platform/file_ops.h"
 #include "shortcuts/item_pictures.h"
 #include "store/fixed_text.h"
 
@@ -17,34 +18,30 @@ namespace qav {
 std::string NextIconStoreName(const std::string& iconStore);
 
 // An icon file (or a PNG named ".ico") to a PNG, from its best entry. True on success.
-bool IconFileToPng(const std::string& iconPath, const std::string& pngPath);
+bool IconFileToPng(platform::FileOps& files, const std::string& iconPath,
+                   const std::string& pngPath);
 
 // Icon group `iconIndex` of a program or library (a negative index names the group by its id)
 // to a PNG, from the group's best entry. 1 on success, 0 when the file is not a program with a
 // usable icon. The old picture at `pngPath` is replaced only by a finished new one.
-int ModuleIconToPng(const std::string& modulePath, int iconIndex, const std::string& pngPath);
+int ModuleIconToPng(platform::FileOps& files, const std::string& modulePath, int iconIndex,
+                    const std::string& pngPath);
 
 // A picture file of any format Qt reads to a PNG, resized to width x height when asked.
 // 1 when a picture was read and saved.
-int ImageFileToPng(const std::string& picturePath, const std::string& pngPath, bool resize,
-                   int width, int height);
+int ImageFileToPng(platform::FileOps& files, const std::string& picturePath,
+                   const std::string& pngPath, bool resize, int width, int height);
 
 // One icon image (a PNG, or a DIB with its mask) to a PNG of width x height. PNG images are
-// written unchanged.
-bool IconResToPng(std::span<const std::uint8_t> image, int width, int height,
-                  const std::string& pngPath);
-
-// 32-bit icon images keep their alpha through the same decoder, so both depths share one path.
-inline bool IconResToPng32(std::span<const std::uint8_t> image, int width, int height,
-                           const std::string& pngPath) {
-  return IconResToPng(image, width, height, pngPath);
-}
+// written unchanged. 32-bit images keep their alpha through the same decoder.
+bool IconResToPng(platform::FileOps& files, std::span<const std::uint8_t> image, int width,
+                  int height, const std::string& pngPath);
 
 // Makes an item's picture into the file its picture field names (the field is trimmed in place):
 // a link's icon (else its target's), a program's icon, the desktop's icon of a file, or a named
 // icon of the icon theme (an absolute picture file is taken as it is). 1 when a picture was
 // produced; 0 when the source does not exist or nothing could be extracted.
-int MakeItemPicture(int source, const std::string& path, int iconIndex,
+int MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
                     FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons);
 
 }  // namespace qav

@@ -1,5 +1,8 @@
 #include "graphics/imaging.h"
 
+#include <QBuffer>
+#include <QByteArray>
+
 namespace qav {
 
 namespace {
@@ -70,9 +73,12 @@ void ClearGraphics(QImage& surface, QRgb argb) {
   surface.fill(QColor::fromRgba(argb));
 }
 
-int SaveImageAsPng(const QImage& image, const std::string& path) {
-  if (image.isNull()) return 2;
-  return image.save(QString::fromStdString(path), "PNG") ? 0 : 1;
+std::optional<std::vector<std::uint8_t>> EncodePng(const QImage& image) {
+  if (image.isNull()) return std::nullopt;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return std::nullopt;
+  return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 }  // namespace qav

@@ -4,7 +4,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "graphics/image_tables.h"
 
@@ -47,7 +50,7 @@ void DrawPuffFrame(QPainter& painter, const QImage& strip, int frame, float x, f
 // Fills the whole surface with one ARGB colour, alpha included (0x00FFFFFF clears it).
 void ClearGraphics(QImage& surface, QRgb argb);
 
-// Writes `image` as a PNG file: 0 on success, else a non-zero status.
-int SaveImageAsPng(const QImage& image, const std::string& path);
+// The bytes of `image` as a PNG file; nothing for a null image or when encoding fails.
+std::optional<std::vector<std::uint8_t>> EncodePng(const QImage& image);
 
 }  // namespace qav

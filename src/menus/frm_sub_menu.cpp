@@ -2,7 +2,7 @@
 
 #include "graphics/imaging.h"
 #include "menus/menu_accessible.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

@@ -21,4 +21,17 @@ class FileOps {
   virtual bool RemoveFile(const std::string& path) = 0;
 };
 
+// Writes `path` through a temporary file beside it and an atomic rename, so that a reader never
+// sees half a file: either the old contents or all of the new. `durable` flushes the new contents
+// to the disk before the rename. The temporary file is removed again when any step fails.
+inline bool WriteAtomically(FileOps& files, const std::string& path,
+                            std::span<const std::uint8_t> bytes, bool durable = true) {
+  const std::string temporary = path + ".tmp";
+  if (files.WriteFile(temporary, bytes, durable) && files.ReplaceFile(temporary, path)) {
+    return true;
+  }
+  files.RemoveFile(temporary);
+  return false;
+}
+
 }  // namespace qav::platform

@@ -5,6 +5,7 @@
 // 40 profile).
 
 #include <string>
+#include <vector>
 
 namespace qav::platform {
 
@@ -13,6 +14,9 @@ class ShellFolders {
   virtual ~ShellFolders() = default;
   // The folder's path without a trailing separator, or empty when the id is unknown here.
   virtual std::string SpecialFolder(int csidl) = 0;
+  // The folders of installed applications' desktop entries, the user's first, each ending in a
+  // separator; empty where the system has none.
+  virtual std::vector<std::string> ApplicationFolders() = 0;
 };
 
 }  // namespace qav::platform

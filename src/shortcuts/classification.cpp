@@ -7,7 +7,7 @@
 #include "platform/path_separator.h"
 #include "shortcuts/group_editing.h"
 #include "startup/environment/registry_access.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

@@ -9,7 +9,7 @@
 #include "shortcuts/recycle_bin.h"
 #include "startup/environment/path_services.h"
 #include "startup/environment/paths.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

@@ -9,7 +9,7 @@
 #include "shortcuts/link_resolution.h"
 #include "shortcuts/readers/desktop_entry.h"
 #include "startup/environment/registry_access.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {
@@ -241,22 +241,6 @@ void FillGroup(DefaultGroupContext& c, int number, int group) {
 }
 
 }  // namespace
-
-std::vector<std::string> ApplicationFolders(platform::SystemInfo& system) {
-  std::vector<std::string> folders;
-  const auto home = system.Environment("HOME").value_or("");
-  const auto dataHome = system.Environment("XDG_DATA_HOME");
-  folders.push_back((dataHome && !dataHome->empty() ? *dataHome : home + "/.local/share") +
-                    "/applications/");
-  std::string dirs = system.Environment("XDG_DATA_DIRS").value_or("");
-  if (dirs.empty()) dirs = "/usr/local/share:/usr/share";
-  for (std::size_t start = 0; start <= dirs.size();) {
-    const auto end = std::min(dirs.find(':', start), dirs.size());
-    if (end > start) folders.push_back(dirs.substr(start, end - start) + "/applications/");
-    start = end + 1;
-  }
-  return folders;
-}
 
 void AddFolderEntries(DefaultGroupContext& c, int group, const std::string& folder, int mode) {
   namespace fs = std::filesystem;

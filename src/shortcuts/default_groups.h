@@ -35,7 +35,4 @@ void BuildDefaultGroup(DefaultGroupContext& context, int number, int recordNumbe
 // room is counted in `leftOut`.
 void AddFolderEntries(DefaultGroupContext& context, int group, const std::string& folder, int mode);
 
-// "$XDG_DATA_HOME/applications/" and each "$XDG_DATA_DIRS/applications/".
-std::vector<std::string> ApplicationFolders(platform::SystemInfo& system);
-
 }  // namespace qav

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

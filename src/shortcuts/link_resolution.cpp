@@ -11,7 +11,7 @@
 #include "shortcuts/readers/shell_link.h"
 #include "shortcuts/readers/version_info.h"
 #include "startup/environment/registry_access.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

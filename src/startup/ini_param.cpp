@@ -10,7 +10,7 @@
 #include "shortcuts/default_groups.h"
 #include "shortcuts/group_editing.h"
 #include "startup/environment/registry_access.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {
@@ -70,7 +70,7 @@ void BuildDefaultItems(AppState& state, platform::Platform& platform, ItemPictur
   Classifier classifier({state.tables, state.paths, platform.system, platform.registry,
                          platform.volumes, platform.messages, pictures, state.settings.IconCount});
   DefaultGroupContext context{state.tables, state.paths,   platform,
-                              classifier,   state.OsMajor, ApplicationFolders(platform.system)};
+                              classifier,   state.OsMajor, platform.folders.ApplicationFolders()};
   // All Programs last: the other groups are small and built in full, and it takes what the
   // record pool has left.
   for (int number = kFirstDefaultItem + 1; number <= kLastDefaultItem; ++number) {

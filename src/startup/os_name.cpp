@@ -1,6 +1,6 @@
 #include "startup/os_name.h"
 
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

@@ -8,18 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
-
-// The longest prefix of `text` of at most `limit` bytes that does not end inside a UTF-8
-// character.
-inline std::size_t Utf8CutLength(std::string_view text, std::size_t limit) {
-  if (text.size() <= limit) return text.size();
-  std::size_t cut = limit;
-  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return cut;
-}
 
 template <std::size_t N>
 class FixedText {

@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "startup/environment/paths.h"
-#include "startup/environment/text.h"
 #include "store/twin_file.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

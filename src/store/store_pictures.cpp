@@ -4,7 +4,7 @@
 #include <system_error>
 #include <vector>
 
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 

@@ -5,6 +5,9 @@
 #include "platform/bounded_read.h"
 
 namespace qav {
+
+using platform::WriteAtomically;
+
 namespace {
 
 ImageStatus Judge(const ImageJudge& judge, const std::optional<std::vector<std::uint8_t>>& bytes) {
@@ -17,14 +20,6 @@ void SetAside(platform::FileOps& files, const std::string& path,
 }
 
 }  // namespace
-
-bool WriteAtomically(platform::FileOps& files, const std::string& path,
-                     std::span<const std::uint8_t> bytes) {
-  const std::string temporary = path + ".tmp";
-  if (files.WriteFile(temporary, bytes, true) && files.ReplaceFile(temporary, path)) return true;
-  files.RemoveFile(temporary);
-  return false;
-}
 
 // The file itself is written even when its twin cannot be (a folder in its place, no room for a
 // second copy): its atomic replace keeps it whole on its own, and the user's changes are saved.

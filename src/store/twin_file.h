@@ -27,10 +27,6 @@ using ImageJudge = std::function<ImageStatus(std::span<const std::uint8_t>)>;
 bool SaveWithTwin(platform::FileOps& files, const std::string& path,
                   std::span<const std::uint8_t> bytes);
 
-// Writes `path` through a temporary file and an atomic rename.
-bool WriteAtomically(platform::FileOps& files, const std::string& path,
-                     std::span<const std::uint8_t> bytes);
-
 struct TwinLoad {
   enum class Outcome { kNoFile, kLoaded, kUnreadable };
   Outcome outcome = Outcome::kNoFile;

@@ -8,6 +8,7 @@
 
 #include "formats/pe_resources.h"
 #include "platform/native_platform.h"
+#include "support/real_files.h"
 #include "support/samples.h"
 #include "support/temp_dir.h"
 
@@ -21,6 +22,7 @@ QImage Load(const std::string& path) {
 class IconExtractionTest : public ::testing::Test {
  protected:
   test::TempDir dir;
+  test::RealFiles files;
 };
 
 TEST_F(IconExtractionTest, StoreNamesTakeTheFirstFreeNumber) {
@@ -34,16 +36,16 @@ TEST_F(IconExtractionTest, StoreNamesTakeTheFirstFreeNumber) {
 
 TEST_F(IconExtractionTest, IconFilesGiveTheirBestEntryWithAlpha) {
   const std::string png = dir / "out.png";
-  ASSERT_TRUE(IconFileToPng(test::SamplePath("ico/idle.ico"), png));
+  ASSERT_TRUE(IconFileToPng(files, test::SamplePath("ico/idle.ico"), png));
   EXPECT_EQ(Load(png).size(), QSize(256, 256));  // the 256-pixel 32-bit entry wins at once
 
-  ASSERT_TRUE(IconFileToPng(test::SamplePath("ico/sysinfo.ico"), png));
+  ASSERT_TRUE(IconFileToPng(files, test::SamplePath("ico/sysinfo.ico"), png));
   const QImage fourBit = Load(png);
   ASSERT_EQ(fourBit.size(), QSize(32, 32));
   EXPECT_TRUE(fourBit.hasAlphaChannel());
   EXPECT_EQ(qAlpha(fourBit.pixel(0, 0)), 0);  // the mask makes the corner transparent
 
-  ASSERT_TRUE(IconFileToPng(test::SamplePath("ico/cloud-favicon.ico"), png));
+  ASSERT_TRUE(IconFileToPng(files, test::SamplePath("ico/cloud-favicon.ico"), png));
   EXPECT_FALSE(Load(png).isNull());
 }
 
@@ -51,7 +53,7 @@ TEST_F(IconExtractionTest, APngNamedIcoIsCopiedThroughAtItsSize) {
   QImage picture(40, 30, QImage::Format_ARGB32);
   picture.fill(Qt::green);
   picture.save(QString::fromStdString(dir / "fake.ico"), "PNG");
-  ASSERT_TRUE(IconFileToPng(dir / "fake.ico", dir / "out.png"));
+  ASSERT_TRUE(IconFileToPng(files, dir / "fake.ico", dir / "out.png"));
   EXPECT_EQ(Load(dir / "out.png").size(), QSize(40, 30));
 }
 
@@ -59,7 +61,7 @@ TEST_F(IconExtractionTest, ProgramsGiveTheirIconGroupsByPositionOrById) {
   for (const char* program : {"winemine.exe", "notepad.exe", "iexplore.exe", "msiexec.exe"}) {
     const std::string exe = test::SamplePath(std::string("pe/") + program);
     const std::string first = dir / "first.png";
-    ASSERT_EQ(ModuleIconToPng(exe, 0, first), 1) << program;
+    ASSERT_EQ(ModuleIconToPng(files, exe, 0, first), 1) << program;
     EXPECT_EQ(Load(first).size(), QSize(256, 256)) << program;
 
     const auto bytes = test::ReadBytes(exe);
@@ -69,11 +71,12 @@ TEST_F(IconExtractionTest, ProgramsGiveTheirIconGroupsByPositionOrById) {
     ASSERT_FALSE(groups.empty());
     if (groups[0].id) {
       const std::string byId = dir / "by-id.png";
-      ASSERT_EQ(ModuleIconToPng(exe, -static_cast<int>(*groups[0].id), byId), 1) << program;
+      ASSERT_EQ(ModuleIconToPng(files, exe, -static_cast<int>(*groups[0].id), byId), 1) << program;
       EXPECT_EQ(test::ReadBytes(byId), test::ReadBytes(first)) << program;
     }
     for (std::size_t i = 1; i < groups.size(); ++i) {
-      EXPECT_EQ(ModuleIconToPng(exe, static_cast<int>(i), dir / "other.png"), 1) << program << i;
+      EXPECT_EQ(ModuleIconToPng(files, exe, static_cast<int>(i), dir / "other.png"), 1)
+          << program << i;
     }
   }
 }
@@ -82,10 +85,10 @@ TEST_F(IconExtractionTest, NothingUsableLeavesTheOldPictureInPlace) {
   const std::string png = dir / "item.png";
   test::WriteText(png, "old picture");
   test::WriteText(dir / "not-a-program.exe", "MZ but nothing else");
-  EXPECT_EQ(ModuleIconToPng(dir / "not-a-program.exe", 0, png), 0);
-  EXPECT_EQ(ModuleIconToPng(test::SamplePath("pe/winemine.exe"), 99, png), 0);
-  EXPECT_EQ(ModuleIconToPng(dir / "missing.exe", 0, png), 0);
-  EXPECT_FALSE(IconFileToPng(dir / "not-a-program.exe", png));
+  EXPECT_EQ(ModuleIconToPng(files, dir / "not-a-program.exe", 0, png), 0);
+  EXPECT_EQ(ModuleIconToPng(files, test::SamplePath("pe/winemine.exe"), 99, png), 0);
+  EXPECT_EQ(ModuleIconToPng(files, dir / "missing.exe", 0, png), 0);
+  EXPECT_FALSE(IconFileToPng(files, dir / "not-a-program.exe", png));
   EXPECT_EQ(test::ReadText(png), "old picture");
 }
 
@@ -105,16 +108,16 @@ TEST_F(IconExtractionTest, ItemPicturesFollowTheirSourceKind) {
   FixedText<255> field;
   field = "  " + (dir / "item.png") + " ";
   const LinkIcon link{dir / "missing-icon.exe", 0, test::SamplePath("pe/notepad.exe")};
-  EXPECT_EQ(MakeItemPicture(kPictureOfLink, "", 0, field, link, shell), 1);
+  EXPECT_EQ(MakeItemPicture(files, kPictureOfLink, "", 0, field, link, shell), 1);
   EXPECT_EQ(field.Get(), dir / "item.png");
   EXPECT_EQ(Load(dir / "item.png").size(), QSize(256, 256));  // from the link's target
 
-  EXPECT_EQ(MakeItemPicture(kPictureOfShell, dir.path(), 0, field, {}, shell), 1);
+  EXPECT_EQ(MakeItemPicture(files, kPictureOfShell, dir.path(), 0, field, {}, shell), 1);
   EXPECT_EQ(Load(dir / "item.png").pixel(5, 5), qRgba(0, 0, 255, 255));
-  EXPECT_EQ(MakeItemPicture(kPictureOfShell, dir / "nothing-here", 0, field, {}, shell), 0);
-  EXPECT_EQ(
-      MakeItemPicture(kPictureOfModule, test::SamplePath("pe/winemine.exe"), 0, field, {}, shell),
-      1);
+  EXPECT_EQ(MakeItemPicture(files, kPictureOfShell, dir / "nothing-here", 0, field, {}, shell), 0);
+  EXPECT_EQ(MakeItemPicture(files, kPictureOfModule, test::SamplePath("pe/winemine.exe"), 0, field,
+                            {}, shell),
+            1);
 }
 
 }  // namespace

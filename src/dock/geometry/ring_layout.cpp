@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

@@ -1,6 +1,6 @@
 #include "menus/layout/menu_layout.h"
 
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 

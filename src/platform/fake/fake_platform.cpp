@@ -2,20 +2,12 @@
 
 #include <algorithm>
 
+#include "text/text.h"
+
 namespace qav::platform::fake {
-namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; });
-  return text;
-}
-
-}  // namespace
-
 FakeRegistry::Key FakeRegistry::MakeKey(std::uint32_t root, const std::string& subKey,
                                         const std::string& name) {
-  return {root, Lower(subKey), Lower(name)};
+  return {root, LowerAscii(subKey), LowerAscii(name)};
 }
 
 std::optional<RegData> FakeRegistry::Query(std::uint32_t root, const std::string& subKey,

@@ -46,7 +46,9 @@ class FakeRegistry final : public Registry {
 class FakeShellFolders final : public ShellFolders {
  public:
   std::string SpecialFolder(int csidl) override;
+  std::vector<std::string> ApplicationFolders() override { return applicationFolders; }
   std::map<int, std::string> folders;
+  std::vector<std::string> applicationFolders;
 };
 
 class FakeSystemInfo final : public SystemInfo {

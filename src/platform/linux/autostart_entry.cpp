@@ -6,6 +6,7 @@
 #include "platform/linux/file_registry.h"
 #include "platform/linux/posix_file_ops.h"
 #include "shortcuts/readers/desktop_entry.h"
+#include "text/text.h"
 
 namespace qav::platform {
 namespace {
@@ -46,7 +47,7 @@ std::string EscapeValue(std::string_view value) {
 
 // A desktop file carries UTF-8 text; of the control characters only those with an escape.
 bool IsWritableProgram(std::string_view program) {
-  return !program.empty() && IsWellFormedUtf8(program) &&
+  return !program.empty() && IsValidUtf8(program) &&
          std::none_of(program.begin(), program.end(), [](char c) {
            const auto byte = static_cast<unsigned char>(c);
            return (byte < 0x20 && !Contains("\t\n\r", c)) || byte == 0x7F;

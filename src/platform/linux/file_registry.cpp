@@ -11,6 +11,7 @@
 
 #include "platform/bounded_read.h"
 #include "platform/linux/posix_file_ops.h"
+#include "text/text.h"
 
 namespace qav::platform {
 namespace {
@@ -41,39 +42,11 @@ std::optional<std::string_view> RootName(std::uint32_t root) {
 
 std::optional<std::uint32_t> RootHandle(std::string_view name) {
   for (std::size_t i = 0; i < kRootNames.size(); ++i) {
-    if (SameNameIgnoringCase(name, kRootNames[i])) {
+    if (EqualsIgnoreCase(name, kRootNames[i])) {
       return kFirstRoot + static_cast<std::uint32_t>(i);
     }
   }
   return std::nullopt;
-}
-
-// Length of the well-formed UTF-8 sequence starting at `pos`; 0 when there is none (stray
-// continuation bytes, overlong forms, surrogates, code points past U+10FFFF, cut-off endings).
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
-  const auto lead = static_cast<unsigned char>(text[pos]);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;  // what the second byte may be
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (pos + length > text.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto byte = static_cast<unsigned char>(text[pos + i]);
-    if (byte < (i == 1 ? low : 0x80) || byte > (i == 1 ? high : 0xBF)) return 0;
-  }
-  return length;
 }
 
 void AppendHexByte(std::string& out, unsigned char byte) {
@@ -176,7 +149,7 @@ class Cursor {
   }
   // Takes `word` when the text goes on with it, in any letter case.
   bool TakeWord(std::string_view word) {
-    if (!SameNameIgnoringCase(text_.substr(pos_, word.size()), word)) return false;
+    if (!EqualsIgnoreCase(text_.substr(pos_, word.size()), word)) return false;
     pos_ += word.size();
     return true;
   }
@@ -333,12 +306,6 @@ struct Document {
   std::vector<Section> sections;
 };
 
-std::string_view Trim(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool IsBlank(std::string_view text) {
   return Trim(text).empty();
 }
@@ -392,7 +359,7 @@ std::optional<Document> LoadDocument(const std::string& path) {
 }
 
 bool SectionIs(const Section& section, std::uint32_t root, std::string_view subKey) {
-  return section.root == root && SameNameIgnoringCase(section.subKey, subKey);
+  return section.root == root && EqualsIgnoreCase(section.subKey, subKey);
 }
 
 struct Place {
@@ -409,7 +376,7 @@ std::vector<Place> FindValue(const Document& doc, std::uint32_t root, std::strin
     if (!SectionIs(doc.sections[s], root, subKey)) continue;
     const auto& lines = doc.sections[s].lines;
     for (std::size_t l = 0; l < lines.size(); ++l) {
-      if (lines[l].value && SameNameIgnoringCase(lines[l].value->name, name)) {
+      if (lines[l].value && EqualsIgnoreCase(lines[l].value->name, name)) {
         places.push_back({s, l});
       }
     }
@@ -499,7 +466,7 @@ std::optional<RegData> StoredForm(const RegData& data) {
 
 // A key path has to fit on its header line and keep the file UTF-8.
 bool IsStorableKey(std::string_view subKey) {
-  return IsWellFormedUtf8(subKey) && std::none_of(subKey.begin(), subKey.end(), [](char c) {
+  return IsValidUtf8(subKey) && std::none_of(subKey.begin(), subKey.end(), [](char c) {
            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
          });
 }
@@ -514,32 +481,13 @@ std::filesystem::path FollowLink(const std::filesystem::path& path) {
 
 }  // namespace
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return lower(x) == lower(y);
-  });
-}
-
-bool IsWellFormedUtf8(std::string_view text) {
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t length = Utf8SequenceLength(text, pos);
-    if (length == 0) return false;
-    pos += length;
-  }
-  return true;
-}
-
 bool ReplaceFileContents(const std::string& path, const std::string& text) {
   const std::filesystem::path target = FollowLink(path);
   std::error_code error;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-  const std::string temp = target.string() + ".tmp";
   PosixFileOps files;
   const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  if (files.WriteFile(temp, bytes, true) && files.ReplaceFile(temp, target.string())) return true;
-  files.RemoveFile(temp);
-  return false;
+  return WriteAtomically(files, target.string(), bytes);
 }
 
 FileRegistry::FileRegistry(std::string filePath) : filePath_(std::move(filePath)) {}

@@ -37,12 +37,6 @@ class FileRegistry final : public Registry {
 
 // Helpers the Linux settings files share.
 
-// Key paths and value names compare like this: equal but for the letter case of ASCII letters.
-bool SameNameIgnoringCase(std::string_view a, std::string_view b);
-
-// True when `text` is well-formed UTF-8 (control characters are not looked at).
-bool IsWellFormedUtf8(std::string_view text);
-
 // Replaces the file at `path` (or the file a symbolic link there points to) by one holding
 // `text`: writes "<path>.tmp", flushes it to the disk and renames it over `path`, so a crash
 // leaves either the old or the new file. Creates missing folders. False on any error.

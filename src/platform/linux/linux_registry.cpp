@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/linux/autostart_entry.h"
+#include "text/text.h"
 
 namespace qav::platform {
 namespace {
@@ -17,8 +18,8 @@ constexpr std::string_view kRunSubKey = "Software\\Microsoft\\Windows\\CurrentVe
 constexpr std::string_view kRunValueName = "QAV Launcher";
 
 bool IsAutostartValue(std::uint32_t root, const std::string& subKey, const std::string& name) {
-  return root == kHkeyCurrentUser && SameNameIgnoringCase(subKey, kRunSubKey) &&
-         SameNameIgnoringCase(name, kRunValueName);
+  return root == kHkeyCurrentUser && EqualsIgnoreCase(subKey, kRunSubKey) &&
+         EqualsIgnoreCase(name, kRunValueName);
 }
 
 }  // namespace

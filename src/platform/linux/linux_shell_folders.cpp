@@ -1,5 +1,6 @@
 #include "platform/linux/linux_shell_folders.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace qav::platform {
@@ -93,6 +94,21 @@ std::string LinuxShellFolders::SpecialFolder(int csidl) {
     default:
       return {};
   }
+}
+
+std::vector<std::string> LinuxShellFolders::ApplicationFolders() {
+  std::vector<std::string> folders{DataHome() + "/applications/"};
+  std::string dirs = environment_("XDG_DATA_DIRS").value_or("");
+  if (dirs.empty()) dirs = "/usr/local/share:/usr/share";
+  for (std::size_t start = 0; start <= dirs.size();) {
+    const auto end = std::min(dirs.find(':', start), dirs.size());
+    const std::string dir = dirs.substr(start, end - start);
+    if (!dir.empty() && dir.front() == '/') {
+      folders.push_back(StripTrailingSlashes(dir) + "/applications/");
+    }
+    start = end + 1;
+  }
+  return folders;
 }
 
 }  // namespace qav::platform

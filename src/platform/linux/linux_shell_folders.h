@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/shell_folders.h"
 
@@ -16,6 +17,9 @@ class LinuxShellFolders final : public ShellFolders {
   explicit LinuxShellFolders(EnvironmentLookup environment);
 
   std::string SpecialFolder(int csidl) override;
+  // $XDG_DATA_HOME and then each of $XDG_DATA_DIRS, with "applications/" appended. Relative
+  // entries are ignored, as the base directory rules ask.
+  std::vector<std::string> ApplicationFolders() override;
   // $XDG_CONFIG_HOME, or ~/.config.
   std::string ConfigHome() const;
 

@@ -16,7 +16,9 @@
 
 #include "platform/linux/desktop_pages.h"
 #include "platform/linux/linux_program_launcher.h"
+#include "platform/linux/linux_shell_folders.h"
 #include "shortcuts/readers/desktop_entry.h"
+#include "text/text.h"
 
 namespace qav::platform {
 namespace {
@@ -82,33 +84,6 @@ bool ForceOff(xcb_connection_t* connection) {
   return !enableError && !forceError;
 }
 
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-std::vector<std::string> ApplicationFolders(const SystemCommands& commands) {
-  std::vector<std::string> folders;
-  const std::string dataHome = commands.environment("XDG_DATA_HOME").value_or("");
-  const std::string home = commands.environment("HOME").value_or("");
-  if (!dataHome.empty() && dataHome.front() == '/') {
-    folders.push_back(dataHome + "/applications");
-  } else if (!home.empty()) {
-    folders.push_back(home + "/.local/share/applications");
-  }
-  std::string dataDirs = commands.environment("XDG_DATA_DIRS").value_or("");
-  if (dataDirs.empty()) dataDirs = "/usr/local/share:/usr/share";
-  std::size_t start = 0;
-  while (start <= dataDirs.size()) {
-    const std::size_t end = std::min(dataDirs.find(':', start), dataDirs.size());
-    const std::string dir = dataDirs.substr(start, end - start);
-    if (!dir.empty() && dir.front() == '/') folders.push_back(dir + "/applications");
-    start = end + 1;
-  }
-  return folders;
-}
-
 // The program an Exec line runs: its first word, past an "env NAME=value ..." prefix.
 std::string ExecProgram(const std::vector<std::string>& words) {
   std::size_t i = 0;
@@ -148,7 +123,9 @@ std::string FindDesktopEntry(const std::vector<std::string>& applicationFolders,
                              const std::string& entryId) {
   if (entryId.empty() || entryId.find('/') != std::string::npos) return {};
   std::error_code error;
-  for (const std::string& folder : applicationFolders) {
+  for (const std::string& listed : applicationFolders) {
+    std::string folder = listed;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     const fs::path direct = fs::path(folder) / entryId;
     if (fs::is_regular_file(direct, error)) return direct.string();
     fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
@@ -239,7 +216,7 @@ std::string LinuxSystemActions::DefaultProgram(DefaultProgramKind kind) {
 std::optional<std::string> LinuxSystemActions::AskFirstLine(const Arguments& command) {
   const auto output = commands_.run(command.front(), Arguments(command.begin() + 1, command.end()));
   if (!output) return std::nullopt;
-  std::string line = Trim(output->substr(0, output->find('\n')));
+  std::string line(Trim(output->substr(0, output->find('\n')), " \t\r\n"));
   if (line.empty()) return std::nullopt;
   return line;
 }
@@ -253,7 +230,8 @@ std::string LinuxSystemActions::DefaultEntryId(DefaultProgramKind kind) {
 }
 
 std::string LinuxSystemActions::ProgramOfEntry(const std::string& entryId) {
-  const std::string path = FindDesktopEntry(ApplicationFolders(commands_), entryId);
+  const std::string path =
+      FindDesktopEntry(LinuxShellFolders(commands_.environment).ApplicationFolders(), entryId);
   if (path.empty()) return {};
   const auto entry = readers::ReadDesktopEntryFile(path, "");
   if (!entry) return {};

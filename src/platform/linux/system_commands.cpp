@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/text.h"
+
 namespace qav::platform {
 namespace {
 
@@ -101,15 +103,6 @@ std::optional<std::string> Environment(const std::string& name) {
   return std::string(value);
 }
 
-bool EqualsIgnoringCase(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i] != '\0'; ++i) {
-    const auto lowerA = static_cast<char>(a[i] >= 'A' && a[i] <= 'Z' ? a[i] - 'A' + 'a' : a[i]);
-    if (lowerA != b[i]) return false;
-  }
-  return i == a.size() && b[i] == '\0';
-}
-
 std::optional<DesktopKind> KnownDesktop(const std::string& name) {
   static constexpr std::array<std::pair<const char*, DesktopKind>, 10> kNames{{
       {"gnome", DesktopKind::kGnome},
@@ -124,7 +117,7 @@ std::optional<DesktopKind> KnownDesktop(const std::string& name) {
       {"budgie", DesktopKind::kBudgie},
   }};
   for (const auto& [known, kind] : kNames) {
-    if (EqualsIgnoringCase(name, known)) return kind;
+    if (EqualsIgnoreCase(name, known)) return kind;
   }
   return std::nullopt;
 }

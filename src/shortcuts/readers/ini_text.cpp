@@ -2,26 +2,9 @@
 
 #include <algorithm>
 
+#include "text/text.h"
+
 namespace qav::readers {
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
-
-}  // namespace
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
 std::vector<IniEntry> ReadIniEntries(std::string_view text) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   std::vector<IniEntry> entries;
@@ -31,7 +14,7 @@ std::vector<IniEntry> ReadIniEntries(std::string_view text) {
     std::string_view line = text.substr(0, end);
     text.remove_prefix(std::min(end + 1, text.size()));
     if (line.ends_with('\r')) line.remove_suffix(1);
-    line = Trimmed(line);
+    line = Trim(line);
     if (line.empty() || line[0] == '#' || line[0] == ';') continue;
     if (line[0] == '[') {
       group = line.substr(
@@ -40,7 +23,7 @@ std::vector<IniEntry> ReadIniEntries(std::string_view text) {
     }
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) continue;
-    entries.push_back({group, Trimmed(line.substr(0, equals)), Trimmed(line.substr(equals + 1))});
+    entries.push_back({group, Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))});
   }
   return entries;
 }

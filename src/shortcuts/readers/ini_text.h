@@ -17,7 +17,4 @@ struct IniEntry {
 // with '#' or ';' and lines without '=' are skipped. A leading UTF-8 byte-order mark is ignored.
 std::vector<IniEntry> ReadIniEntries(std::string_view text);
 
-// ASCII case-insensitive comparison, the way Windows compares INI group and key names.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-
 }  // namespace qav::readers

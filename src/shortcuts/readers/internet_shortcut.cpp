@@ -4,16 +4,17 @@
 
 #include "shortcuts/readers/ini_text.h"
 #include "shortcuts/readers/text_encoding.h"
+#include "text/text.h"
 
 namespace qav::readers {
 
 std::optional<InternetShortcut> ParseInternetShortcut(std::string_view text) {
   std::optional<std::string_view> url, iconFile, iconIndex;
   for (const IniEntry& entry : ReadIniEntries(text)) {
-    if (!EqualsIgnoringCase(entry.group, "InternetShortcut")) continue;
+    if (!EqualsIgnoreCase(entry.group, "InternetShortcut")) continue;
     for (auto [name, field] :
          {std::pair{"URL", &url}, {"IconFile", &iconFile}, {"IconIndex", &iconIndex}}) {
-      if (!*field && EqualsIgnoringCase(entry.key, name)) *field = entry.value;
+      if (!*field && EqualsIgnoreCase(entry.key, name)) *field = entry.value;
     }
   }
   if (!url || url->empty()) return std::nullopt;

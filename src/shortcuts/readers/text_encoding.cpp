@@ -26,24 +26,6 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-// Length of the UTF-8 sequence that starts at text[i], or 0 when none does.
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
-  const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned lead = at(i);
-  if (lead < 0x80) return 1;
-  const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
-                             : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                            : 0;
-  if (length == 0 || text.size() - i < length) return 0;
-  for (std::size_t k = 1; k < length; ++k)
-    if ((at(i + k) & 0xC0) != 0x80) return 0;
-  const unsigned second = at(i + 1);
-  const bool overlong = (lead == 0xE0 && second < 0xA0) || (lead == 0xF0 && second < 0x90);
-  const bool outOfRange = (lead == 0xED && second >= 0xA0) || (lead == 0xF4 && second >= 0x90);
-  return overlong || outOfRange ? 0 : length;
-}
-
 // Unicode values of the bytes 0x80..0x9F in Windows-1252; the rest equal their byte value.
 constexpr std::array<char16_t, 32> kWindows1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -51,15 +33,6 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 }  // namespace
-
-bool IsValidUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = SequenceLength(text, i);
-    if (length == 0) return false;
-    i += length;
-  }
-  return true;
-}
 
 std::string Utf16LeToUtf8(std::span<const std::uint8_t> bytes) {
   std::string out;

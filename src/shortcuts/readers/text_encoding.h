@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace qav::readers {
+#include "text/text.h"
 
-// True when `text` is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
-bool IsValidUtf8(std::string_view text);
+namespace qav::readers {
 
 // Every UTF-16LE code unit of `bytes` (an odd last byte is ignored); unpaired surrogates become
 // U+FFFD.

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "platform/path_separator.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

@@ -9,7 +9,7 @@
 #include <system_error>
 #include <utility>
 
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

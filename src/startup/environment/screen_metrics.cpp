@@ -1,6 +1,6 @@
 #include "startup/environment/screen_metrics.h"
 
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

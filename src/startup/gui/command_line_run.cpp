@@ -105,7 +105,8 @@ class FileData {
   FileData(platform::Platform& platform, const ScreenInfo& screen)
       : platform_(platform), screen_(screen) {
     state_.paths = InitPaths(platform.folders, platform.system);
-    pictures_ = std::make_unique<GraphicsItemPictures>(cache_, shellIcons_, state_.paths.IconStore);
+    pictures_ = std::make_unique<GraphicsItemPictures>(platform.files, cache_, shellIcons_,
+                                                       state_.paths.IconStore);
     state_.tables = MakeTables();
     IniParam(state_, true, true, true, platform, screen_, *pictures_);
   }

@@ -42,8 +42,8 @@ bool Launcher::CheckOperatingSystem() {
 
 void Launcher::PrepareDataFolders() {
   state_.paths = InitPaths(platform_.folders, platform_.system);
-  pictures_ =
-      std::make_unique<GraphicsItemPictures>(imageCache_, shellIcons_, state_.paths.IconStore);
+  pictures_ = std::make_unique<GraphicsItemPictures>(platform_.files, imageCache_, shellIcons_,
+                                                     state_.paths.IconStore);
   dialogs_ = std::make_unique<QtDialogs>(platform_.launcher, platform_.messages, state_.OsName);
   WriteAppInfo(platform_.registry, state_.paths.ExecutablePath, kVersion);
   if (IsFirstRun(platform_.registry)) ClearDataFiles(state_.paths, true);
@@ -224,7 +224,7 @@ void Launcher::ShowProperties(bool addShortcut) {
                               if (frmMain_) frmMain_->DockNormal(false);
                             },
                             [this] { SaveMenu(); },
-                            ApplicationFolders(platform_.system)};
+                            platform_.folders.ApplicationFolders()};
   FrmProperty dialog(std::move(services), addShortcut, frmMain_.get());
   dialog.exec();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "support/temp_dir.h"
+#include "text/text.h"
 
 namespace qav::platform {
 namespace {
@@ -62,7 +63,7 @@ TEST(FileRegistry, EveryTypeRoundTripsThroughTheFile) {
 
   // One value a line, and the file stays UTF-8 text with no raw control characters.
   const std::string text = test::ReadText(path);
-  EXPECT_TRUE(IsWellFormedUtf8(text));
+  EXPECT_TRUE(IsValidUtf8(text));
   EXPECT_EQ(text.find_first_of(std::string("\r\t\x01\x7f\0", 5)), std::string::npos);
   EXPECT_NE(text.find("\"d\"=dword:deadbeef\n"), std::string::npos);
   EXPECT_NE(text.find("\"b\"=hex:00,ff,0a\n"), std::string::npos);

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -32,6 +34,20 @@ TEST_F(ShellFoldersTest, BaseDirectoriesFollowXdgWithTheirDefaults) {
   EXPECT_EQ(Folders().ConfigHome(), home / ".config");
   EXPECT_EQ(Folders().SpecialFolder(37), "/usr/bin");
   EXPECT_EQ(Folders().SpecialFolder(99), "");
+}
+
+// Relative entries are not base directories at all: they would name folders below whatever the
+// working directory happens to be.
+TEST_F(ShellFoldersTest, ApplicationFoldersSkipRelativeBaseDirectories) {
+  EXPECT_EQ(
+      Folders().ApplicationFolders(),
+      (std::vector<std::string>{home / ".local/share/applications/",
+                                "/usr/local/share/applications/", "/usr/share/applications/"}));
+  env["XDG_DATA_HOME"] = "relative/data";
+  env["XDG_DATA_DIRS"] = "/opt/share/::relative:/srv";
+  EXPECT_EQ(Folders().ApplicationFolders(),
+            (std::vector<std::string>{home / ".local/share/applications/",
+                                      "/opt/share/applications/", "/srv/applications/"}));
 }
 
 TEST_F(ShellFoldersTest, UserDirectoriesComeFromUserDirsDirs) {

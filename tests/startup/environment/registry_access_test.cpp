@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/fake/fake_platform.h"
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 namespace qav {
 namespace {

@@ -1,4 +1,4 @@
-#include "startup/environment/text.h"
+#include "text/text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,20 @@ TEST(TrimNull, CutsAtFirstNulThenTrimsSpacesOnly) {
   EXPECT_EQ(TrimNull(std::string("\0\0\0", 3)), "");
   EXPECT_EQ(TrimNull("\tTab\t"), "\tTab\t");  // only spaces are blanks here
   EXPECT_EQ(TrimNull("   "), "");
+}
+
+TEST(Trim, TakesOffOnlyTheGivenBlanks) {
+  EXPECT_EQ(Trim(" \tkey = value\t "), "key = value");
+  EXPECT_EQ(Trim("\r\nline\r\n", " \t\r\n"), "line");
+  EXPECT_EQ(Trim("\r\nline\r\n"), "\r\nline\r\n");
+  EXPECT_EQ(Trim(" \t "), "");
+}
+
+// Bytes of other characters must never change: "\xC3\x84" is not "\xC3\xA4" in ASCII folding.
+TEST(EqualsIgnoreCase, FoldsAsciiLettersOnly) {
+  EXPECT_TRUE(EqualsIgnoreCase("HKEY_Current_User", "hkey_current_user"));
+  EXPECT_FALSE(EqualsIgnoreCase("\xC3\x84", "\xC3\xA4"));
+  EXPECT_FALSE(EqualsIgnoreCase("abc", "abcd"));
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
