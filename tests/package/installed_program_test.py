@@ -11,7 +11,8 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from e2e_support import Session, read, terminate, wait_for_window  # noqa: E402
+from e2e_support import (Session, dismiss_getting_started, read, terminate,  # noqa: E402
+                         wait_for_window)
 
 DESKTOP_ENTRY = "/usr/share/applications/com.brevona.QavLauncher.desktop"
 PROGRAM = "/usr/bin/qav-launcher"
@@ -60,6 +61,7 @@ def main(artifacts):
     session = Session(PROGRAM, artifacts)
     try:
         launcher = start_from_entry(session)
+        dismiss_getting_started()  # the first start shows it over the ring
         check_pictures_shown(session.screenshot("installed.png"))
         assert terminate(launcher) == 0
         menu = read(session.data("QAVMenu.cfg"))
