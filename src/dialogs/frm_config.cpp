@@ -56,6 +56,14 @@ void AddSliderRow(QVBoxLayout* layout, QLabel* label, QSlider* slider, const cha
   label->setBuddy(slider);
 }
 
+void AddListRow(QVBoxLayout* layout, QLabel* label, QComboBox* list) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(label, 1);
+  row->addWidget(list);
+  label->setBuddy(list);
+  layout->addLayout(row);
+}
+
 QComboBox* MakeList(const char* name, const char* accessibleName,
                     std::initializer_list<const char*> items) {
   auto* list = new QComboBox;
@@ -131,20 +139,12 @@ QWidget* FrmConfig::BuildAppearancePage() {
   AddSliderRow(a, labNormal_, sldNormal_, "Small", "Large");
   AddSliderRow(a, labMagnified_, sldMagnified_, "Small", "Large");
   AddSliderRow(a, labRadius_, sldRadius_, "Small", "Large");
-  auto* count = new QHBoxLayout;
-  count->addWidget(labIconCount_, 1);
-  count->addWidget(combIconCount_);
-  labIconCount_->setBuddy(combIconCount_);
-  a->addLayout(count);
+  AddListRow(a, labIconCount_, combIconCount_);
 
   auto* background = new QGroupBox("Background");
   auto* b = new QVBoxLayout(background);
   AddSliderRow(b, labTrans_, sldTrans_, "Min", "Max");
-  auto* position = new QHBoxLayout;
-  position->addWidget(labMinimizedPosition_, 1);
-  position->addWidget(combMinimizedPosition_);
-  labMinimizedPosition_->setBuddy(combMinimizedPosition_);
-  b->addLayout(position);
+  AddListRow(b, labMinimizedPosition_, combMinimizedPosition_);
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(appearance);
