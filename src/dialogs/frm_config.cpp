@@ -250,8 +250,10 @@ void FrmConfig::MagnifiedChanged(int value) {
   if (!sldMagnified_->isSliderDown()) Relayout(2);
 }
 
+// The user's choice is what the file keeps, also when it was made on a smaller screen.
 void FrmConfig::RadiusChanged(int value) {
   settings_.RingRadius = value;
+  settings_.StoredRingRadius = 0;
   UpdateLabels();
   Relayout(0);
 }

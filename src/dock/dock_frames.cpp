@@ -169,14 +169,7 @@ void FrmMain::MinWindows(int newState) {
     state_.DockHidden = false;
     DockFocus(false);
     services_.clock.ProcessEvents();
-    RestoreGDIPlus();
-    SetDrawnArea({});
-    const RingLayout& ring = state_.ring;
-    DrawImage(Graphics(), images_.Items, 0, 0, ring.MinPicLeft, ring.MinPicTop, kCentreSize,
-              kCentreSize);
-    DrawImage(Graphics(), images_.Skin, kSkinBorder, 0, ring.MinLeft, ring.MinTop, ring.MinSize,
-              ring.MinSize);
-    ExUpdateGDIPlus(255);
+    DrawMinimized();
     state_.HoverSlot = -1;
     state_.MenuHotRow = -1;
     ToBottom();
@@ -196,6 +189,17 @@ void FrmMain::MinWindows(int newState) {
   state_.IdleTicks = 0;
   state_.DockHidden = true;
   ToBottom();
+}
+
+void FrmMain::DrawMinimized() {
+  RestoreGDIPlus();
+  SetDrawnArea({});
+  const RingLayout& ring = state_.ring;
+  DrawImage(Graphics(), images_.Items, 0, 0, ring.MinPicLeft, ring.MinPicTop, kCentreSize,
+            kCentreSize);
+  DrawImage(Graphics(), images_.Skin, kSkinBorder, 0, ring.MinLeft, ring.MinTop, ring.MinSize,
+            ring.MinSize);
+  ExUpdateGDIPlus(255);
 }
 
 void FrmMain::DockDelEffect(float x, float y) {

@@ -26,8 +26,7 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
       services_(std::move(services)) {
   setWindowTitle("QAV Launcher");
   InstallDockAccessibility();
-  const ScreenRect& area = state_.screen.WorkArea;
-  IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
+  IniForm(WorkAreaRect(state_.screen));
   setMouseTracking(true);
   setAcceptDrops(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -76,6 +75,18 @@ void FrmMain::DockFocus(bool show) {
   DockNormal(false);
   state_.IdleTicks = 0;
   for (QTimer& timer : timers_) timer.start();
+  UpdateInputRegion();
+}
+
+void FrmMain::FollowScreen() {
+  Relocate(WorkAreaRect(state_.screen));
+  state_.HoverSlot = -1;
+  lastHoverSlot_ = -1;
+  if (state_.DockState == 0) {
+    RefreshDock();
+  } else if (state_.DockState == 1) {
+    DrawMinimized();
+  }
   UpdateInputRegion();
 }
 

@@ -36,6 +36,9 @@ class FrmMain final : public LayeredSurface, public DockWindow {
   void DockDelEffect(float x, float y);
   void DockSizeChange();
   void RefreshDock();
+  // The dock's screen changed (another one, or a new size): the window takes its work area and
+  // shows the current state there.
+  void FollowScreen();
 
   // Input.
   void IconClick(int mode);
@@ -88,6 +91,7 @@ class FrmMain final : public LayeredSurface, public DockWindow {
   void DrawCentreTitle(const std::string& title);
   void DrawCentrePicture(int row, int fade);
   void DrawOver(int skinRow, int x, int y);
+  void DrawMinimized();
   bool LettersShown() const;
   int IconCount() const { return state_.settings.IconCount; }
 

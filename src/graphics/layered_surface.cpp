@@ -48,6 +48,10 @@ QFont LabelFont(SurfaceKind kind, bool clearType) {
 
 }  // namespace
 
+QRect WorkAreaRect(const ScreenMetrics& screen) {
+  return {screen.WorkArea.left, screen.WorkArea.top, screen.ScreenWidth, screen.ScreenHeight};
+}
+
 LayeredSurface::LayeredSurface(SurfaceKind kind) : kind_(kind) {}
 
 LayeredSurface::~LayeredSurface() {
@@ -64,7 +68,9 @@ void LayeredSurface::IniForm(const QRect& geometry) {
 
 void LayeredSurface::CreateGraphic(bool clearType) {
   DeleteGraphic();
-  surface_ = QImage(size(), kSurfaceFormat);
+  const qreal ratio = devicePixelRatioF();
+  surface_ = QImage(size() * ratio, kSurfaceFormat);
+  surface_.setDevicePixelRatio(ratio);
   surface_.fill(Qt::transparent);
   painter_.emplace(&surface_);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform);
@@ -80,7 +86,14 @@ void LayeredSurface::DeleteGraphic() {
   painter_.reset();
 }
 
+void LayeredSurface::Relocate(const QRect& geometry) {
+  setGeometry(geometry);
+  CreateGraphic(clearType_);
+  pushedArea_ = {};
+}
+
 void LayeredSurface::CreateGraphicFont(bool clearType) {
+  clearType_ = clearType;
   font_ = LabelFont(kind_, clearType);
 }
 
@@ -149,7 +162,11 @@ void LayeredSurface::paintEvent(QPaintEvent* event) {
   if (pushedAlpha_ == 0 || surface_.isNull()) return;
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter.setOpacity(pushedAlpha_ / 255.0);
-  painter.drawImage(event->rect(), surface_, event->rect());
+  // The surface holds device pixels: the part of it under the exposed logical rectangle.
+  const QRectF exposed(event->rect());
+  const qreal ratio = surface_.devicePixelRatio();
+  painter.drawImage(exposed, surface_,
+                    QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
 }
 
 }  // namespace qav

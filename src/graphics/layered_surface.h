@@ -11,9 +11,14 @@
 #include <optional>
 #include <string>
 
+#include "startup/environment/screen_metrics.h"
+
 namespace qav {
 
 enum class SurfaceKind { kDock, kMenu };
+
+// The window rectangle both surfaces take: the work area of the dock's screen.
+QRect WorkAreaRect(const ScreenMetrics& screen);
 
 class LayeredSurface : public QWidget {
  public:
@@ -23,15 +28,20 @@ class LayeredSurface : public QWidget {
   // Makes the window frameless, translucent and always painting its own surface, placed at
   // `geometry` (the whole work area).
   void IniForm(const QRect& geometry);
-  // Builds the surface at the window's size, with its font.
+  // Builds the surface at the window's size in device pixels (so that a high-density screen gets
+  // every pixel it can show), with its font.
   void CreateGraphic(bool clearType = false);
+  // Moves the window to `geometry` (another screen's work area, or its new size) and builds the
+  // surface again for it; the next frame draws it.
+  void Relocate(const QRect& geometry);
   void DeleteGraphic();
   void CreateGraphicFont(bool clearType);
   void DeleteGraphicFont();
   // The menu's text follows the ClearType setting as soon as it changes.
   void SetClearType(bool clearType);
 
-  // The painter of the surface; valid between CreateGraphic and DeleteGraphic.
+  // The painter of the surface, in the window's logical pixels; valid between CreateGraphic and
+  // DeleteGraphic.
   QPainter& Graphics() { return *painter_; }
   QImage& Surface() { return surface_; }
 
@@ -67,6 +77,7 @@ class LayeredSurface : public QWidget {
   QImage surface_;
   std::optional<QPainter> painter_;
   QFont font_;
+  bool clearType_ = false;
   int pushedAlpha_ = 255;
   QRect drawnArea_;
   QRect pushedArea_;  // what the last push covered

@@ -18,8 +18,7 @@ FrmSubMenu::FrmSubMenu(AppState& state, const ImageTables& images, MenuServices 
       state_(state),
       images_(images),
       services_(std::move(services)) {
-  const ScreenRect& area = state_.screen.WorkArea;
-  IniForm(QRect(area.left, area.top, state_.screen.ScreenWidth, state_.screen.ScreenHeight));
+  IniForm(WorkAreaRect(state_.screen));
   InstallMenuAccessibility();
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setMouseTracking(true);
@@ -69,6 +68,11 @@ void FrmSubMenu::IniMenuParam() {
     record.Title = itemTitles_[m];
     itemCommands_[m] = record.CommandId;
   }
+}
+
+void FrmSubMenu::FollowScreen() {
+  EscCancel(true);
+  Relocate(WorkAreaRect(state_.screen));
 }
 
 void FrmSubMenu::MenuRefresh() {

@@ -55,6 +55,8 @@ class FrmSubMenu final : public LayeredSurface, public GroupMenu {
   void MenuUpAndDown(bool up);
   void MenuClick(int member);
   void EscCancel(bool keepFocus);
+  // The dock's screen changed: an open menu closes and the window takes the new work area.
+  void FollowScreen();
   void MenuDelEffect(float x, float y);
 
   // The two timers, exposed for tests.

@@ -10,6 +10,7 @@
 #include "shortcuts/default_groups.h"
 #include "shortcuts/group_editing.h"
 #include "startup/environment/registry_access.h"
+#include "startup/screen_fit.h"
 #include "text/text.h"
 
 namespace qav {
@@ -22,9 +23,10 @@ constexpr std::uint8_t kDefaultTintAlpha = 192;
 void SetDefaults(AppState& state) {
   Settings& s = state.settings;
   state.AnimateShowHide = false;
-  s.MaxRadius = state.screen.RingCentreY - 80;
+  s.MaxRadius = MaxRadiusFor(state.screen);
   s.MinRingRadius = 200;
   s.RingRadius = std::min(s.MaxRadius, 300);
+  s.StoredRingRadius = 0;
   s.CentreSize = kCentreSize;
   s.NormalIconSize = 48;
   s.MagnifiedIconSize = 64;
@@ -32,7 +34,6 @@ void SetDefaults(AppState& state) {
   s.TintSetting.alpha = kDefaultTintAlpha;
   s.TintColour = s.TintSetting;
   s.AutoRun = true;
-  state.MenuRows = MenuRowsFor(state.screen.ScreenHeight);
   s.Record.SpareX = static_cast<std::int32_t>(DefaultSpareX(state.screen));
   s.Record.SpareY = static_cast<std::int32_t>(DefaultSpareY(state.screen));
   s.Record.SparePositionIndex = 0;
@@ -91,11 +92,6 @@ void RefreshGroupTitles(Tables& tables) {
 
 }  // namespace
 
-int MenuRowsFor(int screenHeight) {
-  const int fitting = (screenHeight - 76) / 38;
-  return fitting - 1 >= 19 ? 18 : fitting - 1;
-}
-
 SettingsFileContext SettingsContext(const AppState& state, platform::Platform& platform) {
   const std::string exe = state.paths.ExecutablePath;
   platform::Registry& registry = platform.registry;
@@ -130,8 +126,11 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
   state.ring.BorderSize = kBorderSize;
   SetDefaults(state);
   if (loadSettings) {
+    const ScreenMetrics largest = ComputeScreenMetrics(LargestScreen(screen));
+    SettingsFileContext context = SettingsContext(state, platform);
     ReadSettingsFile(state.settings, state.tables.Shortcuts[kUserRecord],
-                     SettingsContext(state, platform));
+                     {context.settingsFile, context.userIconFile, largest, context.files,
+                      context.messages, context.setAutoRun});
   }
   SetImageSlots(state);
   BuildCatalog(state.tables, CatalogContextFor(state, platform));
@@ -141,9 +140,7 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
     RefreshGroupTitles(state.tables);
     FollowMovedSysIcons(state);
   }
-  const Settings& s = state.settings;
-  CalcRingLayout(state.ring, state.screen,
-                 {s.NormalIconSize, s.MagnifiedIconSize, s.RingRadius, s.IconCount});
+  FitToScreen(state, screen);
 }
 
 void SaveConfiguration(AppState& state, platform::Platform& platform) {

@@ -6,15 +6,12 @@
 #include "shortcuts/catalog.h"
 #include "shortcuts/item_pictures.h"
 #include "startup/environment/screen_metrics.h"
+#include "startup/screen_fit.h"
 #include "startup/state/app_state.h"
 #include "store/menu_file.h"
 #include "store/settings_file.h"
 
 namespace qav {
-
-// Rows a group menu shows at once on a screen of this height: one less than the 38-pixel rows
-// that fit below the 76 pixels of the menu's ends, at most 18.
-int MenuRowsFor(int screenHeight);
 
 // Start-up calls it with all three true; a reload after a reset or restore with `first` false.
 // `pictures` makes the pictures of the default items when they are built.

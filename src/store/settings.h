@@ -58,6 +58,9 @@ struct Settings {
   int CentreSize = 128;
   int MagnifiedIconSize = 64;
   int RingRadius = 300;
+  // The user's radius while the dock is on a screen too small for it (RingRadius then holds
+  // that screen's default); 0 when RingRadius is the user's. It is what the file keeps.
+  int StoredRingRadius = 0;
   int MaxRadius = 0;
   int MinRingRadius = 200;
   int IconCount = 24;

@@ -18,7 +18,7 @@ ImageStatus JudgeSettings(std::span<const std::uint8_t> bytes) {
   return bytes.size() >= kSettingsFileSize ? ImageStatus::kWhole : ImageStatus::kShort;
 }
 
-void ApplySizes(Settings& s) {
+void ApplySizes(Settings& s, const ScreenMetrics& screen) {
   SettingsRecord& r = s.Record;
   int normal = r.NormalSize;
   if (normal >= 16 && normal <= s.CentreSize) {
@@ -32,7 +32,9 @@ void ApplySizes(Settings& s) {
   } else {
     s.MagnifiedIconSize = std::min(normal + 16, 128);
   }
-  if (r.RingRadius >= s.MinRingRadius && r.RingRadius <= s.MaxRadius) {
+  // A radius that fits the largest screen stays the user's even while the dock is on a smaller
+  // one, where the working radius is fitted afterwards.
+  if (r.RingRadius >= s.MinRingRadius && r.RingRadius <= MaxRadiusFor(screen)) {
     s.RingRadius = r.RingRadius;
   } else {
     r.RingRadius = s.RingRadius;
@@ -74,7 +76,7 @@ int WriteSettingsFile(Settings& s, const ShortcutRecord& userRecord,
   r.NormalSize = s.NormalIconSize;
   r.CentreSize = s.CentreSize;
   r.MagnifiedSize = s.MagnifiedIconSize;
-  r.RingRadius = s.RingRadius;
+  r.RingRadius = s.StoredRingRadius > 0 ? s.StoredRingRadius : s.RingRadius;
   r.IconCountIndex = static_cast<std::int32_t>(RoundHalfEven((s.IconCount - 8) / 4.0));
   r.Tint = s.TintSetting;
   r.AutoRun = ToVbBool(s.AutoRun);
@@ -94,7 +96,7 @@ int ReadSettingsFile(Settings& s, ShortcutRecord& userRecord, const SettingsFile
     return 0;
   }
   s.Record = DecodeSettingsRecord(load.bytes);
-  ApplySizes(s);
+  ApplySizes(s, context.screen);
   userRecord.IconFile = PathExists(context.userIconFile) ? context.userIconFile : std::string();
   s.AutoRun = s.Record.AutoRun != 0;
   if (s.AutoRun) s.AutoRun = context.setAutoRun(true);

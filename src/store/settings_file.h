@@ -1,6 +1,6 @@
 #pragma once
-// The settings file "QAVCfg.cfg": one 564-byte settings record, validated against the current
-// screen when read.
+// The settings file "QAVCfg.cfg": one 564-byte settings record, validated against the largest
+// attached screen when read.
 
 #include <functional>
 #include <string>
@@ -16,7 +16,7 @@ namespace qav {
 struct SettingsFileContext {
   std::string settingsFile;  // the file itself; its twin is this + ".bak"
   std::string userIconFile;
-  const ScreenMetrics& screen;
+  const ScreenMetrics& screen;  // what stored values are checked against: the largest screen
   platform::FileOps& files;
   platform::MessageBoxes& messages;
   // Registers the program to start with the session; true when the entry names it afterwards.
@@ -24,7 +24,8 @@ struct SettingsFileContext {
 };
 
 // Saves the working settings (and record 0's picture path). 1 on success; 0 after telling the
-// user that writing failed.
+// user that writing failed. The ring radius saved is the user's, not one fitted to a smaller
+// screen.
 int WriteSettingsFile(Settings& settings, const ShortcutRecord& userRecord,
                       const SettingsFileContext& context);
 

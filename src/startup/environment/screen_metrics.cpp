@@ -1,5 +1,7 @@
 #include "startup/environment/screen_metrics.h"
 
+#include <algorithm>
+
 #include "text/text.h"
 
 namespace qav {
@@ -30,6 +32,14 @@ ScreenMetrics ComputeScreenMetrics(const ScreenInfo& info) {
   m.RingCentreX = static_cast<int>(RoundHalfEven(m.ScreenWidth / 2.0));
   m.RingCentreY = static_cast<int>(RoundHalfEven(m.ScreenHeight / 2.0));
   return m;
+}
+
+ScreenInfo LargestScreen(const ScreenInfo& info) {
+  ScreenInfo largest = info;
+  largest.fullScreenWidth = std::max(info.fullScreenWidth, info.largestWidth - info.captionHeight);
+  largest.fullScreenHeight =
+      std::max(info.fullScreenHeight, info.largestHeight - info.captionHeight);
+  return largest;
 }
 
 }  // namespace qav

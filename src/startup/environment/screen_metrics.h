@@ -1,5 +1,5 @@
 #pragma once
-// The screen values every layout is computed from, taken from the primary screen.
+// The screen values every layout is computed from, taken from the screen the dock is on.
 
 namespace qav {
 
@@ -8,6 +8,8 @@ struct ScreenRect {
   int top = 0;
   int right = 0;
   int bottom = 0;
+
+  bool operator==(const ScreenRect&) const = default;
 };
 
 // What the windowing system reports. `fullScreenWidth`/`fullScreenHeight` are the client area a
@@ -20,6 +22,12 @@ struct ScreenInfo {
   double dotsPerInchX = 96.0;
   double dotsPerInchY = 96.0;
   ScreenRect workArea;
+  // The largest work area among all attached screens: stored settings that fit there are kept
+  // while the dock is on a smaller screen. Zero when this screen is the only one.
+  int largestWidth = 0;
+  int largestHeight = 0;
+
+  bool operator==(const ScreenInfo&) const = default;
 };
 
 struct ScreenMetrics {
@@ -35,5 +43,14 @@ struct ScreenMetrics {
 };
 
 ScreenMetrics ComputeScreenMetrics(const ScreenInfo& info);
+
+// The largest attached screen as a screen of its own: what stored settings are checked against.
+ScreenInfo LargestScreen(const ScreenInfo& info);
+
+// The largest ring radius that fits on the screen: the ring and its labels stay 80 pixels clear
+// of the top and bottom.
+inline int MaxRadiusFor(const ScreenMetrics& screen) {
+  return screen.RingCentreY - 80;
+}
 
 }  // namespace qav

@@ -138,7 +138,7 @@ int RunOnFiles(platform::PlatformServices& native, int argc, char** argv,
                const RemoteRequest& request) {
   QApplication app(argc, argv);
   SetNames();
-  const auto screen = ProbePrimaryScreen();
+  const auto screen = ProbePointerScreen();
   if (!screen) return Fail("No screen to lay the dock out for.");
   const auto system = native.OpenServices();
   CommandLineAnswers told;

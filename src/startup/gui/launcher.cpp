@@ -1,6 +1,7 @@
 #include "startup/gui/launcher.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QThread>
 
@@ -15,6 +16,7 @@
 #include "startup/gui/screen_probe.h"
 #include "startup/ini_param.h"
 #include "startup/os_name.h"
+#include "startup/screen_fit.h"
 #include "tray/frm_tray.h"
 #include "tray/item_context_menu.h"
 
@@ -87,14 +89,39 @@ void Launcher::ShowDock() {
   frmMain_->DockFocus(true);
 }
 
-// Drawing needs a screen; without one the program cannot show anything and ends.
+// Drawing needs a screen; without one the program cannot show anything and ends. The dock
+// starts on the screen that holds the pointer.
 std::optional<ScreenInfo> Launcher::StartGdiPlus() {
-  auto screen = ProbePrimaryScreen();
+  dockScreen_ = PointerScreen();
+  auto screen = ProbeScreen(dockScreen_);
   if (!screen) {
     platform_.messages.Show({"Load GDI+ Error!", "Pelgra Desktop Error",
                              platform::MessageIcon::kCritical, platform::MessageButtons::kOk});
+    return screen;
   }
+  dockScreenInfo_ = *screen;
   return screen;
+}
+
+void Launcher::FollowPointer() {
+  PlaceOnScreen(PointerScreen());
+}
+
+void Launcher::FollowScreens() {
+  const bool stays = dockScreen_ && QGuiApplication::screens().contains(dockScreen_.data());
+  PlaceOnScreen(stays ? dockScreen_.data() : PointerScreen());
+}
+
+// Only the working values follow the screen; the settings the user stored stay as they are.
+void Launcher::PlaceOnScreen(QScreen* screen) {
+  const auto info = ProbeScreen(screen);
+  if (!info || !frmMain_ || exited_) return;
+  dockScreen_ = screen;
+  if (*info == dockScreenInfo_) return;
+  dockScreenInfo_ = *info;
+  FitToScreen(state_, *info);
+  if (frmSubMenu_) frmSubMenu_->FollowScreen();
+  frmMain_->FollowScreen();
 }
 
 bool Launcher::Start() {
@@ -102,12 +129,8 @@ bool Launcher::Start() {
   PrepareDataFolders();
   platform_.process.EnableShutdownPrivilege();
   platform_.process.SetShutdownOrder();
-  const auto screen = ProbePrimaryScreen();
-  if (!screen) {
-    platform_.messages.Show({"Load GDI+ Error!", "Pelgra Desktop Error",
-                             platform::MessageIcon::kCritical, platform::MessageButtons::kOk});
-    return false;
-  }
+  const auto screen = StartGdiPlus();
+  if (!screen) return false;
   state_.tables = MakeTables();
   IniParam(state_, true, true, true, platform_, *screen, *pictures_);
   CommandContext commands = Commands();
@@ -118,6 +141,7 @@ bool Launcher::Start() {
   SetMinimizedPosition(state_.ring, state_.screen, state_.settings.Record.MinimizedPosition);
   QCoreApplication::processEvents();
   ShowDock();
+  screenWatcher_ = std::make_unique<ScreenWatcher>([this] { FollowScreens(); });
   // Once the dock is up, never in the middle of building it.
   QMetaObject::invokeMethod(
       &queuedCalls_, [this] { TellLeftOutEntries(state_, platform_.messages); },
@@ -164,8 +188,10 @@ void Launcher::Leave(platform::Platform& services) {
 }
 
 void Launcher::ReloadAll(const ReloadOptions& options) {
-  const auto screen = ProbePrimaryScreen();
+  if (!dockScreen_) dockScreen_ = PointerScreen();
+  const auto screen = ProbeScreen(dockScreen_);
   if (!screen) return;
+  dockScreenInfo_ = *screen;
   imageCache_.FreeAllImages();
   Classifier classifier({state_.tables, state_.paths, platform_.system, platform_.registry,
                          platform_.volumes, platform_.messages, *pictures_,
@@ -183,10 +209,12 @@ void Launcher::EscCancel() {
 }
 
 void Launcher::MinWindows(int state) {
+  if (state == 0) FollowPointer();
   if (frmMain_) frmMain_->MinWindows(state);
 }
 
 void Launcher::DockFocus(bool show) {
+  if (show) FollowPointer();
   if (frmMain_) frmMain_->DockFocus(show);
 }
 
@@ -195,6 +223,7 @@ void Launcher::DockNormal() {
 }
 
 void Launcher::AltSpace() {
+  FollowPointer();
   if (frmMain_) frmMain_->AltSpace();
 }
 

@@ -3,6 +3,7 @@
 // sequence and the one orderly way out.
 
 #include <QPointer>
+#include <QScreen>
 
 #include <memory>
 #include <optional>
@@ -20,6 +21,7 @@
 #include "shortcuts/dock_control.h"
 #include "startup/environment/screen_metrics.h"
 #include "startup/gui/qt_dialogs.h"
+#include "startup/gui/screen_watcher.h"
 #include "startup/gui/settings_window.h"
 #include "startup/reload.h"
 #include "startup/state/app_state.h"
@@ -101,12 +103,19 @@ class Launcher final : public DockControl,
   // Re-reads the configuration after a reset or restore; the windows stay.
   void ReloadAll(const ReloadOptions& options);
 
+  // Summoning the dock brings it to the screen that holds the pointer, laid out for that screen.
+  void FollowPointer();
+  // The screens changed: the dock stays on its screen, laid out again for its new size, or goes
+  // to the pointer's screen when its own is gone.
+  void FollowScreens();
+
   AppState& state() { return state_; }
   bool exited() const { return exited_; }
 
  private:
   bool CheckOperatingSystem();
   std::optional<ScreenInfo> StartGdiPlus();
+  void PlaceOnScreen(QScreen* screen);
   void PrepareDataFolders();
   void CreateForms();
   void ShowProperties(bool addShortcut);
@@ -133,6 +142,10 @@ class Launcher final : public DockControl,
   // reaching a destroyed one.
   QObject queuedCalls_;
   QPointer<FrmStarted> started_;
+  // The screen the dock is laid out for, and what it was like then.
+  QPointer<QScreen> dockScreen_;
+  ScreenInfo dockScreenInfo_;
+  std::unique_ptr<ScreenWatcher> screenWatcher_;
   bool exited_ = false;
 };
 
