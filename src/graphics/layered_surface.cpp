@@ -165,8 +165,7 @@ void LayeredSurface::paintEvent(QPaintEvent* event) {
   // The surface holds device pixels: the part of it under the exposed logical rectangle.
   const QRectF exposed(event->rect());
   const qreal ratio = surface_.devicePixelRatio();
-  painter.drawImage(exposed, surface_,
-                    QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
+  painter.drawImage(exposed, surface_, QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
 }
 
 }  // namespace qav
