@@ -192,7 +192,7 @@ std::vector<platform::ShapeRect> FrmMain::InputRegion() const {
 
 void FrmMain::UpdateInputRegion() {
   if (!isVisible()) return;
-  services_.shape.SetInputRegion(winId(), InputRegion());
+  SetInputShape(services_.shape, InputRegion());
 }
 
 }  // namespace qav

@@ -14,7 +14,8 @@ std::string GraphicsItemPictures::NextIconStoreName() {
 
 int GraphicsItemPictures::MakeItemPicture(int source, const std::string& path, int iconIndex,
                                           FixedText<255>& field, const LinkIcon& link) {
-  return qav::MakeItemPicture(files_, source, path, iconIndex, field, link, shellIcons_);
+  return qav::MakeItemPicture(files_, source, path, iconIndex, field, link, shellIcons_,
+                              DevicePixels(128));
 }
 
 bool GraphicsItemPictures::IconFileToPng(const std::string& iconPath, const std::string& pngPath) {
@@ -24,7 +25,13 @@ bool GraphicsItemPictures::IconFileToPng(const std::string& iconPath, const std:
 bool GraphicsItemPictures::ImageFileToPng(const std::string& picturePath,
                                           const std::string& pngPath, bool resize, int width,
                                           int height) {
-  return qav::ImageFileToPng(files_, picturePath, pngPath, resize, width, height) == 1;
+  return qav::ImageFileToPng(files_, picturePath, pngPath, resize, DevicePixels(width),
+                             DevicePixels(height)) == 1;
+}
+
+// Stored pictures keep enough pixels for the density of the dock's screen.
+int GraphicsItemPictures::DevicePixels(int logical) const {
+  return qRound(logical * cache_.DeviceRatio());
 }
 
 void GraphicsItemPictures::LoadItemImage(int record) {

@@ -24,6 +24,8 @@ class GraphicsItemPictures final : public ItemPictures {
   void DiscardItem(int record) override;
 
  private:
+  int DevicePixels(int logical) const;
+
   platform::FileOps& files_;
   ImageCache& cache_;
   ShellIcons& shellIcons_;

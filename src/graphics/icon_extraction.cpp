@@ -134,7 +134,8 @@ int ModuleIconToPng(platform::FileOps& files, const std::string& modulePath, int
 }
 
 int MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
-                    FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons) {
+                    FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons,
+                    int pictureSize) {
   const std::string picture = pictureField.Get();
   pictureField = picture;
   switch (source) {
@@ -148,7 +149,7 @@ int MakeItemPicture(platform::FileOps& files, int source, const std::string& pat
       return ModuleIconToPng(files, path, iconIndex, picture);
     case kPictureOfTheme:
       if (!path.empty() && path.front() == '/') {
-        return ImageFileToPng(files, path, picture, true, 128, 128);
+        return ImageFileToPng(files, path, picture, true, pictureSize, pictureSize);
       }
       [[fallthrough]];
     case kPictureOfShell: {

@@ -39,9 +39,11 @@ bool IconResToPng(platform::FileOps& files, std::span<const std::uint8_t> image,
 
 // Makes an item's picture into the file its picture field names (the field is trimmed in place):
 // a link's icon (else its target's), a program's icon, the desktop's icon of a file, or a named
-// icon of the icon theme (an absolute picture file is taken as it is). 1 when a picture was
+// icon of the icon theme (an absolute picture file is taken as it is, at `pictureSize` device
+// pixels; the theme's icons come at 128 logical ones). 1 when a picture was
 // produced; 0 when the source does not exist or nothing could be extracted.
 int MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
-                    FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons);
+                    FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons,
+                    int pictureSize = 128);
 
 }  // namespace qav

@@ -41,7 +41,15 @@ constexpr SkinPicture kSkin[] = {
     {kSkinDelIcon, "DELICON", 0, 0, 0},
 };
 
-QImage SkinResource(const char* name) {
+// On a high-density screen, the rendering of twice the size where there is one.
+QImage SkinResource(const char* name, qreal ratio) {
+  if (ratio > 1.0) {
+    QImage sharp(QStringLiteral(":/skin/%1@2x.png").arg(QLatin1String(name)));
+    if (!sharp.isNull()) {
+      sharp.setDevicePixelRatio(2.0);
+      return sharp;
+    }
+  }
   return QImage(QStringLiteral(":/skin/%1.png").arg(QLatin1String(name)));
 }
 
@@ -74,8 +82,8 @@ ImageCache::ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIc
 
 void ImageCache::LoadSkinImages() {
   for (const SkinPicture& skin : kSkin) {
-    tables_.Skin[skin.row][skin.slot] =
-        MakeScaledImage(SkinResource(skin.resource), skin.width, skin.height, skin.slot == 0);
+    tables_.Skin[skin.row][skin.slot] = MakeScaledImage(
+        SkinResource(skin.resource, ratio_), skin.width, skin.height, skin.slot == 0, ratio_);
   }
   const RingSlot centre = CentreRingSlot(state_.screen);
   RingSlot& slot0 = state_.ring.Slots[0];
@@ -84,12 +92,12 @@ void ImageCache::LoadSkinImages() {
   slot0.MagTop = centre.MagTop;
   slot0.LabelDX = centre.LabelDX;
   slot0.LabelDY = centre.LabelDY;
-  const QImage plate = SkinResource("BACKSELECTCOLOR");
+  const QImage plate = SkinResource("BACKSELECTCOLOR", ratio_);
   ImageRow& plates = tables_.Skin[kSkinBackSelectColor];
   plates[0] = MakeScaledImage(plate, 128, 128, true);
   for (int s = 1; s <= state_.imageSlots.Count; ++s) {
     const int size = state_.imageSlots.Sizes[s];
-    plates[s] = MakeScaledImage(plate, size, size, false);
+    plates[s] = MakeScaledImage(plate, size, size, false, ratio_);
   }
   LoadCentrePicture();
   for (int r = kFallbackFileRow; r <= kLastTemplateRecord; ++r) LoadItemImage(r);
@@ -103,8 +111,8 @@ void ImageCache::LoadCentrePicture() {
   ShortcutRecord& user = state_.tables.Shortcuts[kUserRecord];
   QImage picture = FromField(user.CustomIcon);
   if (picture.isNull()) picture = FromField(user.IconFile);
-  if (picture.isNull()) picture = SkinResource("LOGO");
-  tables_.Items[kUserRecord][0] = MakeItemTile(picture);
+  if (picture.isNull()) picture = SkinResource("LOGO", ratio_);
+  tables_.Items[kUserRecord][0] = MakeItemTile(picture, ratio_);
 }
 
 QImage ImageCache::PictureSource(ShortcutRecord& record) {
@@ -124,22 +132,23 @@ void ImageCache::BuildSlots(int record, const QImage& picture) {
     case kKindAllPrograms:
     case kKindRecycleBin:
     case kKindComputer:
-      row[1] = MakeScaledImage(picture, sizes[1], sizes[1], false);
+      row[1] = MakeScaledImage(picture, sizes[1], sizes[1], false, ratio_);
       row[0] = MakeScaledImage(picture, 0, 0, true);
       break;
     case kKindMember:
     case kKindBuiltIn:
-      row[kSmallSlot] = MakeScaledImage(picture, sizes[kSmallSlot], sizes[kSmallSlot], false);
+      row[kSmallSlot] =
+          MakeScaledImage(picture, sizes[kSmallSlot], sizes[kSmallSlot], false, ratio_);
       break;
     case kKindUser:
-      row[0] = MakeItemTile(picture);
+      row[0] = MakeItemTile(picture, ratio_);
       break;
     default:
       break;
   }
   // The fallback pictures stand in for items of every kind, members of group menus included.
   if (record >= kFallbackFileRow && record <= kLastTemplateRecord) {
-    row[kSmallSlot] = MakeScaledImage(picture, sizes[kSmallSlot], sizes[kSmallSlot], false);
+    row[kSmallSlot] = MakeScaledImage(picture, sizes[kSmallSlot], sizes[kSmallSlot], false, ratio_);
   }
 }
 
@@ -197,7 +206,9 @@ void ImageCache::DropCustomIcon(int record) {
 void ImageCache::RebuildSizedImages(int slot) {
   if (slot < 1 || slot >= kSlotsPerRow) return;
   const int size = state_.imageSlots.Sizes[slot];
-  auto rebuild = [&](ImageRow& row) { row[slot] = MakeScaledImage(row[0], size, size, false); };
+  auto rebuild = [&](ImageRow& row) {
+    row[slot] = MakeScaledImage(row[0], size, size, false, ratio_);
+  };
   rebuild(tables_.Skin[kSkinBackSelectColor]);
   for (int r = 1; r <= kLastSizedRow; ++r) rebuild(tables_.Items[static_cast<std::size_t>(r)]);
 }

@@ -35,6 +35,11 @@ class ImageCache {
   void RebuildSizedImages(int slot);
   void FreeAllImages();
 
+  // The device pixel ratio of the dock's screen: the pre-scaled slots and the skin hold that
+  // many device pixels for each logical one. Takes effect at the next LoadSkinImages.
+  void SetDeviceRatio(qreal ratio) { ratio_ = ratio; }
+  qreal DeviceRatio() const { return ratio_; }
+
  private:
   QImage PictureSource(ShortcutRecord& record);
   void BuildSlots(int record, const QImage& picture);
@@ -44,6 +49,7 @@ class ImageCache {
   ImageTables& tables_;
   AppState& state_;
   ShellIcons& shellIcons_;
+  qreal ratio_ = 1.0;
 };
 
 // Pictures larger than this are not what the program shows on the dock.

@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QByteArray>
 
+#include <algorithm>
+
 namespace qav {
 
 namespace {
@@ -14,27 +16,40 @@ float FadeOpacity(int level) {
 
 }  // namespace
 
-QImage MakeScaledImage(const QImage& source, int width, int height, bool keepPlain) {
+QImage MakeScaledImage(const QImage& source, int width, int height, bool keepPlain, qreal ratio) {
   if (source.isNull()) return {};
-  const QImage premultiplied = source.convertToFormat(kSurfaceFormat);
-  if (keepPlain || premultiplied.size() == QSize(width, height)) return premultiplied;
+  QImage premultiplied = source.convertToFormat(kSurfaceFormat);
+  if (keepPlain) return premultiplied;
   if (width <= 0 || height <= 0) return {};
-  return premultiplied.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QSize pixels(qRound(width * ratio), qRound(height * ratio));
+  if (premultiplied.size() != pixels) {
+    premultiplied = premultiplied.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  premultiplied.setDevicePixelRatio(ratio);
+  return premultiplied;
 }
 
-QImage MakeItemTile(const QImage& source) {
+QImage MakeItemTile(const QImage& source, qreal ratio) {
   constexpr int kTile = 128;
-  QImage tile = MakeScaledImage(source, kTile, kTile, false);
+  QImage tile = MakeScaledImage(source, kTile, kTile, false, ratio);
   if (tile.isNull()) return {};
-  const auto clear = [&tile](int x, int y) { tile.setPixel(x, y, 0); };
-  for (int i = 0; i < kTile; ++i) {
+  // The frame and the corners as they look at 1:1, however many device pixels that takes.
+  const int unit = std::max(1, qRound(ratio));
+  const int size = tile.width();
+  const auto clear = [&tile, unit](int x, int y) {
+    for (int dy = 0; dy < unit; ++dy) {
+      for (int dx = 0; dx < unit; ++dx) tile.setPixel(x * unit + dx, y * unit + dy, 0);
+    }
+  };
+  const int last = size / unit - 1;
+  for (int i = 0; i <= last; ++i) {
     clear(i, 0);
-    clear(i, kTile - 1);
+    clear(i, last);
     clear(0, i);
-    clear(kTile - 1, i);
+    clear(last, i);
   }
-  for (const int x : {1, kTile - 2}) {
-    for (const int y : {1, kTile - 2}) clear(x, y);
+  for (const int x : {1, last - 1}) {
+    for (const int y : {1, last - 1}) clear(x, y);
   }
   return tile;
 }
@@ -65,8 +80,9 @@ DrawnSize DrawImage(QPainter& painter, const std::vector<ImageRow>& table, int i
 void DrawPuffFrame(QPainter& painter, const QImage& strip, int frame, float x, float y) {
   constexpr int kFrame = 128;
   if (strip.isNull()) return;
+  const qreal ratio = strip.devicePixelRatio();
   painter.drawImage(QRectF(x - kFrame / 2.0, y - kFrame / 2.0, kFrame, kFrame), strip,
-                    QRectF(kFrame * frame, 0, kFrame, kFrame));
+                    QRectF(kFrame * frame * ratio, 0, kFrame * ratio, kFrame * ratio));
 }
 
 void ClearGraphics(QImage& surface, QRgb argb) {

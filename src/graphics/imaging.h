@@ -21,14 +21,16 @@ inline constexpr int kNoFade = -1;
 // The picture the surfaces draw from: 32-bit, premultiplied, as the raster engine blends fastest.
 inline constexpr QImage::Format kSurfaceFormat = QImage::Format_ARGB32_Premultiplied;
 
-// Scales `source` to width x height with the best filter available, in the surface format. With
-// `keepPlain` the picture keeps its own size: the plain picture of slot 0, which is stretched when
-// drawn.
-QImage MakeScaledImage(const QImage& source, int width, int height, bool keepPlain);
+// Scales `source` to width x height (logical pixels) with the best filter available, in the
+// surface format; on a screen of device pixel ratio `ratio` the copy holds `ratio` times as many
+// pixels each way and says so, so that it draws 1:1 onto the device pixels. With `keepPlain` the
+// picture keeps its own size: the plain picture of slot 0, which is stretched when drawn.
+QImage MakeScaledImage(const QImage& source, int width, int height, bool keepPlain,
+                       qreal ratio = 1.0);
 
 // A 128x128 item tile: `source` scaled, then its outer one-pixel frame and a 2x2 block in each
-// corner cleared, so tiles show slightly rounded, clean edges.
-QImage MakeItemTile(const QImage& source);
+// corner cleared, so tiles show slightly rounded, clean edges (device pixels as above).
+QImage MakeItemTile(const QImage& source, qreal ratio = 1.0);
 
 // Any picture as 32-bit ARGB with its per-pixel alpha; a null picture stays null.
 QImage IconToImage(const QImage& picture);
@@ -44,7 +46,7 @@ struct DrawnSize {
 DrawnSize DrawImage(QPainter& painter, const std::vector<ImageRow>& table, int index, int slot,
                     int x, int y, int width, int height, int fade = kNoFade);
 
-// Frame `frame` (0..4) of the deletion puff strip, 128x128, centred on (x, y).
+// Frame `frame` (0..4) of the deletion puff strip, 128x128 logical pixels, centred on (x, y).
 void DrawPuffFrame(QPainter& painter, const QImage& strip, int frame, float x, float y);
 
 // Fills the whole surface with one ARGB colour, alpha included (0x00FFFFFF clears it).

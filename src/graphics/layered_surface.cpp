@@ -92,6 +92,19 @@ void LayeredSurface::Relocate(const QRect& geometry) {
   pushedArea_ = {};
 }
 
+void LayeredSurface::SetInputShape(platform::WindowShape& shape,
+                                   const std::vector<platform::ShapeRect>& rects) {
+  const qreal ratio = devicePixelRatioF();
+  std::vector<platform::ShapeRect> pixels;
+  pixels.reserve(rects.size());
+  for (const platform::ShapeRect& r : rects) {
+    const QRect box =
+        QRectF(r.x * ratio, r.y * ratio, r.width * ratio, r.height * ratio).toAlignedRect();
+    pixels.push_back({box.x(), box.y(), box.width(), box.height()});
+  }
+  shape.SetInputRegion(winId(), pixels);
+}
+
 void LayeredSurface::CreateGraphicFont(bool clearType) {
   clearType_ = clearType;
   font_ = LabelFont(kind_, clearType);

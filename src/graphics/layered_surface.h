@@ -11,6 +11,9 @@
 #include <optional>
 #include <string>
 
+#include <vector>
+
+#include "platform/window_shape.h"
 #include "startup/environment/screen_metrics.h"
 
 namespace qav {
@@ -65,6 +68,10 @@ class LayeredSurface : public QWidget {
   // The part of the window the coming frames draw in; a push then sends only that part and what
   // the previous push covered. An empty area (the default) means the whole window.
   void SetDrawnArea(const QRect& area) { drawnArea_ = area; }
+
+  // Only these rectangles (logical pixels) take the mouse. The window system counts device
+  // pixels, so on a high-density screen they are scaled to cover what was drawn.
+  void SetInputShape(platform::WindowShape& shape, const std::vector<platform::ShapeRect>& rects);
 
   int PushedAlpha() const { return pushedAlpha_; }
   int PushCount() const { return pushCount_; }

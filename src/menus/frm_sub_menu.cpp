@@ -46,8 +46,7 @@ void FrmSubMenu::LayOut(int memberCount) {
   // Only the menu takes the mouse: a click beside it reaches the dock or the program below at
   // once (and the menu, no longer in front, closes), instead of being spent on closing it.
   if (isVisible()) {
-    services_.shape.SetInputRegion(winId(),
-                                   {{geometry_.x, geometry_.y, kMenuWidth, geometry_.Height()}});
+    SetInputShape(services_.shape, {{geometry_.x, geometry_.y, kMenuWidth, geometry_.Height()}});
   }
 }
 

@@ -120,6 +120,12 @@ void Launcher::PlaceOnScreen(QScreen* screen) {
   if (*info == dockScreenInfo_) return;
   dockScreenInfo_ = *info;
   FitToScreen(state_, *info);
+  // Another density: every picture again at the new number of device pixels.
+  if (screen->devicePixelRatio() != imageCache_.DeviceRatio()) {
+    imageCache_.SetDeviceRatio(screen->devicePixelRatio());
+    imageCache_.FreeAllImages();
+    imageCache_.LoadSkinImages();
+  }
   if (frmSubMenu_) frmSubMenu_->FollowScreen();
   frmMain_->FollowScreen();
 }
@@ -132,6 +138,7 @@ bool Launcher::Start() {
   const auto screen = StartGdiPlus();
   if (!screen) return false;
   state_.tables = MakeTables();
+  imageCache_.SetDeviceRatio(dockScreen_->devicePixelRatio());
   IniParam(state_, true, true, true, platform_, *screen, *pictures_);
   CommandContext commands = Commands();
   ShowDesktopIcons(commands, state_.settings.Record.HideDesktopIcons != 0);
