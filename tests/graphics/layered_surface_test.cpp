@@ -90,6 +90,32 @@ TEST_F(SurfaceTest, LongDockLabelsAreCutToTheirLimit) {
   EXPECT_EQ(inked("WWW", 200), inked("WWW", 0));
 }
 
+struct RecordedShape final : platform::WindowShape {
+  void SetInputRegion(std::uintptr_t, const std::vector<platform::ShapeRect>& rects) override {
+    last = rects;
+  }
+  void ClearInputRegion(std::uintptr_t) override { last.clear(); }
+  std::vector<platform::ShapeRect> last;
+};
+
+// Another screen or a new size: the window takes it and the surface is built again to match,
+// and the input shape goes to the window system unchanged at a ratio of 1.
+TEST_F(SurfaceTest, RelocatingRebuildsTheSurfaceForTheNewArea) {
+  surface.Graphics().fillRect(0, 0, 400, 200, Qt::red);
+  surface.Relocate(QRect(30, 20, 300, 150));
+  EXPECT_EQ(surface.geometry(), QRect(30, 20, 300, 150));
+  EXPECT_EQ(surface.Surface().size(), QSize(300, 150));
+  EXPECT_EQ(qAlpha(surface.Surface().pixel(10, 10)), 0);
+  surface.Graphics().fillRect(0, 0, 10, 10, Qt::green);  // the painter works on the new one
+  EXPECT_EQ(surface.Surface().pixel(5, 5), qRgba(0, 255, 0, 255));
+  EXPECT_EQ(WorkAreaRect(ComputeScreenMetrics({300, 150, 0, 96, 96, {30, 20, 330, 170}})),
+            QRect(30, 20, 300, 150));
+
+  RecordedShape shape;
+  surface.SetInputShape(shape, {{1, 2, 3, 4}, {10, 10, 48, 48}});
+  EXPECT_EQ(shape.last, (std::vector<platform::ShapeRect>{{1, 2, 3, 4}, {10, 10, 48, 48}}));
+}
+
 class MenuSurfaceTest : public SurfaceTest {
  protected:
   MenuSurfaceTest() : SurfaceTest(SurfaceKind::kMenu) {}
