@@ -78,8 +78,7 @@ struct Classifier::Subject {
 
 std::string GetTitleFromPath(const std::string& path, bool keepExtension) {
   std::string p = TrimNull(path);
-  std::string webCheck = p;
-  const bool web = IsWebAddress(webCheck);
+  const bool web = IsWebAddress(p);
   const std::string tail = LastFour(p);
   if (!keepExtension && (tail == ".LNK" || tail == ".EXE")) p.resize(p.size() - 4);
   std::size_t cut = p.rfind('\\');
@@ -150,8 +149,7 @@ Classifier::Subject Classifier::Examine(const std::string& path) {
   s.path = TrimNull(path);
   s.file = s.path;
   link_ = {};
-  std::string webCheck = s.path;
-  s.web = IsWebAddress(webCheck);
+  s.web = IsWebAddress(s.path);
   const std::string upper = UpperAscii(s.path);
   s.ext = s.web ? upper.substr(0, 7) : ExtensionOf(upper);
   if (s.ext == ".LNK" || s.ext == ".DESKTOP") {
@@ -159,10 +157,9 @@ Classifier::Subject Classifier::Examine(const std::string& path) {
     link_.LinkTarget = TrimNull(link_.LinkTarget);
     link_.LinkIconPath = TrimNull(link_.LinkIconPath);
   }
-  std::string icon = link_.LinkIconPath;
   const std::string targetEnd = LastFour(link_.LinkTarget);
   if (s.ext == ".LNK" && targetEnd != ".EXE" && targetEnd != ".SCR" &&
-      !FileExists(icon, false, PathCtx())) {
+      !FileExists(link_.LinkIconPath, false, PathCtx())) {
     // A link whose own icon is missing is shown as the thing it points at.
     s.file = link_.LinkTarget;
     s.ext = ExtensionOf(UpperAscii(s.file));
@@ -249,9 +246,10 @@ void Classifier::ClassifyFile(const Subject& s, ShortcutRecord& r, bool refresh)
   r.IconSource = 2;
   if (!refresh) r.Title = GetTitleFromPath(s.path, false);
   r.IconFile = c_.pictures.NextIconStoreName();
-  std::string iconFile = icon.iconFile;
+  // The registered icon's file with its variables and system-root prefixes expanded.
+  const std::string iconFile = ExistingPath(icon.iconFile, true, PathCtx());
   bool made = false;
-  if (!FileExists(iconFile, true, PathCtx())) {
+  if (iconFile.empty()) {
     // No registered icon (always so on Linux): the desktop's icon of the file's type.
     made = c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {}) == 1;
   } else if (LastFour(iconFile) == ".ICO") {
@@ -393,10 +391,9 @@ bool Classifier::FitsRecord(const std::string& path) {
 
 void Classifier::AddItemFromPath(const std::string& path, int record, const std::string& title,
                                  const std::string& iconFile) {
-  std::string trimmed = TrimNull(path);
-  std::string webCheck = trimmed;
+  const std::string trimmed = TrimNull(path);
   if (record < 0 || record >= static_cast<int>(c_.tables.Shortcuts.size())) return;
-  if (!FileExists(trimmed, false, PathCtx()) && !IsWebAddress(webCheck)) return;
+  if (!FileExists(trimmed, false, PathCtx()) && !IsWebAddress(trimmed)) return;
   if (!FitsRecord(trimmed)) return;
   const int chosen = ChooseRecord(trimmed, record);
   if (chosen == kNoRecord) return;
@@ -407,7 +404,7 @@ void Classifier::ClassifyIntoRecord(const std::string& path, int record, const s
                                     const std::string& iconFile) {
   if (record < 0 || record >= static_cast<int>(c_.tables.Shortcuts.size())) return;
   c_.pictures.DiscardItem(record);
-  c_.tables.Shortcuts[record].Kind = record >= 37 ? kKindMember : kKindDockShortcut;
+  c_.tables.Shortcuts[record].Kind = record > kLastDockRecord ? kKindMember : kKindDockShortcut;
   Classify(path, record, title, iconFile);
 }
 

@@ -125,7 +125,7 @@ ItemMenuEntries ItemMenuAvailability(const Tables& tables, int record, int iconC
   } else if (kind > kKindAllPrograms) {
     off({0, 1, 2, 3, 4, 5, 6, 7});
   }
-  if (record == 4) {
+  if (record == kFirstMovableDockRecord) {
     off({3, 5});
   } else if (record == iconCount) {
     off({4, 6});

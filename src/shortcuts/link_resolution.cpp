@@ -66,9 +66,8 @@ void FromInternetShortcut(const std::string& text, LinkProperties& out) {
   if (!shortcut) return;
   out.target = shortcut->url;
   // A picture on the web cannot be converted here; only a local icon file is named.
-  std::string icon = shortcut->iconFile;
-  if (!IsWebAddress(icon)) {
-    out.iconPath = icon;
+  if (!IsWebAddress(shortcut->iconFile)) {
+    out.iconPath = shortcut->iconFile;
     out.iconIndex = shortcut->iconIndex;
   }
 }

@@ -11,7 +11,9 @@ namespace {
 class RecordingDock final : public DockControl, public Dialogs, public ConfigurationSaver {
  public:
   void EscCancel() override { calls.push_back("esc"); }
-  void MinWindows(int state) override { calls.push_back("min" + std::to_string(state)); }
+  void MinWindows(DockView state) override {
+    calls.push_back("min" + std::to_string(static_cast<int>(state)));
+  }
   void DockFocus(bool show) override { calls.push_back(show ? "focus" : "unfocus"); }
   void DockNormal() override { calls.push_back("normal"); }
   bool DockHidden() override { return hidden; }
