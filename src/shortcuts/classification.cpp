@@ -174,7 +174,7 @@ void Classifier::ClassifyLink(const Subject& s, ShortcutRecord& r, bool keepPict
   const LinkIcon icon{link_.LinkIconPath, link_.LinkIconIndex, link_.LinkTarget};
   const bool made = LastFour(link_.LinkIconPath) == ".ICO"
                         ? c_.pictures.IconFileToPng(link_.LinkIconPath, r.IconFile.Get())
-                        : c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon) == 1;
+                        : c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon);
   if (!made) r.IconFile = SysIcon("Problem.png");
 }
 
@@ -190,10 +190,10 @@ void Classifier::ClassifyDesktopEntry(ShortcutRecord& r, bool keepPicture) {
   if (LastFour(icon) == ".ICO") {
     made = c_.pictures.IconFileToPng(icon, r.IconFile.Get());
   } else if (!icon.empty()) {
-    made = c_.pictures.MakeItemPicture(kPictureOfTheme, icon, 0, r.IconFile, {}) == 1;
+    made = c_.pictures.MakeItemPicture(kPictureOfTheme, icon, 0, r.IconFile, {});
   }
   if (!made)
-    made = c_.pictures.MakeItemPicture(kPictureOfShell, link_.LinkTarget, 0, r.IconFile, {}) == 1;
+    made = c_.pictures.MakeItemPicture(kPictureOfShell, link_.LinkTarget, 0, r.IconFile, {});
   if (!made) r.IconFile = SysIcon("Problem.png");
 }
 
@@ -208,7 +208,7 @@ void Classifier::ClassifyInternetShortcut(const Subject& s, ShortcutRecord& r) {
     return;
   }
   const LinkIcon icon{link_.LinkIconPath, link_.LinkIconIndex, link_.LinkTarget};
-  if (c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon) != 1) {
+  if (!c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon)) {
     r.IconFile = SysIcon("URL.png");
   }
 }
@@ -224,7 +224,7 @@ void Classifier::ClassifyProgram(const Subject& s, ShortcutRecord& r, bool refre
   link_.LinkIconPath = s.path;
   const int source = s.ext == ".MSI" ? kPictureOfShell : kPictureOfLink;
   const LinkIcon icon{s.path, 0, ""};
-  if (c_.pictures.MakeItemPicture(source, s.path, 0, r.IconFile, icon) != 1) {
+  if (!c_.pictures.MakeItemPicture(source, s.path, 0, r.IconFile, icon)) {
     r.IconFile = SysIcon("Problem.png");
   }
 }
@@ -236,8 +236,8 @@ void Classifier::ClassifyNativeProgram(const Subject& s, ShortcutRecord& r, bool
   r.IconSource = 1;
   r.IconFile = c_.pictures.NextIconStoreName();
   const std::string name = GetTitleFromPath(s.file, true);
-  if (c_.pictures.MakeItemPicture(kPictureOfTheme, name, 0, r.IconFile, {}) == 1) return;
-  if (c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {}) == 1) return;
+  if (c_.pictures.MakeItemPicture(kPictureOfTheme, name, 0, r.IconFile, {})) return;
+  if (c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {})) return;
   r.IconFile = SysIcon("Application.png");
 }
 
@@ -251,12 +251,11 @@ void Classifier::ClassifyFile(const Subject& s, ShortcutRecord& r, bool refresh)
   bool made = false;
   if (iconFile.empty()) {
     // No registered icon (always so on Linux): the desktop's icon of the file's type.
-    made = c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {}) == 1;
+    made = c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {});
   } else if (LastFour(iconFile) == ".ICO") {
     made = c_.pictures.IconFileToPng(iconFile, r.IconFile.Get());
   } else {
-    made = c_.pictures.MakeItemPicture(kPictureOfModule, iconFile, icon.iconIndex, r.IconFile,
-                                       {}) == 1;
+    made = c_.pictures.MakeItemPicture(kPictureOfModule, iconFile, icon.iconIndex, r.IconFile, {});
   }
   if (!made) {
     if (refresh) r.Title = GetTitleFromPath(s.path, false);
