@@ -12,23 +12,16 @@
 #include <filesystem>
 
 #include "dock/frm_main.h"
-#include "platform/fake/fake_hot_keys.h"
-#include "platform/fake/fake_tray_hosts.h"
+#include "platform/fake/fake_native_platform.h"
 #include "startup/startup_fixture.h"
 #include "store/menu_file.h"
 
 namespace qav {
 namespace {
 
-class NoShape final : public platform::WindowShape {
- public:
-  void SetInputRegion(std::uintptr_t, const std::vector<platform::ShapeRect>&) override {}
-  void ClearInputRegion(std::uintptr_t) override {}
-};
-
 class LauncherTest : public ::testing::Test, protected test::StartupFixture {
  protected:
-  NoShape shape;
+  platform::fake::FakeWindowShape shape;
   platform::fake::FakeHotKeys hotKeys;
   platform::fake::FakeTrayHosts trayHosts;
   platform::fake::RecordingMessageBoxes notices;
