@@ -81,7 +81,7 @@ void FrmMain::mousePressEvent(QMouseEvent* event) {
 
 void FrmMain::FinishDragOut(QMouseEvent* event) {
   EditingContext editing = MakeEditing();
-  if (DeleteItem(editing, dragSlot_, false) == 1) {
+  if (DeleteItem(editing, dragSlot_, false)) {
     IniIconParam();
     DockDelEffect(static_cast<float>(event->position().x()),
                   static_cast<float>(event->position().y()));

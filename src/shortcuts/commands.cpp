@@ -272,8 +272,8 @@ void ExplainFailedLaunch(CommandContext& c, const std::string& target) {
 
 }  // namespace
 
-int LaunchShortcut(CommandContext& c, int record) {
-  if (record < 0 || record >= static_cast<int>(c.state.tables.Shortcuts.size())) return 0;
+bool LaunchShortcut(CommandContext& c, int record) {
+  if (record < 0 || record >= static_cast<int>(c.state.tables.Shortcuts.size())) return false;
   ShortcutRecord& r = c.state.tables.Shortcuts[record];
   const std::string target = r.Target.Get();
   const std::string arguments = r.Arguments.Get();
@@ -287,15 +287,15 @@ int LaunchShortcut(CommandContext& c, int record) {
   if (target.empty()) {
     ProblemWithShortcut(c, NothingToOpenText(r.Title.Get()));
     AfterCommand(c);
-    return 0;
+    return false;
   }
   if (request.inTerminal && !c.platform.launcher.HasTerminal()) {
     ProblemWithShortcut(c, NoTerminalText(r.Title.Get()));
     AfterCommand(c);
-    return 0;
+    return false;
   }
-  int result = c.platform.launcher.Launch(request) ? 1 : 0;
-  if (result == 0) ExplainFailedLaunch(c, target);
+  const bool result = c.platform.launcher.Launch(request);
+  if (!result) ExplainFailedLaunch(c, target);
   AfterCommand(c);
   return result;
 }

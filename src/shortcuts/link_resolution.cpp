@@ -90,11 +90,11 @@ bool Exists(std::string path, const PathContext& context) {
 
 }  // namespace
 
-int ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
-                       const PathContext& context) {
+bool ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
+                        const PathContext& context) {
   out = LinkProperties{};
   const auto bytes = ReadSmallFile(linkPath);
-  if (!bytes) return 0;
+  if (!bytes) return false;
   const std::string extension = Extension(linkPath);
   if (extension == ".URL") {
     FromInternetShortcut(*bytes, out);
@@ -103,7 +103,7 @@ int ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
   } else {
     FromShellLink(*bytes, out);
   }
-  return Exists(out.target, context) || Exists(out.iconPath, context) ? 1 : 0;
+  return Exists(out.target, context) || Exists(out.iconPath, context);
 }
 
 std::string GetInstallerShortcutTarget(const std::string& /*linkPath*/) {

@@ -93,7 +93,7 @@ bool BackupConfiguration(const std::string& path, BackupFlowContext& c) {
   auto& messages = c.platform.messages;
   if (!SaveSettings(c)) return false;  // the save has said why
   const auto bytes = ReadRegularFile(c.state.paths.SettingsFile, kSettingsFileSize);
-  if (!bytes || WriteFileBytes(path, *bytes) != 1) {
+  if (!bytes || !WriteFileBytes(path, *bytes)) {
     Tell(messages, "Backup Configuration File failed! ", MessageIcon::kExclamation);
     return false;
   }
