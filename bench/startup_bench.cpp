@@ -65,9 +65,8 @@ void WriteFullMenu(const std::string& home) {
     t.Groups[3].Members[i] = r;
   }
   t.Groups[3].MemberCount = kAllProgramsCapacity;
-  platform::fake::RecordingMessageBoxes messages;
   test::RealFiles files;
-  WriteMenuFile(t, {data + "QAVMenu.cfg", files, messages});
+  (void)WriteMenuFile(t, {data + "QAVMenu.cfg", files});
   // 36 icons on the ring.
   SettingsRecord settings;
   settings.NormalSize = 48;

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "platform/fake/fake_platform.h"
 #include "store/backup_file.h"
 #include "store/menu_file.h"
 #include "support/real_files.h"
@@ -34,8 +33,7 @@ Tables FullTables() {
 void BM_WriteMenuFile(benchmark::State& state) {
   test::TempDir dir;
   test::RealFiles files;
-  platform::fake::RecordingMessageBoxes messages;
-  const MenuFileContext context{dir / "QAVMenu.cfg", files, messages};
+  const MenuFileContext context{dir / "QAVMenu.cfg", files};
   const Tables tables = FullTables();
   for (auto _ : state) benchmark::DoNotOptimize(WriteMenuFile(tables, context));
 }
@@ -44,9 +42,8 @@ BENCHMARK(BM_WriteMenuFile)->Unit(benchmark::kMillisecond);
 void BM_LoadMenuFile(benchmark::State& state) {
   test::TempDir dir;
   test::RealFiles files;
-  platform::fake::RecordingMessageBoxes messages;
-  const MenuFileContext context{dir / "QAVMenu.cfg", files, messages};
-  WriteMenuFile(FullTables(), context);
+  const MenuFileContext context{dir / "QAVMenu.cfg", files};
+  (void)WriteMenuFile(FullTables(), context);
   Tables tables = MakeTables();
   for (auto _ : state) benchmark::DoNotOptimize(LoadMenuFile(tables, context));
 }
@@ -71,19 +68,19 @@ struct PictureMenu {
 void BM_WriteBackupOfAThousandPictures(benchmark::State& state) {
   PictureMenu menu;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(WriteBackupFile(menu.dir / "icons.bak", menu.tables, "/sys/").ok);
+    benchmark::DoNotOptimize(WriteBackupFile(menu.dir / "icons.bak", menu.tables, "/sys/").Ok());
   }
 }
 BENCHMARK(BM_WriteBackupOfAThousandPictures)->Unit(benchmark::kMillisecond);
 
 void BM_RestoreBackupOfAThousandPictures(benchmark::State& state) {
   PictureMenu menu;
-  WriteBackupFile(menu.dir / "icons.bak", menu.tables, "/sys/");
+  (void)WriteBackupFile(menu.dir / "icons.bak", menu.tables, "/sys/");
   std::filesystem::create_directories(menu.dir / "other");
   test::RealFiles files;
   const RestoreTarget target{menu.dir / "QAVMenu.cfg", menu.dir / "other/", "/sys/", files};
   for (auto _ : state)
-    benchmark::DoNotOptimize(RestoreBackupFile(menu.dir / "icons.bak", target).ok);
+    benchmark::DoNotOptimize(RestoreBackupFile(menu.dir / "icons.bak", target).Ok());
 }
 BENCHMARK(BM_RestoreBackupOfAThousandPictures)->Unit(benchmark::kMillisecond);
 

@@ -293,8 +293,7 @@ void FrmConfig::done(int result) {
     // Leaving while the opacity slider is held must not leave the screen tinted.
     if (services_.state.TintMode && sldTrans_->isSliderDown()) TransHeld(false);
     AppState& state = services_.state;
-    WriteSettingsFile(settings_, state.tables.Shortcuts[kUserRecord],
-                      SettingsContext(state, services_.platform));
+    SaveSettingsFile(settings_, state, services_.platform);
     services_.platform.process.TrimWorkingSet();
   }
   QDialog::done(result);

@@ -374,10 +374,10 @@ void FrmProperty::CmdIconClick(int index) {
 }
 
 std::string FrmProperty::AcceptedText(const QString& text) const {
-  std::string path = Text(text);
-  std::string address = path;
-  if (FileExists(path, false, {s_.state.paths, s_.platform.system})) return path;
-  if (IsWebAddress(address)) return address;
+  const std::string path = Text(text);
+  const std::string existing = ExistingPath(path, false, {s_.state.paths, s_.platform.system});
+  if (!existing.empty()) return existing;
+  if (IsWebAddress(path)) return TrimNull(path);
   return {};
 }
 

@@ -36,7 +36,7 @@ class DockAccessible final : public AccessibleSurface {
     const int members = MemberCount(slot);
     item.hasMenu = members > 0;
     if (members >= 0) item.description = GroupDescription(members);
-    if (state.DockState == 0) {
+    if (state.DockState == DockView::kShown) {
       const RingSlot& s = state.ring.Slots[static_cast<std::size_t>(slot)];
       item.rect = QRect(s.PlateLeft, s.PlateTop, s.PlateSize, s.PlateSize);
     }
@@ -45,7 +45,9 @@ class DockAccessible final : public AccessibleSurface {
 
   std::function<void()> Action(int index, bool menu) const override {
     FrmMain* dock = dock_;
-    return [dock, slot = index + 1, menu] { dock->PressSlot(slot, menu ? 2 : 0); };
+    return [dock, slot = index + 1, menu] {
+      dock->PressSlot(slot, menu ? ClickMode::kKeyLetter : ClickMode::kClick);
+    };
   }
 
  private:
@@ -75,7 +77,7 @@ void ReportSlotFocus(FrmMain& dock, int slot) {
 }
 
 // The place is pressed as if the pointer were over it, and the pointer's place kept.
-void FrmMain::PressSlot(int slot, int mode) {
+void FrmMain::PressSlot(int slot, ClickMode mode) {
   if (slot < 0 || slot > IconCount()) return;
   const int hover = state_.HoverSlot;
   state_.HoverSlot = slot;

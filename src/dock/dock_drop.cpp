@@ -87,7 +87,7 @@ void FrmMain::ShowDropFeedback(int slot, bool hasFiles) {
 }
 
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
-  if (state_.DockState == 1) return;
+  if (state_.DockState == DockView::kMinimized) return;
   if (!state_.TintMode) ToTop();
   dragMoveEvent(event);
   // Taken whatever lies under the pointer, or no moves would follow; each move then tells the
@@ -96,7 +96,7 @@ void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void FrmMain::dragMoveEvent(QDragMoveEvent* event) {
-  if (state_.DockState == 1) return;
+  if (state_.DockState == DockView::kMinimized) return;
   mouseX_ = static_cast<int>(std::lround(event->position().x()));
   mouseY_ = static_cast<int>(std::lround(event->position().y()));
   dragSlot_ = HitSlot(state_, event->position());
@@ -161,7 +161,7 @@ bool FrmMain::AddDroppedFiles(int target, const std::vector<std::string>& files)
 
 void FrmMain::dropEvent(QDropEvent* event) {
   int target = dragSlot_;
-  if (state_.DockState == 1 || target == -1 || DraggingLocked()) {
+  if (state_.DockState == DockView::kMinimized || target == -1 || DraggingLocked()) {
     event->ignore();
     return;
   }

@@ -89,7 +89,7 @@ void FrmMain::DrawOver(int skinRow, int x, int y) {
 }
 
 void FrmMain::DockNormal(bool noPush) {
-  if (state_.DockState > 0) return;
+  if (state_.DockState != DockView::kShown) return;
   Background();
   for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
     if (!(state_.Dragging && k == dragSlot_)) DrawRingSlot(k);
@@ -103,7 +103,7 @@ void FrmMain::DockNormal(bool noPush) {
 }
 
 void FrmMain::DockAction(bool pressed) {
-  if (state_.DockState > 0) return;
+  if (state_.DockState != DockView::kShown) return;
   const int h = state_.HoverSlot;
   Background();
   for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
@@ -131,7 +131,7 @@ void FrmMain::DockAction(bool pressed) {
 void FrmMain::EffectAction(int slot) {
   if (slot < 0) slot = 0;
   const int next = slot >= 1 && slot < kRingSlotCount ? slots_.SlotImage[slot] : 0;
-  if (next == centreImage_ || state_.DockState > 0) return;
+  if (next == centreImage_ || state_.DockState != DockView::kShown) return;
   const RingSlot& centre = state_.ring.Slots[0];
   const QRect box(centre.MagLeft, centre.MagTop, kBorderSize, kBorderSize);
   const auto erase = [&] {
@@ -154,18 +154,18 @@ void FrmMain::EffectAction(int slot) {
   centreImage_ = next;
 }
 
-void FrmMain::MinWindows(int newState) {
-  if (newState == state_.DockState || newState < 0 || newState > 2) return;
+void FrmMain::MinWindows(DockView newState) {
+  if (newState == state_.DockState) return;
   state_.DockState = newState;
-  if (newState != 0) state_.TintMode = false;
-  if (newState == 0) {
+  if (newState != DockView::kShown) state_.TintMode = false;
+  if (newState == DockView::kShown) {
     state_.DockHidden = false;
     show();
     DockFocus(true);
     ToTop();
     return;
   }
-  if (newState == 1) {
+  if (newState == DockView::kMinimized) {
     state_.DockHidden = false;
     DockFocus(false);
     services_.clock.ProcessEvents();
@@ -214,7 +214,7 @@ void FrmMain::DockDelEffect(float x, float y) {
 }
 
 void FrmMain::DockSizeChange() {
-  state_.DockState = 0;
+  state_.DockState = DockView::kShown;
   Background();
   const int size = state_.settings.NormalIconSize;
   for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {

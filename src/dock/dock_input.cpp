@@ -52,7 +52,7 @@ void FrmMain::mouseMoveEvent(QMouseEvent* event) {
   if (state_.HoverSlot != -1 && state_.HoverSlot != lastHoverSlot_) {
     lastHoverSlot_ = state_.HoverSlot;
     ReportSlotFocus(*this, state_.HoverSlot);
-    if (!state_.Dragging && state_.DockState != 1) DockAction(false);
+    if (!state_.Dragging && state_.DockState != DockView::kMinimized) DockAction(false);
   }
 }
 
@@ -73,14 +73,15 @@ void FrmMain::mousePressEvent(QMouseEvent* event) {
   }
   if (slot == -1 && state_.TintMode) {
     EscCancel();
-  } else if (slot != -1 && state_.DockState != 1 && event->button() == Qt::LeftButton) {
+  } else if (slot != -1 && state_.DockState != DockView::kMinimized &&
+             event->button() == Qt::LeftButton) {
     DockAction(true);
   }
 }
 
 void FrmMain::FinishDragOut(QMouseEvent* event) {
   EditingContext editing = MakeEditing();
-  if (DeleteItem(editing, dragSlot_, false) == 1) {
+  if (DeleteItem(editing, dragSlot_, false)) {
     IniIconParam();
     DockDelEffect(static_cast<float>(event->position().x()),
                   static_cast<float>(event->position().y()));
@@ -101,13 +102,13 @@ void FrmMain::ReleaseOverRing(Qt::MouseButton button) {
       state_.SelectedSlot = slot;
       services_.itemMenu.ShowItemMenu(slot, slot);
     } else {
-      IconClick(1);
+      IconClick(ClickMode::kRightClick);
     }
   } else if (button == Qt::LeftButton && slot != 0) {
     DockAction(false);
-    if (!state_.Dragging) IconClick(0);
-  } else if (button == Qt::LeftButton && state_.DockState == 0) {
-    MinWindows(1);
+    if (!state_.Dragging) IconClick(ClickMode::kClick);
+  } else if (button == Qt::LeftButton && state_.DockState == DockView::kShown) {
+    MinWindows(DockView::kMinimized);
     ToBottom();
   }
 }
@@ -122,13 +123,13 @@ void FrmMain::mouseReleaseEvent(QMouseEvent* event) {
   }
   pressArmed_ = false;
   dragSlot_ = -1;
-  if (state_.DockState == 1) {
-    MinWindows(0);
+  if (state_.DockState == DockView::kMinimized) {
+    MinWindows(DockView::kShown);
   } else {
     ReleaseOverRing(event->button());
   }
   state_.Dragging = false;
-  if (state_.HoverSlot == -1 && state_.settings.Record.AutoHide == 1) MinWindows(2);
+  if (state_.HoverSlot == -1 && state_.settings.Record.AutoHide == 1) MinWindows(DockView::kHidden);
 }
 
 // The slot a key of keyboard mode stands for: "0".."9" slots 1..10, "A".."Z" 11..36, the key
@@ -147,7 +148,7 @@ static int SlotOfKey(const QKeyEvent* event) {
 bool FrmMain::HandleKey(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     EscCancel();
-    if (state_.settings.Record.AutoHide == 1) MinWindows(2);
+    if (state_.settings.Record.AutoHide == 1) MinWindows(DockView::kHidden);
     return true;
   }
   if (event->key() == Qt::Key_Space && (event->modifiers() & Qt::AltModifier)) {
@@ -158,7 +159,7 @@ bool FrmMain::HandleKey(QKeyEvent* event) {
   const int slot = SlotOfKey(event);
   if (slot < 0 || slot > IconCount()) return false;
   ReportSlotFocus(*this, slot);
-  PressSlot(slot, 2);
+  PressSlot(slot, ClickMode::kKeyLetter);
   return true;
 }
 

@@ -17,7 +17,7 @@ constexpr int kDwellTicks = 3;
 }  // namespace
 
 void FrmMain::OnTimer1() {
-  if (state_.DockState > 0) lastHoverSlot_ = -1;
+  if (state_.DockState != DockView::kShown) lastHoverSlot_ = -1;
   if (lastHoverSlot_ == -1 || state_.Dragging) return;
   const QPoint at =
       QCursor::pos() - QPoint(state_.screen.WorkArea.left, state_.screen.WorkArea.top);
@@ -33,13 +33,13 @@ void FrmMain::OnTimer2() {
   const bool pending = std::exchange(activationPending_, false);
   if (QApplication::activeWindow() != nullptr || pending) return;
   EscCancel();
-  if (state_.settings.Record.AutoHide == 1) MinWindows(2);
+  if (state_.settings.Record.AutoHide == 1) MinWindows(DockView::kHidden);
   Timer2().stop();
 }
 
 void FrmMain::OnTimer3() {
   const int face = RecycleBinTemplate(services_.platform.trash.HasItems());
-  ShortcutRecord& bin = state_.tables.Shortcuts[2];
+  ShortcutRecord& bin = state_.tables.Shortcuts[kRecycleBinRecord];
   if (bin.ImageRow == face) return;
   bin = state_.tables.Shortcuts[face];
   IniIconParam();
@@ -54,9 +54,9 @@ void FrmMain::OnTimer4() {
   state_.IdleTicks = 0;
   if (services_.menu.MenuShown()) services_.menu.MenuEscCancel(true);
   const bool animate = state_.AnimateShowHide;
-  if (state_.DockState != 1) state_.AnimateShowHide = true;
+  if (state_.DockState != DockView::kMinimized) state_.AnimateShowHide = true;
   EscCancel();
-  MinWindows(2);
+  MinWindows(DockView::kHidden);
   state_.AnimateShowHide = animate;
   Timer4().stop();
 }

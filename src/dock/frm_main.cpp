@@ -82,9 +82,9 @@ void FrmMain::FollowScreen() {
   Relocate(WorkAreaRect(state_.screen));
   state_.HoverSlot = -1;
   lastHoverSlot_ = -1;
-  if (state_.DockState == 0) {
+  if (state_.DockState == DockView::kShown) {
     RefreshDock();
-  } else if (state_.DockState == 1) {
+  } else if (state_.DockState == DockView::kMinimized) {
     DrawMinimized();
   }
   UpdateInputRegion();
@@ -113,7 +113,7 @@ void FrmMain::EscCancel() {
   ToBottom();
   if (!state_.TintMode) return;
   state_.TintMode = false;
-  if (state_.DockState == 0) RefreshDock();
+  if (state_.DockState == DockView::kShown) RefreshDock();
   ToBottom();
 }
 
@@ -124,8 +124,8 @@ void FrmMain::AltSpace() {
   }
   state_.TintMode = true;
   Timer2().start();
-  if (state_.DockState > 0) {
-    MinWindows(0);
+  if (state_.DockState != DockView::kShown) {
+    MinWindows(DockView::kShown);
   } else {
     RefreshDock();
   }
@@ -135,7 +135,7 @@ void FrmMain::AltSpace() {
   ReportSlotFocus(*this, -1);
 }
 
-void FrmMain::IconClick(int mode) {
+void FrmMain::IconClick(ClickMode mode) {
   const int slot = state_.HoverSlot;
   if (slot < 0 || slot >= static_cast<int>(state_.tables.Shortcuts.size())) return;
   ShortcutRecord& r = state_.tables.Shortcuts[slot];
@@ -153,13 +153,13 @@ void FrmMain::IconClick(int mode) {
     }
   };
   const auto openMenu = [&] { services_.menu.MenuFocus(true, slot); };
-  if (mode == 1) {
+  if (mode == ClickMode::kRightClick) {
     if (kind >= kKindGroup) openMenu();
     return;
   }
   if (kind == kKindDockShortcut) {
     run();
-  } else if (mode == 2) {
+  } else if (mode == ClickMode::kKeyLetter) {
     if (kind >= kKindGroup) openMenu();
   } else if (kind == kKindGroup || kind == kKindAllPrograms || kind == kKindRecycleBin ||
              kind == kKindComputer) {
@@ -176,9 +176,10 @@ void FrmMain::IconClick(int mode) {
 // The ring (and the centre with its border) takes the mouse; everywhere else clicks reach the
 // windows below. In keyboard mode the whole screen is the dock's, so a click anywhere ends it.
 std::vector<platform::ShapeRect> FrmMain::InputRegion() const {
-  if (state_.DockState == 2) return {};
+  if (state_.DockState == DockView::kHidden) return {};
   const RingLayout& ring = state_.ring;
-  if (state_.DockState == 1) return {Box(ring.MinLeft, ring.MinTop, ring.MinSize)};
+  if (state_.DockState == DockView::kMinimized)
+    return {Box(ring.MinLeft, ring.MinTop, ring.MinSize)};
   if (state_.TintMode) return {{0, 0, width(), height()}};
   std::vector<platform::ShapeRect> boxes;
   const RingSlot& centre = ring.Slots[0];

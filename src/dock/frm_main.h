@@ -18,6 +18,10 @@
 
 namespace qav {
 
+// How a ring place is pressed: a left click, a right click (opens only a group's menu), or its
+// key letter in keyboard mode.
+enum class ClickMode { kClick, kRightClick, kKeyLetter };
+
 class FrmMain final : public LayeredSurface, public DockWindow {
  public:
   FrmMain(AppState& state, const ImageTables& images, DockServices services);
@@ -32,7 +36,7 @@ class FrmMain final : public LayeredSurface, public DockWindow {
   void DockAction(bool pressed);
   void EffectAction(int slot);
   void DockFocus(bool show);
-  void MinWindows(int state);
+  void MinWindows(DockView state);
   void DockDelEffect(float x, float y);
   void DockSizeChange();
   void RefreshDock();
@@ -41,13 +45,13 @@ class FrmMain final : public LayeredSurface, public DockWindow {
   void FollowScreen();
 
   // Input.
-  void IconClick(int mode);
+  void IconClick(ClickMode mode);
   void EscCancel();
   void AltSpace();
   // Takes the keyboard back when the group menu has closed.
   void TakeKeyboard();
-  // Presses ring place `slot` as a click (mode 0) or its key letter (mode 2) would.
-  void PressSlot(int slot, int mode);
+  // Presses ring place `slot` as a click or its key letter would.
+  void PressSlot(int slot, ClickMode mode);
 
   // Rebuilds what each ring slot shows.
   void IniIconParam();

@@ -12,8 +12,8 @@ std::string GraphicsItemPictures::NextIconStoreName() {
   return qav::NextIconStoreName(iconStore_);
 }
 
-int GraphicsItemPictures::MakeItemPicture(int source, const std::string& path, int iconIndex,
-                                          FixedText<255>& field, const LinkIcon& link) {
+bool GraphicsItemPictures::MakeItemPicture(int source, const std::string& path, int iconIndex,
+                                           FixedText<255>& field, const LinkIcon& link) {
   return qav::MakeItemPicture(files_, source, path, iconIndex, field, link, shellIcons_,
                               DevicePixels(128));
 }
@@ -26,7 +26,7 @@ bool GraphicsItemPictures::ImageFileToPng(const std::string& picturePath,
                                           const std::string& pngPath, bool resize, int width,
                                           int height) {
   return qav::ImageFileToPng(files_, picturePath, pngPath, resize, DevicePixels(width),
-                             DevicePixels(height)) == 1;
+                             DevicePixels(height));
 }
 
 // Stored pictures keep enough pixels for the density of the dock's screen.

@@ -94,14 +94,14 @@ bool IconResToPng(platform::FileOps& files, std::span<const std::uint8_t> image,
   return StorePicture(files, pngPath, IconResPng(image, width, height));
 }
 
-int ImageFileToPng(platform::FileOps& files, const std::string& picturePath,
-                   const std::string& pngPath, bool resize, int width, int height) {
+bool ImageFileToPng(platform::FileOps& files, const std::string& picturePath,
+                    const std::string& pngPath, bool resize, int width, int height) {
   QImage picture = LoadPictureFile(picturePath);
-  if (picture.isNull()) return 0;
+  if (picture.isNull()) return false;
   if (resize) {
     picture = MakeScaledImage(picture, width, height, false).convertToFormat(QImage::Format_ARGB32);
   }
-  return StorePicture(files, pngPath, EncodePng(picture)) ? 1 : 0;
+  return StorePicture(files, pngPath, EncodePng(picture));
 }
 
 bool IconFileToPng(platform::FileOps& files, const std::string& iconPath,
@@ -109,7 +109,7 @@ bool IconFileToPng(platform::FileOps& files, const std::string& iconPath,
   const auto file = platform::ReadWholeFile(iconPath, kMaxIconFileBytes);
   if (!file) return false;
   if (readers::StartsWithPng(*file)) {
-    return ImageFileToPng(files, iconPath, pngPath, false, 0, 0) == 1;
+    return ImageFileToPng(files, iconPath, pngPath, false, 0, 0);
   }
   const auto entries = readers::ParseIconFile(*file);
   if (!entries) return false;
@@ -122,27 +122,25 @@ bool IconFileToPng(platform::FileOps& files, const std::string& iconPath,
                       readers::PixelsOf(entry.height), pngPath);
 }
 
-int ModuleIconToPng(platform::FileOps& files, const std::string& modulePath, int iconIndex,
-                    const std::string& pngPath) {
+bool ModuleIconToPng(platform::FileOps& files, const std::string& modulePath, int iconIndex,
+                     const std::string& pngPath) {
   const auto icon = BestModuleIcon(modulePath, iconIndex);
-  if (!icon) return 0;
+  if (!icon) return false;
   const auto& [bytes, entry] = *icon;
   return IconResToPng(files, bytes, readers::PixelsOf(entry.width), readers::PixelsOf(entry.height),
-                      pngPath)
-             ? 1
-             : 0;
+                      pngPath);
 }
 
-int MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
-                    FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons,
-                    int pictureSize) {
+bool MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
+                     FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons,
+                     int pictureSize) {
   const std::string picture = pictureField.Get();
   pictureField = picture;
   switch (source) {
     case kPictureOfLink:
       if (PathExists(link.iconPath) &&
-          ModuleIconToPng(files, link.iconPath, link.iconIndex, picture) == 1) {
-        return 1;
+          ModuleIconToPng(files, link.iconPath, link.iconIndex, picture)) {
+        return true;
       }
       return ModuleIconToPng(files, link.target, link.iconIndex, picture);
     case kPictureOfModule:
@@ -155,11 +153,11 @@ int MakeItemPicture(platform::FileOps& files, int source, const std::string& pat
     case kPictureOfShell: {
       const QImage icon = IconToImage(source == kPictureOfTheme ? shellIcons.ThemeIcon(path, 128)
                                                                 : shellIcons.IconFor(path, 128));
-      if (icon.isNull()) return 0;
-      return StorePicture(files, picture, EncodePng(icon)) ? 1 : 0;
+      if (icon.isNull()) return false;
+      return StorePicture(files, picture, EncodePng(icon));
     }
     default:
-      return 0;
+      return false;
   }
 }
 

@@ -22,15 +22,15 @@ bool IconFileToPng(platform::FileOps& files, const std::string& iconPath,
                    const std::string& pngPath);
 
 // Icon group `iconIndex` of a program or library (a negative index names the group by its id)
-// to a PNG, from the group's best entry. 1 on success, 0 when the file is not a program with a
-// usable icon. The old picture at `pngPath` is replaced only by a finished new one.
-int ModuleIconToPng(platform::FileOps& files, const std::string& modulePath, int iconIndex,
-                    const std::string& pngPath);
+// to a PNG, from the group's best entry. False when the file is not a program with a usable
+// icon. The old picture at `pngPath` is replaced only by a finished new one.
+bool ModuleIconToPng(platform::FileOps& files, const std::string& modulePath, int iconIndex,
+                     const std::string& pngPath);
 
 // A picture file of any format Qt reads to a PNG, resized to width x height when asked.
-// 1 when a picture was read and saved.
-int ImageFileToPng(platform::FileOps& files, const std::string& picturePath,
-                   const std::string& pngPath, bool resize, int width, int height);
+// True when a picture was read and saved.
+bool ImageFileToPng(platform::FileOps& files, const std::string& picturePath,
+                    const std::string& pngPath, bool resize, int width, int height);
 
 // One icon image (a PNG, or a DIB with its mask) to a PNG of width x height. PNG images are
 // written unchanged. 32-bit images keep their alpha through the same decoder.
@@ -40,10 +40,10 @@ bool IconResToPng(platform::FileOps& files, std::span<const std::uint8_t> image,
 // Makes an item's picture into the file its picture field names (the field is trimmed in place):
 // a link's icon (else its target's), a program's icon, the desktop's icon of a file, or a named
 // icon of the icon theme (an absolute picture file is taken as it is, at `pictureSize` device
-// pixels; the theme's icons come at 128 logical ones). 1 when a picture was
-// produced; 0 when the source does not exist or nothing could be extracted.
-int MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
-                    FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons,
-                    int pictureSize = 128);
+// pixels; the theme's icons come at 128 logical ones). True when a picture was produced; false
+// when the source does not exist or nothing could be extracted.
+bool MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
+                     FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons,
+                     int pictureSize = 128);
 
 }  // namespace qav

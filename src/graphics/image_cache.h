@@ -11,9 +11,9 @@
 namespace qav {
 
 // Rows of the template records whose pictures stand in for records without one.
-inline constexpr int kFallbackFileRow = 39;
-inline constexpr int kFallbackLinkRow = 40;
-inline constexpr int kFallbackProgramRow = 41;
+inline constexpr int kFallbackFileRow = kFileTemplate;
+inline constexpr int kFallbackLinkRow = kLinkTemplate;
+inline constexpr int kFallbackProgramRow = kProgramTemplate;
 
 class ImageCache {
  public:

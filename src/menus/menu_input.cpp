@@ -145,7 +145,7 @@ void FrmSubMenu::FinishDrag(QMouseEvent* event) {
   if (state_.MenuHotRow == -1) {
     EditingContext editing{state_.tables, services_.pictures, services_.platform.messages,
                            state_.paths.SysIconsFolder};
-    if (DeleteItem(editing, dragRecord_, false) == 1) {
+    if (DeleteItem(editing, dragRecord_, false)) {
       MenuDelEffect(static_cast<float>(event->position().x()),
                     static_cast<float>(event->position().y()));
     }

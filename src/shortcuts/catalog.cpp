@@ -67,12 +67,12 @@ struct Template {
 };
 
 constexpr std::array<Template, 6> kTemplates = {{
-    {37, "Recycle Bin (Empty)", kKindRecycleBin, true, "RecycleEmpty.png"},
-    {38, "Recycle Bin (Full)", kKindRecycleBin, true, "RecycleFull.png"},
-    {39, "File", kKindComputer, false, "File.png"},
-    {40, "Blank Shortcut", kKindComputer, false, "Shortcut.png"},
-    {41, "Application", kKindComputer, false, "Application.png"},
-    {42, "Group", kKindComputer, false, "Group.png"},
+    {kEmptyRecycleBinTemplate, "Recycle Bin (Empty)", kKindRecycleBin, true, "RecycleEmpty.png"},
+    {kFullRecycleBinTemplate, "Recycle Bin (Full)", kKindRecycleBin, true, "RecycleFull.png"},
+    {kFileTemplate, "File", kKindComputer, false, "File.png"},
+    {kLinkTemplate, "Blank Shortcut", kKindComputer, false, "Shortcut.png"},
+    {kProgramTemplate, "Application", kKindComputer, false, "Application.png"},
+    {kGroupTemplate, "Group", kKindComputer, false, "Group.png"},
 }};
 
 void MakeBuiltIn(ShortcutRecord& record, int number) {
@@ -114,7 +114,7 @@ void FillUserRecord(Tables& tables, const CatalogContext& c, bool userIconExists
 }  // namespace
 
 int RecycleBinTemplate(bool full) {
-  return full ? 38 : 37;
+  return full ? kFullRecycleBinTemplate : kEmptyRecycleBinTemplate;
 }
 
 void BuildCatalogTemplates(Tables& tables, const CatalogContext& context) {
@@ -139,10 +139,10 @@ void BuildCatalog(Tables& tables, const CatalogContext& context) {
     auto& members = tables.Groups[g].Members;
     if (!members.empty()) members[0] = g;
   }
-  tables.Shortcuts[0].Kind = kKindUser;
-  tables.Shortcuts[1].Kind = kKindComputer;
-  tables.Shortcuts[2].Kind = kKindRecycleBin;
-  for (int r = 9; r <= kLastDockRecord; ++r) {
+  tables.Shortcuts[kUserRecord].Kind = kKindUser;
+  tables.Shortcuts[kComputerRecord].Kind = kKindComputer;
+  tables.Shortcuts[kRecycleBinRecord].Kind = kKindRecycleBin;
+  for (int r = kFirstBlankDockRecord; r <= kLastDockRecord; ++r) {
     ShortcutRecord& blank = tables.Shortcuts[r];
     blank.Title = "Blank Shortcut";
     blank.Kind = kKindBlank;
@@ -154,13 +154,14 @@ void BuildCatalog(Tables& tables, const CatalogContext& context) {
       tables, context,
       !context.userIconFile.empty() && std::filesystem::exists(context.userIconFile, error));
   FillCommandGroup(tables, 1, kComputerCommands, context.sysIconsFolder);
-  ShortcutRecord& computer = tables.Shortcuts[1];
+  ShortcutRecord& computer = tables.Shortcuts[kComputerRecord];
   computer.Title = "My Computer";
   computer.Kind = kKindComputer;
   computer.IsBuiltIn = kVbTrue;
   computer.CommandId = kCmdComputer;
   computer.IconFile = context.sysIconsFolder + "My Computer.png";
-  tables.Shortcuts[2] = tables.Shortcuts[RecycleBinTemplate(context.recycleBinFull)];
+  tables.Shortcuts[kRecycleBinRecord] =
+      tables.Shortcuts[RecycleBinTemplate(context.recycleBinFull)];
   FillCommandGroup(tables, 2, kRecycleCommands, context.sysIconsFolder);
 }
 

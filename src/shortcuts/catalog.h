@@ -21,7 +21,7 @@ struct CatalogContext {
 void BuildCatalog(Tables& tables, const CatalogContext& context);
 void BuildCatalogTemplates(Tables& tables, const CatalogContext& context);
 
-// The recycle-bin face that matches the bin's state: template 38 when full, else 37.
+// The recycle-bin face that matches the bin's state: the full or the empty template.
 int RecycleBinTemplate(bool full);
 
 // Command numbers of the built-in items (their record numbers).

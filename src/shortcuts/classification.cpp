@@ -78,8 +78,7 @@ struct Classifier::Subject {
 
 std::string GetTitleFromPath(const std::string& path, bool keepExtension) {
   std::string p = TrimNull(path);
-  std::string webCheck = p;
-  const bool web = IsWebAddress(webCheck);
+  const bool web = IsWebAddress(p);
   const std::string tail = LastFour(p);
   if (!keepExtension && (tail == ".LNK" || tail == ".EXE")) p.resize(p.size() - 4);
   std::size_t cut = p.rfind('\\');
@@ -150,8 +149,7 @@ Classifier::Subject Classifier::Examine(const std::string& path) {
   s.path = TrimNull(path);
   s.file = s.path;
   link_ = {};
-  std::string webCheck = s.path;
-  s.web = IsWebAddress(webCheck);
+  s.web = IsWebAddress(s.path);
   const std::string upper = UpperAscii(s.path);
   s.ext = s.web ? upper.substr(0, 7) : ExtensionOf(upper);
   if (s.ext == ".LNK" || s.ext == ".DESKTOP") {
@@ -159,10 +157,9 @@ Classifier::Subject Classifier::Examine(const std::string& path) {
     link_.LinkTarget = TrimNull(link_.LinkTarget);
     link_.LinkIconPath = TrimNull(link_.LinkIconPath);
   }
-  std::string icon = link_.LinkIconPath;
   const std::string targetEnd = LastFour(link_.LinkTarget);
   if (s.ext == ".LNK" && targetEnd != ".EXE" && targetEnd != ".SCR" &&
-      !FileExists(icon, false, PathCtx())) {
+      !FileExists(link_.LinkIconPath, false, PathCtx())) {
     // A link whose own icon is missing is shown as the thing it points at.
     s.file = link_.LinkTarget;
     s.ext = ExtensionOf(UpperAscii(s.file));
@@ -177,7 +174,7 @@ void Classifier::ClassifyLink(const Subject& s, ShortcutRecord& r, bool keepPict
   const LinkIcon icon{link_.LinkIconPath, link_.LinkIconIndex, link_.LinkTarget};
   const bool made = LastFour(link_.LinkIconPath) == ".ICO"
                         ? c_.pictures.IconFileToPng(link_.LinkIconPath, r.IconFile.Get())
-                        : c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon) == 1;
+                        : c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon);
   if (!made) r.IconFile = SysIcon("Problem.png");
 }
 
@@ -193,10 +190,10 @@ void Classifier::ClassifyDesktopEntry(ShortcutRecord& r, bool keepPicture) {
   if (LastFour(icon) == ".ICO") {
     made = c_.pictures.IconFileToPng(icon, r.IconFile.Get());
   } else if (!icon.empty()) {
-    made = c_.pictures.MakeItemPicture(kPictureOfTheme, icon, 0, r.IconFile, {}) == 1;
+    made = c_.pictures.MakeItemPicture(kPictureOfTheme, icon, 0, r.IconFile, {});
   }
   if (!made)
-    made = c_.pictures.MakeItemPicture(kPictureOfShell, link_.LinkTarget, 0, r.IconFile, {}) == 1;
+    made = c_.pictures.MakeItemPicture(kPictureOfShell, link_.LinkTarget, 0, r.IconFile, {});
   if (!made) r.IconFile = SysIcon("Problem.png");
 }
 
@@ -211,7 +208,7 @@ void Classifier::ClassifyInternetShortcut(const Subject& s, ShortcutRecord& r) {
     return;
   }
   const LinkIcon icon{link_.LinkIconPath, link_.LinkIconIndex, link_.LinkTarget};
-  if (c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon) != 1) {
+  if (!c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon)) {
     r.IconFile = SysIcon("URL.png");
   }
 }
@@ -227,7 +224,7 @@ void Classifier::ClassifyProgram(const Subject& s, ShortcutRecord& r, bool refre
   link_.LinkIconPath = s.path;
   const int source = s.ext == ".MSI" ? kPictureOfShell : kPictureOfLink;
   const LinkIcon icon{s.path, 0, ""};
-  if (c_.pictures.MakeItemPicture(source, s.path, 0, r.IconFile, icon) != 1) {
+  if (!c_.pictures.MakeItemPicture(source, s.path, 0, r.IconFile, icon)) {
     r.IconFile = SysIcon("Problem.png");
   }
 }
@@ -239,8 +236,8 @@ void Classifier::ClassifyNativeProgram(const Subject& s, ShortcutRecord& r, bool
   r.IconSource = 1;
   r.IconFile = c_.pictures.NextIconStoreName();
   const std::string name = GetTitleFromPath(s.file, true);
-  if (c_.pictures.MakeItemPicture(kPictureOfTheme, name, 0, r.IconFile, {}) == 1) return;
-  if (c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {}) == 1) return;
+  if (c_.pictures.MakeItemPicture(kPictureOfTheme, name, 0, r.IconFile, {})) return;
+  if (c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {})) return;
   r.IconFile = SysIcon("Application.png");
 }
 
@@ -249,16 +246,16 @@ void Classifier::ClassifyFile(const Subject& s, ShortcutRecord& r, bool refresh)
   r.IconSource = 2;
   if (!refresh) r.Title = GetTitleFromPath(s.path, false);
   r.IconFile = c_.pictures.NextIconStoreName();
-  std::string iconFile = icon.iconFile;
+  // The registered icon's file with its variables and system-root prefixes expanded.
+  const std::string iconFile = ExistingPath(icon.iconFile, true, PathCtx());
   bool made = false;
-  if (!FileExists(iconFile, true, PathCtx())) {
+  if (iconFile.empty()) {
     // No registered icon (always so on Linux): the desktop's icon of the file's type.
-    made = c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {}) == 1;
+    made = c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {});
   } else if (LastFour(iconFile) == ".ICO") {
     made = c_.pictures.IconFileToPng(iconFile, r.IconFile.Get());
   } else {
-    made = c_.pictures.MakeItemPicture(kPictureOfModule, iconFile, icon.iconIndex, r.IconFile,
-                                       {}) == 1;
+    made = c_.pictures.MakeItemPicture(kPictureOfModule, iconFile, icon.iconIndex, r.IconFile, {});
   }
   if (!made) {
     if (refresh) r.Title = GetTitleFromPath(s.path, false);
@@ -393,10 +390,9 @@ bool Classifier::FitsRecord(const std::string& path) {
 
 void Classifier::AddItemFromPath(const std::string& path, int record, const std::string& title,
                                  const std::string& iconFile) {
-  std::string trimmed = TrimNull(path);
-  std::string webCheck = trimmed;
+  const std::string trimmed = TrimNull(path);
   if (record < 0 || record >= static_cast<int>(c_.tables.Shortcuts.size())) return;
-  if (!FileExists(trimmed, false, PathCtx()) && !IsWebAddress(webCheck)) return;
+  if (!FileExists(trimmed, false, PathCtx()) && !IsWebAddress(trimmed)) return;
   if (!FitsRecord(trimmed)) return;
   const int chosen = ChooseRecord(trimmed, record);
   if (chosen == kNoRecord) return;
@@ -407,7 +403,7 @@ void Classifier::ClassifyIntoRecord(const std::string& path, int record, const s
                                     const std::string& iconFile) {
   if (record < 0 || record >= static_cast<int>(c_.tables.Shortcuts.size())) return;
   c_.pictures.DiscardItem(record);
-  c_.tables.Shortcuts[record].Kind = record >= 37 ? kKindMember : kKindDockShortcut;
+  c_.tables.Shortcuts[record].Kind = record > kLastDockRecord ? kKindMember : kKindDockShortcut;
   Classify(path, record, title, iconFile);
 }
 

@@ -37,7 +37,7 @@ std::string WorkingFolderFor(const std::string& target) {
 
 void AfterCommand(CommandContext& c) {
   c.dock.EscCancel();
-  if (c.state.settings.Record.AutoHide == 1) c.dock.MinWindows(2);
+  if (c.state.settings.Record.AutoHide == 1) c.dock.MinWindows(DockView::kHidden);
 }
 
 void Tell(CommandContext& c, const std::string& text) {
@@ -92,9 +92,9 @@ void SwitchDesktop(CommandContext& c) {
   c.dock.SetAnimateShowHide(false);
   if (c.dock.DockHidden()) {
     ShowDesktopIcons(c, true);
-    c.dock.MinWindows(0);
+    c.dock.MinWindows(DockView::kShown);
   } else {
-    c.dock.MinWindows(2);
+    c.dock.MinWindows(DockView::kHidden);
     ShowDesktopIcons(c, false);
   }
   c.dock.SetAnimateShowHide(animate);
@@ -181,10 +181,10 @@ void RunCommand(CommandContext& c, int id) {
       c.dialogs.ShowAbout();
       break;
     case kCmdMinimize:
-      c.dock.MinWindows(1);
+      c.dock.MinWindows(DockView::kMinimized);
       break;
     case kCmdHide:
-      c.dock.MinWindows(2);
+      c.dock.MinWindows(DockView::kHidden);
       break;
     case kCmdDesktopIcons:
       ShowDesktopIcons(c, !c.state.DesktopIconsHidden);
@@ -257,8 +257,7 @@ bool RunsInTerminal(const std::string& path) {
 }
 
 void ExplainFailedLaunch(CommandContext& c, const std::string& target) {
-  std::string address = target;
-  if (IsWebAddress(address)) {
+  if (IsWebAddress(target)) {
     ProblemWithShortcut(c, "No program on this system could open '" + target +
                                "'.\r\n\r\nChoose a default program for such addresses in the "
                                "desktop's settings and try again.");
@@ -273,8 +272,8 @@ void ExplainFailedLaunch(CommandContext& c, const std::string& target) {
 
 }  // namespace
 
-int LaunchShortcut(CommandContext& c, int record) {
-  if (record < 0 || record >= static_cast<int>(c.state.tables.Shortcuts.size())) return 0;
+bool LaunchShortcut(CommandContext& c, int record) {
+  if (record < 0 || record >= static_cast<int>(c.state.tables.Shortcuts.size())) return false;
   ShortcutRecord& r = c.state.tables.Shortcuts[record];
   const std::string target = r.Target.Get();
   const std::string arguments = r.Arguments.Get();
@@ -288,15 +287,15 @@ int LaunchShortcut(CommandContext& c, int record) {
   if (target.empty()) {
     ProblemWithShortcut(c, NothingToOpenText(r.Title.Get()));
     AfterCommand(c);
-    return 0;
+    return false;
   }
   if (request.inTerminal && !c.platform.launcher.HasTerminal()) {
     ProblemWithShortcut(c, NoTerminalText(r.Title.Get()));
     AfterCommand(c);
-    return 0;
+    return false;
   }
-  int result = c.platform.launcher.Launch(request) ? 1 : 0;
-  if (result == 0) ExplainFailedLaunch(c, target);
+  const bool result = c.platform.launcher.Launch(request);
+  if (!result) ExplainFailedLaunch(c, target);
   AfterCommand(c);
   return result;
 }

@@ -32,10 +32,11 @@ struct CommandContext {
   std::string thousands = ",";
 };
 
-// Starts the record's target with its arguments and window style. 1 when the system accepted it.
+// Starts the record's target with its arguments and window style. True when the system accepted
+// it.
 // A target that is gone is reported to the user; one that exists is handed to its default action
 // once more.
-int LaunchShortcut(CommandContext& context, int record);
+bool LaunchShortcut(CommandContext& context, int record);
 
 // Runs built-in command `commandId` (the record number of its catalog item).
 void ExecuteBuiltIn(CommandContext& context, int commandId);

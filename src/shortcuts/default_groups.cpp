@@ -200,8 +200,7 @@ void AddOfficePrograms(DefaultGroupContext& c, int group) {
     std::string server = read("HKEY_CLASSES_ROOT\\CLSID\\" + clsid + "\\LocalServer32");
     const auto exe = UpperAscii(server).rfind(".EXE");
     if (exe != std::string::npos) server = TrimNull(server.substr(0, exe + 4));
-    std::string check = server;
-    if (FileExists(check, true, paths)) Add(c, group, server);
+    if (FileExists(server, true, paths)) Add(c, group, server);
   }
   for (const char* id : kOfficeEntries) {
     const std::string entry = FindDesktopEntry(c, id);
@@ -280,7 +279,7 @@ void BuildDefaultGroup(DefaultGroupContext& c, int number, int recordNumber) {
     return;
   }
   r.Title = item->title;
-  r.Kind = record >= 37 ? kKindMember : kKindDockShortcut;
+  r.Kind = record > kLastDockRecord ? kKindMember : kKindDockShortcut;
   const PathContext paths{c.paths, c.platform.system};
   const std::string program =
       GetDefaultProgram(number == 8 ? 0 : 1, c.platform.registry, c.platform.actions, paths);

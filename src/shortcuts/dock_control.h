@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "startup/state/app_state.h"
+
 namespace qav {
 
 class DockControl {
@@ -13,7 +15,7 @@ class DockControl {
   // Leaves keyboard mode and closes an open group menu.
   virtual void EscCancel() = 0;
   // 0 shown, 1 minimized to its corner picture, 2 hidden.
-  virtual void MinWindows(int state) = 0;
+  virtual void MinWindows(DockView state) = 0;
   virtual void DockFocus(bool show) = 0;
   virtual void DockNormal() = 0;
   // Whether the dock hid itself (switching the desktop brings it back).

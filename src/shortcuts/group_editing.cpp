@@ -62,28 +62,28 @@ bool IsNotInGroup(const Tables& tables, int group, const std::string& path) {
   return true;
 }
 
-int DeleteItem(EditingContext& c, int record, bool silent) {
-  if (!ValidRecord(c.tables, record)) return 1;
+bool DeleteItem(EditingContext& c, int record, bool silent) {
+  if (!ValidRecord(c.tables, record)) return true;
   switch (c.tables.Shortcuts[record].Kind) {
     case kKindDockShortcut:
       MakeBlank(c, record);
-      return 1;
+      return true;
     case kKindGroup:
-      if (!silent && !AskToDelete(c.messages, "Delete Shortcut Group")) return 0;
+      if (!silent && !AskToDelete(c.messages, "Delete Shortcut Group")) return false;
       if (record < kGroupCount) DiscardMembers(c, record, 0);
       MakeBlank(c, record);
-      return 1;
+      return true;
     case kKindMember:
       RemoveGroupMember(c, record);
-      return 1;
+      return true;
     case kKindAllPrograms:
-      if (!silent && !AskToDelete(c.messages, "Delete All Programs Group")) return 0;
+      if (!silent && !AskToDelete(c.messages, "Delete All Programs Group")) return false;
       if (record < kGroupCount) DiscardMembers(c, record, 1);
       c.tables.Shortcuts[record].Path = "";
       UpdateGroupTitle(c.tables, record);
-      return 1;
+      return true;
     default:
-      return 1;
+      return true;
   }
 }
 
@@ -125,7 +125,7 @@ ItemMenuEntries ItemMenuAvailability(const Tables& tables, int record, int iconC
   } else if (kind > kKindAllPrograms) {
     off({0, 1, 2, 3, 4, 5, 6, 7});
   }
-  if (record == 4) {
+  if (record == kFirstMovableDockRecord) {
     off({3, 5});
   } else if (record == iconCount) {
     off({4, 6});

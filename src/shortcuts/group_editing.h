@@ -35,8 +35,8 @@ struct EditingContext {
 
 // Deletes an item by its kind: a dock shortcut or group becomes a blank place, a member leaves
 // its group, the All Programs group is emptied but stays. Groups ask first unless `silent`.
-// 1 when done (or nothing to do), 0 when the user declined.
-int DeleteItem(EditingContext& context, int record, bool silent);
+// True when done (or nothing to do), false when the user declined.
+bool DeleteItem(EditingContext& context, int record, bool silent);
 
 // Removes a member record from the first group that holds it, closing the gap.
 void RemoveGroupMember(EditingContext& context, int record);

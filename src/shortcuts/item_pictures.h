@@ -27,9 +27,9 @@ class ItemPictures {
   virtual ~ItemPictures() = default;
   // The first free numbered picture file of the icon store.
   virtual std::string NextIconStoreName() = 0;
-  // Writes the item's picture into the file `field` names (trimmed in place). 1 on success.
-  virtual int MakeItemPicture(int source, const std::string& path, int iconIndex,
-                              FixedText<255>& field, const LinkIcon& link) = 0;
+  // Writes the item's picture into the file `field` names (trimmed in place). True on success.
+  virtual bool MakeItemPicture(int source, const std::string& path, int iconIndex,
+                               FixedText<255>& field, const LinkIcon& link) = 0;
   // An icon file (or a PNG named ".ico") to a PNG. True on success.
   virtual bool IconFileToPng(const std::string& iconPath, const std::string& pngPath) = 0;
   // A picture file of any readable format to a PNG, resized to width x height when asked.

@@ -66,9 +66,8 @@ void FromInternetShortcut(const std::string& text, LinkProperties& out) {
   if (!shortcut) return;
   out.target = shortcut->url;
   // A picture on the web cannot be converted here; only a local icon file is named.
-  std::string icon = shortcut->iconFile;
-  if (!IsWebAddress(icon)) {
-    out.iconPath = icon;
+  if (!IsWebAddress(shortcut->iconFile)) {
+    out.iconPath = shortcut->iconFile;
     out.iconIndex = shortcut->iconIndex;
   }
 }
@@ -91,11 +90,11 @@ bool Exists(std::string path, const PathContext& context) {
 
 }  // namespace
 
-int ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
-                       const PathContext& context) {
+bool ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
+                        const PathContext& context) {
   out = LinkProperties{};
   const auto bytes = ReadSmallFile(linkPath);
-  if (!bytes) return 0;
+  if (!bytes) return false;
   const std::string extension = Extension(linkPath);
   if (extension == ".URL") {
     FromInternetShortcut(*bytes, out);
@@ -104,7 +103,7 @@ int ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
   } else {
     FromShellLink(*bytes, out);
   }
-  return Exists(out.target, context) || Exists(out.iconPath, context) ? 1 : 0;
+  return Exists(out.target, context) || Exists(out.iconPath, context);
 }
 
 std::string GetInstallerShortcutTarget(const std::string& /*linkPath*/) {

@@ -34,10 +34,10 @@ struct LinkProperties {
   std::string title;  // desktop entries only
 };
 
-// Reads a link file of any of the three kinds. 1 when the target or the icon file exists
-// afterwards (environment variables expanded), else 0. Unreadable links leave everything empty.
-int ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
-                       const PathContext& context);
+// Reads a link file of any of the three kinds. True when the target or the icon file exists
+// afterwards (environment variables expanded). Unreadable links leave everything empty.
+bool ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
+                        const PathContext& context);
 
 // The installed program an advertised (installer) link stands for. There is no installer
 // database to ask outside Windows, so such links resolve to nothing here.

@@ -46,8 +46,7 @@ bool Ask(platform::MessageBoxes& messages, const std::string& text, bool noIsDef
 }
 
 bool SaveSettings(BackupFlowContext& c) {
-  return WriteSettingsFile(c.state.settings, c.state.tables.Shortcuts[kUserRecord],
-                           SettingsContext(c.state, c.platform)) == 1;
+  return SaveSettingsFile(c.state.settings, c.state, c.platform);
 }
 
 std::string ResetQuestion(const std::string& warning, const std::string& advice,
@@ -94,7 +93,7 @@ bool BackupConfiguration(const std::string& path, BackupFlowContext& c) {
   auto& messages = c.platform.messages;
   if (!SaveSettings(c)) return false;  // the save has said why
   const auto bytes = ReadRegularFile(c.state.paths.SettingsFile, kSettingsFileSize);
-  if (!bytes || WriteFileBytes(path, *bytes) != 1) {
+  if (!bytes || !WriteFileBytes(path, *bytes)) {
     Tell(messages, "Backup Configuration File failed! ", MessageIcon::kExclamation);
     return false;
   }
@@ -104,10 +103,10 @@ bool BackupConfiguration(const std::string& path, BackupFlowContext& c) {
 
 bool BackupShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
   BusyScope busy(c.setBusy);
-  const BackupOutcome outcome =
+  const Result outcome =
       WriteBackupFile(path, c.state.tables, c.state.paths.SysIconsFolder, c.progress);
   busy.Done();
-  if (!outcome.ok) {
+  if (!outcome.Ok()) {
     Tell(c.platform.messages, "Backup all shortcuts & icons failed! ", MessageIcon::kExclamation);
     return false;
   }
@@ -134,9 +133,9 @@ bool RestoreConfiguration(const std::string& path, BackupFlowContext& c) {
 bool RestoreShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
   BusyScope busy(c.setBusy);
   const Paths& paths = c.state.paths;
-  const BackupOutcome outcome = RestoreBackupFile(
+  const Result outcome = RestoreBackupFile(
       path, {paths.MenuFile, paths.IconStore, paths.SysIconsFolder, c.platform.files, c.progress});
-  if (!outcome.ok) {
+  if (!outcome.Ok()) {
     busy.Done();
     Tell(c.platform.messages, "Restore all shortcuts & icons failed! ", MessageIcon::kExclamation);
     return false;
@@ -165,7 +164,7 @@ bool ResetShortcutsAndIcons(BackupFlowContext& c) {
   SaveSettings(c);
   RemoveStorePictures(c.state.paths.IconStore);
   c.reloadAll({false, true, false});
-  const bool saved = WriteMenuFile(c.state.tables, MenuContext(c.state, c.platform)) == 1;
+  const bool saved = SaveMenuFile(c.state, c.platform);
   busy.Done();
   if (!saved) return false;
   Tell(c.platform.messages, "Reset all default shortcuts & icons successfully!",

@@ -95,16 +95,12 @@ void RefreshGroupTitles(Tables& tables) {
 SettingsFileContext SettingsContext(const AppState& state, platform::Platform& platform) {
   const std::string exe = state.paths.ExecutablePath;
   platform::Registry& registry = platform.registry;
-  return {state.paths.SettingsFile,
-          state.paths.UserIconFile,
-          state.screen,
-          platform.files,
-          platform.messages,
+  return {state.paths.SettingsFile, state.paths.UserIconFile, state.screen, platform.files,
           [&registry, exe](bool enable) { return SetAutoRun(registry, exe, enable); }};
 }
 
 MenuFileContext MenuContext(const AppState& state, platform::Platform& platform) {
-  return {state.paths.MenuFile, platform.files, platform.messages};
+  return {state.paths.MenuFile, platform.files};
 }
 
 CatalogContext CatalogContextFor(const AppState& state, platform::Platform& platform) {
@@ -130,11 +126,11 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
     SettingsFileContext context = SettingsContext(state, platform);
     ReadSettingsFile(state.settings, state.tables.Shortcuts[kUserRecord],
                      {context.settingsFile, context.userIconFile, largest, context.files,
-                      context.messages, context.setAutoRun});
+                      context.setAutoRun});
   }
   SetImageSlots(state);
   BuildCatalog(state.tables, CatalogContextFor(state, platform));
-  if (!loadMenu || LoadMenuFile(state.tables, MenuContext(state, platform)) == 0) {
+  if (!loadMenu || !LoadMenuFile(state.tables, MenuContext(state, platform))) {
     BuildDefaultItems(state, platform, pictures);
   } else {
     RefreshGroupTitles(state.tables);
@@ -143,10 +139,27 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
   FitToScreen(state, screen);
 }
 
+bool ReportFailure(platform::MessageBoxes& messages, const Result& result) {
+  if (result) return true;
+  messages.Show({result.Error(), "QAV Launcher", platform::MessageIcon::kExclamation,
+                 platform::MessageButtons::kOk});
+  return false;
+}
+
+bool SaveSettingsFile(Settings& settings, AppState& state, platform::Platform& platform) {
+  return ReportFailure(platform.messages,
+                       WriteSettingsFile(settings, state.tables.Shortcuts[kUserRecord],
+                                         SettingsContext(state, platform)));
+}
+
+bool SaveMenuFile(const AppState& state, platform::Platform& platform) {
+  return ReportFailure(platform.messages,
+                       WriteMenuFile(state.tables, MenuContext(state, platform)));
+}
+
 void SaveConfiguration(AppState& state, platform::Platform& platform) {
-  WriteSettingsFile(state.settings, state.tables.Shortcuts[kUserRecord],
-                    SettingsContext(state, platform));
-  WriteMenuFile(state.tables, MenuContext(state, platform));
+  SaveSettingsFile(state.settings, state, platform);
+  SaveMenuFile(state, platform);
 }
 
 void TellLeftOutEntries(AppState& state, platform::MessageBoxes& messages) {

@@ -24,6 +24,13 @@ CatalogContext CatalogContextFor(const AppState& state, platform::Platform& plat
 SettingsFileContext SettingsContext(const AppState& state, platform::Platform& platform);
 MenuFileContext MenuContext(const AppState& state, platform::Platform& platform);
 
+// Shows the message of a failed step to the user (nothing on success); true on success.
+bool ReportFailure(platform::MessageBoxes& messages, const Result& result);
+
+// Write the settings file (from `settings`) or the menu file, showing the user a failure.
+bool SaveSettingsFile(Settings& settings, AppState& state, platform::Platform& platform);
+bool SaveMenuFile(const AppState& state, platform::Platform& platform);
+
 // Writes the settings file, then the menu file, as the program does on its way out.
 void SaveConfiguration(AppState& state, platform::Platform& platform);
 

@@ -141,11 +141,11 @@ class StorePlaces {
   std::set<std::string> given_;
 };
 
-BackupOutcome PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarget& target,
-                          ShippedRule shipped, RestorePlan& plan) {
+Result PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarget& target,
+                   ShippedRule shipped, RestorePlan& plan) {
   MenuImage image = DecodeMenuImage(bytes);
   if (image.status != ImageStatus::kWhole) {
-    return BackupOutcome::Failure("the file is not a complete backup of shortcuts and icons");
+    return Result::Failure("the file is not a complete backup of shortcuts and icons");
   }
   StorePlaces places(target.iconStore);
   std::size_t pos = image.length;
@@ -158,16 +158,16 @@ BackupOutcome PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarg
       if (recorded.empty() || shipped(recorded, target.sysIconsFolder)) continue;
       const std::string where = "the picture of record " + std::to_string(r);
       if (bytes.size() - pos < kBlockHeaderSize) {
-        return BackupOutcome::Failure("the backup ends before " + where);
+        return Result::Failure("the backup ends before " + where);
       }
       const std::uint32_t length = GetLength(bytes, pos);
       pos += kBlockHeaderSize;
       if (length > bytes.size() - pos) {
-        return BackupOutcome::Failure(where + " claims more bytes than the backup holds");
+        return Result::Failure(where + " claims more bytes than the backup holds");
       }
       const auto [place, fresh] = places.PlaceFor(recorded, r, f);
       if (place.empty()) {
-        return BackupOutcome::Failure(where + " has no usable place in the icon store");
+        return Result::Failure(where + " has no usable place in the icon store");
       }
       if (fresh) plan.pictures.push_back({place, pos, length});
       field.Assign(place);
@@ -175,10 +175,10 @@ BackupOutcome PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarg
     }
   }
   if (!EndsAfterBlocks(bytes, pos)) {
-    return BackupOutcome::Failure("the picture blocks do not end where the backup does");
+    return Result::Failure("the picture blocks do not end where the backup does");
   }
   plan.tables = std::move(image.tables);
-  return BackupOutcome::Success();
+  return Result::Success();
 }
 
 std::set<std::string> NamedPictures(const Tables& tables) {
@@ -190,8 +190,8 @@ std::set<std::string> NamedPictures(const Tables& tables) {
   return named;
 }
 
-BackupOutcome CommitRestore(std::span<const std::uint8_t> bytes, const RestorePlan& plan,
-                            const RestoreTarget& target) {
+Result CommitRestore(std::span<const std::uint8_t> bytes, const RestorePlan& plan,
+                     const RestoreTarget& target) {
   std::vector<std::string> pending;
   auto discard = [&] {
     for (const auto& temporary : pending) target.files.RemoveFile(temporary);
@@ -205,13 +205,13 @@ BackupOutcome CommitRestore(std::span<const std::uint8_t> bytes, const RestorePl
     // thousand flushes would keep the user waiting for many seconds.
     if (!target.files.WriteFile(temporary, bytes.subspan(picture.offset, picture.length), false)) {
       discard();
-      return BackupOutcome::Failure("cannot write " + picture.storePath);
+      return Result::Failure("cannot write " + picture.storePath);
     }
     if (target.progress) target.progress(static_cast<int>(pending.size()), total);
   }
   if (!SaveWithTwin(target.files, target.menuFile, EncodeMenuImage(plan.tables))) {
     discard();
-    return BackupOutcome::Failure("cannot write the menu file " + target.menuFile);
+    return Result::Failure("cannot write the menu file " + target.menuFile);
   }
   std::string failed;
   // Plain renames within the store: making each one durable would cost a flush of the folder per
@@ -223,10 +223,10 @@ BackupOutcome CommitRestore(std::span<const std::uint8_t> bytes, const RestorePl
   }
   if (!failed.empty()) {
     discard();
-    return BackupOutcome::Failure("cannot put " + failed + " in place");
+    return Result::Failure("cannot put " + failed + " in place");
   }
   RemoveStorePictures(target.iconStore, NamedPictures(plan.tables));
-  return BackupOutcome::Success();
+  return Result::Success();
 }
 
 }  // namespace
@@ -239,8 +239,8 @@ std::string StorePathFor(const std::string& recordedPath, const std::string& ico
   return iconStore + name;
 }
 
-BackupOutcome WriteBackupFile(const std::string& path, const Tables& tables,
-                              const std::string& sysIconsFolder, const BackupProgress& progress) {
+Result WriteBackupFile(const std::string& path, const Tables& tables,
+                       const std::string& sysIconsFolder, const BackupProgress& progress) {
   Tables copy = tables;
   const std::vector<std::string> blocks = PrepareBackup(copy, sysIconsFolder);
   RemoveQuietly(path);
@@ -248,7 +248,7 @@ BackupOutcome WriteBackupFile(const std::string& path, const Tables& tables,
   auto fail = [&](const std::string& why) {
     out.close();
     RemoveQuietly(path);
-    return BackupOutcome::Failure(why);
+    return Result::Failure(why);
   };
   if (!out) return fail("cannot create " + path);
   const auto records = EncodeMenuImage(copy);
@@ -268,18 +268,18 @@ BackupOutcome WriteBackupFile(const std::string& path, const Tables& tables,
   out.write(reinterpret_cast<const char*>(kBackupTrailer.data()), kBackupTrailer.size());
   out.close();
   if (!out) return fail("cannot write " + path);
-  return BackupOutcome::Success();
+  return Result::Success();
 }
 
-BackupOutcome RestoreBackupFile(const std::string& path, const RestoreTarget& target) {
+Result RestoreBackupFile(const std::string& path, const RestoreTarget& target) {
   const auto bytes = ReadRegularFile(path, kMaxBackupBytes);
-  if (!bytes) return BackupOutcome::Failure("cannot read " + path);
+  if (!bytes) return Result::Failure("cannot read " + path);
   RestorePlan plan;
-  BackupOutcome planned = PlanRestore(*bytes, target, IsShipped, plan);
-  if (!planned.ok) {
+  Result planned = PlanRestore(*bytes, target, IsShipped, plan);
+  if (!planned.Ok()) {
     // Only the reading whose blocks end exactly at the trailer is the backup's own.
     RestorePlan other;
-    if (!PlanRestore(*bytes, target, IsShippedAnywhere, other).ok) return planned;
+    if (!PlanRestore(*bytes, target, IsShippedAnywhere, other).Ok()) return planned;
     plan = std::move(other);
   }
   return CommitRestore(*bytes, plan, target);

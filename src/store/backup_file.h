@@ -14,6 +14,7 @@
 
 #include "platform/file_ops.h"
 #include "store/records.h"
+#include "text/result.h"
 
 namespace qav {
 
@@ -22,25 +23,17 @@ inline constexpr std::array<std::uint8_t, 5> kBackupTrailer = {0x2F, 0x45, 0x4E,
 inline constexpr std::size_t kMaxBackupBytes = std::size_t{1} << 30;
 inline constexpr std::size_t kMaxPictureBytes = std::size_t{64} << 20;
 
-// Success, or the reason the operation failed. Callers decide how to tell the user.
-struct BackupOutcome {
-  bool ok = false;
-  std::string error;
-
-  static BackupOutcome Success() { return {true, {}}; }
-  static BackupOutcome Failure(std::string why) { return {false, std::move(why)}; }
-};
-
 // Called after each picture block: blocks done so far, blocks in all.
 using BackupProgress = std::function<void(int done, int total)>;
+
+// Both operations return success or the reason they failed; callers decide how to tell the user.
 
 // Writes the backup of `tables` to `path`, replacing any file there. A picture field naming a
 // file that is gone (or is no readable picture-sized file) is written as an empty path with no
 // block, so the records never promise a block that does not follow. A failed backup leaves no
 // partial file behind.
-BackupOutcome WriteBackupFile(const std::string& path, const Tables& tables,
-                              const std::string& sysIconsFolder,
-                              const BackupProgress& progress = {});
+Result WriteBackupFile(const std::string& path, const Tables& tables,
+                       const std::string& sysIconsFolder, const BackupProgress& progress = {});
 
 struct RestoreTarget {
   std::string menuFile;
@@ -56,7 +49,7 @@ struct RestoreTarget {
 // names are removed afterwards. Pictures shipped with a copy of the program installed elsewhere
 // (in its "SysIcons" folder) are recognised by their folder when this copy's folder differs. A
 // backup that is unreadable, truncated or inconsistent changes nothing.
-BackupOutcome RestoreBackupFile(const std::string& path, const RestoreTarget& target);
+Result RestoreBackupFile(const std::string& path, const RestoreTarget& target);
 
 // The place in the icon store a recorded picture path restores to: the store plus the file name
 // after the last "/" or "\"; empty when that name cannot be a file of the store.

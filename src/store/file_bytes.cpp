@@ -15,13 +15,13 @@ std::int32_t ReadFileBytes(const std::string& path, ByteBuffer& buffer) {
   return static_cast<std::int32_t>(length);
 }
 
-int WriteFileBytes(const std::string& path, const ByteBuffer& buffer) {
-  if (path.empty()) return 0;
+bool WriteFileBytes(const std::string& path, const ByteBuffer& buffer) {
+  if (path.empty()) return false;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(buffer.data()),
             static_cast<std::streamsize>(buffer.size()));
   out.close();
-  return out ? 1 : 0;
+  return !out.fail();
 }
 
 bool ReadFileRange(const std::string& path, std::int64_t position, std::size_t count,

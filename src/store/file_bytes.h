@@ -13,8 +13,8 @@ using ByteBuffer = std::vector<std::uint8_t>;
 
 // Fills `buffer` with the whole file; returns its length (0 for an empty path or a failure).
 std::int32_t ReadFileBytes(const std::string& path, ByteBuffer& buffer);
-// Writes all of `buffer` to `path`; 1 on success, 0 on any error.
-int WriteFileBytes(const std::string& path, const ByteBuffer& buffer);
+// Writes all of `buffer` to `path`; false on any error.
+bool WriteFileBytes(const std::string& path, const ByteBuffer& buffer);
 // Fills `buffer` with `count` bytes from `position` (1 = the first byte); bytes past the end of
 // the file read as zero. False when the file cannot be read.
 bool ReadFileRange(const std::string& path, std::int64_t position, std::size_t count,

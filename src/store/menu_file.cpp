@@ -115,17 +115,15 @@ MenuImage DecodeMenuImage(std::span<const std::uint8_t> bytes) {
   return image;
 }
 
-int WriteMenuFile(const Tables& tables, const MenuFileContext& context) {
+Result WriteMenuFile(const Tables& tables, const MenuFileContext& context) {
   const auto bytes = EncodeMenuImage(tables);
-  if (SaveWithTwin(context.files, context.menuFile, bytes)) return 1;
-  context.messages.Show({std::string(kWriteFailed) + context.menuFile, "QAV Launcher",
-                         platform::MessageIcon::kExclamation, platform::MessageButtons::kOk});
-  return 0;
+  return Result::From(SaveWithTwin(context.files, context.menuFile, bytes),
+                      std::string(kWriteFailed) + context.menuFile);
 }
 
-int LoadMenuFile(Tables& tables, const MenuFileContext& context) {
+bool LoadMenuFile(Tables& tables, const MenuFileContext& context) {
   const TwinLoad load = LoadWithTwin(context.files, context.menuFile, kMaxMenuFileBytes, JudgeMenu);
-  if (load.outcome != TwinLoad::Outcome::kLoaded) return 0;
+  if (load.outcome != TwinLoad::Outcome::kLoaded) return false;
   MenuImage image = DecodeMenuImage(load.bytes);
   for (int g = kFirstSavedGroup; g < kGroupCount; ++g) {
     tables.Groups[g] = std::move(image.tables.Groups[g]);
@@ -141,7 +139,7 @@ int LoadMenuFile(Tables& tables, const MenuFileContext& context) {
       tables.Shortcuts[r].Kind = kKindBlank;
     }
   }
-  return 1;
+  return true;
 }
 
 }  // namespace qav

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "platform/file_ops.h"
-#include "platform/message_boxes.h"
 #include "store/records.h"
 #include "store/twin_file.h"
+#include "text/result.h"
 
 namespace qav {
 
@@ -34,16 +34,15 @@ MenuImage DecodeMenuImage(std::span<const std::uint8_t> bytes);
 struct MenuFileContext {
   std::string menuFile;  // the file itself; its twin is this + ".bak"
   platform::FileOps& files;
-  platform::MessageBoxes& messages;
 };
 
-// Saves groups 3..36 and records 0..1024. 1 on success; 0 after telling the user.
-int WriteMenuFile(const Tables& tables, const MenuFileContext& context);
+// Saves groups 3..36 and records 0..1024. A failure carries the message the user is shown.
+Result WriteMenuFile(const Tables& tables, const MenuFileContext& context);
 
 // Loads the file over the tables that the catalog has just built: groups 3..36, records 0..64
 // and 129..1024 whole, of the catalog's records 65..128 only the user's own picture. Blank dock
-// positions become kind 2. 1 when a file was loaded; 0 (tables unchanged) when there was none or
-// it could not be used.
-int LoadMenuFile(Tables& tables, const MenuFileContext& context);
+// positions become kind 2. True when a file was loaded; false (tables unchanged) when there was
+// none or it could not be used.
+bool LoadMenuFile(Tables& tables, const MenuFileContext& context);
 
 }  // namespace qav

@@ -36,8 +36,19 @@ enum Kind : std::int32_t {
 // Record numbers with fixed roles.
 inline constexpr int kUserRecord = 0;
 inline constexpr int kFirstDockRecord = 1;
+inline constexpr int kComputerRecord = 1;
+inline constexpr int kRecycleBinRecord = 2;
+inline constexpr int kFirstMovableDockRecord = 4;  // the dock places before it stay where they are
+inline constexpr int kFirstBlankDockRecord = 9;    // the dock places a new table leaves blank
 inline constexpr int kLastDockRecord = 36;
+// Templates the catalog fills: the recycle bin's two faces, then the fallback pictures.
 inline constexpr int kFirstTemplateRecord = 37;
+inline constexpr int kEmptyRecycleBinTemplate = 37;
+inline constexpr int kFullRecycleBinTemplate = 38;
+inline constexpr int kFileTemplate = 39;
+inline constexpr int kLinkTemplate = 40;
+inline constexpr int kProgramTemplate = 41;
+inline constexpr int kGroupTemplate = 42;
 inline constexpr int kLastTemplateRecord = 42;
 inline constexpr int kFirstCatalogRecord = 65;
 inline constexpr int kLastCatalogRecord = 128;

@@ -70,8 +70,8 @@ long DefaultSpareY(const ScreenMetrics& screen) {
   return screen.ScreenHeightTwips - kSpareHeightTwips;
 }
 
-int WriteSettingsFile(Settings& s, const ShortcutRecord& userRecord,
-                      const SettingsFileContext& context) {
+Result WriteSettingsFile(Settings& s, const ShortcutRecord& userRecord,
+                         const SettingsFileContext& context) {
   SettingsRecord& r = s.Record;
   r.NormalSize = s.NormalIconSize;
   r.CentreSize = s.CentreSize;
@@ -82,18 +82,15 @@ int WriteSettingsFile(Settings& s, const ShortcutRecord& userRecord,
   r.AutoRun = ToVbBool(s.AutoRun);
   r.UserPicture = userRecord.IconFile.Get();
   const auto bytes = EncodeSettingsRecord(r);
-  if (SaveWithTwin(context.files, context.settingsFile, bytes)) return 1;
-  context.messages.Show({kWriteFailed, "QAV Launcher", platform::MessageIcon::kExclamation,
-                         platform::MessageButtons::kOk});
-  return 0;
+  return Result::From(SaveWithTwin(context.files, context.settingsFile, bytes), kWriteFailed);
 }
 
-int ReadSettingsFile(Settings& s, ShortcutRecord& userRecord, const SettingsFileContext& context) {
+bool ReadSettingsFile(Settings& s, ShortcutRecord& userRecord, const SettingsFileContext& context) {
   const TwinLoad load =
       LoadWithTwin(context.files, context.settingsFile, kSettingsFileSize, JudgeSettings);
   if (load.outcome != TwinLoad::Outcome::kLoaded) {
     s.AutoRun = true;
-    return 0;
+    return false;
   }
   s.Record = DecodeSettingsRecord(load.bytes);
   ApplySizes(s, context.screen);
@@ -101,7 +98,7 @@ int ReadSettingsFile(Settings& s, ShortcutRecord& userRecord, const SettingsFile
   s.AutoRun = s.Record.AutoRun != 0;
   if (s.AutoRun) s.AutoRun = context.setAutoRun(true);
   ClampSparePosition(s.Record, context.screen);
-  return 1;
+  return true;
 }
 
 }  // namespace qav

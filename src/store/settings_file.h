@@ -6,10 +6,10 @@
 #include <string>
 
 #include "platform/file_ops.h"
-#include "platform/message_boxes.h"
 #include "startup/environment/screen_metrics.h"
 #include "store/records.h"
 #include "store/settings.h"
+#include "text/result.h"
 
 namespace qav {
 
@@ -18,21 +18,19 @@ struct SettingsFileContext {
   std::string userIconFile;
   const ScreenMetrics& screen;  // what stored values are checked against: the largest screen
   platform::FileOps& files;
-  platform::MessageBoxes& messages;
   // Registers the program to start with the session; true when the entry names it afterwards.
   std::function<bool(bool)> setAutoRun;
 };
 
-// Saves the working settings (and record 0's picture path). 1 on success; 0 after telling the
-// user that writing failed. The ring radius saved is the user's, not one fitted to a smaller
-// screen.
-int WriteSettingsFile(Settings& settings, const ShortcutRecord& userRecord,
-                      const SettingsFileContext& context);
+// Saves the working settings (and record 0's picture path). A failure carries the message the user
+// is shown. The ring radius saved is the user's, not one fitted to a smaller screen.
+Result WriteSettingsFile(Settings& settings, const ShortcutRecord& userRecord,
+                         const SettingsFileContext& context);
 
 // Reads the file over the defaults already in place, keeping the defaults for every value that is
-// out of range. Also points record 0 at the user's picture. 1 when a file was read, else 0.
-int ReadSettingsFile(Settings& settings, ShortcutRecord& userRecord,
-                     const SettingsFileContext& context);
+// out of range. Also points record 0 at the user's picture. True when a file was read.
+bool ReadSettingsFile(Settings& settings, ShortcutRecord& userRecord,
+                      const SettingsFileContext& context);
 
 // The defaults of the three spare position fields for this screen.
 long DefaultSpareX(const ScreenMetrics& screen);

@@ -7,7 +7,7 @@ void FocusAction(HotKeyTargets& t) {
   t.state.AnimateShowHide = false;
   if (t.menu.MenuShown()) t.menu.MenuEscCancel(false);
   if (t.state.TintMode) {
-    t.dock.MinWindows(2);
+    t.dock.MinWindows(DockView::kHidden);
   } else {
     t.dock.AltSpace();
   }
@@ -15,7 +15,7 @@ void FocusAction(HotKeyTargets& t) {
 }
 
 void MinimizeAction(HotKeyTargets& t) {
-  t.dock.MinWindows(1);
+  t.dock.MinWindows(DockView::kMinimized);
   t.dock.SendToBottom();
 }
 

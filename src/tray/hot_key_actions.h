@@ -16,7 +16,7 @@ class HotKeyDock {
   // Brings the dock to the front in keyboard mode.
   virtual void AltSpace() = 0;
   // 0 shown, 1 minimized to its corner picture, 2 hidden.
-  virtual void MinWindows(int state) = 0;
+  virtual void MinWindows(DockView state) = 0;
   // Puts the dock window under every other window.
   virtual void SendToBottom() = 0;
 };

@@ -42,7 +42,7 @@ void TrayMenu::OnlineHelp() {
 // A shown dock fades out first, so the program does not vanish in the middle of a frame.
 void TrayMenu::Exit() {
   CommandContext c = commands_();
-  if (c.state.DockState == 0) {
+  if (c.state.DockState == DockView::kShown) {
     c.dock.DockFocus(false);
     clock_.ProcessEvents();
   }

@@ -84,18 +84,8 @@ TEST_F(FrmConfigTest, CaptionPagesAndControlsAreSetUpFromTheSettings) {
   EXPECT_EQ(tabs->tabText(0), "  General  ");
   EXPECT_EQ(tabs->tabText(1), "  Appearance  ");
 
-  auto* normal = Control<QSlider>("SldNormal");
-  EXPECT_EQ(normal->minimum(), 16);
-  EXPECT_EQ(normal->maximum(), 128);
-  EXPECT_EQ(normal->pageStep(), 8);
-  EXPECT_EQ(normal->value(), state.settings.NormalIconSize);
-  auto* radius = Control<QSlider>("SldRadius");
-  EXPECT_EQ(radius->minimum(), 200);
-  EXPECT_EQ(radius->maximum(), state.settings.MaxRadius);
-  EXPECT_EQ(radius->pageStep(), 5);
-  EXPECT_EQ(Control<QSlider>("SldTrans")->maximum(), 255);
-  EXPECT_EQ(Control<QComboBox>("CombIconCount")->itemText(7), "36 icons");
-  EXPECT_EQ(Control<QComboBox>("CombMinimizedPosition")->itemText(8), "Bottom-Right");
+  EXPECT_EQ(Control<QSlider>("SldNormal")->value(), state.settings.NormalIconSize);
+  EXPECT_EQ(Control<QSlider>("SldRadius")->maximum(), state.settings.MaxRadius);
 
   EXPECT_EQ(LabelText("LabNormal"), "Normal Icon Size:  48  Pixels");
   EXPECT_EQ(LabelText("LabMagnified"), "Magnified Icon Size:  64  Pixels");

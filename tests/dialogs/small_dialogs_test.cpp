@@ -110,7 +110,7 @@ TEST(FrmStarted, PagesForwardAndBackWithinTheFive) {
 }
 
 struct SettingsOnDisk {
-  int Write() { return WriteSettingsFile(settings, user, Context()); }
+  bool Write() { return WriteSettingsFile(settings, user, Context()).Ok(); }
   std::int16_t ReadPage() {
     Settings read;
     ShortcutRecord readUser;
@@ -118,8 +118,7 @@ struct SettingsOnDisk {
     return read.Record.StartedPage;
   }
   SettingsFileContext Context() {
-    return {dir / "settings.dat",     dir / "user.png", screen, files, messages,
-            [](bool) { return true; }};
+    return {dir / "settings.dat", dir / "user.png", screen, files, [](bool) { return true; }};
   }
   test::TempDir dir;
   Settings settings;
@@ -131,7 +130,6 @@ struct SettingsOnDisk {
     return m;
   }();
   test::RealFiles files;
-  platform::fake::RecordingMessageBoxes messages;
 };
 
 TEST(FrmStarted, ClosingStoresThePageOrThatItStaysClosed) {

@@ -32,7 +32,7 @@ class RecordingServices final : public GroupMenu,
   void SaveSettings() override {}
   void SaveMenu() override { ++menuSaves; }
   void EscCancel() override {}
-  void MinWindows(int) override {}
+  void MinWindows(DockView) override {}
   void DockFocus(bool) override {}
   void DockNormal() override {}
   bool DockHidden() override { return false; }

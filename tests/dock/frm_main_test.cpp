@@ -109,19 +109,19 @@ TEST_F(DockTest, KeyboardModeLabelsSlotsAndLaunchesByLetter) {
 }
 
 TEST_F(DockTest, MinimizeAndHideStatesWithTheirFade) {
-  dock->MinWindows(1);
-  EXPECT_EQ(state.DockState, 1);
+  dock->MinWindows(DockView::kMinimized);
+  EXPECT_EQ(state.DockState, DockView::kMinimized);
   const RingLayout& ring = state.ring;
   EXPECT_EQ(services.region,
             (std::vector<platform::ShapeRect>{{ring.MinLeft, ring.MinTop, 190, 190}}));
   QTest::mouseClick(dock.get(), Qt::LeftButton, Qt::NoModifier,
                     QPoint(ring.MinPicLeft + 64, ring.MinPicTop + 64));
-  EXPECT_EQ(state.DockState, 0);
+  EXPECT_EQ(state.DockState, DockView::kShown);
   const int pushes = dock->PushCount();
-  dock->MinWindows(0);  // the same state: nothing
+  dock->MinWindows(DockView::kShown);  // the same state: nothing
   EXPECT_EQ(dock->PushCount(), pushes);
   state.AnimateShowHide = true;
-  dock->MinWindows(2);
+  dock->MinWindows(DockView::kHidden);
   EXPECT_EQ(dock->PushCount() - pushes, 32);
   EXPECT_EQ(dock->PushedAlpha(), 0);
   EXPECT_TRUE(state.DockHidden);

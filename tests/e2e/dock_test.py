@@ -40,12 +40,13 @@ def square(x, y, half):
 
 
 class Shot:
-    def __init__(self, path):
+    def __init__(self, path, width=WIDTH):
+        self.width = width
         self.rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
                                   capture_output=True).stdout
 
     def at(self, x, y):
-        i = (y * WIDTH + x) * 3
+        i = (y * self.width + x) * 3
         return tuple(self.rgb[i:i + 3])
 
     def changed(self, other, points):

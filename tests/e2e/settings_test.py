@@ -14,29 +14,11 @@ import subprocess
 import sys
 import time
 
-from dock_test import poll, top_to_bottom, xdo
+from dock_test import Shot as Screen, poll, square, top_to_bottom, xdo
 from e2e_support import Session, i32, read, terminate
 
 SETTINGS_TITLE = "QAV Launcher - Settings"
 SETTINGS_KEY = "2"  # "Settings" is the third member of the user's group: key letter "2"
-
-
-class Screen:
-    def __init__(self, path, width):
-        self.width = width
-        self.rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
-                                  capture_output=True).stdout
-
-    def at(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.rgb[i:i + 3])
-
-    def changed(self, other, points):
-        return sum(self.at(*p) != other.at(*p) for p in points) / len(points)
-
-
-def square(x, y, half):
-    return [(x + dx, y + dy) for dx in range(-half, half) for dy in range(-half, half)]
 
 
 def start_accessibility_bus(env):

@@ -61,7 +61,7 @@ TEST_F(IconExtractionTest, ProgramsGiveTheirIconGroupsByPositionOrById) {
   for (const char* program : {"winemine.exe", "notepad.exe", "iexplore.exe", "msiexec.exe"}) {
     const std::string exe = test::SamplePath(std::string("pe/") + program);
     const std::string first = dir / "first.png";
-    ASSERT_EQ(ModuleIconToPng(files, exe, 0, first), 1) << program;
+    ASSERT_TRUE(ModuleIconToPng(files, exe, 0, first)) << program;
     EXPECT_EQ(Load(first).size(), QSize(256, 256)) << program;
 
     const auto bytes = test::ReadBytes(exe);
@@ -71,11 +71,11 @@ TEST_F(IconExtractionTest, ProgramsGiveTheirIconGroupsByPositionOrById) {
     ASSERT_FALSE(groups.empty());
     if (groups[0].id) {
       const std::string byId = dir / "by-id.png";
-      ASSERT_EQ(ModuleIconToPng(files, exe, -static_cast<int>(*groups[0].id), byId), 1) << program;
+      ASSERT_TRUE(ModuleIconToPng(files, exe, -static_cast<int>(*groups[0].id), byId)) << program;
       EXPECT_EQ(test::ReadBytes(byId), test::ReadBytes(first)) << program;
     }
     for (std::size_t i = 1; i < groups.size(); ++i) {
-      EXPECT_EQ(ModuleIconToPng(files, exe, static_cast<int>(i), dir / "other.png"), 1)
+      EXPECT_TRUE(ModuleIconToPng(files, exe, static_cast<int>(i), dir / "other.png"))
           << program << i;
     }
   }
@@ -85,9 +85,9 @@ TEST_F(IconExtractionTest, NothingUsableLeavesTheOldPictureInPlace) {
   const std::string png = dir / "item.png";
   test::WriteText(png, "old picture");
   test::WriteText(dir / "not-a-program.exe", "MZ but nothing else");
-  EXPECT_EQ(ModuleIconToPng(files, dir / "not-a-program.exe", 0, png), 0);
-  EXPECT_EQ(ModuleIconToPng(files, test::SamplePath("pe/winemine.exe"), 99, png), 0);
-  EXPECT_EQ(ModuleIconToPng(files, dir / "missing.exe", 0, png), 0);
+  EXPECT_FALSE(ModuleIconToPng(files, dir / "not-a-program.exe", 0, png));
+  EXPECT_FALSE(ModuleIconToPng(files, test::SamplePath("pe/winemine.exe"), 99, png));
+  EXPECT_FALSE(ModuleIconToPng(files, dir / "missing.exe", 0, png));
   EXPECT_FALSE(IconFileToPng(files, dir / "not-a-program.exe", png));
   EXPECT_EQ(test::ReadText(png), "old picture");
 }
@@ -108,16 +108,15 @@ TEST_F(IconExtractionTest, ItemPicturesFollowTheirSourceKind) {
   FixedText<255> field;
   field = "  " + (dir / "item.png") + " ";
   const LinkIcon link{dir / "missing-icon.exe", 0, test::SamplePath("pe/notepad.exe")};
-  EXPECT_EQ(MakeItemPicture(files, kPictureOfLink, "", 0, field, link, shell), 1);
+  EXPECT_TRUE(MakeItemPicture(files, kPictureOfLink, "", 0, field, link, shell));
   EXPECT_EQ(field.Get(), dir / "item.png");
   EXPECT_EQ(Load(dir / "item.png").size(), QSize(256, 256));  // from the link's target
 
-  EXPECT_EQ(MakeItemPicture(files, kPictureOfShell, dir.path(), 0, field, {}, shell), 1);
+  EXPECT_TRUE(MakeItemPicture(files, kPictureOfShell, dir.path(), 0, field, {}, shell));
   EXPECT_EQ(Load(dir / "item.png").pixel(5, 5), qRgba(0, 0, 255, 255));
-  EXPECT_EQ(MakeItemPicture(files, kPictureOfShell, dir / "nothing-here", 0, field, {}, shell), 0);
-  EXPECT_EQ(MakeItemPicture(files, kPictureOfModule, test::SamplePath("pe/winemine.exe"), 0, field,
-                            {}, shell),
-            1);
+  EXPECT_FALSE(MakeItemPicture(files, kPictureOfShell, dir / "nothing-here", 0, field, {}, shell));
+  EXPECT_TRUE(MakeItemPicture(files, kPictureOfModule, test::SamplePath("pe/winemine.exe"), 0,
+                              field, {}, shell));
 }
 
 }  // namespace

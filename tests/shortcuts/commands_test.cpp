@@ -11,7 +11,9 @@ namespace {
 class RecordingDock final : public DockControl, public Dialogs, public ConfigurationSaver {
  public:
   void EscCancel() override { calls.push_back("esc"); }
-  void MinWindows(int state) override { calls.push_back("min" + std::to_string(state)); }
+  void MinWindows(DockView state) override {
+    calls.push_back("min" + std::to_string(static_cast<int>(state)));
+  }
   void DockFocus(bool show) override { calls.push_back(show ? "focus" : "unfocus"); }
   void DockNormal() override { calls.push_back("normal"); }
   bool DockHidden() override { return hidden; }
@@ -53,7 +55,7 @@ TEST_F(CommandsTest, LaunchPassesTargetArgumentsFolderAndStyleAsStored) {
   r.Arguments = "--name \"two words\" $HOME";
   r.RunStyle = 5;
   CommandContext c = Commands();
-  EXPECT_EQ(LaunchShortcut(c, 20), 1);
+  EXPECT_TRUE(LaunchShortcut(c, 20));
   ASSERT_EQ(launcher.launched.size(), 1u);
   EXPECT_EQ(launcher.launched[0].target, "/opt/Tools/Setup.EXE");
   EXPECT_EQ(launcher.launched[0].arguments,
@@ -72,7 +74,7 @@ TEST_F(CommandsTest, FailedLaunchExplainsAMissingTargetOrRetriesTheDefaultAction
   state.settings.Record.AutoHide = 1;
   Record(20).Target = "/gone/tool";
   CommandContext c = Commands();
-  EXPECT_EQ(LaunchShortcut(c, 20), 0);
+  EXPECT_FALSE(LaunchShortcut(c, 20));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].caption, "Problem with Shortcut");
   EXPECT_EQ(messages.shown[0].text,
@@ -89,7 +91,7 @@ TEST_F(CommandsTest, FailedLaunchExplainsAMissingTargetOrRetriesTheDefaultAction
 TEST_F(CommandsTest, LaunchesThatCannotWorkSayWhy) {
   CommandContext c = Commands();
   Record(8).Title = "Internet";
-  EXPECT_EQ(LaunchShortcut(c, 8), 0);
+  EXPECT_FALSE(LaunchShortcut(c, 8));
   EXPECT_TRUE(launcher.launched.empty());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].caption, "Problem with Shortcut");
@@ -112,7 +114,7 @@ TEST_F(CommandsTest, LaunchesThatCannotWorkSayWhy) {
   Record(21).Path = entry;
   Record(21).Target = "/usr/bin/vim";
   Record(21).Title = "Vim";
-  EXPECT_EQ(LaunchShortcut(c, 21), 1);
+  EXPECT_TRUE(LaunchShortcut(c, 21));
   ASSERT_EQ(launcher.launched.size(), 2u);  // the address was tried first
   EXPECT_TRUE(launcher.launched[1].inTerminal);
   Record(20).Target = "/usr/bin/true";
@@ -120,7 +122,7 @@ TEST_F(CommandsTest, LaunchesThatCannotWorkSayWhy) {
   EXPECT_FALSE(launcher.launched[2].inTerminal);
 
   launcher.terminal = false;
-  EXPECT_EQ(LaunchShortcut(c, 21), 0);
+  EXPECT_FALSE(LaunchShortcut(c, 21));
   EXPECT_EQ(launcher.launched.size(), 3u);
   ASSERT_EQ(messages.shown.size(), 3u);
   EXPECT_EQ(messages.shown[2].text.rfind("'Vim' runs in a terminal, but no terminal emulator", 0),

@@ -80,10 +80,10 @@ TEST_F(EditingTest, DeletingGroupsAsksAndLeavesABlankPlaceOrAnEmptyAllProgramsGr
   MakeGroup(5, kKindGroup, 2);
   EditingContext c = Context();
   messages.answer = platform::MessageAnswer::kNo;
-  EXPECT_EQ(DeleteItem(c, 5, false), 0);
+  EXPECT_FALSE(DeleteItem(c, 5, false));
   EXPECT_EQ(tables.Groups[5].MemberCount, 2);
   EXPECT_EQ(messages.shown[0].caption, "Delete Shortcut Group");
-  EXPECT_EQ(DeleteItem(c, 5, true), 1);
+  EXPECT_TRUE(DeleteItem(c, 5, true));
   EXPECT_EQ(tables.Shortcuts[5].Kind, kKindBlank);
   EXPECT_EQ(tables.Shortcuts[5].Title.Get(), "Blank Shortcut");
   EXPECT_EQ(tables.Shortcuts[5].IconFile.Get(), "/s/Shortcut.png");
@@ -92,7 +92,7 @@ TEST_F(EditingTest, DeletingGroupsAsksAndLeavesABlankPlaceOrAnEmptyAllProgramsGr
   MakeGroup(3, kKindAllPrograms, 3);
   tables.Shortcuts[3].Path = "/somewhere";
   messages.answer = platform::MessageAnswer::kYes;
-  EXPECT_EQ(DeleteItem(c, 3, false), 1);
+  EXPECT_TRUE(DeleteItem(c, 3, false));
   EXPECT_EQ(tables.Shortcuts[3].Kind, kKindAllPrograms);
   EXPECT_EQ(tables.Shortcuts[3].Title.Get(), "G (Empty)");
   EXPECT_TRUE(tables.Shortcuts[3].Path.IsEmpty());
@@ -102,7 +102,7 @@ TEST_F(EditingTest, DeletingGroupsAsksAndLeavesABlankPlaceOrAnEmptyAllProgramsGr
 TEST_F(EditingTest, RemovingAMemberClosesTheGap) {
   MakeGroup(6, kKindGroup, 3);
   EditingContext c = Context();
-  EXPECT_EQ(DeleteItem(c, 201, false), 1);
+  EXPECT_TRUE(DeleteItem(c, 201, false));
   EXPECT_EQ(tables.Groups[6].MemberCount, 2);
   EXPECT_EQ(tables.Groups[6].Members[2], 202);
   EXPECT_EQ(tables.Groups[6].Members[3], 0);

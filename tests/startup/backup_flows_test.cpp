@@ -26,9 +26,9 @@ struct FlowFixture : test::StartupFixture {
   }
   const platform::MessageRequest& LastMessage() { return messages.shown.back(); }
   void WriteSettings() {
-    ASSERT_EQ(WriteSettingsFile(state.settings, state.tables.Shortcuts[kUserRecord],
-                                SettingsContext(state, platform)),
-              1);
+    ASSERT_TRUE(WriteSettingsFile(state.settings, state.tables.Shortcuts[kUserRecord],
+                                  SettingsContext(state, platform))
+                    .Ok());
   }
 
   BackupFlowContext context{state, platform, {}, {}, {}};

@@ -162,5 +162,21 @@ TEST_F(IniParamTest, EntriesWithoutRoomAreToldOnceNotOneByOne) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+// The store only reports a failed save; the way out shows each failure in its own box.
+TEST_F(IniParamTest, FailedSavesAreShownOneBoxEach) {
+  Init(1366, 768);
+  state.paths.SettingsFile = home / "gone/QAVCfg.cfg";
+  state.paths.MenuFile = home / "gone/QAVMenu.cfg";
+  SaveConfiguration(state, platform);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].text, "Writing configuration file failed! ");
+  EXPECT_EQ(messages.shown[1].text, "Writing icon file failed! " + state.paths.MenuFile);
+  for (const auto& shown : messages.shown) {
+    EXPECT_EQ(shown.caption, "QAV Launcher");
+    EXPECT_EQ(shown.icon, platform::MessageIcon::kExclamation);
+    EXPECT_EQ(shown.buttons, platform::MessageButtons::kOk);
+  }
+}
+
 }  // namespace
 }  // namespace qav

@@ -62,16 +62,3 @@ TEST(GetOSName, LinuxNamesTheDistributionAndKernel) {
 
 }  // namespace
 }  // namespace qav
-
-namespace qav {
-namespace {
-
-TEST(FixedTables, AlphaRampRoundsHalvesToEven) {
-  const std::array<int, 33> expected = {0,   8,   16,  24,  32,  40,  48,  56,  64,  72,  80,
-                                        88,  96,  104, 112, 120, 128, 135, 143, 151, 159, 167,
-                                        175, 183, 191, 199, 207, 215, 223, 231, 239, 247, 255};
-  EXPECT_EQ(kAlphaRamp, expected);
-}
-
-}  // namespace
-}  // namespace qav

@@ -63,7 +63,7 @@ TEST(BackupFile, OnlyShippedPicturesGiveTheRecordsAndTheTrailer) {
   m.Record(4).IconFile = m.sysIcons + "Folder.png";
   m.Record(70).CustomIcon = m.sysIcons + "Folder.png";
   const std::string backup = m.root / "icons.bak";
-  ASSERT_TRUE(WriteBackupFile(backup, m.tables, m.sysIcons).ok);
+  ASSERT_TRUE(WriteBackupFile(backup, m.tables, m.sysIcons).Ok());
 
   Bytes expected = EncodeMenuImage(m.tables);
   ASSERT_EQ(expected.size(), kStandardMenuFileSize);
@@ -85,7 +85,7 @@ TEST(BackupFile, OwnAndCustomPicturesFollowInRecordOrderIconBeforeCustom) {
   int calls = 0;
   const std::string backup = m.root / "icons.bak";
   ASSERT_TRUE(
-      WriteBackupFile(backup, m.tables, m.sysIcons, [&](int, int total) { calls += total; }).ok);
+      WriteBackupFile(backup, m.tables, m.sysIcons, [&](int, int total) { calls += total; }).Ok());
 
   Bytes expected = EncodeMenuImage(m.tables);
   Append(expected, Block(Of("C")));
@@ -102,7 +102,7 @@ TEST(BackupFile, AMissingPictureIsWrittenAsAnEmptyPathWithoutABlock) {
   m.Record(7).IconFile = m.store + "gone.png";
   m.Record(8).IconFile = m.store;  // a folder is no picture either
   const std::string backup = m.root / "icons.bak";
-  ASSERT_TRUE(WriteBackupFile(backup, m.tables, m.sysIcons).ok);
+  ASSERT_TRUE(WriteBackupFile(backup, m.tables, m.sysIcons).Ok());
 
   const Bytes bytes = ReadBytes(backup);
   ASSERT_EQ(bytes.size(), kStandardMenuFileSize + kTrailer.size());
@@ -116,9 +116,9 @@ TEST(BackupFile, AMissingPictureIsWrittenAsAnEmptyPathWithoutABlock) {
 TEST(BackupFile, AnUnwritableTargetFailsAndLeavesNothing) {
   Machine m("a");
   const std::string backup = m.root / "no-such-folder/icons.bak";
-  const BackupOutcome outcome = WriteBackupFile(backup, m.tables, m.sysIcons);
-  EXPECT_FALSE(outcome.ok);
-  EXPECT_FALSE(outcome.error.empty());
+  const Result outcome = WriteBackupFile(backup, m.tables, m.sysIcons);
+  EXPECT_FALSE(outcome.Ok());
+  EXPECT_FALSE(outcome.Error().empty());
   EXPECT_FALSE(fs::exists(backup));
 }
 
@@ -132,7 +132,7 @@ struct RestoreFixture : ::testing::Test {
     a.Record(12).IconFile = a.store + "12.png";
     a.Record(12).CustomIcon = a.root / "pics/custom.png";
     a.Record(13).IconFile = a.sysIcons + "Folder.png";
-    EXPECT_TRUE(WriteBackupFile(backup, a.tables, a.sysIcons).ok);
+    EXPECT_TRUE(WriteBackupFile(backup, a.tables, a.sysIcons).Ok());
 
     // Machine B already has a menu and pictures of its own.
     b.Record(20).Title = "Old";
@@ -161,8 +161,8 @@ struct RestoreFixture : ::testing::Test {
 };
 
 TEST_F(RestoreFixture, PicturesOfAnotherDataFolderLandInThisStoreUnderTheirNames) {
-  const BackupOutcome outcome = RestoreBackupFile(backup, b.Target());
-  ASSERT_TRUE(outcome.ok) << outcome.error;
+  const Result outcome = RestoreBackupFile(backup, b.Target());
+  ASSERT_TRUE(outcome.Ok()) << outcome.Error();
 
   const MenuImage menu = DecodeMenuImage(ReadBytes(b.menuFile));
   ASSERT_EQ(menu.status, ImageStatus::kWhole);
@@ -187,26 +187,26 @@ TEST_F(RestoreFixture, TruncatedOrLyingBackupsChangeNothing) {
   // Cut inside the records, inside a block header, inside a block's bytes.
   for (const std::size_t cut : {records / 2, records + 2, records + 4 + 3}) {
     WriteBytes(bad, Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut)));
-    EXPECT_FALSE(RestoreBackupFile(bad, b.Target()).ok) << cut;
+    EXPECT_FALSE(RestoreBackupFile(bad, b.Target()).Ok()) << cut;
     ExpectUntouched();
   }
   // A block that claims more bytes than the file holds.
   Bytes lying = whole;
   lying[records + 3] = 0x7F;
   WriteBytes(bad, lying);
-  const BackupOutcome outcome = RestoreBackupFile(bad, b.Target());
-  EXPECT_FALSE(outcome.ok);
-  EXPECT_NE(outcome.error.find("record 12"), std::string::npos) << outcome.error;
+  const Result outcome = RestoreBackupFile(bad, b.Target());
+  EXPECT_FALSE(outcome.Ok());
+  EXPECT_NE(outcome.Error().find("record 12"), std::string::npos) << outcome.Error();
   ExpectUntouched();
   // One that claims a byte too few leaves bytes no block accounts for.
   lying = whole;
   lying[records] = static_cast<std::uint8_t>(lying[records] - 1);
   WriteBytes(bad, lying);
-  EXPECT_FALSE(RestoreBackupFile(bad, b.Target()).ok);
+  EXPECT_FALSE(RestoreBackupFile(bad, b.Target()).Ok());
   ExpectUntouched();
   // No file, or a folder in its place.
-  EXPECT_FALSE(RestoreBackupFile(a.root / "none.bak", b.Target()).ok);
-  EXPECT_FALSE(RestoreBackupFile(a.store, b.Target()).ok);
+  EXPECT_FALSE(RestoreBackupFile(a.root / "none.bak", b.Target()).Ok());
+  EXPECT_FALSE(RestoreBackupFile(a.store, b.Target()).Ok());
   ExpectUntouched();
 }
 
@@ -232,8 +232,8 @@ TEST_F(RestoreFixture, PathsNeverLeadOutOfTheStore) {
   const std::string file = a.root / "crafted.bak";
   WriteBytes(file, bytes);
 
-  const BackupOutcome outcome = RestoreBackupFile(file, b.Target());
-  ASSERT_TRUE(outcome.ok) << outcome.error;
+  const Result outcome = RestoreBackupFile(file, b.Target());
+  ASSERT_TRUE(outcome.Ok()) << outcome.Error();
   EXPECT_EQ(ReadBytes(outside + "/victim.png"), Of("victim"));
   const MenuImage menu = DecodeMenuImage(ReadBytes(b.menuFile));
   for (int r = 4; r <= 8; ++r) {
@@ -271,9 +271,8 @@ TEST_F(RestoreFixture, ARestoreThatFailsHalfWayKeepsTheMenuAndPictures) {
   // Calls: two picture writes, the menu's twin, its temporary copy, the rename over the menu.
   for (const int failAt : {1, 2, 3, 4, 5}) {
     FailingFileOps failing(failAt);
-    const BackupOutcome outcome =
-        RestoreBackupFile(backup, {b.menuFile, b.store, b.sysIcons, failing});
-    EXPECT_FALSE(outcome.ok) << failAt;
+    const Result outcome = RestoreBackupFile(backup, {b.menuFile, b.store, b.sysIcons, failing});
+    EXPECT_FALSE(outcome.Ok()) << failAt;
     EXPECT_EQ(ReadBytes(b.menuFile), menuBefore) << failAt;
     EXPECT_EQ(ReadBytes(b.store + "12.png"), Of("old twelve")) << failAt;
     EXPECT_EQ(ReadBytes(b.store + "20.png"), Of("old twenty")) << failAt;

@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "menu_image.h"
-#include "platform/fake/fake_platform.h"
 #include "support/real_files.h"
 #include "support/temp_dir.h"
 
@@ -49,15 +48,14 @@ Tables SampleTables() {
 
 class MenuFileTest : public ::testing::Test {
  protected:
-  MenuFileContext Context() { return {dir / "QAVMenu.cfg", files, messages}; }
-  int Load() { return LoadMenuFile(tables, Context()); }
+  MenuFileContext Context() { return {dir / "QAVMenu.cfg", files}; }
+  bool Load() { return LoadMenuFile(tables, Context()); }
   void Store(const std::vector<std::uint8_t>& image) {
     test::WriteBytes(dir / "QAVMenu.cfg", image);
   }
 
   test::TempDir dir;
   test::RealFiles files;
-  platform::fake::RecordingMessageBoxes messages;
   Tables tables = MakeTables();
 };
 
@@ -108,12 +106,12 @@ TEST_F(MenuFileTest, LayoutIsByteExact) {
 }
 
 TEST_F(MenuFileTest, SaveWritesBothCopiesAndLoadKeepsTheCatalogsOwnRecords) {
-  ASSERT_EQ(WriteMenuFile(SampleTables(), Context()), 1);
+  ASSERT_TRUE(WriteMenuFile(SampleTables(), Context()).Ok());
   EXPECT_EQ(test::ReadBytes(dir / "QAVMenu.cfg.bak"), test::ReadBytes(dir / "QAVMenu.cfg"));
 
   tables.Shortcuts[70].Title = "Catalog title";
   tables.Shortcuts[70].Kind = kKindBuiltIn;
-  ASSERT_EQ(Load(), 1);
+  ASSERT_TRUE(Load());
   EXPECT_EQ(tables.Shortcuts[70].Title.Get(), "Catalog title");
   EXPECT_EQ(tables.Shortcuts[70].Kind, kKindBuiltIn);
   EXPECT_EQ(tables.Shortcuts[70].CustomIcon.Get(), "/mine.png");
@@ -126,12 +124,12 @@ TEST_F(MenuFileTest, SaveWritesBothCopiesAndLoadKeepsTheCatalogsOwnRecords) {
 
 TEST_F(MenuFileTest, NoFileChangesNothingAndATwinAloneIsRestored) {
   tables.Shortcuts[5].Title = "untouched";
-  EXPECT_EQ(Load(), 0);
+  EXPECT_FALSE(Load());
   EXPECT_EQ(tables.Shortcuts[5].Title.Get(), "untouched");
 
   const auto image = EncodeMenuImage(SampleTables());
   test::WriteBytes(dir / "QAVMenu.cfg.bak", image);
-  EXPECT_EQ(Load(), 1);
+  EXPECT_TRUE(Load());
   EXPECT_EQ(tables.Groups[3].MemberCount, 2);
   EXPECT_EQ(test::ReadBytes(dir / "QAVMenu.cfg"), image);
 }
@@ -166,7 +164,7 @@ TEST_F(MenuFileTest, ImpossibleCountsMakeTheFileUnreadableAndChangeNothing) {
     std::filesystem::remove(dir / "QAVMenu.cfg.bak");
     tables = MakeTables();
     tables.Shortcuts[129].Title = "before";
-    EXPECT_EQ(Load(), 0) << poke.what;
+    EXPECT_FALSE(Load()) << poke.what;
     EXPECT_EQ(tables.Shortcuts[129].Title.Get(), "before") << poke.what;
     // The unreadable file is set aside, not lost.
     EXPECT_EQ(test::ReadBytes(dir / "QAVMenu.cfg.damaged"), image) << poke.what;
@@ -179,31 +177,31 @@ TEST_F(MenuFileTest, DamagedOrShortFileGivesWayToAWholeTwin) {
   auto damaged = good;
   test::PutI32(damaged, 2, 99999);
   Store(damaged);
-  EXPECT_EQ(Load(), 1);
+  EXPECT_TRUE(Load());
   EXPECT_EQ(tables.Shortcuts[129].Path.Get(), "/usr/bin/vim");
 
   Store(std::vector<std::uint8_t>(good.begin(), good.begin() + 500000));
   tables = MakeTables();
-  EXPECT_EQ(Load(), 1);
+  EXPECT_TRUE(Load());
   EXPECT_EQ(tables.Shortcuts[1024].Title.Get(), "last");
 }
 
 TEST_F(MenuFileTest, AllZeroFileIsNoMenuAndNeverCostsTheTwinItsItems) {
   const std::vector<std::uint8_t> zeros(kStandardMenuFileSize, 0);
   Store(zeros);
-  EXPECT_EQ(Load(), 0);
+  EXPECT_FALSE(Load());
   EXPECT_EQ(test::ReadBytes(dir / "QAVMenu.cfg.damaged"), zeros);
 
   Store(zeros);
   test::WriteBytes(dir / "QAVMenu.cfg.bak", EncodeMenuImage(SampleTables()));
   tables = MakeTables();
-  EXPECT_EQ(Load(), 1);
+  EXPECT_TRUE(Load());
   EXPECT_EQ(tables.Shortcuts[129].Path.Get(), "/usr/bin/vim");
   // The save at exit writes what was loaded, so both copies keep the user's items.
-  ASSERT_EQ(WriteMenuFile(tables, Context()), 1);
+  ASSERT_TRUE(WriteMenuFile(tables, Context()).Ok());
   for (const char* copy : {"QAVMenu.cfg", "QAVMenu.cfg.bak"}) {
     tables = MakeTables();
-    ASSERT_EQ(LoadMenuFile(tables, {dir / copy, files, messages}), 1) << copy;
+    ASSERT_EQ(LoadMenuFile(tables, {dir / copy, files}), true) << copy;
     EXPECT_EQ(tables.Shortcuts[129].Path.Get(), "/usr/bin/vim") << copy;
   }
 }
@@ -226,20 +224,20 @@ TEST_F(MenuFileTest, OnlyRegularFilesAreReadAndNothingBlocks) {
     makers[i]();
     test::WriteBytes(dir / "QAVMenu.cfg.bak", good);
     tables = MakeTables();
-    EXPECT_EQ(Load(), 1) << i;
+    EXPECT_TRUE(Load()) << i;
     EXPECT_EQ(tables.Shortcuts[129].Path.Get(), "/usr/bin/vim") << i;
   }
   std::filesystem::remove(menu);
   ASSERT_EQ(::mkfifo(menu.c_str(), 0600), 0);
   std::filesystem::remove(dir / "QAVMenu.cfg.bak");
-  EXPECT_EQ(Load(), 0);
+  EXPECT_FALSE(Load());
 }
 
 TEST_F(MenuFileTest, ShortFileAloneLoadsWhatIsThere) {
   const auto good = EncodeMenuImage(SampleTables());
   Store(
       std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<long>(RecordOffset(130))));
-  EXPECT_EQ(Load(), 1);
+  EXPECT_TRUE(Load());
   EXPECT_EQ(tables.Shortcuts[129].Title.Get(), "Vim \xC3\xA9");
   EXPECT_EQ(tables.Shortcuts[1024].Kind, kKindFree);
   EXPECT_EQ(tables.Shortcuts[1024].Title.Get(), "");
@@ -254,17 +252,17 @@ TEST_F(MenuFileTest, SmallerMemberListsAreWidenedToTheirCapacity) {
   const auto image = EncodeMenuImage(t);
   EXPECT_EQ(image.size(), 1338885u - 32 * 4);
   Store(image);
-  EXPECT_EQ(Load(), 1);
+  EXPECT_TRUE(Load());
   EXPECT_EQ(tables.Groups[10].Members.size(), 37u);
   EXPECT_EQ(tables.Groups[10].Members[4], 300);
   EXPECT_EQ(tables.Shortcuts[1024].Title.Get(), "last");
 }
 
-TEST_F(MenuFileTest, FailedSaveTellsTheUser) {
-  MenuFileContext context{dir / "gone/QAVMenu.cfg", files, messages};
-  EXPECT_EQ(WriteMenuFile(tables, context), 0);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Writing icon file failed! " + context.menuFile);
+TEST_F(MenuFileTest, FailedSaveSaysWhichFile) {
+  MenuFileContext context{dir / "gone/QAVMenu.cfg", files};
+  const Result saved = WriteMenuFile(tables, context);
+  EXPECT_FALSE(saved.Ok());
+  EXPECT_EQ(saved.Error(), "Writing icon file failed! " + context.menuFile);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <random>
 
 #include "menu_image.h"
-#include "platform/fake/fake_platform.h"
 #include "store/menu_file.h"
 #include "store/settings_file.h"
 #include "support/real_files.h"
@@ -52,8 +51,7 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> image, std::mt19937& 
 TEST(Robustness, MangledMenuFilesNeverCrashAndLoadOnlyUsableTables) {
   test::TempDir dir;
   test::RealFiles files;
-  platform::fake::RecordingMessageBoxes messages;
-  const MenuFileContext context{dir / "QAVMenu.cfg", files, messages};
+  const MenuFileContext context{dir / "QAVMenu.cfg", files};
   Tables good = MakeTables();
   for (int g = 0; g < kGroupCount; ++g) good.Groups[g].Members[0] = g;
   good.Groups[3].Members[1] = 200;
@@ -72,13 +70,12 @@ TEST(Robustness, MangledMenuFilesNeverCrashAndLoadOnlyUsableTables) {
 TEST(Robustness, SettingsFilesOfAnyLengthAndContentStayInRange) {
   test::TempDir dir;
   test::RealFiles files;
-  platform::fake::RecordingMessageBoxes messages;
   ScreenInfo info;
   info.fullScreenWidth = 1024;
   info.fullScreenHeight = 600;
   const ScreenMetrics screen = ComputeScreenMetrics(info);
-  const SettingsFileContext context{
-      dir / "QAVCfg.cfg", dir / "u.ico", screen, files, messages, [](bool on) { return on; }};
+  const SettingsFileContext context{dir / "QAVCfg.cfg", dir / "u.ico", screen, files,
+                                    [](bool on) { return on; }};
   std::mt19937 random(7);
   for (int round = 0; round < 200; ++round) {
     std::vector<std::uint8_t> bytes(random() % 700);

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "platform/fake/fake_platform.h"
 #include "support/real_files.h"
 #include "support/temp_dir.h"
 
@@ -31,13 +30,12 @@ Settings Defaults() {
 class SettingsFileTest : public ::testing::Test {
  protected:
   SettingsFileContext Context() {
-    return {
-        dir / "QAVCfg.cfg", dir / "User Icon.ico", screen, files, messages, [this](bool enable) {
-          autoRunCalls.push_back(enable);
-          return autoRunAnswer;
-        }};
+    return {dir / "QAVCfg.cfg", dir / "User Icon.ico", screen, files, [this](bool enable) {
+              autoRunCalls.push_back(enable);
+              return autoRunAnswer;
+            }};
   }
-  int Read() { return ReadSettingsFile(settings, user, Context()); }
+  bool Read() { return ReadSettingsFile(settings, user, Context()); }
   void Store(const SettingsRecord& record) {
     test::WriteBytes(dir / "QAVCfg.cfg", EncodeSettingsRecord(record));
   }
@@ -45,7 +43,6 @@ class SettingsFileTest : public ::testing::Test {
   test::TempDir dir;
   ScreenMetrics screen = Screen768();
   test::RealFiles files;
-  platform::fake::RecordingMessageBoxes messages;
   Settings settings = Defaults();
   ShortcutRecord user;
   std::vector<bool> autoRunCalls;
@@ -103,14 +100,14 @@ TEST_F(SettingsFileTest, SaveWritesBothCopiesAndReadsBack) {
   settings.AutoRun = false;
   settings.Record.MinimizedPosition = 6;
   user.IconFile = "/pics/me.png";
-  ASSERT_EQ(WriteSettingsFile(settings, user, Context()), 1);
+  ASSERT_TRUE(WriteSettingsFile(settings, user, Context()).Ok());
   const auto main = test::ReadBytes(dir / "QAVCfg.cfg");
   EXPECT_EQ(main.size(), 564u);
   EXPECT_EQ(test::ReadBytes(dir / "QAVCfg.cfg.bak"), main);
   EXPECT_EQ(DecodeSettingsRecord(main).UserPicture.Get(), "/pics/me.png");
 
   settings = Defaults();
-  ASSERT_EQ(Read(), 1);
+  ASSERT_TRUE(Read());
   EXPECT_EQ(settings.NormalIconSize, 56);
   EXPECT_EQ(settings.MagnifiedIconSize, 100);
   EXPECT_EQ(settings.RingRadius, 250);
@@ -131,7 +128,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesFallBackToDefaults) {
   r.SpareY = 999999;
   r.SparePositionIndex = 12;
   Store(r);
-  ASSERT_EQ(Read(), 1);
+  ASSERT_TRUE(Read());
   EXPECT_EQ(settings.NormalIconSize, 48);
   EXPECT_EQ(settings.MagnifiedIconSize, 64);
   EXPECT_EQ(settings.RingRadius, 300);
@@ -156,7 +153,7 @@ TEST_F(SettingsFileTest, OutOfRangeValuesFallBackToDefaults) {
 
 TEST_F(SettingsFileTest, NoFileKeepsDefaultsAndRegistersNothing) {
   settings.AutoRun = false;
-  EXPECT_EQ(Read(), 0);
+  EXPECT_FALSE(Read());
   EXPECT_TRUE(settings.AutoRun);
   EXPECT_TRUE(autoRunCalls.empty());
   EXPECT_EQ(settings.IconCount, 24);
@@ -188,7 +185,7 @@ TEST_F(SettingsFileTest, OnlyTheTwinIsRestoredAndRead) {
   SettingsRecord r;
   r.NormalSize = 40;
   test::WriteBytes(dir / "QAVCfg.cfg.bak", EncodeSettingsRecord(r));
-  EXPECT_EQ(Read(), 1);
+  EXPECT_TRUE(Read());
   EXPECT_EQ(settings.NormalIconSize, 40);
   EXPECT_EQ(test::ReadBytes(dir / "QAVCfg.cfg"), EncodeSettingsRecord(r));
 }
@@ -213,14 +210,12 @@ TEST_F(SettingsFileTest, ShortFileGivesWayToAWholeTwin) {
   EXPECT_EQ(settings.IconCount, 8);
 }
 
-TEST_F(SettingsFileTest, FailedSaveTellsTheUserAndReturnsZero) {
+TEST_F(SettingsFileTest, FailedSaveIsReported) {
   SettingsFileContext context = Context();
   context.settingsFile = dir / "missing-folder/QAVCfg.cfg";
-  EXPECT_EQ(WriteSettingsFile(settings, user, context), 0);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, "Writing configuration file failed! ");
-  EXPECT_EQ(messages.shown[0].caption, "QAV Launcher");
-  EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::kExclamation);
+  const Result saved = WriteSettingsFile(settings, user, context);
+  EXPECT_FALSE(saved.Ok());
+  EXPECT_EQ(saved.Error(), "Writing configuration file failed! ");
 }
 
 }  // namespace

@@ -14,11 +14,11 @@ class FakeItemPictures final : public ItemPictures {
   explicit FakeItemPictures(std::string store = "/store/") : store_(std::move(store)) {}
 
   std::string NextIconStoreName() override { return store_ + std::to_string(next_++) + ".png"; }
-  int MakeItemPicture(int source, const std::string& path, int, FixedText<255>& field,
-                      const LinkIcon& link) override {
+  bool MakeItemPicture(int source, const std::string& path, int, FixedText<255>& field,
+                       const LinkIcon& link) override {
     field = field.Get();
     made.push_back({source, path, link.iconPath, link.target});
-    return makes ? 1 : 0;
+    return makes;
   }
   bool IconFileToPng(const std::string& iconPath, const std::string&) override {
     made.push_back({0, iconPath, "", ""});

@@ -24,8 +24,8 @@ class RecordingTargets final : public DockControl, public Dialogs, public HotKey
  public:
   RecordingTargets(FrmMain& dock, AppState& state) : dock_(dock), state_(state) {}
   void EscCancel() override { dock_.EscCancel(); }
-  void MinWindows(int newState) override {
-    calls.push_back("min " + std::to_string(newState));
+  void MinWindows(DockView newState) override {
+    calls.push_back("min " + std::to_string(static_cast<int>(newState)));
     dock_.MinWindows(newState);
   }
   void DockFocus(bool show) override { calls.push_back(show ? "focus" : "unfocus"); }
@@ -169,7 +169,7 @@ TEST_F(TrayTest, ExitLetsAShownDockGoFirst) {
   EXPECT_EQ(targets.calls, (std::vector<std::string>{"unfocus", "exit"}));
   EXPECT_EQ(clock.runs, 1);
   targets.calls.clear();
-  dock->MinWindows(1);
+  dock->MinWindows(DockView::kMinimized);
   t.Menu().Exit();
   EXPECT_EQ(targets.calls, (std::vector<std::string>{"exit"}));
   EXPECT_EQ(clock.runs, 1);
@@ -185,18 +185,18 @@ TEST_F(TrayTest, AltSpaceClosesAnOpenMenuWithoutItsFadeThenHidesOnTheSecondPress
   EXPECT_FALSE(menu->MenuShown());
   EXPECT_EQ(menu->PushCount() - menuPushes, 1);  // cleared at once: no fade frames
   EXPECT_TRUE(state.TintMode);
-  EXPECT_EQ(state.DockState, 0);
+  EXPECT_EQ(state.DockState, DockView::kShown);
   EXPECT_TRUE(state.AnimateShowHide);  // put back afterwards
 
   const int dockPushes = dock->PushCount();
   hotKeys.Press(HotKey::kFocus);
-  EXPECT_EQ(state.DockState, 2);
+  EXPECT_EQ(state.DockState, DockView::kHidden);
   EXPECT_FALSE(state.TintMode);
   EXPECT_EQ(dock->PushCount() - dockPushes, 1);  // hidden at once, not faded
   EXPECT_TRUE(state.AnimateShowHide);
 
   hotKeys.Press(HotKey::kFocus);  // from hidden: back up in keyboard mode
-  EXPECT_EQ(state.DockState, 0);
+  EXPECT_EQ(state.DockState, DockView::kShown);
   EXPECT_TRUE(state.TintMode);
   EXPECT_EQ(targets.calls, (std::vector<std::string>{"altspace", "min 2", "altspace"}));
 }
@@ -204,18 +204,18 @@ TEST_F(TrayTest, AltSpaceClosesAnOpenMenuWithoutItsFadeThenHidesOnTheSecondPress
 TEST_F(TrayTest, CtrlTabMinimizesAndWhenMinimizedOnlyRestacks) {
   Tray();
   hotKeys.Press(HotKey::kMinimize);
-  EXPECT_EQ(state.DockState, 1);
+  EXPECT_EQ(state.DockState, DockView::kMinimized);
   const int pushes = dock->PushCount();
   targets.calls.clear();
   hotKeys.Press(HotKey::kMinimize);
-  EXPECT_EQ(state.DockState, 1);
+  EXPECT_EQ(state.DockState, DockView::kMinimized);
   EXPECT_EQ(dock->PushCount(), pushes);
   EXPECT_EQ(targets.calls, (std::vector<std::string>{"min 1", "bottom"}));
 
   hotKeys.Press(HotKey::kSwitch);  // a minimized dock is not hidden: the switch hides it
-  EXPECT_EQ(state.DockState, 2);
+  EXPECT_EQ(state.DockState, DockView::kHidden);
   hotKeys.Press(HotKey::kSwitch);
-  EXPECT_EQ(state.DockState, 0);
+  EXPECT_EQ(state.DockState, DockView::kShown);
 }
 
 TEST_F(TrayTest, HotKeysComeFirstAndGoLastAndAHeldOneIsReported) {
@@ -224,12 +224,12 @@ TEST_F(TrayTest, HotKeysComeFirstAndGoLastAndAHeldOneIsReported) {
   FrmTray& t = Tray();
   EXPECT_EQ(t.RefusedHotKeys(), std::vector<HotKey>{HotKey::kMinimize});
   hotKeys.Press(HotKey::kMinimize);  // another program's now
-  EXPECT_EQ(state.DockState, 0);
+  EXPECT_EQ(state.DockState, DockView::kShown);
   hotKeys.Press(HotKey::kSwitch);  // the others work
-  EXPECT_EQ(state.DockState, 2);
+  EXPECT_EQ(state.DockState, DockView::kHidden);
 
   t.Icon()->activated(QSystemTrayIcon::Trigger);  // a left click on the icon
-  EXPECT_EQ(state.DockState, 0);
+  EXPECT_EQ(state.DockState, DockView::kShown);
   EXPECT_TRUE(state.TintMode);
 
   const std::string notice = FrmTray::RefusedNotice(t.RefusedHotKeys());

@@ -36,32 +36,37 @@ std::string ApplyPrefixRules(std::string path, bool search, const PathContext& c
       system + path,
       windows + path,
   };
-  for (std::string candidate : candidates) {
-    if (DirExists(candidate)) return candidate;
+  for (const std::string& candidate : candidates) {
+    if (DirExists(candidate)) return TrimNull(candidate);
   }
   return path;
 }
 
 }  // namespace
 
-bool FileExists(std::string& path, bool expand, const PathContext& context) {
-  path = TrimNull(path);
-  if (path.empty()) return false;
-  if (expand) path = ExpandPath(path, true, context);
+std::string ExistingPath(const std::string& path, bool expand, const PathContext& context) {
+  std::string trimmed = TrimNull(path);
+  if (trimmed.empty()) return {};
+  if (expand) trimmed = ExpandPath(trimmed, true, context);
   std::error_code error;
-  return std::filesystem::exists(path, error) && !error;
+  if (!std::filesystem::exists(trimmed, error) || error) return {};
+  return trimmed;
 }
 
-bool DirExists(std::string& path) {
-  path = TrimNull(path);
-  if (path.empty()) return false;
-  std::error_code error;
-  return std::filesystem::is_directory(path, error) && !error;
+bool FileExists(const std::string& path, bool expand, const PathContext& context) {
+  return !ExistingPath(path, expand, context).empty();
 }
 
-bool IsWebAddress(std::string& path) {
-  path = TrimNull(path);
-  const std::string head = UpperAscii(std::string_view(path).substr(0, 7));
+bool DirExists(const std::string& path) {
+  const std::string trimmed = TrimNull(path);
+  if (trimmed.empty()) return false;
+  std::error_code error;
+  return std::filesystem::is_directory(trimmed, error) && !error;
+}
+
+bool IsWebAddress(const std::string& path) {
+  const std::string trimmed = TrimNull(path);
+  const std::string head = UpperAscii(std::string_view(trimmed).substr(0, 7));
   return head == "HTTP://" || head == "HTTPS:/";
 }
 

@@ -14,13 +14,15 @@ struct PathContext {
   platform::SystemInfo& system;
 };
 
-// `path` is trimmed (and expanded when `expand`) in place; true when it names an existing file or
-// folder. Never throws.
-bool FileExists(std::string& path, bool expand, const PathContext& context);
-// Trims `path` in place; true when it names an existing folder.
-bool DirExists(std::string& path);
-// Trims `path` in place; true when it starts with "http://" or "https:/" in any letter case.
-bool IsWebAddress(std::string& path);
+// The trimmed `path` (expanded when `expand`) when it names an existing file or folder, else an
+// empty text. Never throws.
+std::string ExistingPath(const std::string& path, bool expand, const PathContext& context);
+// True when the trimmed `path` (expanded when `expand`) names an existing file or folder.
+bool FileExists(const std::string& path, bool expand, const PathContext& context);
+// True when the trimmed `path` names an existing folder.
+bool DirExists(const std::string& path);
+// True when the trimmed `path` starts with "http://" or "https:/" in any letter case.
+bool IsWebAddress(const std::string& path);
 
 // Replaces the first %NAME% reference of `path` (and every other occurrence of the same
 // reference) by the variable's value. False, with `path` unchanged, when there is no complete

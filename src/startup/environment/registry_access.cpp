@@ -151,16 +151,16 @@ bool IsFirstRun(platform::Registry& registry) {
   return true;
 }
 
-int WriteAppInfo(platform::Registry& registry, const std::string& exePath,
-                 const AppVersion& version) {
+bool WriteAppInfo(platform::Registry& registry, const std::string& exePath,
+                  const AppVersion& version) {
   const std::string ver = std::to_string(version.major) + "." + std::to_string(version.minor) +
                           "." + std::to_string(version.revision);
-  if (WriteRegValue(registry, kSystemKey, "APP_PATH", exePath, 1) != 0) return 0;
-  if (WriteRegValue(registry, kSystemKey, "APP_VER", ver, 1) != 0) return 0;
+  if (WriteRegValue(registry, kSystemKey, "APP_PATH", exePath, 1) != 0) return false;
+  if (WriteRegValue(registry, kSystemKey, "APP_VER", ver, 1) != 0) return false;
   if (WriteRegValue(registry, kSystemKey, "APP_BUILD", std::to_string(version.revision), 1) != 0) {
-    return 0;
+    return false;
   }
-  return 1;
+  return true;
 }
 
 }  // namespace qav

@@ -54,8 +54,8 @@ struct AppVersion {
   int revision = 0;
 };
 
-// Publishes the program's path and version; 1 when all three values were written, else 0.
-int WriteAppInfo(platform::Registry& registry, const std::string& exePath,
-                 const AppVersion& version);
+// Publishes the program's path and version; true when all three values were written.
+bool WriteAppInfo(platform::Registry& registry, const std::string& exePath,
+                  const AppVersion& version);
 
 }  // namespace qav

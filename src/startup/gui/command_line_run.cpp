@@ -61,7 +61,7 @@ class LauncherRemoteDock final : public RemoteDock {
       : launcher_(launcher), platform_(platform) {}
 
   void Show() override {
-    launcher_.MinWindows(0);
+    launcher_.MinWindows(DockView::kShown);
     launcher_.DockFocus(true);
   }
   void Keyboard() override { RunHotKey(platform::HotKey::kFocus); }

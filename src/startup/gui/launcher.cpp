@@ -215,8 +215,8 @@ void Launcher::EscCancel() {
   if (frmMain_) frmMain_->EscCancel();
 }
 
-void Launcher::MinWindows(int state) {
-  if (state == 0) FollowPointer();
+void Launcher::MinWindows(DockView state) {
+  if (state == DockView::kShown) FollowPointer();
   if (frmMain_) frmMain_->MinWindows(state);
 }
 
@@ -311,12 +311,11 @@ void Launcher::ProcessEvents() {
 }
 
 void Launcher::SaveSettings() {
-  WriteSettingsFile(state_.settings, state_.tables.Shortcuts[kUserRecord],
-                    SettingsContext(state_, platform_));
+  SaveSettingsFile(state_.settings, state_, platform_);
 }
 
 void Launcher::SaveMenu() {
-  WriteMenuFile(state_.tables, MenuContext(state_, platform_));
+  SaveMenuFile(state_, platform_);
 }
 
 CommandContext Launcher::Commands() {

@@ -68,7 +68,7 @@ class Launcher final : public DockControl,
 
   // The dock as item commands drive it.
   void EscCancel() override;
-  void MinWindows(int state) override;
+  void MinWindows(DockView state) override;
   void DockFocus(bool show) override;
   void DockNormal() override;
   void AltSpace() override;

@@ -10,29 +10,27 @@
 #include "startup/gui/qt_message_boxes.h"
 
 namespace qav {
+namespace {
 
-int RunLauncher(int argc, char** argv) {
-  const CommandLine command = ReadCommandLine(argc, argv);
-  if (command.status) return EndWithText(command);
-  const auto native = platform::CreatePlatform();
-  const auto instance = native->CreateSingleInstance();
-  if (!instance->TryAcquire()) return SendToRunningDock(*native, argc, argv, command.request);
-  if (auto status = RunWithoutDock(*native, argc, argv, command.request)) return *status;
+int RunOn(platform::PlatformServices& native, const CommandLine& command, int argc, char** argv) {
+  const auto instance = native.CreateSingleInstance();
+  if (!instance->TryAcquire()) return SendToRunningDock(native, argc, argv, command.request);
+  if (auto status = RunWithoutDock(native, argc, argv, command.request)) return *status;
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("QAV Launcher");
   QApplication::setOrganizationName("Brevona");
   QApplication::setQuitOnLastWindowClosed(false);
-  native->EnsureIconTheme();
+  native.EnsureIconTheme();
 
-  const auto system = native->OpenServices();
+  const auto system = native.OpenServices();
   QtMessageBoxes messages;
   platform::Platform services = system->Bundle(messages);
   Launcher launcher(services, system->Shape(), system->Keys(), system->Trays());
   LoggedNotices notices([&native](const std::string& caption, const std::string& text) {
-    native->SendDesktopNotice(caption, text);
+    native.SendDesktopNotice(caption, text);
   });
-  const auto terminationWatch = native->WatchTermination([&] { launcher.Terminate(notices); });
+  const auto terminationWatch = native.WatchTermination([&] { launcher.Terminate(notices); });
   QObject::connect(&app, &QGuiApplication::commitDataRequest,
                    [&launcher](QSessionManager&) { launcher.SaveForSession(); });
   QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { launcher.Terminate(notices); });
@@ -40,9 +38,23 @@ int RunLauncher(int argc, char** argv) {
   // A request to end can arrive while the start still handles events; the loop it ended has not
   // begun yet, and starting it now would never end.
   if (launcher.exited()) return 0;
-  const DockControlServer control(*native, launcher, services);
+  const DockControlServer control(native, launcher, services);
   ApplyStartAction(launcher, command.request);
   return QApplication::exec();
+}
+
+}  // namespace
+
+int RunLauncher(int argc, char** argv) {
+  const CommandLine command = ReadCommandLine(argc, argv);
+  if (command.status) return EndWithText(command);
+  return RunOn(*platform::CreatePlatform(), command, argc, argv);
+}
+
+int RunLauncher(int argc, char** argv, platform::PlatformServices& platform) {
+  const CommandLine command = ReadCommandLine(argc, argv);
+  if (command.status) return EndWithText(command);
+  return RunOn(platform, command, argc, argv);
 }
 
 }  // namespace qav

@@ -15,6 +15,9 @@ namespace qav {
 
 inline constexpr int kImageSlotLimit = 7;  // slots 0..6 of the picture tables
 
+// What the dock shows: its ring, only its corner picture (minimized), or nothing (hidden).
+enum class DockView { kShown, kMinimized, kHidden };
+
 struct ImageSlots {
   int Count = 4;
   // Edge of each pre-scaled slot: 1 normal icon, 2 magnified icon, 3 centre (128), 4 small (32).
@@ -37,8 +40,8 @@ struct AppState {
   int DefaultEntriesLeftOut = 0;
 
   // The dock's state, shared with the group menu, the tray and the hot keys.
-  int HoverSlot = -1;       // ring slot under the mouse: 0 centre, 1..N ring, -1 none
-  int DockState = 0;        // 0 shown, 1 minimized to its corner picture, 2 hidden
+  int HoverSlot = -1;  // ring slot under the mouse: 0 centre, 1..N ring, -1 none
+  DockView DockState = DockView::kShown;
   bool DockHidden = false;  // the dock hid itself
   bool TintMode = false;    // keyboard mode: the screen tinted, key letters shown
   bool Dragging = false;    // an icon is being dragged out of the ring

@@ -84,26 +84,21 @@ TEST(PathTests, ExistenceAndWebAddresses) {
   system.environment["DIR"] = dir.path();
   const PathContext context{paths, system};
 
-  std::string file = "  " + (dir / "file.txt") + "  ";
+  const std::string file = "  " + (dir / "file.txt") + "  ";
   EXPECT_TRUE(FileExists(file, false, context));
-  EXPECT_EQ(file, dir / "file.txt");  // the caller's path comes back trimmed
-  std::string folder = dir.path();
-  EXPECT_TRUE(FileExists(folder, false, context));
-  std::string viaVariable = "\"%DIR%/file.txt\"";
-  EXPECT_TRUE(FileExists(viaVariable, true, context));
-  EXPECT_EQ(viaVariable, dir / "file.txt");
-  std::string empty;
-  EXPECT_FALSE(FileExists(empty, true, context));
+  EXPECT_EQ(file, "  " + (dir / "file.txt") + "  ");  // a predicate leaves its argument alone
+  EXPECT_EQ(ExistingPath(file, false, context), dir / "file.txt");
+  EXPECT_TRUE(FileExists(dir.path(), false, context));
+  EXPECT_EQ(ExistingPath("\"%DIR%/file.txt\"", true, context), dir / "file.txt");
+  EXPECT_EQ(ExistingPath(dir / "gone", false, context), "");
+  EXPECT_FALSE(FileExists("", true, context));
+  EXPECT_FALSE(DirExists(dir / "file.txt"));
+  EXPECT_TRUE(DirExists(dir.path() + "   "));
 
-  std::string asFolder = dir / "file.txt";
-  EXPECT_FALSE(DirExists(asFolder));
-  std::string realFolder = dir.path() + "   ";
-  EXPECT_TRUE(DirExists(realFolder));
-
-  for (std::string web : {"http://x.org", "HTTPS://x.org", " https:/odd"}) {
+  for (const char* web : {"http://x.org", "HTTPS://x.org", " https:/odd"}) {
     EXPECT_TRUE(IsWebAddress(web)) << web;
   }
-  for (std::string other : {"ftp://x.org", "http:/x", "C:\\http://", ""}) {
+  for (const char* other : {"ftp://x.org", "http:/x", "C:\\http://", ""}) {
     EXPECT_FALSE(IsWebAddress(other)) << other;
   }
 }

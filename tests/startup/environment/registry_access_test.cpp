@@ -119,7 +119,7 @@ TEST(FirstRun, OnlyTheInstallersZeroCountsAndIsConsumed) {
 
 TEST(AppInfo, PublishesPathVersionAndBuild) {
   platform::fake::FakeRegistry registry;
-  EXPECT_EQ(WriteAppInfo(registry, "/opt/qav/qav-launcher", {1, 2, 345}), 1);
+  EXPECT_TRUE(WriteAppInfo(registry, "/opt/qav/qav-launcher", {1, 2, 345}));
   auto read = [&](const char* name) {
     return TrimNull(RegValueText(ReadRegValue(registry, kSystemKey, name)));
   };

@@ -12,23 +12,16 @@
 #include <filesystem>
 
 #include "dock/frm_main.h"
-#include "platform/fake/fake_hot_keys.h"
-#include "platform/fake/fake_tray_hosts.h"
+#include "platform/fake/fake_native_platform.h"
 #include "startup/startup_fixture.h"
 #include "store/menu_file.h"
 
 namespace qav {
 namespace {
 
-class NoShape final : public platform::WindowShape {
- public:
-  void SetInputRegion(std::uintptr_t, const std::vector<platform::ShapeRect>&) override {}
-  void ClearInputRegion(std::uintptr_t) override {}
-};
-
 class LauncherTest : public ::testing::Test, protected test::StartupFixture {
  protected:
-  NoShape shape;
+  platform::fake::FakeWindowShape shape;
   platform::fake::FakeHotKeys hotKeys;
   platform::fake::FakeTrayHosts trayHosts;
   platform::fake::RecordingMessageBoxes notices;
@@ -70,7 +63,7 @@ TEST_F(LauncherTest, TerminationWhileAMessageBoxIsOpenSavesAndLetsTheHandlerRetu
   EXPECT_TRUE(handlerReturned);
   EXPECT_TRUE(app.exited());
   Tables saved = MakeTables();
-  ASSERT_EQ(LoadMenuFile(saved, {state.paths.MenuFile, files, messages}), 1);
+  ASSERT_TRUE(LoadMenuFile(saved, {state.paths.MenuFile, files}));
   EXPECT_EQ(saved.Shortcuts[300].Title.Get(), "made before the end");
   EXPECT_TRUE(std::filesystem::exists(state.paths.SettingsFile));
 }
@@ -91,7 +84,7 @@ TEST_F(LauncherTest, FailingSaveOnTerminationIsReportedWithoutWaiting) {
   ASSERT_EQ(notices.shown.size(), 1u);
   EXPECT_NE(notices.shown[0].text.find(menu), std::string::npos);
   Tables saved = MakeTables();
-  ASSERT_EQ(LoadMenuFile(saved, {menu, files, messages}), 1);
+  ASSERT_TRUE(LoadMenuFile(saved, {menu, files}));
   EXPECT_EQ(saved.Shortcuts[300].Title.Get(), "kept");
 }
 

@@ -1,0 +1,70 @@
+// The whole program on the fake platform: the start-up, the control channel and the way out, with
+// nothing of the operating system but real files in a temporary home.
+
+#include "startup/gui/run_launcher.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/fake/fake_native_platform.h"
+#include "startup/remote_request.h"
+#include "support/real_files.h"
+#include "support/temp_dir.h"
+
+namespace qav {
+namespace {
+
+struct RunFixture : ::testing::Test {
+  RunFixture() {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    auto& services = fake.services;
+    services.folders.folders[26] = home / ".local/share";
+    services.system.environment["HOME"] = home.path();
+    services.system.environment["XDG_DATA_DIRS"] = home / "no-system-data";
+  }
+  int Run() {
+    char name[] = "qav-launcher";
+    char* argv[] = {name, nullptr};
+    return RunLauncher(1, argv, fake);
+  }
+
+  test::TempDir home;
+  test::RealFiles files;
+  platform::fake::FakePlatformServices fake{files};
+};
+
+TEST_F(RunFixture, ASecondCopyOnlyAsksTheRunningDockForKeyboardMode) {
+  fake.instanceHeld = true;
+  fake.sendResult = {platform::SendOutcome::kAnswered, EncodeAnswer({true, "done"})};
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(fake.sentLines, std::vector<std::string>{EncodeRequest({RemoteVerb::kKeyboard, {}})});
+  EXPECT_FALSE(std::filesystem::exists(home / ".local/share/Brevona"));
+}
+
+TEST_F(RunFixture, StartsAnswersTheControlChannelAndSavesOnTermination) {
+  std::string answer;
+  QTimer poll;
+  fake.onIconTheme = [&] {
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (!fake.Listening()) return;
+      poll.stop();
+      answer = fake.Deliver(EncodeRequest({RemoteVerb::kShow, {}}));
+      fake.RequestTermination();
+    });
+    poll.start(50);
+  };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(answer.starts_with("OK")) << answer;
+  const auto data = home / ".local/share/Brevona/QAV Launcher/";
+  EXPECT_TRUE(std::filesystem::exists(data + "QAVCfg.cfg"));
+  EXPECT_TRUE(std::filesystem::exists(data + "QAVMenu.cfg"));
+  EXPECT_EQ(fake.services.hotKeys.events, (std::vector<std::string>{"install", "remove"}));
+  EXPECT_FALSE(fake.services.shape.regions.empty());
+}
+
+}  // namespace
+}  // namespace qav
