@@ -124,9 +124,9 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
   if (loadSettings) {
     const ScreenMetrics largest = ComputeScreenMetrics(LargestScreen(screen));
     SettingsFileContext context = SettingsContext(state, platform);
-    ReadSettingsFile(state.settings, state.tables.Shortcuts[kUserRecord],
-                     {context.settingsFile, context.userIconFile, largest, context.files,
-                      context.setAutoRun});
+    ReadSettingsFile(
+        state.settings, state.tables.Shortcuts[kUserRecord],
+        {context.settingsFile, context.userIconFile, largest, context.files, context.setAutoRun});
   }
   SetImageSlots(state);
   BuildCatalog(state.tables, CatalogContextFor(state, platform));
