@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/path_separator.h"
+#include "platform/utf8_path.h"
 #include "text/text.h"
 
 namespace qav {
@@ -49,14 +50,14 @@ bool FileExists(std::string& path, bool expand, const PathContext& context) {
   if (path.empty()) return false;
   if (expand) path = ExpandPath(path, true, context);
   std::error_code error;
-  return std::filesystem::exists(path, error) && !error;
+  return std::filesystem::exists(platform::PathFromUtf8(path), error) && !error;
 }
 
 bool DirExists(std::string& path) {
   path = TrimNull(path);
   if (path.empty()) return false;
   std::error_code error;
-  return std::filesystem::is_directory(path, error) && !error;
+  return std::filesystem::is_directory(platform::PathFromUtf8(path), error) && !error;
 }
 
 bool IsWebAddress(std::string& path) {

@@ -67,11 +67,11 @@ TEST_F(ExpandPathTest, QuotesAndDoubledBackslashes) {
 
 TEST_F(ExpandPathTest, SearchFindsTheFirstCandidateFolder) {
   test::TempDir root;
-  paths.WindowsFolder = root.path() + "/win/";
-  paths.SystemFolder = root.path() + "/sys/";
+  paths.WindowsFolder = root / "win/";
+  paths.SystemFolder = root / "sys/";
   std::filesystem::create_directories(root / "sys/Drivers/etc");
   std::filesystem::create_directories(root / "win/etc");
-  EXPECT_EQ(Expand("etc", true), root.path() + "/sys/Drivers/etc");
+  EXPECT_EQ(Expand("etc", true), root / "sys/Drivers/etc");
   EXPECT_EQ(Expand("etc", false), "etc");
   EXPECT_EQ(Expand("missing", true), "missing");
 }
@@ -89,7 +89,7 @@ TEST(PathTests, ExistenceAndWebAddresses) {
   EXPECT_EQ(file, dir / "file.txt");  // the caller's path comes back trimmed
   std::string folder = dir.path();
   EXPECT_TRUE(FileExists(folder, false, context));
-  std::string viaVariable = "\"%DIR%/file.txt\"";
+  std::string viaVariable = test::Native("\"%DIR%/file.txt\"");
   EXPECT_TRUE(FileExists(viaVariable, true, context));
   EXPECT_EQ(viaVariable, dir / "file.txt");
   std::string empty;
