@@ -1,14 +1,30 @@
 # Warnings, sanitizers and the helper every library of src/ is declared with.
 
 add_library(qav_options INTERFACE)
-target_compile_options(qav_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-  -Wno-sign-conversion)
+if(MSVC)
+  # Sources are UTF-8; /permissive- holds the compiler to the standard as GCC and Clang are.
+  target_compile_options(qav_options INTERFACE /W4 /permissive- /utf-8)
+  if(QAV_WERROR)
+    target_compile_options(qav_options INTERFACE /WX)
+  endif()
+else()
+  target_compile_options(qav_options INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+    -Wno-sign-conversion)
+  if(QAV_WERROR)
+    target_compile_options(qav_options INTERFACE -Werror)
+  endif()
+endif()
 # GCC 12 at -O3 reports impossible overlaps inside std::string concatenation (GCC bug 105651).
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
   target_compile_options(qav_options INTERFACE -Wno-restrict)
 endif()
-if(QAV_WERROR)
-  target_compile_options(qav_options INTERFACE -Werror)
+if(WIN32)
+  # windows.h without the min and max macros (they break std::min and std::max); the UTF-16 ("W")
+  # functions behind its generic names.
+  target_compile_definitions(qav_options INTERFACE NOMINMAX UNICODE _UNICODE)
+endif()
+if(QAV_SANITIZE AND WIN32)
+  message(FATAL_ERROR "The sanitizers are built for Linux only")
 endif()
 if(QAV_SANITIZE)
   target_compile_options(qav_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer

@@ -1,5 +1,6 @@
 #include "dialogs/file_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QString>
@@ -90,7 +91,7 @@ std::string QtFileDialogs::ShowFileDialog(const platform::FileDialogRequest& req
   PlaceStart(dialog, request);
   dialog.setAccessibleName(dialog.windowTitle());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().front().toStdString();
+  return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
 }
 
 }  // namespace qav

@@ -1,6 +1,7 @@
 // Files dropped from the desktop's file manager on a ring slot, a group, the centre or the
 // recycle bin.
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -25,7 +26,8 @@ std::vector<std::string> DroppedFiles(const QMimeData* data) {
   if (!data || !data->hasUrls()) return files;
   for (const QUrl& url : data->urls()) {
     if (url.isLocalFile() && static_cast<int>(files.size()) < kMaxDroppedFiles) {
-      files.push_back(url.toLocalFile().toStdString());
+      // The core keeps paths in the system's own spelling: Qt gives "C:/..." on Windows.
+      files.push_back(QDir::toNativeSeparators(url.toLocalFile()).toStdString());
     }
   }
   return files;

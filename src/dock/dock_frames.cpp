@@ -54,7 +54,7 @@ void FrmMain::Background() {
 void FrmMain::DrawKeyLetter(int k) {
   if (!LettersShown()) return;
   const RingSlot& s = state_.ring.Slots[k];
-  DrawText(KeyLetter(k), s.LabelDX, state_.screen.RingCentreY + s.LabelDY - 12);
+  DrawLabel(KeyLetter(k), s.LabelDX, state_.screen.RingCentreY + s.LabelDY - 12);
 }
 
 void FrmMain::DrawRingSlot(int k) {
@@ -71,8 +71,8 @@ void FrmMain::DrawCentreTitle(const std::string& title) {
   // A long title stays inside the ring's width (and the screen) instead of running across it.
   const int widest =
       std::min(state_.screen.ScreenWidth - 2 * kTitleMargin, 2 * state_.settings.RingRadius);
-  DrawText(title, x, centre.LabelDY, std::max(widest, 1));
-  if (LettersShown()) DrawText("~", x, centre.LabelDY - kBorderSize - 20);
+  DrawLabel(title, x, centre.LabelDY, std::max(widest, 1));
+  if (LettersShown()) DrawLabel("~", x, centre.LabelDY - kBorderSize - 20);
 }
 
 void FrmMain::DrawCentrePicture(int row, int fade) {

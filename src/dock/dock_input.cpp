@@ -7,12 +7,11 @@
 #include "dock/dock_accessible.h"
 #include "dock/frm_main.h"
 #include "graphics/imaging.h"
+#include "platform/key_positions.h"
 #include "shortcuts/classification.h"
 
 namespace qav {
 namespace {
-
-constexpr int kTildeScanCode = 49;  // the key left of "1" on X11 keyboards
 
 bool Draggable(int kind) {
   return kind == kKindDockShortcut || kind == kKindGroup || kind == kKindAllPrograms;
@@ -139,7 +138,7 @@ static int SlotOfKey(const QKeyEvent* event) {
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0 + 1;
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 11;
   if (key == Qt::Key_QuoteLeft || key == Qt::Key_AsciiTilde ||
-      event->nativeScanCode() == kTildeScanCode) {
+      event->nativeScanCode() == platform::kScanCodeLeftOfOne) {
     return 0;
   }
   return -1;

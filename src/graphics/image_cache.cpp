@@ -6,6 +6,7 @@
 
 #include "graphics/imaging.h"
 #include "platform/bounded_read.h"
+#include "platform/utf8_path.h"
 #include "startup/environment/paths.h"
 
 namespace qav {
@@ -55,7 +56,7 @@ QImage SkinResource(const char* name, qreal ratio) {
 
 void RemoveFile(const std::string& path) {
   std::error_code ignored;
-  std::filesystem::remove(path, ignored);
+  std::filesystem::remove(platform::PathFromUtf8(path), ignored);
 }
 
 // The picture a field names, with the field trimmed in place.
@@ -180,7 +181,8 @@ bool ImageCache::InIconStore(const std::string& path) const {
   const std::string name = path.substr(store.size());
   if (name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos) return false;
   std::error_code error;
-  return std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::regular;
+  return std::filesystem::symlink_status(platform::PathFromUtf8(path), error).type() ==
+         std::filesystem::file_type::regular;
 }
 
 void ImageCache::DiscardItem(int record) {

@@ -118,7 +118,7 @@ void LayeredSurface::SetClearType(bool clearType) {
   if (kind_ == SurfaceKind::kMenu) CreateGraphicFont(clearType);
 }
 
-void LayeredSurface::DrawText(const std::string& text, int x, int y, int maxWidth) {
+void LayeredSurface::DrawLabel(const std::string& text, int x, int y, int maxWidth) {
   QString label = Trimmed(text);
   if (!painter_ || label.isEmpty()) return;
   if (maxWidth > 0) label = QFontMetrics(font_).elidedText(label, Qt::ElideRight, maxWidth);
@@ -133,8 +133,8 @@ void LayeredSurface::DrawText(const std::string& text, int x, int y, int maxWidt
   painter_->drawText(box, flags, label);
 }
 
-void LayeredSurface::DrawText(const std::string& text, double x, double y, double width,
-                              double height, bool dimmed) {
+void LayeredSurface::DrawLabel(const std::string& text, double x, double y, double width,
+                               double height, bool dimmed) {
   const QString label = Trimmed(text);
   if (!painter_ || label.isEmpty()) return;
   painter_->setFont(font_);

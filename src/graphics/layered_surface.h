@@ -51,10 +51,10 @@ class LayeredSurface : public QWidget {
   // Dock label: trimmed text centred on (x + width / 2, y) in a one-screen-wide box, white with
   // four one-pixel diagonal shadows. A caller centres on px by passing x = px - width / 2.
   // With a `maxWidth`, a longer text is cut to it with an ellipsis.
-  void DrawText(const std::string& text, int x, int y, int maxWidth = 0);
+  void DrawLabel(const std::string& text, int x, int y, int maxWidth = 0);
   // Menu label: trimmed text, left-aligned and vertically centred in the box; grey when dimmed.
-  void DrawText(const std::string& text, double x, double y, double width, double height,
-                bool dimmed);
+  void DrawLabel(const std::string& text, double x, double y, double width, double height,
+                 bool dimmed);
 
   // Pushes the surface to the window with full opacity (dock) or a constant alpha for the whole
   // window. Alpha 0 leaves the window existing but invisible.

@@ -154,16 +154,16 @@ void FrmSubMenu::DrawRow(int row, int member) {
   const auto m = static_cast<std::size_t>(member);
   DrawImage(Graphics(), images_.Items, itemPictures_[m], kSmallSlot, geometry_.x + 13,
             geometry_.y + top + 3, 32, 32);
-  DrawText(itemTitles_[m], geometry_.x + 48, geometry_.y + top + 5, 183, 28, false);
-  DrawText(MenuAccelerator(member), geometry_.x + 237, geometry_.y + top + 5, 18, 28, false);
+  DrawLabel(itemTitles_[m], geometry_.x + 48, geometry_.y + top + 5, 183, 28, false);
+  DrawLabel(MenuAccelerator(member), geometry_.x + 237, geometry_.y + top + 5, 18, 28, false);
 }
 
 void FrmSubMenu::DrawArrows(int upSkin, int downSkin) {
   const MenuGeometry& g = geometry_;
   DrawSkin(upSkin, 1, 10, 10);
   DrawSkin(downSkin, 1, 10, g.LowerArrowTop());
-  DrawText("PgUp", g.x + 210, g.y + 10, 48, 25, !canScrollUp_);
-  DrawText("PgDn", g.x + 210, g.y + g.LowerArrowTop(), 48, 25, !canScrollDown_);
+  DrawLabel("PgUp", g.x + 210, g.y + 10, 48, 25, !canScrollUp_);
+  DrawLabel("PgDn", g.x + 210, g.y + g.LowerArrowTop(), 48, 25, !canScrollDown_);
 }
 
 void FrmSubMenu::MenuNormal() {

@@ -13,10 +13,10 @@ class FileOps {
   virtual ~FileOps() = default;
   // Creates or truncates `path`, writes all of `bytes` and, when `durable`, flushes the file to
   // the disk before closing. False on any error (the file may then hold a prefix).
-  virtual bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                         bool durable) = 0;
+  virtual bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
+                          bool durable) = 0;
   // Atomically replaces `to` by `from` (both in one folder) and makes the rename durable.
-  virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+  virtual bool Replace(const std::string& from, const std::string& to) = 0;
   // Removes a file; true when it is gone afterwards (also when it never existed).
   virtual bool RemoveFile(const std::string& path) = 0;
 };
@@ -27,7 +27,7 @@ class FileOps {
 inline bool WriteAtomically(FileOps& files, const std::string& path,
                             std::span<const std::uint8_t> bytes, bool durable = true) {
   const std::string temporary = path + ".tmp";
-  if (files.WriteFile(temporary, bytes, durable) && files.ReplaceFile(temporary, path)) {
+  if (files.WriteBytes(temporary, bytes, durable) && files.Replace(temporary, path)) {
     return true;
   }
   files.RemoveFile(temporary);

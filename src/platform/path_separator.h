@@ -5,8 +5,11 @@ namespace qav::platform {
 
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';
+// Between the folders of a search path (PATH).
+inline constexpr char kSearchPathSeparator = ';';
 #else
 inline constexpr char kPathSeparator = '/';
+inline constexpr char kSearchPathSeparator = ':';
 #endif
 
 }  // namespace qav::platform

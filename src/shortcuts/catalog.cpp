@@ -1,4 +1,5 @@
 #include "shortcuts/catalog.h"
+#include "platform/utf8_path.h"
 
 #include <array>
 #include <filesystem>
@@ -150,9 +151,9 @@ void BuildCatalog(Tables& tables, const CatalogContext& context) {
   }
   FillCommandGroup(tables, 0, kUserCommands, context.sysIconsFolder);
   std::error_code error;
-  FillUserRecord(
-      tables, context,
-      !context.userIconFile.empty() && std::filesystem::exists(context.userIconFile, error));
+  FillUserRecord(tables, context,
+                 !context.userIconFile.empty() &&
+                     std::filesystem::exists(platform::PathFromUtf8(context.userIconFile), error));
   FillCommandGroup(tables, 1, kComputerCommands, context.sysIconsFolder);
   ShortcutRecord& computer = tables.Shortcuts[kComputerRecord];
   computer.Title = "My Computer";

@@ -1,10 +1,11 @@
 #include "shortcuts/classification.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "platform/path_separator.h"
+#include "platform/program_files.h"
+#include "platform/utf8_path.h"
 #include "shortcuts/group_editing.h"
 #include "startup/environment/registry_access.h"
 #include "text/text.h"
@@ -31,7 +32,7 @@ bool IsProgramExtension(const std::string& e) {
 
 bool IsDirectory(const std::string& path) {
   std::error_code error;
-  return std::filesystem::is_directory(path, error);
+  return std::filesystem::is_directory(platform::PathFromUtf8(path), error);
 }
 
 std::string WithTrailingSeparator(std::string folder) {
@@ -120,22 +121,6 @@ DefaultIcon GetDefaultIcon(platform::Registry& registry, const std::string& exte
     return icon;
   }
   return icon;
-}
-
-bool IsNativeProgram(const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const auto status = fs::status(path, error);
-  if (error || !fs::is_regular_file(status)) return false;
-  const auto exec = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
-  if ((status.permissions() & exec) == fs::perms::none) return false;
-  char head[4] = {};
-  std::ifstream in(path, std::ios::binary);
-  in.read(head, sizeof head);
-  const bool elf =
-      in.gcount() == 4 && head[0] == 0x7F && head[1] == 'E' && head[2] == 'L' && head[3] == 'F';
-  const bool script = in.gcount() >= 2 && head[0] == '#' && head[1] == '!';
-  return elf || script;
 }
 
 Classifier::Classifier(ClassifyContext context) : c_(context) {}
@@ -322,7 +307,7 @@ void Classifier::Classify(const std::string& path, int record, const std::string
     r.IconFile = TrimNull(iconFile).empty() ? SysIcon("URL.png") : TrimNull(iconFile);
   } else if (IsDirectory(s.file)) {
     ClassifyFolder(s, r);
-  } else if (IsNativeProgram(s.file)) {
+  } else if (platform::IsNativeProgram(s.file)) {
     ClassifyNativeProgram(s, r, false);
   } else {
     ClassifyFile(s, r, false);
@@ -423,7 +408,7 @@ void Classifier::RefreshItemIcon(int record) {
     ClassifyProgram(s, r, true);
   } else if (IsDirectory(s.file)) {
     r.IconFile = SysIcon("Folder.png");
-  } else if (IsNativeProgram(s.file)) {
+  } else if (platform::IsNativeProgram(s.file)) {
     ClassifyNativeProgram(s, r, true);
   } else {
     ClassifyFile(s, r, true);

@@ -39,9 +39,6 @@ struct DefaultIcon {
 DefaultIcon GetDefaultIcon(platform::Registry& registry, const std::string& extension,
                            const PathContext& context);
 
-// True for a Linux program: an executable regular file that is an ELF image or a script.
-bool IsNativeProgram(const std::string& path);
-
 class Classifier {
  public:
   explicit Classifier(ClassifyContext context);

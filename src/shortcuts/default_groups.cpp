@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/path_separator.h"
+#include "platform/program_files.h"
+#include "platform/utf8_path.h"
 #include "shortcuts/group_editing.h"
 #include "shortcuts/link_resolution.h"
 #include "shortcuts/readers/desktop_entry.h"
@@ -117,26 +120,17 @@ void Add(DefaultGroupContext& c, int group, const std::string& path) {
 
 // A program TryExec names: a path, or a name on PATH.
 bool Installed(platform::SystemInfo& system, const std::string& program) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const auto runnable = [&error](const std::string& path) {
-    const auto status = fs::status(path, error);
-    return !error && fs::is_regular_file(status) &&
-           (status.permissions() & fs::perms::others_exec) != fs::perms::none;
-  };
-  if (program.find('/') != std::string::npos) return runnable(program);
+  if (platform::NamesFolder(program)) return platform::IsRunnableFile(program);
   const std::string path = system.Environment("PATH").value_or("");
-  for (std::size_t start = 0; start <= path.size();) {
-    const auto end = std::min(path.find(':', start), path.size());
-    if (end > start && runnable(path.substr(start, end - start) + "/" + program)) return true;
-    start = end + 1;
-  }
-  return false;
+  const auto folders = platform::SearchPathFolders(path);
+  return std::any_of(folders.begin(), folders.end(), [&program](const std::string& folder) {
+    return platform::IsRunnableFile(folder + platform::kPathSeparator + program);
+  });
 }
 
 bool IsApplicationFolder(const DefaultGroupContext& c, const std::string& folder) {
   const auto bare = [](std::string f) {
-    while (f.size() > 1 && f.back() == '/') f.pop_back();
+    while (f.size() > 1 && f.back() == platform::kPathSeparator) f.pop_back();
     return f;
   };
   return std::any_of(c.applicationFolders.begin(), c.applicationFolders.end(),
@@ -147,9 +141,9 @@ bool IsApplicationFolder(const DefaultGroupContext& c, const std::string& folder
 // entries a menu would list (the folder also holds caches and indexes); elsewhere any file,
 // except desktop entries that are deleted or are applications not meant for this desktop.
 bool Belongs(DefaultGroupContext& c, const std::filesystem::path& file, bool applications) {
-  const bool isEntry = LowerAscii(file.extension().string()) == ".desktop";
+  const bool isEntry = LowerAscii(platform::Utf8FromPath(file.extension())) == ".desktop";
   if (!isEntry) return !applications;
-  const auto entry = readers::ReadDesktopEntryFile(file.string(), "");
+  const auto entry = readers::ReadDesktopEntryFile(platform::Utf8FromPath(file), "");
   if (!entry || entry->hidden) return false;
   if (!applications && entry->type != "Application") return true;
   platform::SystemInfo& system = c.platform.system;
@@ -162,7 +156,8 @@ std::string FindDesktopEntry(const DefaultGroupContext& c, const std::string& id
   for (const std::string& folder : c.applicationFolders) {
     const std::string candidate = folder + id + ".desktop";
     std::error_code error;
-    if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+    if (std::filesystem::is_regular_file(platform::PathFromUtf8(candidate), error))
+      return candidate;
   }
   return {};
 }
@@ -246,13 +241,14 @@ void AddFolderEntries(DefaultGroupContext& c, int group, const std::string& fold
   if (folder.empty()) return;
   std::error_code error;
   std::vector<fs::path> entries;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+  for (fs::directory_iterator it(platform::PathFromUtf8(folder), error), end; !error && it != end;
+       it.increment(error)) {
     entries.push_back(it->path());
   }
   std::sort(entries.begin(), entries.end());
   const bool applications = IsApplicationFolder(c, folder);
   for (const fs::path& entry : entries) {
-    const std::string name = entry.filename().string();
+    const std::string name = platform::Utf8FromPath(entry.filename());
     if (name.empty() || name.front() == '.' || !Belongs(c, entry, applications)) continue;
     if (mode == 1 && !fs::is_regular_file(entry, error)) continue;
     // Counted instead of refused one by one: the user hears of them once, after the start.

@@ -6,6 +6,9 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/path_separator.h"
+#include "platform/program_files.h"
+#include "platform/utf8_path.h"
 #include "shortcuts/readers/desktop_entry.h"
 #include "shortcuts/readers/internet_shortcut.h"
 #include "shortcuts/readers/shell_link.h"
@@ -25,25 +28,25 @@ std::string Extension(const std::string& path) {
 
 std::optional<std::string> ReadSmallFile(const std::string& path) {
   std::error_code error;
-  const auto size = std::filesystem::file_size(path, error);
+  const std::filesystem::path file = platform::PathFromUtf8(path);
+  const auto size = std::filesystem::file_size(file, error);
   if (error || size > kMaxLinkBytes) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A bare program name of a desktop entry is looked up on PATH, as the desktop would run it.
 std::string OnSearchPath(const std::string& program, const PathContext& context) {
-  if (program.empty() || program.find('/') != std::string::npos) return program;
+  if (program.empty() || platform::NamesFolder(program)) return program;
   const auto path = context.system.Environment("PATH");
   if (!path) return program;
-  std::size_t start = 0;
-  while (start <= path->size()) {
-    const auto end = std::min(path->find(':', start), path->size());
-    const std::string candidate = path->substr(start, end - start) + "/" + program;
+  for (const std::string& folder : platform::SearchPathFolders(*path)) {
+    const std::string candidate = folder + platform::kPathSeparator + program;
     std::error_code error;
-    if (end > start && std::filesystem::is_regular_file(candidate, error)) return candidate;
-    start = end + 1;
+    if (std::filesystem::is_regular_file(platform::PathFromUtf8(candidate), error)) {
+      return candidate;
+    }
   }
   return program;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/utf8_path.h"
 #include "startup/ini_param.h"
 #include "store/file_bytes.h"
 #include "store/store_pictures.h"
@@ -58,11 +59,13 @@ std::string ResetQuestion(const std::string& warning, const std::string& advice,
 
 bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages) {
   std::error_code error;
-  if (!std::filesystem::exists(std::filesystem::symlink_status(path, error))) return true;
+  if (!std::filesystem::exists(
+          std::filesystem::symlink_status(platform::PathFromUtf8(path), error)))
+    return true;
   if (!Ask(messages, "The target file already exists. Are you sure to replace?", false)) {
     return false;
   }
-  if (std::filesystem::remove(path, error) && !error) return true;
+  if (std::filesystem::remove(platform::PathFromUtf8(path), error) && !error) return true;
   Tell(messages, "The target file cannot be replaced: " + path, MessageIcon::kExclamation);
   return false;
 }

@@ -3,14 +3,15 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/utf8_path.h"
 #include "store/store_pictures.h"
 
 namespace qav {
 namespace {
 
-void Remove(const std::filesystem::path& path) {
+void Remove(const std::string& path) {
   std::error_code ignored;
-  std::filesystem::remove(path, ignored);
+  std::filesystem::remove(platform::PathFromUtf8(path), ignored);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/utf8_path.h"
 #include "shortcuts/catalog.h"
 #include "shortcuts/default_groups.h"
 #include "shortcuts/group_editing.h"
@@ -60,7 +61,8 @@ void FollowMovedSysIcons(AppState& state) {
       if (!parent.ends_with("SysIcons")) continue;
       std::error_code error;
       const std::string here = folder + path.substr(cut + 1);
-      if (!std::filesystem::exists(path, error) && std::filesystem::exists(here, error)) {
+      if (!std::filesystem::exists(platform::PathFromUtf8(path), error) &&
+          std::filesystem::exists(platform::PathFromUtf8(here), error)) {
         *field = here;
       }
     }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/utf8_path.h"
 #include "startup/ini_param.h"
 
 namespace qav {
@@ -12,7 +13,7 @@ bool PictureOnDisk(FixedText<255>& field) {
   const std::string path = field.Get();
   field = path;
   std::error_code error;
-  return !path.empty() && std::filesystem::exists(path, error);
+  return !path.empty() && std::filesystem::exists(platform::PathFromUtf8(path), error);
 }
 
 void CheckPictures(Tables& tables, const RefreshPicture& refresh) {

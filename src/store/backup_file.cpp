@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/utf8_path.h"
 #include "store/file_bytes.h"
 #include "store/menu_file.h"
 #include "store/store_pictures.h"
@@ -52,8 +53,9 @@ bool EndsAfterBlocks(std::span<const std::uint8_t> bytes, std::size_t pos) {
 
 bool IsReadablePicture(const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error) || error) return false;
-  const auto size = std::filesystem::file_size(path, error);
+  const std::filesystem::path file = platform::PathFromUtf8(path);
+  if (!std::filesystem::is_regular_file(file, error) || error) return false;
+  const auto size = std::filesystem::file_size(file, error);
   return !error && size <= kMaxPictureBytes;
 }
 
@@ -73,7 +75,7 @@ std::uint32_t GetLength(std::span<const std::uint8_t> bytes, std::size_t at) {
 
 void RemoveQuietly(const std::string& path) {
   std::error_code ignored;
-  std::filesystem::remove(path, ignored);
+  std::filesystem::remove(platform::PathFromUtf8(path), ignored);
 }
 
 // Clears every picture field that names no readable file and lists, in file order, the pictures
@@ -108,7 +110,7 @@ struct RestorePlan {
 bool UsableStorePlace(const std::string& path) {
   if (path.empty() || path.size() > kPathFieldSize) return false;
   std::error_code error;
-  const auto status = std::filesystem::symlink_status(path, error);
+  const auto status = std::filesystem::symlink_status(platform::PathFromUtf8(path), error);
   // Only a missing name or a plain file may be replaced; never a folder or a link.
   return status.type() == std::filesystem::file_type::not_found ||
          status.type() == std::filesystem::file_type::regular;
@@ -203,7 +205,7 @@ Result CommitRestore(std::span<const std::uint8_t> bytes, const RestorePlan& pla
     target.files.RemoveFile(temporary);  // a leftover, or a link, is never written through
     // Not flushed one by one: a picture lost to a crash is rebuilt by the reload's check, and a
     // thousand flushes would keep the user waiting for many seconds.
-    if (!target.files.WriteFile(temporary, bytes.subspan(picture.offset, picture.length), false)) {
+    if (!target.files.WriteBytes(temporary, bytes.subspan(picture.offset, picture.length), false)) {
       discard();
       return Result::Failure("cannot write " + picture.storePath);
     }
@@ -218,7 +220,8 @@ Result CommitRestore(std::span<const std::uint8_t> bytes, const RestorePlan& pla
   // picture, and the reload rebuilds any picture a crash loses.
   for (const PlannedPicture& picture : plan.pictures) {
     std::error_code error;
-    std::filesystem::rename(picture.storePath + kRestoringSuffix, picture.storePath, error);
+    std::filesystem::rename(platform::PathFromUtf8(picture.storePath + kRestoringSuffix),
+                            platform::PathFromUtf8(picture.storePath), error);
     if (error) failed = picture.storePath;
   }
   if (!failed.empty()) {
@@ -244,7 +247,7 @@ Result WriteBackupFile(const std::string& path, const Tables& tables,
   Tables copy = tables;
   const std::vector<std::string> blocks = PrepareBackup(copy, sysIconsFolder);
   RemoveQuietly(path);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(platform::PathFromUtf8(path), std::ios::binary | std::ios::trunc);
   auto fail = [&](const std::string& why) {
     out.close();
     RemoveQuietly(path);

@@ -1,4 +1,5 @@
 #include "store/file_bytes.h"
+#include "platform/utf8_path.h"
 
 #include <filesystem>
 #include <fstream>
@@ -17,7 +18,7 @@ std::int32_t ReadFileBytes(const std::string& path, ByteBuffer& buffer) {
 
 bool WriteFileBytes(const std::string& path, const ByteBuffer& buffer) {
   if (path.empty()) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(platform::PathFromUtf8(path), std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(buffer.data()),
             static_cast<std::streamsize>(buffer.size()));
   out.close();
@@ -28,7 +29,7 @@ bool ReadFileRange(const std::string& path, std::int64_t position, std::size_t c
                    ByteBuffer& buffer) {
   buffer.assign(count, 0);
   if (path.empty() || position < 1) return false;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
   if (!in) return false;
   in.seekg(position - 1);
   in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(count));
@@ -39,10 +40,11 @@ std::optional<ByteBuffer> ReadRegularFile(const std::string& path, std::size_t m
   if (path.empty()) return std::nullopt;
   std::error_code error;
   // Checked before opening so that a pipe or a device never blocks the reader.
-  if (!std::filesystem::is_regular_file(path, error) || error) return std::nullopt;
-  const auto size = std::filesystem::file_size(path, error);
+  const std::filesystem::path file = platform::PathFromUtf8(path);
+  if (!std::filesystem::is_regular_file(file, error) || error) return std::nullopt;
+  const auto size = std::filesystem::file_size(file, error);
   if (error || size > maxBytes) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
   ByteBuffer bytes(static_cast<std::size_t>(size));
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -56,7 +58,7 @@ std::optional<ByteBuffer> ReadRegularFile(const std::string& path, std::size_t m
 std::int64_t GetFileLength(const std::string& path) {
   if (path.empty()) return 0;
   std::error_code error;
-  const auto size = std::filesystem::file_size(path, error);
+  const auto size = std::filesystem::file_size(platform::PathFromUtf8(path), error);
   return error ? 0 : static_cast<std::int64_t>(size);
 }
 

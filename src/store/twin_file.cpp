@@ -25,7 +25,7 @@ void SetAside(platform::FileOps& files, const std::string& path,
 // second copy): its atomic replace keeps it whole on its own, and the user's changes are saved.
 bool SaveWithTwin(platform::FileOps& files, const std::string& path,
                   std::span<const std::uint8_t> bytes) {
-  const bool twinWritten = files.WriteFile(path + ".bak", bytes, true);
+  const bool twinWritten = files.WriteBytes(path + ".bak", bytes, true);
   const bool written = WriteAtomically(files, path, bytes);
   return twinWritten && written;
 }

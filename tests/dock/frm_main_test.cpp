@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "dock_fixture.h"
+#include "platform/key_positions.h"
 
 namespace qav {
 namespace {
@@ -106,6 +107,24 @@ TEST_F(DockTest, KeyboardModeLabelsSlotsAndLaunchesByLetter) {
   EXPECT_FALSE(state.TintMode);
   EXPECT_EQ(Alpha(5, 5), 0);
   EXPECT_EQ(services.region.size(), 9u);  // the centre and eight ring boxes
+}
+
+// Keyboard mode's centre key is the key left of "1" by its place, whatever the layout prints on
+// it ("\xC2\xB2" on a French keyboard): it does what the "`" key does.
+TEST_F(DockTest, TheKeyLeftOfOnePicksTheCentreWhateverTheLayoutPrints) {
+  const auto effect = [&](Qt::Key key, quint32 scanCode) {
+    services.menus.clear();
+    const std::size_t launched = launcher.launched.size();
+    QTest::keyClick(dock.get(), Qt::Key_Space, Qt::AltModifier);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, scanCode, 0, 0);
+    QApplication::sendEvent(dock.get(), &press);
+    const auto seen = std::make_pair(services.menus, launcher.launched.size() - launched);
+    QTest::keyClick(dock.get(), Qt::Key_Escape);
+    return seen;
+  };
+  const auto centre = effect(Qt::Key_QuoteLeft, 0);
+  EXPECT_NE(centre, effect(Qt::Key_twosuperior, 0));  // another key: nothing happens
+  EXPECT_EQ(effect(Qt::Key_twosuperior, platform::kScanCodeLeftOfOne), centre);
 }
 
 TEST_F(DockTest, MinimizeAndHideStatesWithTheirFade) {

@@ -45,8 +45,8 @@ TEST_F(SurfaceTest, RestoreClearsWithoutAPushAndTheNextPushShowsIt) {
 }
 
 TEST_F(SurfaceTest, DockLabelIsWhiteWithDiagonalShadows) {
-  surface.DrawText("  WWWW  ", 0, 50);
-  surface.DrawText("    ", 0, 120);  // blanks only: nothing
+  surface.DrawLabel("  WWWW  ", 0, 50);
+  surface.DrawLabel("    ", 0, 120);  // blanks only: nothing
   const QImage& s = surface.Surface();
   int white = 0, dark = 0;
   QRect inked;
@@ -73,7 +73,7 @@ TEST_F(SurfaceTest, DockLabelIsWhiteWithDiagonalShadows) {
 TEST_F(SurfaceTest, LongDockLabelsAreCutToTheirLimit) {
   const auto inked = [this](const std::string& text, int maxWidth) {
     surface.RestoreGDIPlus();
-    surface.DrawText(text, 0, 50, maxWidth);
+    surface.DrawLabel(text, 0, 50, maxWidth);
     QRect box;
     for (int y = 40; y < 100; ++y) {
       for (int x = 0; x < 400; ++x) {
@@ -122,8 +122,8 @@ class MenuSurfaceTest : public SurfaceTest {
 };
 
 TEST_F(MenuSurfaceTest, MenuTextIsNearBlackOrGreyWhenDimmedAndLeftAligned) {
-  surface.DrawText("Notes", 20.0, 0.0, 200.0, 38.0, false);
-  surface.DrawText("Notes", 20.0, 100.0, 200.0, 38.0, true);
+  surface.DrawLabel("Notes", 20.0, 0.0, 200.0, 38.0, false);
+  surface.DrawLabel("Notes", 20.0, 100.0, 200.0, 38.0, true);
   const QImage& s = surface.Surface();
   auto darkest = [&](int top) {
     int value = 255, left = 400;

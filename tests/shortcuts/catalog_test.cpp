@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/path_separator.h"
+#include "platform/utf8_path.h"
 #include "shortcuts/default_groups.h"
 #include "shortcuts/group_editing.h"
 #include "shortcuts_fixture.h"
@@ -99,7 +101,12 @@ TEST_F(DefaultGroupsTest, ApplicationsFolderGivesOnlyTheApplicationsAMenuLists) 
   entry("here-only", "OnlyShowIn=KDE;XFCE;\n");
   entry("not-here", "NotShowIn=XFCE;\n");
   entry("missing", "TryExec=no-such-program-qav\n");
-  entry("installed", "TryExec=true\n");
+  entry("installed", "TryExec=qav-test-tool\n");
+  // A program on the search path, which every user may run.
+  fs::create_directories(home / "bin");
+  test::WriteText(home / "bin/qav-test-tool", "#!/bin/sh\n");
+  fs::permissions(platform::PathFromUtf8(home / "bin/qav-test-tool"), fs::perms::all);
+  system.environment["PATH"] = home / "none" + platform::kSearchPathSeparator + home / "bin";
   test::WriteText(home / "apps/folder.desktop", "[Desktop Entry]\nType=Directory\nName=F\n");
   test::WriteText(home / "apps/mimeinfo.cache", "[MIME Cache]\ntext/plain=shown.desktop;\n");
   test::WriteText(home / "apps/bamf-2.index", "x");

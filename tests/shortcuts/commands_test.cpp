@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/path_separator.h"
 #include "shortcuts/recycle_bin.h"
 #include "shortcuts_fixture.h"
 
@@ -139,7 +140,7 @@ TEST_F(CommandsTest, CommandsReachTheSystemOrSayTheyCannot) {
   EXPECT_EQ(slept, 1000);
   EXPECT_EQ(actions.monitorOffs, 1);
   ExecuteBuiltIn(c, kCmdUserDocuments);
-  EXPECT_EQ(actions.folders, std::vector<std::string>{home.path() + "/"});
+  EXPECT_EQ(actions.folders, std::vector<std::string>{home.path() + platform::kPathSeparator});
   actions.pageAvailable = false;
   ExecuteBuiltIn(c, kCmdDeviceManager);
   ASSERT_EQ(messages.shown.size(), 1u);

@@ -20,7 +20,7 @@ struct ShortcutsFixture : FakeSystem {
     Paths& p = state.paths;
     p.SysIconsFolder = "/app/SysIcons/";
     p.IconStore = home / "store/";
-    p.ProfileFolder = home.path() + "/";
+    p.ProfileFolder = home.path() + platform::kPathSeparator;
     p.MyDocuments = home / "Documents/";
     p.WindowsFolder = "/usr/";
     p.SystemFolder = "/usr/bin/";

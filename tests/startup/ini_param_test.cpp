@@ -106,7 +106,8 @@ TEST_F(IniParamTest, ReloadCanResetTheMenuAndRebuildMissingPictures) {
   ReloadTables(state, {false, false, true}, platform, test::ScreenOf(1366, 768), pictures,
                [&](int r) { refreshed.push_back(r); });
   EXPECT_EQ(state.tables.Shortcuts[130].Title.Get(), "saved");
-  EXPECT_EQ(state.tables.Shortcuts[130].IconFile.Raw().substr(0, 1), "/");  // trimmed
+  EXPECT_EQ(state.tables.Shortcuts[130].IconFile.Raw().substr(0, 1),
+            state.paths.IconStore.substr(0, 1));  // trimmed
   EXPECT_EQ(std::count(refreshed.begin(), refreshed.end(), 131), 1);
   EXPECT_EQ(std::count(refreshed.begin(), refreshed.end(), 130), 0);
   EXPECT_EQ(std::count(refreshed.begin(), refreshed.end(), 3), 0);  // only 4..36 and 129..

@@ -2,10 +2,12 @@
 // Whatever happens, one whole copy (the old or the new) must survive and load.
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <chrono>
 #include <filesystem>
@@ -29,18 +31,18 @@ class FaultyFileOps final : public platform::FileOps {
  public:
   FaultyFileOps(int failAt, Fault fault) : failAt_(failAt), fault_(fault) {}
 
-  bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                 bool durable) override {
+  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
+                  bool durable) override {
     if (!Enter()) return false;
     if (fault_ == Fault::kPartialWrite && calls_ == failAt_) {
-      real_.WriteFile(path, bytes.first(bytes.size() / 2), durable);
+      real_.WriteBytes(path, bytes.first(bytes.size() / 2), durable);
       return false;
     }
-    return Leave(real_.WriteFile(path, bytes, durable));
+    return Leave(real_.WriteBytes(path, bytes, durable));
   }
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
+  bool Replace(const std::string& from, const std::string& to) override {
     if (!Enter()) return false;
-    return Leave(real_.ReplaceFile(from, to));
+    return Leave(real_.Replace(from, to));
   }
   bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
 
@@ -113,6 +115,9 @@ TEST(CrashSafety, EveryStepOfASaveCanFailAndAWholeCopySurvives) {
   }
 }
 
+#ifndef _WIN32
+// The process-killing rounds fork, which only POSIX systems do.
+
 // Runs `body` in a child process and returns its wait status. `body` is given a function that
 // tells the parent it has reached the moment that counts; with a non-negative delay the child is
 // killed that long after it first says so.
@@ -154,14 +159,14 @@ template <typename Ready>
 class SignallingFileOps final : public platform::FileOps {
  public:
   SignallingFileOps(int signalAt, const Ready& ready) : signalAt_(signalAt), ready_(ready) {}
-  bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                 bool durable) override {
+  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
+                  bool durable) override {
     Enter();
-    return real_.WriteFile(path, bytes, durable);
+    return real_.WriteBytes(path, bytes, durable);
   }
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
+  bool Replace(const std::string& from, const std::string& to) override {
     Enter();
-    return real_.ReplaceFile(from, to);
+    return real_.Replace(from, to);
   }
   bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
 
@@ -222,6 +227,7 @@ TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not report failure";
   EXPECT_EQ(Survivor(menu), "old");
 }
+#endif
 
 // A folder where the twin belongs (or no room for a second copy) must not cost the user the
 // save of the file itself.

@@ -10,12 +10,12 @@ namespace qav::test {
 
 class RealFiles final : public platform::FileOps {
  public:
-  bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                 bool durable) override {
-    return files_->WriteFile(path, bytes, durable);
+  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
+                  bool durable) override {
+    return files_->WriteBytes(path, bytes, durable);
   }
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
-    return files_->ReplaceFile(from, to);
+  bool Replace(const std::string& from, const std::string& to) override {
+    return files_->Replace(from, to);
   }
   bool RemoveFile(const std::string& path) override { return files_->RemoveFile(path); }
 

@@ -64,17 +64,4 @@ std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path,
   return ReadUpTo(path, maxBytes);
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
-                                                       std::size_t maxBytes) {
-  auto bytes = ReadUpTo(path, maxBytes + 1);
-  if (!bytes || bytes->size() > maxBytes) return std::nullopt;
-  return bytes;
-}
-
-std::optional<std::string> ReadWholeTextFile(const std::string& path, std::size_t maxBytes) {
-  const auto bytes = ReadWholeFile(path, maxBytes);
-  if (!bytes) return std::nullopt;
-  return std::string(bytes->begin(), bytes->end());
-}
-
 }  // namespace qav::platform

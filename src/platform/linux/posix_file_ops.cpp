@@ -37,8 +37,8 @@ bool SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-bool PosixFileOps::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                             bool durable) {
+bool PosixFileOps::WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
+                              bool durable) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, bytes);
@@ -47,7 +47,7 @@ bool PosixFileOps::WriteFile(const std::string& path, std::span<const std::uint8
   return ok;
 }
 
-bool PosixFileOps::ReplaceFile(const std::string& from, const std::string& to) {
+bool PosixFileOps::Replace(const std::string& from, const std::string& to) {
   if (std::rename(from.c_str(), to.c_str()) != 0) return false;
   SyncFolder(FolderOf(to));
   return true;

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/path_separator.h"
+#include "platform/utf8_path.h"
 #include "text/text.h"
 
 namespace qav {
@@ -49,7 +50,7 @@ std::string ExistingPath(const std::string& path, bool expand, const PathContext
   if (trimmed.empty()) return {};
   if (expand) trimmed = ExpandPath(trimmed, true, context);
   std::error_code error;
-  if (!std::filesystem::exists(trimmed, error) || error) return {};
+  if (!std::filesystem::exists(platform::PathFromUtf8(trimmed), error) || error) return {};
   return trimmed;
 }
 
@@ -61,7 +62,7 @@ bool DirExists(const std::string& path) {
   const std::string trimmed = TrimNull(path);
   if (trimmed.empty()) return false;
   std::error_code error;
-  return std::filesystem::is_directory(trimmed, error) && !error;
+  return std::filesystem::is_directory(platform::PathFromUtf8(trimmed), error) && !error;
 }
 
 bool IsWebAddress(const std::string& path) {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/path_separator.h"
+#include "platform/utf8_path.h"
 
 namespace qav {
 namespace {
@@ -13,7 +14,7 @@ constexpr const char* kProductFolder = "QAV Launcher";
 
 void CreateFolder(const std::string& folder) {
   std::error_code ignored;
-  std::filesystem::create_directories(folder, ignored);
+  std::filesystem::create_directories(platform::PathFromUtf8(folder), ignored);
 }
 
 std::string ParentFolder(const std::string& file) {
@@ -23,7 +24,7 @@ std::string ParentFolder(const std::string& file) {
 
 bool IsFolder(const std::string& path) {
   std::error_code error;
-  return std::filesystem::is_directory(path, error);
+  return std::filesystem::is_directory(platform::PathFromUtf8(path), error);
 }
 
 // Where an installation keeps the pictures, seen from the folder of the executable. The build
@@ -43,15 +44,17 @@ std::string WithSeparator(std::string folder) {
 
 bool PathExists(const std::string& path) {
   std::error_code error;
-  return !path.empty() && std::filesystem::exists(path, error);
+  return !path.empty() && std::filesystem::exists(platform::PathFromUtf8(path), error);
 }
 
 std::string SysIconsFolderFor(const std::string& appFolder) {
   const std::string beside = WithSeparator(appFolder + "SysIcons");
   if (IsFolder(beside)) return beside;
   const std::filesystem::path installed =
-      std::filesystem::path(appFolder + QAV_INSTALLED_SYSICONS).lexically_normal();
-  if (IsFolder(installed.string())) return WithSeparator(installed.string());
+      platform::PathFromUtf8(appFolder + QAV_INSTALLED_SYSICONS).lexically_normal();
+  if (IsFolder(platform::Utf8FromPath(installed))) {
+    return WithSeparator(platform::Utf8FromPath(installed));
+  }
   return beside;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <vector>
@@ -85,7 +86,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     std::string file;
     if (VerbTakesFile(option.verb)) {
       if (values.constFirst().isEmpty()) return Refuse("--" + name + " needs a file name");
-      file = QFileInfo(values.constFirst()).absoluteFilePath().toStdString();
+      file =
+          QDir::toNativeSeparators(QFileInfo(values.constFirst()).absoluteFilePath()).toStdString();
     }
     command.request = RemoteRequest{option.verb, file};
   }

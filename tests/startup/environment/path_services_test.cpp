@@ -67,11 +67,11 @@ TEST_F(ExpandPathTest, QuotesAndDoubledBackslashes) {
 
 TEST_F(ExpandPathTest, SearchFindsTheFirstCandidateFolder) {
   test::TempDir root;
-  paths.WindowsFolder = root.path() + "/win/";
-  paths.SystemFolder = root.path() + "/sys/";
+  paths.WindowsFolder = root / "win/";
+  paths.SystemFolder = root / "sys/";
   std::filesystem::create_directories(root / "sys/Drivers/etc");
   std::filesystem::create_directories(root / "win/etc");
-  EXPECT_EQ(Expand("etc", true), root.path() + "/sys/Drivers/etc");
+  EXPECT_EQ(Expand("etc", true), root / "sys/Drivers/etc");
   EXPECT_EQ(Expand("etc", false), "etc");
   EXPECT_EQ(Expand("missing", true), "missing");
 }
@@ -89,7 +89,7 @@ TEST(PathTests, ExistenceAndWebAddresses) {
   EXPECT_EQ(file, "  " + (dir / "file.txt") + "  ");  // a predicate leaves its argument alone
   EXPECT_EQ(ExistingPath(file, false, context), dir / "file.txt");
   EXPECT_TRUE(FileExists(dir.path(), false, context));
-  EXPECT_EQ(ExistingPath("\"%DIR%/file.txt\"", true, context), dir / "file.txt");
+  EXPECT_EQ(ExistingPath(test::Native("\"%DIR%/file.txt\""), true, context), dir / "file.txt");
   EXPECT_EQ(ExistingPath(dir / "gone", false, context), "");
   EXPECT_FALSE(FileExists("", true, context));
   EXPECT_FALSE(DirExists(dir / "file.txt"));

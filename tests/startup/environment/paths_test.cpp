@@ -16,19 +16,19 @@ TEST(InitPaths, LaysOutTheDataFolderUnderApplicationDataAndCreatesIt) {
   folders.folders[kCsidlAppData] = home / "fresh/.local/share";  // not there yet
   folders.folders[kCsidlDesktop] = home / "Desktop/";
   platform::fake::FakeSystemInfo system;
-  system.executable = "/opt/qav/bin/qav-launcher";
+  system.executable = test::Native("/opt/qav/bin/qav-launcher");
 
   const Paths p = InitPaths(folders, system);
 
   const std::string data = home / "fresh/.local/share/Brevona/QAV Launcher/";
   EXPECT_EQ(p.DataFolder, data);
-  EXPECT_EQ(p.IconStore, data + "QavIcons/");
+  EXPECT_EQ(p.IconStore, data + test::Native("QavIcons/"));
   EXPECT_EQ(p.SettingsFile, data + "QAVCfg.cfg");
   EXPECT_EQ(p.SettingsBackup(), data + "QAVCfg.cfg.bak");
   EXPECT_EQ(p.MenuFile, data + "QAVMenu.cfg");
-  EXPECT_EQ(p.UserIconFile, data + "QavIcons/User Icon.ico");
-  EXPECT_EQ(p.AppFolder, "/opt/qav/bin/");
-  EXPECT_EQ(p.SysIconsFolder, "/opt/qav/bin/SysIcons/");
+  EXPECT_EQ(p.UserIconFile, data + test::Native("QavIcons/User Icon.ico"));
+  EXPECT_EQ(p.AppFolder, test::Native("/opt/qav/bin/"));
+  EXPECT_EQ(p.SysIconsFolder, test::Native("/opt/qav/bin/SysIcons/"));
   EXPECT_EQ(p.DesktopFolder, home / "Desktop/");  // no doubled separator
   EXPECT_EQ(p.Favorites, "");                     // unknown here: left empty
   EXPECT_TRUE(std::filesystem::is_directory(p.IconStore));
@@ -40,13 +40,15 @@ TEST(SysIconsFolderFor, FindsThePicturesOfABuildTreeAndOfAnInstallation) {
   const std::string installed = root / "usr/share/qav-launcher/SysIcons/";
   std::filesystem::create_directories(bin);
 
-  EXPECT_EQ(SysIconsFolderFor(bin), bin + "SysIcons/");  // neither: the missing folder is named
+  EXPECT_EQ(SysIconsFolderFor(bin),
+            bin + test::Native("SysIcons/"));  // neither: the missing folder is named
 
   std::filesystem::create_directories(installed);
   EXPECT_EQ(SysIconsFolderFor(bin), installed);  // written without "bin/.."
 
   std::filesystem::create_directories(bin + "SysIcons");
-  EXPECT_EQ(SysIconsFolderFor(bin), bin + "SysIcons/");  // a copy beside the program wins
+  EXPECT_EQ(SysIconsFolderFor(bin),
+            bin + test::Native("SysIcons/"));  // a copy beside the program wins
 }
 
 TEST(SysIconsFolderFor, TakesOnlyAFolder) {

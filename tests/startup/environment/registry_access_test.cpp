@@ -48,8 +48,13 @@ TEST(RegistryValues, TypesRoundTripAndStringsKeepTheirNul) {
 // read the same under a locale with a decimal comma.
 TEST(RegistryValues, NumbersReadAlikeUnderADecimalCommaLocale) {
   const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+#ifdef _WIN32
+  // The C runtime of Windows names its locales by language and country.
+  ASSERT_TRUE(std::setlocale(LC_NUMERIC, "German_Germany") || std::setlocale(LC_NUMERIC, "de-DE"));
+#else
   ::setenv("LOCPATH", QAV_TEST_LOCALES, 1);
   ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
+#endif
   ASSERT_STREQ(std::localeconv()->decimal_point, ",");
   platform::fake::FakeRegistry registry;
   const std::string key = "HKEY_CURRENT_USER\\SOFTWARE\\Test";
@@ -58,7 +63,9 @@ TEST(RegistryValues, NumbersReadAlikeUnderADecimalCommaLocale) {
   EXPECT_NE(WriteRegValue(registry, key, "Comma", "41,5", 4), 0);
   EXPECT_NE(WriteRegValue(registry, key, "Huge", "1e10", 4), 0);
   std::setlocale(LC_NUMERIC, previous.c_str());
+#ifndef _WIN32
   ::unsetenv("LOCPATH");
+#endif
   EXPECT_EQ(ReadRegValue(registry, key, "Half"), RegValue(std::int32_t{2}));
   EXPECT_EQ(ReadRegValue(registry, key, "Scaled"), RegValue(std::int32_t{15}));
   EXPECT_EQ(registry.ValueCount(), 2u);
