@@ -1,0 +1,88 @@
+// Through the shell: starting programs and the recycle bin. Run under a private Wine prefix (or
+// on a test machine), since the bin is emptied.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/windows/win_program_launcher.h"
+#include "platform/windows/win_recycle_bin.h"
+#include "platform/windows/win_test_folder.h"
+
+namespace qav::platform {
+namespace {
+
+// What a started program leaves behind arrives a little later.
+bool AppearsWithin(const std::string& path, DWORD milliseconds) {
+  for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+    if (test::Exists(path)) return true;
+    ::Sleep(50);
+  }
+  return test::Exists(path);
+}
+
+std::string CommandInterpreter() {
+  wchar_t system[MAX_PATH] = {};
+  ::GetSystemDirectoryW(system, MAX_PATH);
+  return WideToUtf8(system) + "\\cmd.exe";
+}
+
+TEST(WinProgramLauncher, StartsAProgramWithItsArgumentsInItsFolder) {
+  test::WinTestFolder dir;
+  WinProgramLauncher launcher;
+  LaunchRequest request;
+  request.target = CommandInterpreter();
+  request.arguments = {"/c", "echo", "started", ">", "out.txt"};
+  request.workingDir = dir.path();
+  request.style = WindowStyle::kMinimized;
+  ASSERT_TRUE(launcher.Launch(request));
+  ASSERT_TRUE(AppearsWithin(dir / "out.txt", 10000));
+  // A word with blanks arrives as one word.
+  const std::string copy = dir / "copy of out.txt";
+  request.arguments = {"/c", "copy", dir / "out.txt", copy};
+  ASSERT_TRUE(launcher.Launch(request));
+  EXPECT_TRUE(AppearsWithin(copy, 10000));
+}
+
+TEST(WinProgramLauncher, WhatCannotBeStartedIsReported) {
+  test::WinTestFolder dir;
+  WinProgramLauncher launcher;
+  EXPECT_FALSE(launcher.Launch({dir / "missing.exe", {}, {}, WindowStyle::kNormal, false}));
+  EXPECT_FALSE(launcher.Launch({"", {}, {}, WindowStyle::kNormal, false}));
+  EXPECT_FALSE(launcher.OpenWithDefault(dir / "missing.txt"));
+}
+
+TEST(WinRecycleBin, AFileGoesInIsCountedAndIsGoneWhenEmptied) {
+  test::WinTestFolder dir;
+  WinRecycleBin bin;
+  ASSERT_TRUE(bin.Empty());
+  EXPECT_FALSE(bin.HasItems());
+  const std::string file = dir / "thrown away \u00e9.txt";
+  const HANDLE handle =
+      ::CreateFileW(Utf8ToWide(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  ASSERT_TRUE(::WriteFile(handle, "0123456789", 10, &written, nullptr));
+  ::CloseHandle(handle);
+
+  ASSERT_TRUE(bin.MoveToTrash(file));
+  EXPECT_FALSE(test::Exists(file));
+  const TrashStatus status = bin.Query();
+  EXPECT_EQ(status.items, 1u);
+  EXPECT_GE(status.bytes, 10u);
+  EXPECT_TRUE(bin.HasItems());
+
+  EXPECT_TRUE(bin.Empty());
+  EXPECT_EQ(bin.Query().items, 0u);
+}
+
+TEST(WinRecycleBin, OnlyAbsolutePathsOfExistingItemsAreMoved) {
+  WinRecycleBin bin;
+  EXPECT_FALSE(bin.MoveToTrash("relative.txt"));
+  EXPECT_FALSE(bin.MoveToTrash(""));
+  test::WinTestFolder dir;
+  EXPECT_FALSE(bin.MoveToTrash(dir / "missing.txt"));
+}
+
+}  // namespace
+}  // namespace qav::platform
