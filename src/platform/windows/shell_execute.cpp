@@ -1,15 +1,14 @@
 #include "platform/windows/shell_execute.h"
 
 #include <windows.h>
-// windows.h names ShellExecuteW "ShellExecute", which this file's own function is called.
+// After windows.h, which it builds on.
 #include <shellapi.h>
-#undef ShellExecute
 
 #include "platform/windows/wide_text.h"
 
 namespace qav::platform {
 
-bool ShellExecute(const ShellRequest& request) {
+bool RunThroughShell(const ShellRequest& request) {
   if (request.file.empty()) return false;
   const std::wstring file = Utf8ToWide(request.file);
   const std::wstring parameters = Utf8ToWide(request.parameters);

@@ -15,6 +15,6 @@ struct ShellRequest {
 };
 
 // True when the shell accepted the request. No error dialog is shown: the caller tells the user.
-bool ShellExecute(const ShellRequest& request);
+bool RunThroughShell(const ShellRequest& request);
 
 }  // namespace qav::platform

@@ -13,15 +13,15 @@ static_assert(static_cast<int>(WindowStyle::kNormal) == SW_SHOWNORMAL &&
               static_cast<int>(WindowStyle::kMaximized) == SW_SHOWMAXIMIZED);
 
 bool WinProgramLauncher::Launch(const LaunchRequest& request) {
-  return ShellExecute({request.target,
-                       readers::JoinCommandLine(request.arguments),
-                       request.workingDir,
-                       {},
-                       static_cast<int>(request.style)});
+  return RunThroughShell({request.target,
+                          readers::JoinCommandLine(request.arguments),
+                          request.workingDir,
+                          {},
+                          static_cast<int>(request.style)});
 }
 
 bool WinProgramLauncher::OpenWithDefault(const std::string& target) {
-  return ShellExecute({target, {}, {}, {}, static_cast<int>(WindowStyle::kNormal)});
+  return RunThroughShell({target, {}, {}, {}, static_cast<int>(WindowStyle::kNormal)});
 }
 
 }  // namespace qav::platform

@@ -87,11 +87,11 @@ bool WinSystemActions::MonitorOff() {
 
 bool WinSystemActions::OpenPage(SystemPage page) {
   const Page target = PageFor(page);
-  return ShellExecute({target.file, target.parameters, {}, {}, SW_SHOWNORMAL});
+  return RunThroughShell({target.file, target.parameters, {}, {}, SW_SHOWNORMAL});
 }
 
 bool WinSystemActions::OpenFolder(const std::string& folder) {
-  return ShellExecute({folder, {}, {}, "open", SW_SHOWNORMAL});
+  return RunThroughShell({folder, {}, {}, "open", SW_SHOWNORMAL});
 }
 
 std::string WinSystemActions::DefaultProgram(DefaultProgramKind kind) {
