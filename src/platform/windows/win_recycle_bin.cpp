@@ -1,8 +1,10 @@
 #include "platform/windows/win_recycle_bin.h"
 
 #include <windows.h>
-// After windows.h, which they build on.
+// After windows.h, which it builds on.
 #include <shellapi.h>
+
+#include <algorithm>
 
 #include "platform/windows/wide_text.h"
 
@@ -33,6 +35,8 @@ bool WinRecycleBin::Empty() {
 
 bool WinRecycleBin::MoveToTrash(const std::string& path) {
   std::wstring from = Utf8ToWide(path);
+  // The shell's file operations take backslashes only; Qt hands out paths with slashes.
+  std::replace(from.begin(), from.end(), L'/', L'\\');
   if (!IsAbsolute(from) || from.find(L'\0') != std::wstring::npos) return false;
   from.push_back(L'\0');  // the list of paths ends with a second NUL
   SHFILEOPSTRUCTW operation{};

@@ -1,7 +1,7 @@
 #include "platform/windows/win_shell_folders.h"
 
 #include <windows.h>
-// After windows.h, which they build on.
+// After windows.h, which it builds on.
 #include <shlobj.h>
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "platform/windows/win_system_info.h"
 
 #include <windows.h>
-// After windows.h, which they build on.
+// After windows.h, which it builds on.
 #include <lmcons.h>
 
 #include <vector>

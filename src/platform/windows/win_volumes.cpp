@@ -1,7 +1,7 @@
 #include "platform/windows/win_volumes.h"
 
 #include <windows.h>
-// After windows.h, which they build on.
+// After windows.h, which it builds on.
 #include <winnetwk.h>
 
 #include <algorithm>
@@ -92,6 +92,7 @@ std::vector<Volume> WinVolumes::List() {
 
 std::optional<Volume> WinVolumes::At(const std::string& root) {
   std::string wanted = root;
+  std::replace(wanted.begin(), wanted.end(), '/', '\\');
   if (!wanted.empty() && wanted.back() != '\\') wanted.push_back('\\');
   for (Volume& volume : List()) {
     if (EqualsIgnoreCase(volume.root, wanted)) return std::move(volume);

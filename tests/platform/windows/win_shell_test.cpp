@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/windows/win_program_launcher.h"
 #include "platform/windows/win_recycle_bin.h"
 #include "platform/windows/win_test_folder.h"
@@ -82,6 +84,15 @@ TEST(WinRecycleBin, OnlyAbsolutePathsOfExistingItemsAreMoved) {
   EXPECT_FALSE(bin.MoveToTrash(""));
   test::WinTestFolder dir;
   EXPECT_FALSE(bin.MoveToTrash(dir / "missing.txt"));
+  // A path as Qt spells it, with slashes.
+  const std::string file = dir / "slashed.txt";
+  ::CloseHandle(
+      ::CreateFileW(Utf8ToWide(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+  std::string slashed = file;
+  std::replace(slashed.begin(), slashed.end(), '\\', '/');
+  EXPECT_TRUE(bin.MoveToTrash(slashed));
+  EXPECT_FALSE(test::Exists(file));
+  EXPECT_TRUE(bin.Empty());
 }
 
 }  // namespace

@@ -72,6 +72,7 @@ TEST(WinVolumes, TheSystemDriveComesFirst) {
   const auto found = volumes.At(drive);
   ASSERT_TRUE(found);
   EXPECT_EQ(found->root, all.front().root);
+  EXPECT_EQ(volumes.At(drive + "/")->root, all.front().root);
   EXPECT_FALSE(volumes.At("Q:\\nowhere"));
 }
 
