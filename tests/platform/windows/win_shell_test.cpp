@@ -7,8 +7,10 @@
 
 #include <algorithm>
 
+#include "platform/windows/win_process_control.h"
 #include "platform/windows/win_program_launcher.h"
 #include "platform/windows/win_recycle_bin.h"
+#include "platform/windows/win_system_actions.h"
 #include "platform/windows/win_test_folder.h"
 
 namespace qav::platform {
@@ -93,6 +95,24 @@ TEST(WinRecycleBin, OnlyAbsolutePathsOfExistingItemsAreMoved) {
   EXPECT_TRUE(bin.MoveToTrash(slashed));
   EXPECT_FALSE(test::Exists(file));
   EXPECT_TRUE(bin.Empty());
+}
+
+// Wine registers its own browser for web and mail addresses, as Windows registers Edge and Mail.
+TEST(WinSystemActions, TheDefaultProgramsArePaths) {
+  WinProcessControl process;
+  WinSystemActions actions(process);
+  for (const auto kind : {DefaultProgramKind::kWebBrowser, DefaultProgramKind::kMail}) {
+    const wchar_t* command = kind == DefaultProgramKind::kMail ? L"mailto\\shell\\open\\command"
+                                                               : L"http\\shell\\open\\command";
+    DWORD size = 0;
+    const bool registered = ::RegGetValueW(HKEY_CLASSES_ROOT, command, nullptr, RRF_RT_REG_SZ,
+                                           nullptr, nullptr, &size) == ERROR_SUCCESS;
+    const std::string program = actions.DefaultProgram(kind);
+    ASSERT_EQ(program.empty(), !registered) << program;
+    if (program.empty()) continue;
+    EXPECT_TRUE(test::Exists(program)) << program;
+    EXPECT_EQ(program.substr(program.size() - 4), ".exe") << program;
+  }
 }
 
 }  // namespace
