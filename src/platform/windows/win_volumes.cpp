@@ -1,8 +1,6 @@
 #include "platform/windows/win_volumes.h"
 
 #include <windows.h>
-// After windows.h, which it builds on.
-#include <winnetwk.h>
 
 #include <algorithm>
 
@@ -12,56 +10,22 @@
 namespace qav::platform {
 namespace {
 
-// An empty floppy or card reader would otherwise make the system ask the user to insert a disk.
-class NoDiskPrompts {
- public:
-  NoDiskPrompts() { ::SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
-  ~NoDiskPrompts() { ::SetThreadErrorMode(previous_, nullptr); }
-  NoDiskPrompts(const NoDiskPrompts&) = delete;
-  NoDiskPrompts& operator=(const NoDiskPrompts&) = delete;
-
- private:
-  DWORD previous_ = 0;
-};
-
-std::wstring Label(const std::wstring& root) {
-  wchar_t label[MAX_PATH + 1] = {};
-  if (!::GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr,
-                               nullptr, 0)) {
-    return {};
-  }
-  return label;
-}
-
-// "\\server\share" for a drive letter mapped to a share.
-std::wstring Share(const std::wstring& root) {
-  const std::wstring device = root.substr(0, 2);
-  wchar_t remote[MAX_PATH + 1] = {};
-  DWORD length = MAX_PATH + 1;
-  if (::WNetGetConnectionW(device.c_str(), remote, &length) != NO_ERROR) return {};
-  return remote;
-}
-
-std::wstring SystemRoot() {
+// The Windows folder's drive root ("C:\"), which holds the system.
+std::string SystemRoot() {
   wchar_t windows[MAX_PATH] = {};
-  const UINT length = ::GetSystemWindowsDirectoryW(windows, MAX_PATH);
-  return length >= 3 && length < MAX_PATH ? std::wstring(windows, 3) : std::wstring();
+  const UINT length = ::GetWindowsDirectoryW(windows, MAX_PATH);
+  return length >= 3 && length < MAX_PATH ? WideToUtf8(std::wstring_view(windows, 3))
+                                          : std::string();
 }
 
-Volume Describe(const std::wstring& root, const std::wstring& systemRoot) {
+Volume Describe(const std::wstring& root, const std::string& systemRoot) {
   Volume volume;
   volume.root = WideToUtf8(root);
   volume.type = static_cast<DriveType>(::GetDriveTypeW(root.c_str()));
-  // Asking a removable or optical drive for its label spins it up or waits for it; a name is not
-  // worth that.
-  const bool cheap = volume.type == DriveType::kFixed || volume.type == DriveType::kRamDisk ||
-                     volume.type == DriveType::kRemote;
-  std::wstring name = cheap ? Label(root) : std::wstring();
-  if (name.empty() && volume.type == DriveType::kRemote) name = Share(root);
-  volume.name = WideToUtf8(name);
-  volume.isSystem = EqualsIgnoreCase(volume.root, WideToUtf8(systemRoot));
-  const wchar_t letter = static_cast<wchar_t>(::towupper(root[0]));
-  volume.isFloppy = volume.type == DriveType::kRemovable && (letter == L'A' || letter == L'B');
+  volume.name = volume.root.substr(0, 2);
+  volume.isSystem = volume.type == DriveType::kFixed && EqualsIgnoreCase(volume.root, systemRoot);
+  const char letter = static_cast<char>(UpperAscii(volume.root.substr(0, 1)).front());
+  volume.isFloppy = volume.type == DriveType::kRemovable && (letter == 'A' || letter == 'B');
   return volume;
 }
 
@@ -82,10 +46,11 @@ std::vector<std::wstring> DriveRoots() {
 }  // namespace
 
 std::vector<Volume> WinVolumes::List() {
-  const NoDiskPrompts quiet;
-  const std::wstring systemRoot = SystemRoot();
+  const std::string systemRoot = SystemRoot();
   std::vector<Volume> volumes;
-  for (const std::wstring& root : DriveRoots()) volumes.push_back(Describe(root, systemRoot));
+  for (const std::wstring& root : DriveRoots()) {
+    if (root.size() == 3) volumes.push_back(Describe(root, systemRoot));
+  }
   std::stable_partition(volumes.begin(), volumes.end(), [](const Volume& v) { return v.isSystem; });
   return volumes;
 }

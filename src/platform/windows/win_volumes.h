@@ -1,6 +1,7 @@
 #pragma once
-// The drives of GetLogicalDriveStringsW, each with its GetDriveTypeW kind and its label
-// (GetVolumeInformationW) or, for a network drive, the share it stands for.
+// The drives of GetLogicalDriveStringsW, each with its GetDriveTypeW kind. A Windows user knows a
+// drive by its letter, so that is its name ("C:"); no medium is touched, so an empty floppy or
+// card reader never makes the system ask for a disk.
 
 #include "platform/volumes.h"
 

@@ -67,6 +67,7 @@ TEST(WinVolumes, TheSystemDriveComesFirst) {
   for (const Volume& volume : all) {
     ASSERT_EQ(volume.root.size(), 3u) << volume.root;
     EXPECT_EQ(volume.root.substr(1), ":\\");
+    EXPECT_EQ(volume.name, volume.root.substr(0, 2));  // the title reads "Local Disk (C:)"
   }
   const std::string drive = all.front().root.substr(0, 2);
   const auto found = volumes.At(drive);
