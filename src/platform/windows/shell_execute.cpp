@@ -9,7 +9,8 @@
 namespace qav::platform {
 
 bool RunThroughShell(const ShellRequest& request) {
-  if (request.file.empty()) return false;
+  // Only a verb such as "find" acts on nothing in particular.
+  if (request.file.empty() && request.verb.empty()) return false;
   const std::wstring file = Utf8ToWide(request.file);
   const std::wstring parameters = Utf8ToWide(request.parameters);
   const std::wstring folder = Utf8ToWide(request.folder);

@@ -7,7 +7,7 @@
 namespace qav::platform {
 
 struct ShellRequest {
-  std::string file;        // a program, document, folder, address or shell name
+  std::string file;        // a program, document, folder, address or shell name; empty: none
   std::string parameters;  // one command line, already quoted
   std::string folder;      // the working folder; empty: the caller's
   std::string verb;        // empty: the file's default action

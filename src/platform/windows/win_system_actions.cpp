@@ -23,42 +23,46 @@ bool ExitSession(ProcessControl& process, UINT how) {
 struct Page {
   const char* file;
   const char* parameters;
+  const char* verb = "open";
 };
 
-// Control Panel items by their canonical names, which every Windows since Vista knows, and
-// shell folders by their names in the shell namespace.
+// Shell folders by their class ids, Control Panel items through rundll32. The texts are the
+// ones every Windows since Vista knows; the spacing after some commas is how they have always
+// been written and does no harm.
 Page PageFor(SystemPage page) {
   switch (page) {
     case SystemPage::kComputer:
-      return {"explorer.exe", "shell:MyComputerFolder"};
+      return {"explorer", "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"};
     case SystemPage::kSystemProperties:
-      return {"control.exe", "/name Microsoft.System"};
+      return {
+          "explorer",
+          "::{26EE0668-A00A-44D7-9371-BEB064C98683}\\0\\::{BB06C0E4-D293-4F75-8A90-CB05B6477EEE}"};
     case SystemPage::kPersonalize:
-      return {"control.exe", "/name Microsoft.Personalization"};
+      return {"rundll32.exe", "shell32.dll,Control_RunDLL desk.cpl,,2"};
     case SystemPage::kScreenResolution:
-      return {"control.exe", "desk.cpl"};
+      return {"rundll32.exe", "shell32.dll,Control_RunDLL desk.cpl,,3"};
     case SystemPage::kUninstall:
-      return {"control.exe", "/name Microsoft.ProgramsAndFeatures"};
+      return {"rundll32.exe", "shell32.dll,Control_RunDLL appwiz.cpl"};
     case SystemPage::kNetwork:
-      return {"explorer.exe", "shell:NetworkPlacesFolder"};
+      return {"explorer", "::{F02C1A0D-BE21-4350-88B0-7367FC96EF3C}"};
     case SystemPage::kInternetOptions:
-      return {"control.exe", "inetcpl.cpl"};
+      return {"rundll32.exe", "shell32.dll, Control_RunDLL Inetcpl.cpl"};
     case SystemPage::kControlPanel:
-      return {"control.exe", ""};
+      return {"explorer", "::{26EE0668-A00A-44D7-9371-BEB064C98683}"};
     case SystemPage::kWorkgroup:
-      return {"explorer.exe", "shell:NetworkPlacesFolder"};
+      return {"explorer", "::{208D2C60-3AEA-1069-A2D7-08002B30309D}"};
     case SystemPage::kPrinters:
-      return {"control.exe", "printers"};
+      return {"explorer", "::{2227A280-3AEA-1069-A2DE-08002B30309D}"};
     case SystemPage::kDeviceManager:
       return {"devmgmt.msc", ""};
     case SystemPage::kSearch:
-      return {"search-ms:", ""};
+      return {"", "", "find"};
     case SystemPage::kNetworkConnections:
-      return {"control.exe", "ncpa.cpl"};
+      return {"rasphone.exe", ""};
     case SystemPage::kTrash:
-      return {"explorer.exe", "shell:RecycleBinFolder"};
+      return {"explorer", "::{645FF040-5081-101B-9F08-00AA002F954E}"};
   }
-  return {"", ""};
+  return {"", "", ""};
 }
 
 }  // namespace
@@ -87,7 +91,7 @@ bool WinSystemActions::MonitorOff() {
 
 bool WinSystemActions::OpenPage(SystemPage page) {
   const Page target = PageFor(page);
-  return RunThroughShell({target.file, target.parameters, {}, {}, SW_SHOWNORMAL});
+  return RunThroughShell({target.file, target.parameters, {}, target.verb, SW_SHOWNORMAL});
 }
 
 bool WinSystemActions::OpenFolder(const std::string& folder) {
