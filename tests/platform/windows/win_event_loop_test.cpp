@@ -10,6 +10,8 @@
 #include <chrono>
 #include <future>
 
+#include "platform/fake/fake_platform.h"
+#include "platform/native_platform.h"
 #include "platform/windows/control_pipe.h"
 #include "platform/windows/pipe_control_server.h"
 #include "platform/windows/win_hot_keys.h"
@@ -86,6 +88,31 @@ TEST(PipeControlServer, AServerThatEndsLeavesNoClientWaitingForever) {
   server.reset();
   EXPECT_EQ(sent.get().outcome, SendOutcome::kNoAnswer);
   ServeFor(50);  // the request still queued is dropped, not run
+}
+
+// The factory's parts fit together: its channel reaches its own listener, its single-instance lock
+// refuses a second holder, and its bundle and file primitives are the system's.
+TEST(WindowsPlatform, TheFactoryMakesWorkingServices) {
+  const auto native = CreatePlatform();
+  const auto first = native->CreateSingleInstance();
+  const auto second = native->CreateSingleInstance();
+  ASSERT_TRUE(first->TryAcquire());
+  EXPECT_FALSE(second->TryAcquire());
+
+  const auto listener =
+      native->CreateControlListener([](const std::string& line) { return "seen " + line; });
+  ASSERT_TRUE(listener->Listen());
+  const SendResult result =
+      WhileServing([&] { return native->SendControlRequest("PING", 2000, 5000); });
+  EXPECT_EQ(result.outcome, SendOutcome::kAnswered);
+  EXPECT_EQ(result.answer, "seen PING");
+
+  const auto services = native->OpenServices();
+  fake::RecordingMessageBoxes messages;
+  const Platform platform = services->Bundle(messages);
+  EXPECT_FALSE(platform.folders.SpecialFolder(26).empty());
+  EXPECT_TRUE(services->Trays().Available());
+  EXPECT_TRUE(CreateFileOps()->RemoveFile(platform.folders.SpecialFolder(26) + "\\never-made"));
 }
 
 TEST(WinHotKeys, APressOfATakenCombinationRunsOnTheLoop) {
