@@ -1,0 +1,18 @@
+#pragma once
+// Crash-safe saves on Windows: FlushFileBuffers makes the contents durable, and MoveFileExW with
+// MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH replaces the old file in one step that is
+// on the disk when the call returns.
+
+#include "platform/file_ops.h"
+
+namespace qav::platform {
+
+class WinFileOps final : public FileOps {
+ public:
+  bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                 bool durable) override;
+  bool ReplaceFile(const std::string& from, const std::string& to) override;
+  bool RemoveFile(const std::string& path) override;
+};
+
+}  // namespace qav::platform
