@@ -15,6 +15,7 @@ either of them."""
 
 import argparse
 import os
+import random
 import shutil
 import signal
 import statistics
@@ -59,21 +60,33 @@ class Screen:
     """A private X server with a compositing manager, and a connection that sees every map."""
 
     def __init__(self):
-        read_fd, write_fd = os.pipe()
-        self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1920x1080x24", "-nolisten",
-             "tcp"], pass_fds=(write_fd,), stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        number = os.read(read_fd, 16).decode().strip()
-        os.close(read_fd)
-        self.name = f":{number}"
+        self.server, self.name = self.start_server()
         self.env = dict(os.environ, DISPLAY=self.name)
         self.compositor = subprocess.Popen(["xcompmgr"], env=self.env,
                                            stderr=subprocess.DEVNULL)
         self.x = self.connect()
+        self.helpers = []
         self.x.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
         self.x.sync()
         time.sleep(0.5)
+
+    @staticmethod
+    def start_server():
+        """A display number of our own, away from the low numbers other sessions pick."""
+        for number in random.sample(range(150, 250), 20):
+            if os.path.exists(f"/tmp/.X{number}-lock"):
+                continue
+            server = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1920x1080x24",
+                                       "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
+            for _ in range(50):
+                if server.poll() is not None:
+                    break
+                if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                    return server, f":{number}"
+                time.sleep(0.1)
+            server.kill()
+            server.wait()
+        raise RuntimeError("no X server could be started")
 
     def connect(self):
         for _ in range(20):
@@ -100,6 +113,9 @@ class Screen:
         return None
 
     def close(self):
+        for helper in self.helpers:
+            helper.terminate()
+            helper.wait()
         self.x.close()
         self.compositor.terminate()
         self.server.terminate()
@@ -214,8 +230,13 @@ def other_launchers(screen, root):
     if shutil.which("plank"):
         home = os.path.join(root, "plank-home")
         os.makedirs(home)
-        found["plank (a dock)"] = (["dbus-run-session", "--", "plank"],
-                                   dict(screen.env, HOME=home))
+        # plank wants a session bus; its own process is measured, so the bus runs beside it.
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        screen.helpers.append(bus)
+        address = bus.stdout.readline().strip()
+        found["plank (a dock)"] = (["plank"], dict(screen.env, HOME=home,
+                                                   DBUS_SESSION_BUS_ADDRESS=address))
     return found
 
 
