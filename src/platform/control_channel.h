@@ -3,10 +3,16 @@
 // start of the program sends one request line and reads one answer line. What the lines say is
 // the caller's business.
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
 namespace qav::platform {
+
+// The longest line either side reads, line break included; a longer one is refused.
+inline constexpr std::size_t kControlLineLimit = 8192;
+// What a refused request is answered.
+inline constexpr const char* kRefusedAnswer = "ERR Request refused.";
 
 // Takes a request line without its line break and gives the answer line.
 using ControlHandler = std::function<std::string(const std::string& line)>;

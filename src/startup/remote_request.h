@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/control_channel.h"
+
 namespace qav {
 
 enum class RemoteVerb {
@@ -38,7 +40,7 @@ struct RemoteAnswer {
 };
 
 // The longest line either side reads; a longer one is refused.
-inline constexpr std::size_t kRemoteLineLimit = 8192;
+inline constexpr std::size_t kRemoteLineLimit = platform::kControlLineLimit;
 
 // The verb as it is spelt on the wire and, with "--" before it, on the command line.
 std::string_view VerbName(RemoteVerb verb);

@@ -16,6 +16,8 @@
 namespace qav::platform {
 namespace {
 
+constexpr qint64 kLineLimit = static_cast<qint64>(kControlLineLimit);
+
 bool PeerIsSameUser(qintptr descriptor) {
   ucred credentials{};
   socklen_t size = sizeof credentials;
@@ -34,10 +36,10 @@ void Log(const std::string& text) {
 std::optional<std::string> ReadLine(QLocalSocket& socket, int timeoutMs) {
   QDeadlineTimer deadline(timeoutMs);
   while (!socket.canReadLine()) {
-    if (socket.bytesAvailable() >= kControlLineLimit) return std::nullopt;
+    if (socket.bytesAvailable() >= kLineLimit) return std::nullopt;
     if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) return std::nullopt;
   }
-  QByteArray line = socket.readLine(kControlLineLimit + 1);
+  QByteArray line = socket.readLine(kLineLimit + 1);
   if (!line.endsWith('\n')) return std::nullopt;
   line.chop(1);
   return line.toStdString();
@@ -86,13 +88,13 @@ void ControlServer::Accept() {
 
 void ControlServer::ReadFrom(QLocalSocket* socket) {
   if (!socket->canReadLine()) {
-    if (socket->bytesAvailable() >= kControlLineLimit) {
+    if (socket->bytesAvailable() >= kLineLimit) {
       Refuse(socket, "an over-long request");
     }
     return;
   }
   disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-  QByteArray line = socket->readLine(kControlLineLimit + 1);
+  QByteArray line = socket->readLine(kLineLimit + 1);
   line.chop(1);
   Answer(socket, handler_(line.toStdString()));
 }

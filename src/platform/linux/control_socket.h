@@ -46,11 +46,6 @@ class ControlServer final : public QObject, public ControlListener {
   QLocalServer* server_;
 };
 
-// The longest line either side reads, line break included; a longer one is refused.
-inline constexpr int kControlLineLimit = 8192;
-// What a refused request is answered.
-inline constexpr const char* kRefusedAnswer = "ERR Request refused.";
-
 // Sends `line` (without its line break) and waits for the answer; `waitForDock` keeps trying to
 // connect that long (a dock that holds the lock may still be starting).
 SendResult SendControlRequest(const std::string& path, const std::string& line,

@@ -10,11 +10,6 @@
 
 namespace qav::platform {
 
-// The longest line either side reads, line break included; a longer one is refused.
-inline constexpr std::size_t kPipeLineLimit = 8192;
-// What a refused request is answered.
-inline constexpr const char* kPipeRefusedAnswer = "ERR Request refused.";
-
 // "\\.\pipe\QAVLauncher-<user SID>-<session>"; empty when the user cannot be told.
 std::string DefaultControlPipeName();
 

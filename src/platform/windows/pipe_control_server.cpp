@@ -98,7 +98,7 @@ void PipeControlServer::Worker::ServeClient() {
   ULONG client = 0;
   if (!::GetNamedPipeClientProcessId(pipe, &client) || !ProcessOfThisUser(client)) {
     Log("refused a request from another user");
-    Answer(kPipeRefusedAnswer);
+    Answer(kRefusedAnswer);
     return;
   }
   bool tooLong = false;
@@ -106,7 +106,7 @@ void PipeControlServer::Worker::ServeClient() {
   if (!line) {
     if (tooLong) {
       Log("refused an over-long request");
-      Answer(kPipeRefusedAnswer);
+      Answer(kRefusedAnswer);
     }
     return;
   }

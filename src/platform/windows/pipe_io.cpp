@@ -60,12 +60,12 @@ std::optional<std::string> ReadPipeLine(HANDLE pipe, HANDLE stop, DWORD timeoutM
   const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
   std::string line;
   char chunk[512];
-  while (line.size() < kPipeLineLimit) {
+  while (line.size() < kControlLineLimit) {
     const ULONGLONG now = ::GetTickCount64();
     if (now >= deadline) return std::nullopt;
     OVERLAPPED overlapped{};
     overlapped.hEvent = event.get();
-    const DWORD want = static_cast<DWORD>(std::min(sizeof chunk, kPipeLineLimit - line.size()));
+    const DWORD want = static_cast<DWORD>(std::min(sizeof chunk, kControlLineLimit - line.size()));
     const BOOL started = ::ReadFile(pipe, chunk, want, nullptr, &overlapped);
     DWORD got = 0;
     const PipeWait result =
@@ -85,7 +85,7 @@ std::optional<std::string> ReadPipeLine(HANDLE pipe, HANDLE stop, DWORD timeoutM
 
 bool WritePipe(HANDLE pipe, const std::string& bytes, HANDLE stop, DWORD timeoutMs) {
   const UniqueHandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  if (!event || bytes.size() > kPipeLineLimit * 16) return false;
+  if (!event || bytes.size() > kControlLineLimit * 16) return false;
   OVERLAPPED overlapped{};
   overlapped.hEvent = event.get();
   const BOOL started =

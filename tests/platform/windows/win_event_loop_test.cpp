@@ -61,8 +61,8 @@ TEST(PipeControlServer, RequestsAreAnsweredOnTheEventLoopsThread) {
   EXPECT_EQ(handlerThread, loopThread);
   // An over-long request is turned away, and the next one is served again.
   const SendResult tooLong = WhileServing(
-      [&] { return SendPipeRequest(name, std::string(kPipeLineLimit + 10, 'x'), 2000, 5000); });
-  EXPECT_EQ(tooLong.answer, kPipeRefusedAnswer);
+      [&] { return SendPipeRequest(name, std::string(kControlLineLimit + 10, 'x'), 2000, 5000); });
+  EXPECT_EQ(tooLong.answer, kRefusedAnswer);
   EXPECT_EQ(WhileServing([&] { return SendPipeRequest(name, "SHOW", 2000, 5000); }).answer,
             "OK SHOW");
 }
