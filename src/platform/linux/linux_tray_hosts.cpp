@@ -3,9 +3,8 @@
 #include <xcb/xcb.h>
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusReply>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QGuiApplication>
 
@@ -40,34 +39,56 @@ void LinuxTrayHosts::Watch(std::function<void()> arrived) {
   timer_.start();
 }
 
+// The periodic look asks the bus without waiting: a watcher that hangs must not stall the
+// dock's frames. A look still unanswered makes the next one wait its turn.
 void LinuxTrayHosts::Look() {
-  const std::string host = CurrentHost();
+  if (asking_) return;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return Decide(Combined({}));
+  asking_ = true;
+  auto* answer =
+      new QDBusPendingCallWatcher(bus.asyncCall(HostQuestion(), kBusTimeoutMilliseconds), &timer_);
+  QObject::connect(answer, &QDBusPendingCallWatcher::finished, &timer_,
+                   [this](QDBusPendingCallWatcher* call) {
+                     asking_ = false;
+                     Decide(Combined(SniHost(call->reply())));
+                     call->deleteLater();
+                   });
+}
+
+void LinuxTrayHosts::Decide(const std::string& host) {
   if (host == host_) return;
   host_ = host;
   if (!host.empty() && arrived_) arrived_();
 }
 
 std::string LinuxTrayHosts::CurrentHost() {
-  std::string host = StatusNotifierHost();
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected()) return Combined({});
+  return Combined(SniHost(bus.call(HostQuestion(), QDBus::Block, kBusTimeoutMilliseconds)));
+}
+
+std::string LinuxTrayHosts::Combined(const std::string& sniHost) {
+  std::string host = sniHost;
   if (const std::uint32_t tray = XEmbedTray(); tray != 0) {
     host += " xembed:" + std::to_string(tray);
   }
   return host;
 }
 
-// The watcher's unique bus name while it has a host registered.
-std::string LinuxTrayHosts::StatusNotifierHost() {
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected() || !bus.interface()) return {};
-  const QDBusReply<QString> owner = bus.interface()->serviceOwner(kWatcherService);
-  if (!owner.isValid()) return {};
+QDBusMessage LinuxTrayHosts::HostQuestion() {
   QDBusMessage ask = QDBusMessage::createMethodCall(kWatcherService, "/StatusNotifierWatcher",
                                                     "org.freedesktop.DBus.Properties", "Get");
   ask << QString(kWatcherService) << QString("IsStatusNotifierHostRegistered");
-  const QDBusMessage reply = bus.call(ask, QDBus::Block, kBusTimeoutMilliseconds);
+  return ask;
+}
+
+// The watcher's unique bus name (the answer's sender) while it has a host registered; a new
+// watcher has a new name, so a restarted host counts as an arrival.
+std::string LinuxTrayHosts::SniHost(const QDBusMessage& reply) {
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
   const bool registered = reply.arguments().front().value<QDBusVariant>().variant().toBool();
-  return registered ? "sni:" + owner.value().toStdString() : std::string();
+  return registered ? "sni:" + reply.service().toStdString() : std::string();
 }
 
 std::uint32_t LinuxTrayHosts::XEmbedTray() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusMessage>
 #include <QTimer>
 
 #include <cstdint>
@@ -23,13 +24,17 @@ class LinuxTrayHosts final : public TrayHosts {
  private:
   // Who serves the notification area now; empty when none does.
   std::string CurrentHost();
-  std::string StatusNotifierHost();
+  std::string Combined(const std::string& sniHost);
+  static QDBusMessage HostQuestion();
+  static std::string SniHost(const QDBusMessage& reply);
   std::uint32_t XEmbedTray();
   void Look();
+  void Decide(const std::string& host);
 
   QTimer timer_;
   std::function<void()> arrived_;
   std::string host_;
+  bool asking_ = false;
 };
 
 }  // namespace qav::platform
