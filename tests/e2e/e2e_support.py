@@ -168,11 +168,12 @@ def terminate(process, timeout=30):
     return process.wait(timeout=timeout)
 
 
-def stop(process):
-    """Ends a helper program politely, if it still runs."""
-    if process and process.poll() is None:
-        process.send_signal(signal.SIGTERM)
-        process.wait(timeout=10)
+def stop(*processes):
+    """Ends programs politely, those that still run."""
+    for process in processes:
+        if process and process.poll() is None:
+            process.send_signal(signal.SIGTERM)
+            process.wait(timeout=10)
 
 
 def read(path):

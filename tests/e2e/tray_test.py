@@ -135,9 +135,7 @@ def check_icon_and_hot_keys(session):
         for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
             assert os.path.getmtime(session.data(name)) >= int(before), f"{name} saved at exit"
     finally:
-        stop(launcher)
-        stop(other)
-        stop(tray)
+        stop(launcher, other, tray)
 
 
 def check_held_combination(session):
@@ -183,10 +181,7 @@ def check_held_combination(session):
             subprocess.run([SYSTEM_PYTHON, os.path.join(HERE, "key_grabber.py"), modifier, keysym,
                             check_log, "--check"], env=session.env, check=True)
     finally:
-        stop(launcher)
-        stop(other)
-        stop(tray)
-        stop(grabber)
+        stop(launcher, other, tray, grabber)
 
 
 def main(binary, artifacts):
