@@ -4,67 +4,26 @@ click does, its menu's rows are menu items a press runs, and the focus follows t
 keyboard mode. Runs on a private session bus with its own accessibility bus."""
 
 import os
-import subprocess
 import sys
-import time
 
-from dock_test import lines_of, marker_script, slot_centre, window_id, xdo
-from e2e_support import Session, terminate
+from accessibility_support import Ui
+from e2e_support import (Session, marker_script, polling as wait, ran, slot_centre, terminate,
+                         window_id, xdo)
 
 GROUP_SLOT = 4  # "System Folders & Drives Group" in the default items
 
 
-def private_buses(bus_launcher):
-    """A session bus of our own and the accessibility bus on it; returns what to stop."""
-    out = subprocess.run(["dbus-launch", "--sh-syntax"], capture_output=True, text=True,
-                         check=True).stdout
-    pid = None
-    for line in out.splitlines():
-        name, _, value = line.partition("=")
-        value = value.rstrip(";").strip("'")
-        if name == "DBUS_SESSION_BUS_ADDRESS":
-            os.environ[name] = value
-        elif name == "DBUS_SESSION_BUS_PID":
-            pid = int(value)
-    bus = subprocess.Popen([bus_launcher, "--launch-immediately"],
-                           stderr=subprocess.DEVNULL)
-    time.sleep(1)
-    return pid, bus
-
-
-class Tree:
+class Tree(Ui):
     """The launcher's accessible objects, and the focus events it sends."""
 
-    def __init__(self, pyatspi):
-        self.pyatspi = pyatspi
+    def __init__(self):
+        super().__init__()
         self.focused = []
-        pyatspi.Registry.registerEventListener(self._on_focus, "object:state-changed:focused")
+        self.at.Registry.registerEventListener(self._on_focus, "object:state-changed:focused")
 
     def _on_focus(self, event):
         if event.detail1:
             self.focused.append((event.source.getRoleName(), event.source.name))
-
-    def app(self):
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "QAV Launcher":
-                return app
-        return None
-
-    def find(self, role, name=None):
-        app = self.app()
-        if app is None:
-            return None
-        return self.pyatspi.findDescendant(
-            app, lambda o: o.getRoleName() == role and (name is None or o.name == name))
-
-    def showing(self, obj):
-        return obj.getState().contains(self.pyatspi.STATE_SHOWING)
-
-    def press(self, obj, action):
-        actions = obj.queryAction()
-        names = [actions.getName(i) for i in range(actions.nActions)]
-        assert action in names, names
-        actions.doAction(names.index(action))
 
 
 def run_in_event_loop(pyatspi, steps):
@@ -90,30 +49,18 @@ def run_in_event_loop(pyatspi, steps):
         raise failure[0]
 
 
-def wait(check, what, timeout=15):
-    """Yields until `check()` holds; returns its value through StopIteration."""
-    deadline = time.time() + timeout
-    while True:
-        result = check()
-        if result:
-            return result
-        assert time.time() < deadline, f"not within {timeout} s: {what}"
-        yield
-
-
 def scenario(session, tree, opener):
     def opened():
         """The arguments the fake folder opener received, once it ran; then it is reset."""
-        out = opener + ".out"
-        found = yield from wait(lambda: lines_of(out), "the folder opener ran")
-        os.remove(out)
-        return found
+        yield from wait(lambda: os.path.exists(opener + ".out"), "the folder opener ran")
+        return ran(opener)
 
     def focus_reaches(role, name):
-        yield from wait(lambda: (role, name) in tree.focused, f"{role} {name!r} focused: {tree.focused}")
+        yield from wait(lambda: (role, name) in tree.focused,
+                        f"{role} {name!r} focused: {tree.focused}")
 
     # 1. The ring: a list of buttons, one a place, named by title; groups tell their size.
-    ring = yield from wait(lambda: tree.find("list", "QAV Launcher"), "the dock's list")
+    ring = yield from wait(lambda: tree.lookup("list", "QAV Launcher"), "the dock's list")
     assert ring.childCount == 24, ring.childCount
     buttons = list(ring)
     assert all(b.getRoleName() == "push button" for b in buttons)
@@ -131,7 +78,8 @@ def scenario(session, tree, opener):
 
     # 3. Its menu lists the computer's pages as menu items; pressing one runs it and closes it.
     tree.press(computer, "ShowMenu")
-    menu = yield from wait(lambda: tree.find("popup menu", "My Computer"), "the menu in the tree")
+    menu = yield from wait(lambda: tree.lookup("popup menu", "My Computer"),
+                           "the menu in the tree")
     rows = yield from wait(lambda: menu.childCount == 14 and list(menu), "the menu's 14 rows")
     assert all(r.getRoleName() == "menu item" for r in rows)
     names = [r.name for r in rows]
@@ -168,29 +116,20 @@ def scenario(session, tree, opener):
 
 
 def main(binary, artifacts, bus_launcher="/usr/libexec/at-spi-bus-launcher"):
-    bus_pid, bus = private_buses(bus_launcher)
     session = Session(binary, artifacts)
-    launcher = None
+    session.private_bus(accessibility=True, bus_launcher=bus_launcher)
     try:
         tools = os.path.join(session.home, "bin")
         os.makedirs(tools)
         opener = marker_script(tools, "xdg-open")
         session.env.pop("XDG_CURRENT_DESKTOP", None)
-        session.env.update(PATH=tools + os.pathsep + os.environ["PATH"],
-                           DBUS_SESSION_BUS_ADDRESS=os.environ["DBUS_SESSION_BUS_ADDRESS"],
-                           QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        import pyatspi  # after the buses exist: it connects on import
+        session.env.update(PATH=tools + os.pathsep + os.environ["PATH"])
         launcher = session.start()
-        run_in_event_loop(pyatspi, scenario(session, Tree(pyatspi), opener))
+        tree = Tree()
+        run_in_event_loop(tree.at, scenario(session, tree, opener))
         assert terminate(launcher) == 0
     finally:
-        if launcher and launcher.poll() is None:
-            launcher.kill()
-            launcher.wait()
         session.close()
-        bus.terminate()
-        if bus_pid:
-            os.kill(bus_pid, 15)
     print("accessibility: ok")
 
 

@@ -9,8 +9,7 @@ import subprocess
 import sys
 
 import menu_file
-from dock_test import CENTRE, Shot, poll, slot_centre, square
-from e2e_support import Session, read, wait_for_window
+from e2e_support import CENTRE, Session, keyboard_tint, read, slot_centre, square
 
 OWN_SLOTS = (4, 5)
 
@@ -34,16 +33,15 @@ def own_picture(path, colour):
     return path
 
 
-def prepare_home(session, sys_icons):
+def prepare_home(session):
     pictures = os.path.join(session.home, "my pictures")
     os.makedirs(pictures)
-    groups, records = menu_file.default_table(sys_icons)
+    groups, records = menu_file.default_table(session.sys_icons)
     own = {}
     for slot, colour in zip(OWN_SLOTS, ("#c02020", "#2040c0")):
         own[slot] = own_picture(os.path.join(pictures, f"own {slot}.png"), colour)
-        records[slot] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IconSource=2,
-                                         ImageRow=slot, Path="/bin/true", Title=f"Own {slot}",
-                                         Target="/bin/true", CustomIcon=own[slot])
+        records[slot] = menu_file.program(menu_file.KIND_SHORTCUT, slot, "/bin/true", IconSource=2,
+                                          Title=f"Own {slot}", CustomIcon=own[slot])
     menu_file.write(session.data("QAVMenu.cfg"), groups, records)
     return {slot: read(path) for slot, path in own.items()}
 
@@ -69,11 +67,9 @@ def ask_raw(session, line):
 
 def main(binary, artifacts):
     session = Session(binary, artifacts)
-    shot = lambda name: Shot(session.screenshot(name))
-    shot_when = lambda name, check, what: poll(lambda: (lambda s: check(s) and s)(shot(name)),
-                                               what)
+    shot, shot_when = session.shot, session.shot_when
     try:
-        own = prepare_home(session, os.path.join(os.path.dirname(binary), "SysIcons"))
+        own = prepare_home(session)
         code, out, _ = run(session, "--help")
         assert code == 0 and "--keyboard" in out and "--restore-icons <file>" in out, out
         code, _, err = run(session, "--quit")
@@ -98,7 +94,7 @@ def main(binary, artifacts):
         assert run(session)[0] == 0
         shot_when("cli-second-start.png",
                   lambda s: s.changed(minimized, square(*slot_centre(5), 10)) > 0.5 and
-                  s.brightness(corner) < 0.3 * rest.brightness(corner),
+                  keyboard_tint(rest, corner)(s),
                   "the minimized dock up in keyboard mode after a second start")
         assert files_of(session.home) == before, "the second start touched no file"
 
@@ -111,8 +107,7 @@ def main(binary, artifacts):
         shot_when("cli-switched.png", lambda s: s.changed(rest, ring) < 0.05,
                   "the dock back after --switch")
         assert run(session, "--keyboard")[0] == 0
-        shot_when("cli-keyboard.png", lambda s: s.brightness(corner) < 0.3 * rest.brightness(corner),
-                  "keyboard mode after --keyboard")
+        shot_when("cli-keyboard.png", keyboard_tint(rest, corner), "keyboard mode after --keyboard")
 
         # The shortcuts and icons through the running dock, own pictures included: backed up,
         # reset away and restored. The restore moves the pictures into the icon store, so the
@@ -160,8 +155,7 @@ def main(binary, artifacts):
         assert read(offline) == read(backups[2]), "the files hold what the dock saved"
         code, _, err = run(session, "--restore-icons", os.path.join(session.home, "none.bak"))
         assert code != 0 and err == "qav-launcher: Restore all shortcuts & icons failed!\n", err
-        launcher = subprocess.Popen([binary, "--settings"], env=session.env)
-        wait_for_window("QAV Launcher - Settings", launcher)
+        launcher = session.start(False, ["--settings"], "QAV Launcher - Settings")
         shot("cli-settings-started.png")
         assert run(session, "--quit")[0] == 0
         assert launcher.wait(timeout=30) == 0

@@ -11,97 +11,29 @@ import sys
 import time
 
 import menu_file
-from dock_test import Shot, poll, saved_menu, slot_centre, window_id, xdo
-from e2e_support import Session, i16, read, terminate
+from accessibility_support import Ui
+from e2e_support import (AWAY, Session, context_key, i16, marker_script, poll, read,
+                         slot_centre, terminate, window_id, xdo)
 from menu_test import MenuShot, menu_box
 
 SHORTCUT_SLOT, GROUP_SLOT = 4, 5
 ABOUT_SLOT, USER_SLOT = 10, 11  # the built-in "About" and user-name commands on the ring
 COMMAND_ABOUT, COMMAND_USER = 68, 66
-AWAY = (150, 384)
 TITLE_ROW = [(x, y) for x in range(583, 784, 2) for y in range(476, 502)]
 STARTED_PAGE_AT = 556  # the settings record's StartedPage field
 
 
-def accessibility_bus(env):
-    """A private session bus with the accessibility bus launched on it; `env` gets its address
-    and asks Qt to publish its widgets."""
-    out = subprocess.run(["dbus-launch", "--sh-syntax"], capture_output=True, text=True,
-                         check=True, env=env).stdout
-    pid = None
-    for line in out.splitlines():
-        name, _, value = line.partition("=")
-        value = value.rstrip(";").strip("'")
-        if name == "DBUS_SESSION_BUS_ADDRESS":
-            env[name] = os.environ[name] = value
-        elif name == "DBUS_SESSION_BUS_PID":
-            pid = int(value)
-    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                           env=env, stderr=subprocess.DEVNULL)
-    env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-    env["QT_ACCESSIBILITY"] = "1"
-    time.sleep(1)
-    return bus, pid
-
-
-class Ui:
-    """Controls of the launcher found by role and name."""
-
-    def __init__(self):
-        import pyatspi  # needs the bus address set above
-        self.at = pyatspi
-
-    def app(self):
-        desktop = self.at.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            a = desktop.getChildAtIndex(i)
-            if a is not None and a.name == "QAV Launcher":
-                return a
-        return None
-
-    def find(self, role, name, within=None, timeout=15):
-        def attempt():
-            root = within or self.app()
-            if root is None:
-                return None
-            return self.at.findDescendant(
-                root, lambda a: a is not None and a.getRoleName() == role and
-                (name is None or (name(a.name) if callable(name) else a.name == name)))
-        return poll(attempt, f"{role} {name!r}", timeout)
-
-    def gone(self, role, name):
-        poll(lambda: self.at.findDescendant(
-            self.app(), lambda a: a is not None and a.getRoleName() == role and a.name == name)
-            is None, f"{role} {name!r} closed")
-
-    def press(self, control):
-        control.queryAction().doAction(0)
-
-    def type_into(self, control, text):
-        control.queryEditableText().setTextContents(text)
-
-    def enabled(self, control):
-        return control.getState().contains(self.at.STATE_ENABLED)
-
-    def checked(self, control):
-        return control.getState().contains(self.at.STATE_CHECKED)
-
-
-def prepare_home(session, sys_icons):
-    groups, records = menu_file.default_table(sys_icons)
-    tool = os.path.join(session.home, "tool.sh")
-    with open(tool, "w") as f:
-        f.write("#!/bin/sh\n")
-    os.chmod(tool, 0o755)
-    records[SHORTCUT_SLOT] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IconSource=1,
-                                              ImageRow=SHORTCUT_SLOT, Path=tool,
-                                              Title="Old Title", Target=tool)
+def prepare_home(session):
+    groups, records = menu_file.default_table(session.sys_icons)
+    records[SHORTCUT_SLOT] = menu_file.program(menu_file.KIND_SHORTCUT, SHORTCUT_SLOT,
+                                               marker_script(session.home, "tool.sh"),
+                                               Title="Old Title")
     records[GROUP_SLOT]["Title"] = "Tools Group (Empty)"
     for slot, command, title in ((ABOUT_SLOT, COMMAND_ABOUT, "About QAV Launcher"),
                                  (USER_SLOT, COMMAND_USER, "Change User")):
         records[slot] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IsBuiltIn=menu_file.TRUE,
                                          CommandId=command, ImageRow=slot, Title=title,
-                                         IconFile=os.path.join(sys_icons, "About.png"))
+                                         IconFile=os.path.join(session.sys_icons, "About.png"))
     menu_file.write(session.data("QAVMenu.cfg"), groups, records)
     notes = os.path.join(session.home, "notes.txt")
     with open(notes, "w") as f:
@@ -114,11 +46,11 @@ def hover_title(session, name):
     way of the neighbour: the dock magnifies an icon when the pointer arrives from another."""
     xdo("mousemove", *AWAY)
     time.sleep(0.5)
-    rest = Shot(session.screenshot(f"dialogs-{name}-rest.png"))
+    rest = session.shot(f"dialogs-{name}-rest.png")
 
     def titled(shot_name, unlike):
-        return poll(lambda: (lambda s: all(s.changed(u, TITLE_ROW) > 0.02 for u in unlike) and s)(
-            Shot(session.screenshot(shot_name))), f"{shot_name}: a title on hover")
+        return session.shot_when(shot_name, lambda s: all(
+            s.changed(u, TITLE_ROW) > 0.02 for u in unlike), f"{shot_name}: a title on hover")
 
     xdo("mousemove", *slot_centre(SHORTCUT_SLOT - 1))
     neighbour = titled(f"dialogs-{name}-neighbour.png", [rest])
@@ -126,22 +58,13 @@ def hover_title(session, name):
     return titled(f"dialogs-{name}-hover.png", [rest, neighbour])
 
 
-def context_entry(slot, key):
-    xdo("mousemove", *slot_centre(slot))
-    time.sleep(0.4)
-    xdo("click", 3)
-    time.sleep(0.6)
-    xdo("key", key)
-
-
 def main(binary, artifacts):
     session = Session(binary, artifacts)
-    bus, bus_pid = accessibility_bus(session.env)
-    launcher = None
+    session.private_bus(accessibility=True)
     try:
         size = subprocess.run(["xdpyinfo"], capture_output=True, text=True).stdout
         screen = "x".join(size.split("dimensions:")[1].split()[0].split("x")) if size else "?"
-        notes = prepare_home(session, os.path.join(os.path.dirname(binary), "SysIcons"))
+        notes = prepare_home(session)
         launcher = session.start(dismiss_started=False)
         ui = Ui()
 
@@ -162,7 +85,7 @@ def main(binary, artifacts):
         # 2. "&Properties" on a dock shortcut: a new title, drawn under the centre on hover and
         # stored in the menu file.
         before = hover_title(session, "old")
-        context_entry(SHORTCUT_SLOT, "p")
+        context_key(slot_centre(SHORTCUT_SLOT), "p")
         dialog = ui.find("dialog", "Properties")
         title = ui.find("text", "Title", dialog)
         assert title.queryText().getText(0, -1) == "Old Title"
@@ -170,16 +93,16 @@ def main(binary, artifacts):
         session.screenshot(f"dialogs-properties-{screen}.png")
         ui.press(ui.find("push button", "OK", dialog))
         ui.gone("dialog", "Properties")
-        saved_menu(session, lambda r: r[SHORTCUT_SLOT]["Title"] == "Renamed In The Dialog",
-                   "the new title in the menu file")
+        session.saved_menu(lambda g, r: r[SHORTCUT_SLOT]["Title"] == "Renamed In The Dialog",
+                           "the new title in the menu file")
         after = hover_title(session, "new")
         assert after.changed(before, TITLE_ROW) > 0.02, "the new title is drawn"
 
         # 3. "&Add Shortcut" on a group: the new member is stored and its menu shows it.
         xdo("mousemove", *AWAY)
         time.sleep(0.5)
-        rest = MenuShot(session.screenshot("dialogs-add-rest.png"))
-        context_entry(GROUP_SLOT, "a")
+        rest = session.shot("dialogs-add-rest.png", MenuShot)
+        context_key(slot_centre(GROUP_SLOT), "a")
         dialog = ui.find("dialog", "Add Shortcut")
         assert not ui.enabled(ui.find("radio button", "Group", dialog))
         ui.type_into(ui.find("text", "Target", dialog), notes)
@@ -187,20 +110,18 @@ def main(binary, artifacts):
         session.screenshot(f"dialogs-add-shortcut-{screen}.png")
         ui.press(ui.find("push button", "OK", dialog))
         ui.gone("dialog", "Add Shortcut")
-        records = saved_menu(session, lambda r: any(
+        groups, records = session.saved_menu(lambda g, r: any(
             x["Kind"] == menu_file.KIND_MEMBER and x["Title"] == "My Notes" for x in r),
             "the new member in the menu file")
-        groups, _ = menu_file.read(session.data("QAVMenu.cfg"))
         assert len(groups[GROUP_SLOT]) == 2, groups[GROUP_SLOT]
         assert records[groups[GROUP_SLOT][1]]["Path"] == notes
         xdo("mousemove", *slot_centre(GROUP_SLOT))
         time.sleep(0.5)
         xdo("click", 1)
         box = menu_box(GROUP_SLOT, 1)
-        poll(lambda: (lambda s: s.diff_box(rest, box) is not None and
-                      s.diff_box(rest, box)[2] - s.diff_box(rest, box)[0] > 200)(
-            MenuShot(session.screenshot("dialogs-group-menu.png"))),
-             "the group menu with its new member")
+        changed = lambda s: s.diff_box(rest, box) or (0, 0, 0, 0)
+        session.shot_when("dialogs-group-menu.png", lambda s: changed(s)[2] - changed(s)[0] > 200,
+                          "the group menu with its new member", MenuShot)
         xdo("key", "Escape")
 
         # 4. F1 reopens the getting-started window on its first page although it was turned off.
@@ -236,15 +157,9 @@ def main(binary, artifacts):
         session.screenshot(f"dialogs-input-{screen}.png")
         ui.press(ui.find("push button", "OK", box))
         ui.gone("dialog", "Change User Name")
-        saved_menu(session, lambda r: r[0]["Title"] == "Renamed User", "the user's new name")
+        session.saved_menu(lambda g, r: r[0]["Title"] == "Renamed User", "the user's new name")
         assert terminate(launcher) == 0
-        launcher = None
     finally:
-        if launcher is not None:
-            launcher.kill()
-        bus.terminate()
-        if bus_pid:
-            os.kill(bus_pid, 15)
         session.close()
 
 

@@ -3,25 +3,17 @@ brings its picture to the centre, a click and a key letter run shortcuts with th
 dragging an icon off the ring deletes it, a file dropped over XDND fills a blank place, clicks
 outside the ring reach the window below, and every change is on disk at once."""
 
-import math
 import os
 import subprocess
 import sys
-import time
 
 import menu_file
-from e2e_support import Session, terminate, wait_for_window
+from e2e_support import (CENTRE, Session, glide, lines_of, marker_script, poll, slot_centre,
+                         square, terminate, top_to_bottom, wait_for_window, window_id, xdo)
 
-WIDTH = 1366
-CENTRE = (683, 384)
 HELPER_AT = (20, 20)  # the drag source's 120x120 window, outside the ring
 EMPTY_SPOT = (150, 384)  # off the ring, clear of every window
 DOCK_SHORTCUT, BLANK_SLOT = 4, 12
-
-
-def slot_centre(k):
-    a = (k - 1) * 15 * 3.1415926 / 180
-    return round(CENTRE[0] + 300 * math.cos(a)), round(CENTRE[1] + 300 * math.sin(a))
 
 
 def edge_band(k):
@@ -35,88 +27,14 @@ def edge_band(k):
     return points
 
 
-def square(x, y, half):
-    return [(x + dx, y + dy) for dx in range(-half, half) for dy in range(-half, half)]
-
-
-class Shot:
-    def __init__(self, path, width=WIDTH):
-        self.width = width
-        self.rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
-                                  capture_output=True).stdout
-
-    def at(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.rgb[i:i + 3])
-
-    def changed(self, other, points):
-        return sum(self.at(*p) != other.at(*p) for p in points) / len(points)
-
-    def brightness(self, points):
-        return sum(sum(self.at(*p)) for p in points) / (3 * len(points))
-
-
-def poll(check, what, timeout=15):
-    deadline = time.time() + timeout
-    while True:
-        result = check()
-        if result:
-            return result
-        if time.time() > deadline:
-            raise AssertionError(f"not within {timeout} s: {what}")
-        time.sleep(0.1)
-
-
-def xdo(*args):
-    subprocess.run(["xdotool", *map(str, args)], check=True)
-
-
-def glide(start, end, steps=12):
-    """Moves the pointer in steps: drags on X11 only follow motion."""
-    for s in range(1, steps + 1):
-        xdo("mousemove", round(start[0] + (end[0] - start[0]) * s / steps),
-            round(start[1] + (end[1] - start[1]) * s / steps))
-        time.sleep(0.03)
-
-
-def window_id(title):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                           capture_output=True, text=True, check=True).stdout.split()
-    assert len(found) == 1, found
-    return int(found[0])
-
-
-def top_to_bottom():
-    tree = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True, text=True,
-                          check=True).stdout
-    return [int(line.split()[0], 16) for line in tree.splitlines() if line.startswith("     0x")]
-
-
-def lines_of(path):
-    if not os.path.exists(path):
-        return None
-    with open(path) as f:
-        return f.read().splitlines()
-
-
-def marker_script(folder, name):
-    """A program that leaves its arguments, one a line, in <itself>.out."""
-    path = os.path.join(folder, name)
-    with open(path, "w") as f:
-        f.write('#!/bin/sh\nprintf "%s\\n" "$@" > "$0.tmp" && mv "$0.tmp" "$0.out"\n')
-    os.chmod(path, 0o755)
-    return path
-
-
-def prepare_home(session, sys_icons):
+def prepare_home(session):
     tools = os.path.join(session.home, "my tools")
     os.makedirs(tools)
     four, five = marker_script(tools, "four"), marker_script(tools, "five")
-    groups, records = menu_file.default_table(sys_icons)
+    groups, records = menu_file.default_table(session.sys_icons)
     for slot, script, arguments in ((4, four, 'alpha "two words"'), (5, five, "from-keys")):
-        records[slot] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IconSource=1,
-                                         ImageRow=slot, Path=script, Title=f"Marker {slot}",
-                                         Target=script, Arguments=arguments)
+        records[slot] = menu_file.program(menu_file.KIND_SHORTCUT, slot, script,
+                                          Title=f"Marker {slot}", Arguments=arguments)
     menu_file.write(session.data("QAVMenu.cfg"), groups, records)
     dropped = os.path.join(session.home, "notes file.txt")
     with open(dropped, "w") as f:
@@ -124,48 +42,17 @@ def prepare_home(session, sys_icons):
     return groups, records, four, five, dropped
 
 
-def saved_menu(session, check, what):
-    """The menu file once `check(records)` holds; its twin must hold the same bytes."""
-    path = session.data("QAVMenu.cfg")
-
-    def attempt():
-        _, records = menu_file.read(path)
-        return check(records) and records
-
-    records = poll(attempt, what)
-    with open(path, "rb") as f, open(path + ".bak", "rb") as twin:
-        assert f.read() == twin.read(), "the twin differs from the file"
-    return records
-
-
 def main(binary, artifacts, drag_source):
     session = Session(binary, artifacts)
-    helper = launcher = None
     try:
-        sys_icons = os.path.join(os.path.dirname(binary), "SysIcons")
-        groups, written, four, five, dropped = prepare_home(session, sys_icons)
+        groups, written, four, five, dropped = prepare_home(session)
         log = os.path.join(session.home, "drag-source.log")
-        helper = subprocess.Popen([drag_source, "--at", "%d,%d" % HELPER_AT, "--log", log, dropped],
-                                  env=session.env)
+        helper = session.own(subprocess.Popen(
+            [drag_source, "--at", "%d,%d" % HELPER_AT, "--log", log, dropped], env=session.env))
         wait_for_window("QAV drag source", helper)
         launcher = session.start()
         dock = window_id("QAV Launcher")
-
-        def shot(name):
-            return Shot(session.screenshot(name))
-
-        def shot_when(name, check, what, steady=()):
-            """A screenshot where `check` holds and the `steady` points are as in the one
-            before (an animation over)."""
-            last = [None]
-
-            def attempt():
-                s, before = shot(name), last[0]
-                last[0] = s
-                settled = not steady or (before and before.changed(s, steady) == 0)
-                return check(s) and settled and s
-
-            return poll(attempt, what)
+        shot, shot_when = session.shot, session.shot_when
 
         # At rest: the ring is drawn and the backdrop shows around every plate.
         rest = shot_when("rest.png", lambda s: s.brightness(square(*CENTRE, 8)) > 150,
@@ -180,7 +67,7 @@ def main(binary, artifacts, drag_source):
         centre_picture = square(*CENTRE, 40)
         hover = shot_when("hover.png", lambda s: s.changed(rest, edge_band(3)) > 0.9 and
                           s.changed(rest, centre_picture) > 0.5, "slot 3 magnified, centre faded",
-                          steady=centre_picture)
+                          steady=lambda s, before: before.changed(s, centre_picture) == 0)
         assert hover.changed(rest, title_row) > 0.02, "the hovered item's title is shown"
         for other in (2, 4, 13):
             assert hover.changed(rest, edge_band(other)) == 0, f"slot {other} changed too"
@@ -213,8 +100,9 @@ def main(binary, artifacts, drag_source):
         xdo("mousemove", *slot_centre(DOCK_SHORTCUT), "mousedown", 1)
         glide(slot_centre(DOCK_SHORTCUT), EMPTY_SPOT)
         xdo("mouseup", 1)
-        records = saved_menu(session, lambda r: r[DOCK_SHORTCUT]["Kind"] == menu_file.KIND_BLANK,
-                             "record 4 deleted in the menu file")
+        _, records = session.saved_menu(
+            lambda g, r: r[DOCK_SHORTCUT]["Kind"] == menu_file.KIND_BLANK,
+            "record 4 deleted in the menu file")
         blank = dict(menu_file.as_read(written[10]), ImageRow=DOCK_SHORTCUT)
         assert records[DOCK_SHORTCUT] == blank, ("something of the shortcut is left",
                                                  records[DOCK_SHORTCUT])
@@ -232,8 +120,9 @@ def main(binary, artifacts, drag_source):
         glide(start, slot_centre(BLANK_SLOT))
         poll(lambda: "action 1" in (lines_of(log) or []), "the dock accepting the drop")
         xdo("mouseup", 1)
-        records = saved_menu(session, lambda r: r[BLANK_SLOT]["Kind"] == menu_file.KIND_SHORTCUT,
-                             "record 12 filled in the menu file")
+        _, records = session.saved_menu(
+            lambda g, r: r[BLANK_SLOT]["Kind"] == menu_file.KIND_SHORTCUT,
+            "record 12 filled in the menu file")
         added = records[BLANK_SLOT]
         assert [added[k] for k in ("Title", "Path", "Target", "Arguments", "ImageRow")] == \
             ["notes file.txt", dropped, dropped, "", BLANK_SLOT], added
@@ -265,17 +154,8 @@ def main(binary, artifacts, drag_source):
         # SIGTERM saves: everything written comes back with the two changed places (records
         # 65..128 are rebuilt at every start).
         assert terminate(launcher) == 0
-        saved_groups, saved = menu_file.read(session.data("QAVMenu.cfg"))
-        assert saved_groups == groups
-        expected = [menu_file.as_read(r) for r in written]
-        expected[DOCK_SHORTCUT], expected[BLANK_SLOT] = blank, added
-        for n in [*range(0, 65), *range(129, menu_file.RECORD_COUNT)]:
-            assert saved[n] == expected[n], (n, saved[n])
+        session.expect_saved_as_written(groups, written, {DOCK_SHORTCUT: blank, BLANK_SLOT: added})
     finally:
-        for process in (launcher, helper):
-            if process and process.poll() is None:
-                process.kill()
-                process.wait()
         session.close()
     print("dock: ok")
 

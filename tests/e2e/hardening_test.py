@@ -3,33 +3,25 @@ box is open (run it on the sanitizer build: the dock window used to be destroyed
 click handler), and a FIFO where the menu file belongs (the start used to block for good)."""
 
 import os
-import subprocess
 import sys
 
 import menu_file
-from dock_test import poll, slot_centre, xdo
-from e2e_support import Session, terminate
+from e2e_support import Session, poll, slot_centre, terminate, window_ids, xdo
 
 GONE_SLOT = 4
-
-
-def window_shown(title):
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                          capture_output=True, text=True).stdout.split()
 
 
 def terminate_under_message_box(binary, artifacts):
     session = Session(binary, artifacts)
     try:
-        groups, records = menu_file.default_table(os.path.join(os.path.dirname(binary), "SysIcons"))
+        groups, records = menu_file.default_table(session.sys_icons)
         gone = os.path.join(session.home, "removed program")
-        records[GONE_SLOT] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IconSource=1,
-                                              ImageRow=GONE_SLOT, Path=gone, Title="Removed",
-                                              Target=gone)
+        records[GONE_SLOT] = menu_file.program(menu_file.KIND_SHORTCUT, GONE_SLOT, gone,
+                                               Title="Removed")
         menu_file.write(session.data("QAVMenu.cfg"), groups, records)
         launcher = session.start()
         xdo("mousemove", *slot_centre(GONE_SLOT), "click", 1)
-        poll(lambda: window_shown("Problem with Shortcut"), "the message box about the target")
+        poll(lambda: window_ids("Problem with Shortcut"), "the message box about the target")
         session.screenshot("terminate-under-message-box.png")
         assert terminate(launcher, timeout=20) == 0, "the program ends cleanly"
         _, saved = menu_file.read(session.data("QAVMenu.cfg"))
@@ -43,8 +35,8 @@ def terminate_under_message_box(binary, artifacts):
 def fifo_as_menu_file(binary, artifacts):
     session = Session(binary, artifacts)
     try:
-        groups, records = menu_file.default_table(os.path.join(os.path.dirname(binary), "SysIcons"))
-        records[9] = dict(records[9], Title="Kept in the twin")
+        groups, records = menu_file.default_table(session.sys_icons)
+        records[9]["Title"] = "Kept in the twin"
         menu_file.write(session.data("QAVMenu.cfg.bak"), groups, records)
         os.mkfifo(session.data("QAVMenu.cfg"))
         launcher = session.start()

@@ -10,8 +10,7 @@ import sys
 import time
 
 import menu_file
-from dock_test import marker_script, poll
-from e2e_support import Session, terminate, wait_for_window
+from e2e_support import Session, marker_script, poll, terminate
 
 WIDTH, HEIGHT = 1366, 768
 SLOT = 4  # at 45 degrees: (683 + 212, 384 + 212)
@@ -47,12 +46,11 @@ def striped_picture(path):
 
 
 def prepare_home(session):
-    groups, records = menu_file.default_table(session.sys_icons)
     script = marker_script(session.home, "striped")
     picture = striped_picture(os.path.join(session.home, "striped.png"))
-    records[SLOT] = menu_file.record(Kind=menu_file.KIND_SHORTCUT, IconSource=1, ImageRow=SLOT,
-                                     Path=script, Title="Striped", Target=script,
-                                     IconFile=picture)
+    groups, records = menu_file.default_table(session.sys_icons)
+    records[SLOT] = menu_file.program(menu_file.KIND_SHORTCUT, SLOT, script, Title="Striped",
+                                      IconFile=picture)
     menu_file.write(session.data("QAVMenu.cfg"), groups, records)
     return script
 
@@ -88,9 +86,8 @@ def edge_sharpness(levels):
     return sharpness / edges
 
 
-def run_at(scale, binary, artifacts, sys_icons):
+def run_at(scale, binary, artifacts):
     session = Session(binary, artifacts)
-    session.sys_icons = sys_icons
     session.env["QT_SCALE_FACTOR"] = str(scale)
     script = prepare_home(session)
     try:
@@ -114,13 +111,12 @@ def run_at(scale, binary, artifacts, sys_icons):
 
 
 def main(binary, artifacts):
-    sys_icons = os.path.join(os.path.dirname(binary), "SysIcons")
-    plain = run_at(1, binary, artifacts, sys_icons)
+    plain = run_at(1, binary, artifacts)
     dense_screen = Xvfb(2 * WIDTH, 2 * HEIGHT)
     display = os.environ["DISPLAY"]
     os.environ["DISPLAY"] = dense_screen.display
     try:
-        dense = run_at(2, binary, artifacts, sys_icons)
+        dense = run_at(2, binary, artifacts)
     finally:
         os.environ["DISPLAY"] = display
         dense_screen.close()

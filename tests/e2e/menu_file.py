@@ -40,6 +40,12 @@ def record(**fields):
     return r
 
 
+def program(kind, row, path, **fields):
+    """A record that runs or opens `path`, its picture taken from that file."""
+    return record(**{"Kind": kind, "IconSource": 1, "ImageRow": row, "Path": path, "Target": path,
+                     **fields})
+
+
 def default_table(sys_icons):
     """Groups and records shaped like a first start's: the user, My Computer, the recycle bin,
     five empty groups, two shortcuts, blank places up to 36 and the picture templates.

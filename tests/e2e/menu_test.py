@@ -7,15 +7,13 @@ import os
 import sys
 
 import menu_file
-from dock_test import Shot, glide, lines_of, marker_script, poll, slot_centre, xdo
-from e2e_support import Session, read, terminate
+from e2e_support import (AWAY, CENTRE, Session, Shot, fill_groups, glide, ran, slot_centre,
+                         terminate, xdo)
 
 SCREEN = (1366, 768)
-CENTRE_X = 683
 ROWS, MENU_WIDTH, ROW_HEIGHT = 17, 268, 38
 GROUP_SLOT, ALL_SLOT = 4, 3
 GROUP_SIZE, ALL_SIZE = 5, 30
-AWAY = (150, 384)  # off the ring and beside every menu: no hover, no highlighted row
 
 
 def menu_box(slot, n):
@@ -23,7 +21,7 @@ def menu_box(slot, n):
     x, y = slot_centre(slot)
     plate_left, plate_top = x - 24, y - 24
     h = ROW_HEIGHT * n + 20 if n <= ROWS else ROW_HEIGHT * ROWS + 80
-    if plate_left + 24 - CENTRE_X <= -2:
+    if plate_left + 24 - CENTRE[0] <= -2:
         left = max(plate_left - MENU_WIDTH, 0)
     elif plate_left + 48 + MENU_WIDTH <= SCREEN[0]:
         left = plate_left + 48
@@ -88,66 +86,35 @@ def arrow_texts(menu):
         (left, top + 45 + ROW_HEIGHT * ROWS, left + 48, top + 70 + ROW_HEIGHT * ROWS)
 
 
-def prepare_home(session, sys_icons):
+def prepare_home(session):
     """Group 4 and the All Programs group 3 filled with marker scripts from the record pool;
     a member's arguments name it, one word with a space among them."""
-    tools = os.path.join(session.home, "my tools")
-    os.makedirs(tools)
-    groups, records = menu_file.default_table(sys_icons)
+    groups, records = menu_file.default_table(session.sys_icons)
     records[GROUP_SLOT]["Title"], records[ALL_SLOT]["Title"] = "Tools Group", "All Programs Group"
-    scripts, r = {}, 129
-    for g, count in ((GROUP_SLOT, GROUP_SIZE), (ALL_SLOT, ALL_SIZE)):
-        for m in range(1, count + 1):
-            path = marker_script(tools, f"group {g} member {m}")
-            records[r] = menu_file.record(Kind=menu_file.KIND_MEMBER, IconSource=1, ImageRow=r,
-                                          Path=path, Title=f"Member {g}.{m}", Target=path,
-                                          Arguments=f'g{g} "member {m}"')
-            groups[g].append(r)
-            scripts[r] = path
-            r += 1
+    scripts = fill_groups(os.path.join(session.home, "my tools"), groups, records,
+                          {GROUP_SLOT: GROUP_SIZE, ALL_SLOT: ALL_SIZE},
+                          Arguments=lambda g, m: f'g{g} "member {m}"')
     menu_file.write(session.data("QAVMenu.cfg"), groups, records)
     return groups, records, scripts
 
 
 def main(binary, artifacts):
     session = Session(binary, artifacts)
-    launcher = None
     try:
-        sys_icons = os.path.join(os.path.dirname(binary), "SysIcons")
-        groups, written, scripts = prepare_home(session, sys_icons)
+        groups, written, scripts = prepare_home(session)
         members = {g: list(groups[g][1:]) for g in (GROUP_SLOT, ALL_SLOT)}
         launcher = session.start()
 
         def shot_until(name, check, what, steady=False):
             """A screenshot where `check` holds; with `steady` also equal to the one before it
             (every animation over), for the shots later ones are compared with."""
-            last = [None]
+            return session.shot_when("menu-" + name, check, what, MenuShot, steady=(
+                lambda s, before: s.diff_box(before) is None) if steady else None)
 
-            def attempt():
-                s, before = MenuShot(session.screenshot("menu-" + name)), last[0]
-                last[0] = s
-                settled = not steady or (before is not None and s.diff_box(before) is None)
-                return settled and check(s) and s
+        def member_ran(record):
+            return ran(scripts[record], f"record {record}'s program ran")
 
-            return poll(attempt, what)
-
-        def ran(record):
-            """The arguments the member's script received, once it ran; then it is reset."""
-            out = scripts[record] + ".out"
-            result = poll(lambda: lines_of(out), f"record {record}'s program ran")
-            os.remove(out)
-            return result
-
-        def saved(check, what):
-            path = session.data("QAVMenu.cfg")
-
-            def attempt():
-                found = menu_file.read(path)
-                return check(*found) and found
-
-            result = poll(attempt, what)
-            assert read(path) == read(path + ".bak"), "the twin differs from the file"
-            return result
+        saved = session.saved_menu
 
         xdo("mousemove", *AWAY)
         rest = shot_until("rest.png", lambda s: True, "the dock at rest", steady=True)
@@ -176,13 +143,13 @@ def main(binary, artifacts):
 
         # 2. A click runs the member with its arguments and closes the menu.
         xdo("click", 1)
-        assert ran(members[GROUP_SLOT][1]) == ["g4", "member 2"]
+        assert member_ran(members[GROUP_SLOT][1]) == ["g4", "member 2"]
         shot_until("group-clicked.png", lambda s: is_closed(s, small), "the menu closed")
 
         # 3. Key "3" runs member 4 wherever the pointer is.
         open_group(GROUP_SLOT, GROUP_SIZE, "group-reopened.png")
         xdo("key", "3")
-        assert ran(members[GROUP_SLOT][3]) == ["g4", "member 4"]
+        assert member_ran(members[GROUP_SLOT][3]) == ["g4", "member 4"]
         shot_until("group-key.png", lambda s: is_closed(s, small), "the menu closed by its key")
 
         # 4. The 30 members scroll: the wheel by one member a notch, Page Down to the last
@@ -208,7 +175,7 @@ def main(binary, artifacts):
                          row_content(top, big, ALL_SIZE, 14), "member 14 on the first row")
         assert end.ink(pg_up) < 60 and end.ink(pg_down) > 100, (end.ink(pg_up), end.ink(pg_down))
         xdo("mousemove", *centre(row_box(big, ALL_SIZE, 1)), "click", 1)
-        assert ran(members[ALL_SLOT][13]) == ["g3", "member 14"]
+        assert member_ran(members[ALL_SLOT][13]) == ["g3", "member 14"]
         shot_until("all-clicked.png", lambda s: is_closed(s, big), "the scrolling menu closed")
 
         # 5. A member dragged out of the menu leaves its group and frees its record, on disk at
@@ -253,18 +220,9 @@ def main(binary, artifacts):
 
         # 7. SIGTERM saves the same: the new order, the freed record, everything else as written.
         assert terminate(launcher) == 0
-        path = session.data("QAVMenu.cfg")
-        assert read(path) == read(path + ".bak"), "the twin differs from the file"
-        saved_groups, final = menu_file.read(path)
-        assert saved_groups == {**groups, GROUP_SLOT: [GROUP_SLOT] + order}
-        expected = [menu_file.as_read(r) for r in written]
-        expected[gone] = menu_file.as_read(menu_file.record())
-        for n in [*range(0, 65), *range(129, menu_file.RECORD_COUNT)]:
-            assert final[n] == expected[n], (n, final[n])
+        session.expect_saved_as_written({**groups, GROUP_SLOT: [GROUP_SLOT] + order}, written,
+                                        {gone: menu_file.as_read(menu_file.record())})
     finally:
-        if launcher and launcher.poll() is None:
-            launcher.kill()
-            launcher.wait()
         session.close()
     print("menu: ok")
 

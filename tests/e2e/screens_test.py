@@ -14,9 +14,7 @@ import subprocess
 import sys
 import time
 
-from dock_test import poll
-from e2e_support import (Session, dismiss_getting_started, i32, read, terminate,
-                         wait_for_window)
+from e2e_support import Session, i32, poll, read, terminate
 
 RADIUS_OFFSET = 12  # the ring radius in the settings record
 
@@ -130,9 +128,7 @@ def main(binary, artifacts):
         server.layout((0, 0, 1280, 800), (1280, 0, 1280, 800))
         session = Session(binary, artifacts)
         xdo("mousemove", 1900, 400)
-        dock = subprocess.Popen([binary], env=session.env)
-        wait_for_window("QAV Launcher", dock)
-        dismiss_getting_started()
+        dock = session.start()
         expect_dock(session, "screens_start_right.png", (1280, 0, 1280, 800), 300)
 
         summon(session, (300, 300), "--keyboard")

@@ -8,23 +8,10 @@ import subprocess
 import sys
 import time
 
-from dock_test import Shot, poll, square
-from e2e_support import Session
-from tray_test import bright_pixels, stop, tray_icons
+from e2e_support import Session, keyboard_tint, poll, square, stop
+from tray_test import bright_pixels, tray_icons
 
 BAR = (866, 0, 500, 32)  # the right end of the host's bar along the top
-
-
-def private_bus(env):
-    out = subprocess.run(["dbus-launch", "--sh-syntax"], env=env, capture_output=True, text=True,
-                         check=True).stdout
-    values = {}
-    for line in out.splitlines():
-        if "=" in line and not line.startswith("export"):
-            name, value = line.rstrip(";").split("=", 1)
-            values[name] = value.strip("'")
-    env["DBUS_SESSION_BUS_ADDRESS"] = values["DBUS_SESSION_BUS_ADDRESS"]
-    return int(values["DBUS_SESSION_BUS_PID"])
 
 
 def start_host(env):
@@ -62,34 +49,29 @@ def registered_items(env):
 
 def main(binary, artifacts):
     session = Session(binary, artifacts)
-    bus = private_bus(session.env)
-    launcher = host = None
-
-    def shot_when(name, check, what):
-        return poll(lambda: (lambda s: check(s) and s)(Shot(session.screenshot(name))), what)
-
+    session.private_bus()
+    shot_when = session.shot_when
     try:
         launcher = session.start()
-        rest = Shot(session.screenshot("sni-rest.png"))
+        rest = session.shot("sni-rest.png")
         corner = square(20, 300, 6)
 
-        host = start_host(session.env)
+        host = session.own(start_host(session.env))
         shot_when("sni-late.png", lambda s: len(tray_icons(s, BAR)) == 1,
                   "the icon in a host started after the launcher")
         assert len(poll(lambda: registered_items(session.env), "the item registered")) == 1
 
         stop(host)
-        host = start_host(session.env)
+        host = session.own(start_host(session.env))
         shot_when("sni-restarted.png", lambda s: len(tray_icons(s, BAR)) == 1,
                   "the icon back after the host restarted")
         time.sleep(3)
         assert len(registered_items(session.env)) == 1, "registered once, not twice"
-        icon = tray_icons(Shot(session.screenshot("sni-restarted-later.png")), BAR)
+        icon = tray_icons(session.shot("sni-restarted-later.png"), BAR)
         assert len(icon) == 1, "one icon"
 
         subprocess.run(["xdotool", "mousemove", *map(str, icon[0]), "click", "1"], check=True)
-        shot_when("sni-left-click.png",
-                  lambda s: s.brightness(corner) < 0.3 * rest.brightness(corner),
+        shot_when("sni-left-click.png", keyboard_tint(rest, corner),
                   "keyboard mode after a left click on the icon")
         subprocess.run(["xdotool", "key", "Escape"], check=True)  # the dock leaves keyboard mode
         shot_when("sni-rest-again.png", lambda s: s.changed(rest, corner) == 0, "the tint gone")
@@ -109,9 +91,6 @@ def main(binary, artifacts):
         for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
             assert os.path.getmtime(session.data(name)) >= int(before), f"{name} saved at exit"
     finally:
-        stop(launcher)
-        stop(host)
-        os.kill(bus, 15)
         session.close()
 
 

@@ -5,13 +5,13 @@ keyboard; the tray menu's "Exit" ends the program with both files saved. A combi
 program holds leaves the other two working and is reported once."""
 
 import os
-import signal
 import subprocess
 import sys
 import time
 
-from dock_test import CENTRE, Shot, poll, slot_centre, square, top_to_bottom, window_id
-from e2e_support import Session, terminate
+from e2e_support import (CENTRE, Session, dismiss_getting_started, keyboard_tint, poll,
+                         slot_centre, square, stop, terminate, top_to_bottom, wait_for_window,
+                         window_id)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TRAY = (1166, 0, 200, 32)  # x, y, width, height of the tray panel
@@ -25,12 +25,6 @@ def start_tray(env):
          "false"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(0.5)
     return tray
-
-
-def stop(process):
-    if process and process.poll() is None:
-        process.send_signal(signal.SIGTERM)
-        process.wait(timeout=10)
 
 
 def tray_icons(shot, panel=TRAY):
@@ -58,18 +52,8 @@ def bright_pixels(shot, box):
     return sum(min(shot.at(x, y)) > 230 for x in range(x0, x1) for y in range(y0, y1))
 
 
-class Desk:
-    def __init__(self, session):
-        self.session = session
-
-    def shot(self, name):
-        return Shot(self.session.screenshot(name))
-
-    def shot_when(self, name, check, what, timeout=15):
-        return poll(lambda: (lambda s: check(s) and s)(self.shot(name)), what, timeout)
-
-    def icons_when(self, name, count, what):
-        return self.shot_when(name, lambda s: len(tray_icons(s)) == count, what)
+def icons_when(session, name, count, what):
+    return session.shot_when(name, lambda s: len(tray_icons(s)) == count, what)
 
 
 def other_program(env):
@@ -93,71 +77,68 @@ def key(combination, from_other=True):
     subprocess.run(["xdotool", "key", combination], check=True)
 
 
-def check_icon_and_hot_keys(session, desk):
+def check_icon_and_hot_keys(session):
     launcher = session.start()
     tray = other = None
     try:
-        rest = desk.shot("tray-rest.png")
+        rest = session.shot("tray-rest.png")
         corner = square(20, 300, 6)
         assert not tray_icons(rest), "nothing in the tray area before the tray runs"
 
         # The tray starts after the launcher (autostart racing the panel): the icon comes.
         tray = start_tray(session.env)
-        desk.icons_when("tray-late.png", 1, "the icon in a tray started after the launcher")
+        icons_when(session, "tray-late.png", 1, "the icon in a tray started after the launcher")
 
         # The tray restarts: exactly one icon again, and it stays one.
         stop(tray)
         tray = start_tray(session.env)
-        desk.icons_when("tray-restarted.png", 1, "the icon back after the tray restarted")
+        icons_when(session, "tray-restarted.png", 1, "the icon back after the tray restarted")
         time.sleep(2)
-        assert len(tray_icons(desk.shot("tray-restarted-later.png"))) == 1, "one icon, no copy"
+        assert len(tray_icons(session.shot("tray-restarted-later.png"))) == 1, "one icon, no copy"
 
         # Alt+Space from another program: keyboard mode (tint and key letters) ...
         other = other_program(session.env)
         key("alt+space")
         label = slot_centre(1)
-        tinted = desk.shot_when("hotkey-keyboard-mode.png",
-                                lambda s: s.brightness(corner) < 0.3 * rest.brightness(corner),
-                                "keyboard mode after Alt+Space")
+        tinted = session.shot_when("hotkey-keyboard-mode.png", keyboard_tint(rest, corner),
+                                   "keyboard mode after Alt+Space")
         assert bright_pixels(tinted, (label[0] + 30, label[1] - 20, label[0] + 70,
                                       label[1] + 20)) > 10, "the key letter of slot 1 is shown"
         # ... and again, while keyboard mode lasts: the dock hides.
         key("alt+space", from_other=False)
         ring = square(*slot_centre(5), 10) + square(*CENTRE, 10)
-        hidden = desk.shot_when("hotkey-hidden.png",
-                                lambda s: s.changed(rest, corner) == 0 and
-                                s.brightness(square(*CENTRE, 10)) < rest.brightness(
-                                    square(*CENTRE, 10)) - 40, "the dock hidden")
+        hidden = session.shot_when("hotkey-hidden.png",
+                                   lambda s: s.changed(rest, corner) == 0 and
+                                   s.brightness(square(*CENTRE, 10)) < rest.brightness(
+                                       square(*CENTRE, 10)) - 40, "the dock hidden")
         # Shift+Tab switches back to the dock; Ctrl+Tab minimizes it under the other window.
         key("shift+Tab")
-        desk.shot_when("hotkey-switched.png", lambda s: s.changed(rest, ring) < 0.05,
-                       "the dock back after Shift+Tab")
+        session.shot_when("hotkey-switched.png", lambda s: s.changed(rest, ring) < 0.05,
+                          "the dock back after Shift+Tab")
         key("ctrl+Tab")
-        desk.shot_when("hotkey-minimized.png",
-                       lambda s: s.changed(hidden, square(*slot_centre(5), 10)) == 0 and
-                       s.brightness(square(*CENTRE, 10)) > 150, "the dock minimized")
+        session.shot_when("hotkey-minimized.png",
+                          lambda s: s.changed(hidden, square(*slot_centre(5), 10)) == 0 and
+                          s.brightness(square(*CENTRE, 10)) > 150, "the dock minimized")
         order = top_to_bottom()
         assert order.index(window_id("QAV Launcher")) > order.index(window_id("xmessage")), \
             "the minimized dock is below the other program"
 
         # A right click on the icon shows the tray menu; its "Exit" ends the program, saved.
-        icon = tray_icons(desk.shot("tray-before-menu.png"))[0]
+        icon = tray_icons(session.shot("tray-before-menu.png"))[0]
         before = time.time()
         time.sleep(1.1)  # file times have one-second steps on some file systems
         subprocess.run(["xdotool", "mousemove", *map(str, icon), "click", "3"], check=True)
-        desk.shot_when("tray-menu.png", lambda s: bright_pixels(
+        session.shot_when("tray-menu.png", lambda s: bright_pixels(
             s, (icon[0] - 150, 36, icon[0] + 20, 200)) > 2000, "the tray menu")
         subprocess.run(["xdotool", "key", "e"], check=True)
         assert launcher.wait(timeout=30) == 0, "the program ends cleanly"
         for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
             assert os.path.getmtime(session.data(name)) >= int(before), f"{name} saved at exit"
     finally:
-        stop(launcher)
-        stop(other)
-        stop(tray)
+        stop(launcher, other, tray)
 
 
-def check_held_combination(session, desk):
+def check_held_combination(session):
     grab_log = os.path.join(session.home, "grabber.log")
     grabber = subprocess.Popen([SYSTEM_PYTHON, os.path.join(HERE, "key_grabber.py"), "control",
                                 "Tab", grab_log], env=session.env)
@@ -169,11 +150,10 @@ def check_held_combination(session, desk):
         launcher = subprocess.Popen([session.binary], env=session.env, stderr=err)
     other = None
     try:
-        from e2e_support import dismiss_getting_started, wait_for_window
         wait_for_window("QAV Launcher", launcher)
-        rest = desk.icons_when("held-rest.png", 1, "the icon")
+        rest = icons_when(session, "held-rest.png", 1, "the icon")
         poll(lambda: "Ctrl+Tab" in open(errors).read(), "the refused combination in the log")
-        notice = desk.shot("held-notice.png")
+        notice = session.shot("held-notice.png")
         assert sum(notice.changed(rest, [(x, y)]) for x in range(900, 1366, 4)
                    for y in range(0, 200, 4)) > 100, "a notice near the tray"
         dismiss_getting_started()  # it would cover the centre the switch check looks at
@@ -182,14 +162,13 @@ def check_held_combination(session, desk):
         key("Num_Lock")  # the combinations work whatever lock is on
         key("Caps_Lock")
         key("alt+space")
-        desk.shot_when("held-keyboard-mode.png",
-                       lambda s: s.brightness(corner) < 0.3 * rest.brightness(corner),
-                       "Alt+Space still works")
+        session.shot_when("held-keyboard-mode.png", keyboard_tint(rest, corner),
+                          "Alt+Space still works")
         key("alt+space", from_other=False)
-        desk.shot_when("held-hidden.png", lambda s: s.changed(rest, corner) == 0, "hidden again")
+        session.shot_when("held-hidden.png", lambda s: s.changed(rest, corner) == 0, "hidden again")
         key("shift+Tab")
-        desk.shot_when("held-switched.png",
-                       lambda s: s.brightness(square(*CENTRE, 10)) > 150, "Shift+Tab still works")
+        session.shot_when("held-switched.png", lambda s: s.brightness(square(*CENTRE, 10)) > 150,
+                          "Shift+Tab still works")
         key("Num_Lock")
         key("Caps_Lock")
         key("ctrl+Tab")
@@ -202,18 +181,14 @@ def check_held_combination(session, desk):
             subprocess.run([SYSTEM_PYTHON, os.path.join(HERE, "key_grabber.py"), modifier, keysym,
                             check_log, "--check"], env=session.env, check=True)
     finally:
-        stop(launcher)
-        stop(other)
-        stop(tray)
-        stop(grabber)
+        stop(launcher, other, tray, grabber)
 
 
 def main(binary, artifacts):
     session = Session(binary, artifacts)
     try:
-        desk = Desk(session)
-        check_icon_and_hot_keys(session, desk)
-        check_held_combination(session, desk)
+        check_icon_and_hot_keys(session)
+        check_held_combination(session)
     finally:
         session.close()
 

@@ -9,13 +9,11 @@ import sys
 import time
 
 import menu_file
-from dock_test import Shot, glide, lines_of, marker_script, poll, slot_centre, window_id, xdo
-from e2e_support import Session, read, terminate, wait_for_window
+from e2e_support import (AWAY, CENTRE, Session, fill_groups, glide, keyboard_tint, lines_of,
+                         poll, read, slot_centre, stop, terminate, wait_for_window, window_id, xdo)
 from menu_test import MenuShot, inner, menu_box
 
-CENTRE = (683, 384)
 HELPER_AT = (20, 20)  # the drag source's 120x120 window, outside the ring
-AWAY = (150, 384)
 GROUP_A, GROUP_B, BLANK_SLOT = 4, 13, 12  # the two menus open on opposite sides
 SIZES = {GROUP_A: 3, GROUP_B: 2}
 GREEN = (0, 192, 0)
@@ -38,8 +36,8 @@ def start_window_manager(session, minimal=True):
         with open(config, "w") as f:
             f.write(OPENBOX_CONFIG)
         options = ["--config-file", config]
-    wm = subprocess.Popen(["openbox", "--sm-disable", *options], env=session.env,
-                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wm = session.own(subprocess.Popen(["openbox", "--sm-disable", *options], env=session.env,
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
 
     def running():
         found = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
@@ -60,28 +58,20 @@ def client_box(title):
     return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
-def prepare_home(session, sys_icons):
+def prepare_home(session):
     """Two groups of marker scripts on the dock and the user's picture as the "Modify User Name
     & User Icon" command leaves it: a PNG named "User Icon.ico" in the icon store, named by
     record 0."""
-    tools = os.path.join(session.home, "my tools")
-    os.makedirs(tools)
     picture = session.data("QavIcons/User Icon.ico")
     os.makedirs(os.path.dirname(picture))
     subprocess.run(["convert", "-size", "128x128", "xc:rgb(0,192,0)", "png:" + picture],
                    check=True)
-    groups, records = menu_file.default_table(sys_icons)
+    groups, records = menu_file.default_table(session.sys_icons)
     records[0]["IconFile"] = picture
-    r = 129
-    for g, count in SIZES.items():
+    for g in SIZES:
         records[g] = menu_file.record(Kind=menu_file.KIND_GROUP, ImageRow=g, Title=f"Group {g}",
-                                      IconFile=os.path.join(sys_icons, "Group.png"))
-        for m in range(1, count + 1):
-            path = marker_script(tools, f"group {g} member {m}")
-            records[r] = menu_file.record(Kind=menu_file.KIND_MEMBER, IconSource=1, ImageRow=r,
-                                          Path=path, Title=f"Member {g}.{m}", Target=path)
-            groups[g].append(r)
-            r += 1
+                                      IconFile=os.path.join(session.sys_icons, "Group.png"))
+    fill_groups(os.path.join(session.home, "my tools"), groups, records, SIZES)
     menu_file.write(session.data("QAVMenu.cfg"), groups, records)
 
 
@@ -94,19 +84,18 @@ def green_centre(shot):
 
 def main(binary, artifacts, drag_source):
     session = Session(binary, artifacts)
-    wm = launcher = helper = None
     try:
-        prepare_home(session, os.path.join(os.path.dirname(binary), "SysIcons"))
+        prepare_home(session)
         log = os.path.join(session.home, "drag-source.log")
-        helper = subprocess.Popen([drag_source, "--at", "%d,%d" % HELPER_AT, "--log", log,
-                                   "http://www.example.org/"], env=session.env)
+        helper = session.own(subprocess.Popen([drag_source, "--at", "%d,%d" % HELPER_AT, "--log",
+                                               log, "http://www.example.org/"], env=session.env))
         wait_for_window("QAV drag source", helper)
 
-        def shot(name, kind=Shot):
-            return kind(session.screenshot("wm-" + name))
+        def shot(name, kind=None):
+            return session.shot("wm-" + name, kind)
 
-        def shot_until(name, check, what, kind=Shot):
-            return poll(lambda: (lambda s: check(s) and s)(shot(name, kind)), what)
+        def shot_until(name, check, what, kind=None):
+            return session.shot_when("wm-" + name, check, what, kind)
 
         # 1. The user's picture shows at the start, and again after a restart that saved.
         launcher = session.start()
@@ -145,9 +134,7 @@ def main(binary, artifacts, drag_source):
         # next Esc.
         corner = [(x, y) for x in range(600, 620) for y in range(740, 760)]
 
-        def tinted(s):
-            return s.brightness(corner) < 0.3 * rest.brightness(corner)
-
+        tinted = keyboard_tint(rest, corner)
         xdo("mousemove", *AWAY)
         xdo("windowfocus", "--sync", dock, "key", "alt+space")
         keyboard = shot_until("keyboard.png", tinted, "the keyboard-mode tint", MenuShot)
@@ -190,7 +177,7 @@ def main(binary, artifacts, drag_source):
         # Under Openbox as it comes (click to focus, its own bindings), which frames the dock
         # and the menu anew: once it has focused the dock, a click beside the open menu still
         # reaches the other program, and Alt+F4 still ends the dock as "Exit" does.
-        terminate(wm)
+        stop(wm)
         wm = start_window_manager(session, minimal=False)
         xdo("mousemove", *AWAY)
         time.sleep(1)
@@ -206,10 +193,6 @@ def main(binary, artifacts, drag_source):
         xdo("windowfocus", "--sync", window_id("QAV Launcher"), "key", "alt+F4")
         assert launcher.wait(timeout=20) == 0
     finally:
-        for process in (launcher, helper, wm):
-            if process and process.poll() is None:
-                process.kill()
-                process.wait()
         session.close()
     print("window manager: ok")
 

@@ -191,12 +191,6 @@ TEST_F(MenuTest, ContextMenuDeleteAsksAndOffersWhatTheItemAllows) {
   EXPECT_EQ(services.menuSaves, 1);
 }
 
-}  // namespace
-}  // namespace qav
-
-namespace qav {
-namespace {
-
 QAccessibleInterface* Accessible(FrmSubMenu* menu) {
   return QAccessible::queryAccessibleInterface(menu);
 }

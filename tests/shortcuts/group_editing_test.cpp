@@ -47,12 +47,6 @@ TEST(FindFreeRecord, DockItemsTakeABlankPlaceThenTheAllProgramsGroup) {
   EXPECT_EQ(FindFreeRecord(t, true, 24), kNoRecord);
 }
 
-}  // namespace
-}  // namespace qav
-
-namespace qav {
-namespace {
-
 class EditingTest : public ::testing::Test {
  protected:
   EditingTest() {

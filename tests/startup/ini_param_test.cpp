@@ -116,12 +116,6 @@ TEST_F(IniParamTest, ReloadCanResetTheMenuAndRebuildMissingPictures) {
   EXPECT_NE(state.tables.Shortcuts[130].Title.Get(), "saved");  // the default groups again
 }
 
-}  // namespace
-}  // namespace qav
-
-namespace qav {
-namespace {
-
 class MovedProgramTest : public ::testing::Test, protected test::StartupFixture {};
 
 TEST_F(MovedProgramTest, ShippedPicturesAreFoundInTheRunningCopysFolder) {

@@ -9,6 +9,7 @@
 
 #include "platform/utf8_path.h"
 #include "store/menu_file.h"
+#include "support/intercepted_file_ops.h"
 #include "support/real_files.h"
 #include "support/temp_dir.h"
 
@@ -253,29 +254,10 @@ TEST_F(RestoreFixture, PathsNeverLeadOutOfTheStore) {
   EXPECT_FALSE(fs::exists(a.root / "windows"));
 }
 
-// File operations that fail from call `failAt` on.
-class FailingFileOps final : public platform::FileOps {
- public:
-  explicit FailingFileOps(int failAt) : failAt_(failAt) {}
-  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
-                  bool durable) override {
-    return ++calls_ < failAt_ && real_.WriteBytes(path, bytes, durable);
-  }
-  bool Replace(const std::string& from, const std::string& to) override {
-    return ++calls_ < failAt_ && real_.Replace(from, to);
-  }
-  bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
-
- private:
-  test::RealFiles real_;
-  int failAt_;
-  int calls_ = 0;
-};
-
 TEST_F(RestoreFixture, ARestoreThatFailsHalfWayKeepsTheMenuAndPictures) {
   // Calls: two picture writes, the menu's twin, its temporary copy, the rename over the menu.
   for (const int failAt : {1, 2, 3, 4, 5}) {
-    FailingFileOps failing(failAt);
+    test::InterceptedFileOps failing([&](int call, auto&&...) { return call < failAt; });
     const Result outcome = RestoreBackupFile(backup, {b.menuFile, b.store, b.sysIcons, failing});
     EXPECT_FALSE(outcome.Ok()) << failAt;
     EXPECT_EQ(ReadBytes(b.menuFile), menuBefore) << failAt;

@@ -16,6 +16,7 @@
 
 #include "platform/native_platform.h"
 #include "store/menu_file.h"
+#include "support/intercepted_file_ops.h"
 #include "support/real_files.h"
 #include "support/temp_dir.h"
 
@@ -26,42 +27,20 @@ struct Killed {};
 
 enum class Fault { kNone, kFail, kPartialWrite, kKillBefore, kKillAfter };
 
-// The real file operations, except that call number `failAt` (1-based) goes wrong.
-class FaultyFileOps final : public platform::FileOps {
- public:
-  FaultyFileOps(int failAt, Fault fault) : failAt_(failAt), fault_(fault) {}
-
-  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
-                  bool durable) override {
-    if (!Enter()) return false;
-    if (fault_ == Fault::kPartialWrite && calls_ == failAt_) {
-      real_.WriteBytes(path, bytes.first(bytes.size() / 2), durable);
-      return false;
-    }
-    return Leave(real_.WriteBytes(path, bytes, durable));
-  }
-  bool Replace(const std::string& from, const std::string& to) override {
-    if (!Enter()) return false;
-    return Leave(real_.Replace(from, to));
-  }
-  bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
-
- private:
-  bool Enter() {
-    ++calls_;
-    if (calls_ != failAt_) return true;
-    if (fault_ == Fault::kKillBefore) throw Killed{};
-    return fault_ != Fault::kFail;
-  }
-  bool Leave(bool result) {
-    if (calls_ == failAt_ && fault_ == Fault::kKillAfter) throw Killed{};
-    return result;
-  }
-  test::RealFiles real_;
-  int failAt_;
-  Fault fault_;
-  int calls_ = 0;
-};
+// The real file operations, except that write or rename number `failAt` goes wrong.
+test::InterceptedFileOps Faulty(int failAt, Fault fault) {
+  return test::InterceptedFileOps(
+      [=](int call, const std::string& path, std::span<const std::uint8_t> bytes, bool durable) {
+        if (call != failAt) return true;
+        if (fault == Fault::kKillBefore) throw Killed{};
+        if (fault != Fault::kPartialWrite) return fault == Fault::kKillAfter;
+        test::RealFiles().WriteBytes(path, bytes.first(bytes.size() / 2), durable);
+        return false;
+      },
+      [=](int call) {
+        if (call == failAt && fault == Fault::kKillAfter) throw Killed{};
+      });
+}
 
 Tables Version(const std::string& title) {
   Tables t = MakeTables();
@@ -96,7 +75,7 @@ TEST(CrashSafety, EveryStepOfASaveCanFailAndAWholeCopySurvives) {
       test::RealFiles files;
       ASSERT_TRUE(WriteMenuFile(Version("old"), {menu, files}).Ok());
 
-      FaultyFileOps faulty(step, fault);
+      test::InterceptedFileOps faulty = Faulty(step, fault);
       bool saved = false;
       try {
         saved = WriteMenuFile(Version("new"), {menu, faulty}).Ok();
@@ -154,32 +133,6 @@ bool CaughtMidSave(const std::string& menu) {
          test::ReadBytes(menu) != test::ReadBytes(menu + ".bak");
 }
 
-// The real file operations; call number `signalAt` first tells the parent it is starting.
-template <typename Ready>
-class SignallingFileOps final : public platform::FileOps {
- public:
-  SignallingFileOps(int signalAt, const Ready& ready) : signalAt_(signalAt), ready_(ready) {}
-  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
-                  bool durable) override {
-    Enter();
-    return real_.WriteBytes(path, bytes, durable);
-  }
-  bool Replace(const std::string& from, const std::string& to) override {
-    Enter();
-    return real_.Replace(from, to);
-  }
-  bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
-
- private:
-  void Enter() {
-    if (++calls_ == signalAt_) ready_();
-  }
-  test::RealFiles real_;
-  int signalAt_;
-  const Ready& ready_;
-  int calls_ = 0;
-};
-
 TEST(CrashSafety, KillingTheProcessMidSaveLeavesAWholeCopy) {
   test::TempDir dir;
   const std::string menu = dir / "QAVMenu.cfg";
@@ -193,7 +146,12 @@ TEST(CrashSafety, KillingTheProcessMidSaveLeavesAWholeCopy) {
     // second save begins (each save writes the twin, writes the temporary copy, renames it).
     const int status = InChild(
         [&](const auto& ready) {
-          SignallingFileOps childFiles(4 + round % 3, ready);
+          // Write or rename number `signalAt` first tells the parent it is starting.
+          const int signalAt = 4 + round % 3;
+          test::InterceptedFileOps childFiles([&](int call, auto&&...) {
+            if (call == signalAt) ready();
+            return true;
+          });
           for (int save = 0;; ++save) {
             (void)WriteMenuFile(versions[save % 2], {menu, childFiles});
           }
