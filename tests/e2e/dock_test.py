@@ -77,8 +77,7 @@ def main(binary, artifacts, drag_source):
         assert poll(lambda: lines_of(four + ".out"), "the shortcut ran") == ["alpha", "two words"]
         shot("launched.png")
 
-        # Keyboard mode tints the screen; a key letter runs its slot and ends the mode, and so
-        # does Esc.
+        # Keyboard mode tints the screen; a key letter runs its slot and ends the mode.
         def keyboard_mode(name):
             xdo("windowfocus", "--sync", dock, "key", "alt+space")
             shot_when(name, lambda s: s.brightness(corner) < 0.3 * rest.brightness(corner),
@@ -91,9 +90,6 @@ def main(binary, artifacts, drag_source):
         xdo("key", "4")
         assert poll(lambda: lines_of(five + ".out"), "slot 5 ran from its key") == ["from-keys"]
         tint_gone("keyboard-ran.png")
-        keyboard_mode("keyboard-again.png")
-        xdo("key", "Escape")
-        tint_gone("keyboard-left.png")
 
         # Dragged off the ring, the shortcut becomes a blank place, on disk at once; once its
         # puff is over the slot looks like every blank place.
