@@ -18,7 +18,7 @@ from accessibility_support import Ui
 from e2e_support import (AWAY, Session, Shot, context_key, i16, i32, marker_script, poll, read,
                          slot_centre, square, terminate, top_to_bottom, window_id, window_ids,
                          xdo)
-from menu_test import MenuShot, menu_box
+from group_menu import MenuShot, menu_box
 
 SHORTCUT_SLOT, GROUP_SLOT = 4, 5
 ABOUT_SLOT, USER_SLOT = 10, 11  # the built-in "About" and user-name commands on the ring

@@ -1,7 +1,8 @@
 """The real dock driven with the mouse and keyboard on chosen items: hovering magnifies a slot and
 brings its picture to the centre, a click and a key letter run shortcuts with their arguments,
 dragging an icon off the ring deletes it, a file dropped over XDND fills a blank place, clicks
-outside the ring reach the window below, and every change is on disk at once."""
+outside the ring reach the window below, and every change is on disk at once. Then, in the same
+start, the group menus (group_menu.py)."""
 
 import os
 import subprocess
@@ -10,6 +11,7 @@ import sys
 import menu_file
 from e2e_support import (CENTRE, Session, glide, lines_of, marker_script, poll, slot_centre,
                          square, terminate, top_to_bottom, wait_for_window, window_id, xdo)
+from group_menu import drive_menus, fill_menus
 
 HELPER_AT = (20, 20)  # the drag source's 120x120 window, outside the ring
 EMPTY_SPOT = (150, 384)  # off the ring, clear of every window
@@ -35,17 +37,18 @@ def prepare_home(session):
     for slot, script, arguments in ((4, four, 'alpha "two words"'), (5, five, "from-keys")):
         records[slot] = menu_file.program(menu_file.KIND_SHORTCUT, slot, script,
                                           Title=f"Marker {slot}", Arguments=arguments)
+    menu_scripts = fill_menus(session, groups, records)
     menu_file.write(session.data("QAVMenu.cfg"), groups, records)
     dropped = os.path.join(session.home, "notes file.txt")
     with open(dropped, "w") as f:
         f.write("dropped on the dock\n")
-    return groups, records, four, five, dropped
+    return groups, records, four, five, dropped, menu_scripts
 
 
 def main(binary, artifacts, drag_source):
     session = Session(binary, artifacts)
     try:
-        groups, written, four, five, dropped = prepare_home(session)
+        groups, written, four, five, dropped, menu_scripts = prepare_home(session)
         log = os.path.join(session.home, "drag-source.log")
         helper = session.own(subprocess.Popen(
             [drag_source, "--at", "%d,%d" % HELPER_AT, "--log", log, dropped], env=session.env))
@@ -147,10 +150,13 @@ def main(binary, artifacts, drag_source):
         poll(lambda: lines_of(log)[-1] == "press 40 80 1", "the click reaching the helper")
         shot("clicked-through.png")
 
-        # SIGTERM saves: everything written comes back with the two changed places (records
-        # 65..128 are rebuilt at every start).
+        changed_group, freed = drive_menus(session, groups, menu_scripts)
+
+        # SIGTERM saves: everything written comes back with the changed places, group and member
+        # (records 65..128 are rebuilt at every start).
         assert terminate(launcher) == 0
-        session.expect_saved_as_written(groups, written, {DOCK_SHORTCUT: blank, BLANK_SLOT: added})
+        session.expect_saved_as_written({**groups, **changed_group}, written, {
+            DOCK_SHORTCUT: blank, BLANK_SLOT: added, freed: menu_file.as_read(menu_file.record())})
     finally:
         session.close()
     print("dock: ok")

@@ -11,7 +11,7 @@ import time
 import menu_file
 from e2e_support import (AWAY, CENTRE, Session, fill_groups, glide, keyboard_tint, lines_of,
                          poll, read, slot_centre, stop, wait_for_window, window_id, xdo)
-from menu_test import MenuShot, inner, menu_box
+from group_menu import MenuShot, inner, menu_box
 
 HELPER_AT = (20, 20)  # the drag source's 120x120 window, outside the ring
 GROUP_A, GROUP_B, BLANK_SLOT = 4, 13, 12  # the two menus open on opposite sides

@@ -202,13 +202,5 @@ TEST_F(SettingsFileTest, ShortFileGivesWayToAWholeTwin) {
   EXPECT_EQ(settings.IconCount, 8);
 }
 
-TEST_F(SettingsFileTest, FailedSaveIsReported) {
-  SettingsFileContext context = Context();
-  context.settingsFile = dir / "missing-folder/QAVCfg.cfg";
-  const Result saved = WriteSettingsFile(settings, user, context);
-  EXPECT_FALSE(saved.Ok());
-  EXPECT_EQ(saved.Error(), "Writing configuration file failed! ");
-}
-
 }  // namespace
 }  // namespace qav
