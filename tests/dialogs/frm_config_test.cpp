@@ -212,9 +212,6 @@ TEST_F(FrmConfigTest, SavedSettingsComeBackIntoAFreshWindow) {
   AppState fresh;
   fresh.paths = state.paths;
   IniParam(fresh, true, true, false, platform, test::ScreenOf(1366, 768), pictures);
-  EXPECT_EQ(fresh.settings.NormalIconSize, 40);
-  EXPECT_EQ(fresh.settings.TintSetting.alpha, 33);
-  EXPECT_EQ(fresh.settings.IconCount, 16);
   const std::size_t previews = preview.modes.size();
   FrmConfig again({fresh, platform, fileDialogs, preview});
   EXPECT_EQ(again.findChild<QSlider*>("SldNormal")->value(), 40);

@@ -63,15 +63,6 @@ class Ui:
     def showing(self, control):
         return self.has_state(control, self.at.STATE_SHOWING)
 
-    def answer_file_dialog(self, title, path, button):
-        dialog = poll(lambda: self.window(title), f"the dialog {title!r}")
-        name = poll(lambda: self.at.findDescendant(
-            dialog, lambda a: a is not None and a.getRoleName() == "text" and
-            self.has_state(a, self.at.STATE_EDITABLE) and "name" in a.name.lower()),
-            "the file name box")
-        self.type_into(name, path)
-        self.press(self.find("push button", button, dialog))
-
     def answer_message(self, text, button="OK", contains=False):
         """Presses `button` on the message box that says `text` (or ends with it)."""
         def says(a):

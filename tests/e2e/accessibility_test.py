@@ -67,9 +67,6 @@ def scenario(session, tree, opener):
     computer = buttons[0]
     assert computer.name == "My Computer", computer.name
     assert computer.description == "Group of 14 items", computer.description
-    assert buttons[GROUP_SLOT - 1].name == "System Folders & Drives Group"
-    assert buttons[GROUP_SLOT - 1].description == "Group of 5 items"
-    assert buttons[23].name == "Blank Shortcut" and buttons[23].description == ""
     session.screenshot("a11y-rest.png")
 
     # 2. Pressing "My Computer" does what a click does: it opens the computer's top level.

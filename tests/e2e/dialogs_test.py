@@ -1,9 +1,12 @@
 """The real dialogs driven through the accessibility bus by role and name, as a screen reader
-would: the getting-started window pages and remembers "Don't show again", "&Properties" renames a
+would: the getting-started window remembers "Don't show again", "&Properties" renames a
 dock shortcut (drawn under the centre on hover, stored in the menu file), "&Add Shortcut" adds a
 member to a group that its menu then shows, and the built-in "About" and user-name commands open
-the about box and the input box. Screenshots of each dialog are kept at the
-test's screen size."""
+the about box and the input box. Then the settings window, opened from the user's centre group: a
+slider moves the ring on the screen at once, holding the opacity slider tints the screen, the
+window comes to the front again when opened twice, closing it saves the value in the settings
+file, and resetting the program settings brings the defaults back. Screenshots of each dialog are
+kept at the test's screen size."""
 
 import os
 import subprocess
@@ -12,15 +15,19 @@ import time
 
 import menu_file
 from accessibility_support import Ui
-from e2e_support import (AWAY, Session, context_key, i16, marker_script, poll, read,
-                         slot_centre, terminate, window_id, xdo)
-from menu_test import MenuShot, menu_box
+from e2e_support import (AWAY, Session, Shot, context_key, i16, i32, marker_script, poll, read,
+                         slot_centre, square, terminate, top_to_bottom, window_id, window_ids,
+                         xdo)
+from group_menu import MenuShot, menu_box
 
 SHORTCUT_SLOT, GROUP_SLOT = 4, 5
 ABOUT_SLOT, USER_SLOT = 10, 11  # the built-in "About" and user-name commands on the ring
 COMMAND_ABOUT, COMMAND_USER = 68, 66
 TITLE_ROW = [(x, y) for x in range(583, 784, 2) for y in range(476, 502)]
 STARTED_PAGE_AT = 556  # the settings record's StartedPage field
+RADIUS_AT = 12  # the settings record's RingRadius field
+SETTINGS_TITLE = "QAV Launcher - Settings"
+SETTINGS_KEY = "2"  # "Settings" is the third member of the user's group: key letter "2"
 
 
 def prepare_home(session):
@@ -58,22 +65,111 @@ def hover_title(session, name):
     return titled(f"dialogs-{name}-hover.png", [rest, neighbour])
 
 
+def check_settings(session, ui, launcher, width, height):
+    """The settings window from the user's centre group, its sliders acting on the real dock."""
+    centre, screen = (width // 2, height // 2), f"{width}x{height}"
+    kind = lambda path: Shot(path, width)
+    shot = lambda name: session.shot(f"settings-{name}-{screen}.png", kind)
+    radius = 300 if height >= 768 else height // 2 - 80
+    xdo("mousemove", 40, 40)
+    # The dock at rest: two screenshots in a row alike.
+    shots = [shot("dock")]
+
+    def settled():
+        shots.append(shot("dock"))
+        return shots[-1].rgb == shots[-2].rgb and shots[-1]
+    before = poll(settled, "the dock at rest")
+
+    def open_settings(what):
+        """A right click on the centre opens the user's group; its "Settings" member opens
+        the window."""
+        context_key(centre, SETTINGS_KEY)
+        return poll(lambda: ui.window(SETTINGS_TITLE), what, 20)
+
+    # 7. On the Appearance page the diameter slider pulls the ring in at once.
+    window = open_settings("the settings window on the bus")
+    ui.press(ui.find("page tab", "  Appearance  ", window))
+    slider = ui.find("slider", "Circle Diameter", window)
+    value = slider.queryValue()
+    assert value.currentValue == radius, value.currentValue
+    assert value.minimumValue == 200
+    value.currentValue = 220
+    ui.find("label", "Circle Diameter:  440  Pixels", window)
+    # The dialog sits over the middle of the screen: the slot left of the centre, beside the
+    # window, moves in from `radius` to 220 pixels.
+    old_left, new_left = (centre[0] - radius, centre[1]), (centre[0] - 220, centre[1])
+    session.shot_when(f"settings-appearance-{screen}.png", lambda s: s.changed(
+        before, square(*old_left, 10)) > 0.5 and s.changed(before, square(*new_left, 10)) > 0.5,
+        "the ring redrawn at the new diameter", kind)
+
+    # 8. Holding the opacity slider tints the whole screen; letting go clears it.
+    trans = ui.find("slider", "Opacity", window)
+    x, y, w, h = trans.queryComponent().getExtents(ui.at.DESKTOP_COORDS)
+    share = trans.queryValue().currentValue / 255
+    handle = (round(x + 6 + (w - 12) * share), y + h // 2)
+    corner = square(width - 40, height - 40, 10)
+    plain = shot("untinted")
+    xdo("mousemove", *handle)
+    xdo("mousedown", 1)
+    tinted = session.shot_when(f"settings-tinted-{screen}.png",
+                               lambda s: s.changed(plain, corner) == 1,
+                               "the screen tinted while the slider is held", kind)
+    assert sum(tinted.at(width - 40, height - 40)) < sum(plain.at(width - 40, height - 40))
+    xdo("mouseup", 1)
+    session.shot_when(f"settings-untinted-{screen}.png", lambda s: s.changed(plain, corner) == 0,
+                      "the tint gone once the slider is let go", kind)
+
+    # 9. Asked again, the one window comes back to the front.
+    ids = window_ids(SETTINGS_TITLE)
+    assert len(ids) == 1, ids
+    xdo("windowmove", ids[0], 0, 0)
+    time.sleep(0.5)
+    context_key(centre, SETTINGS_KEY)
+
+    def on_top():
+        ours = set(subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                   str(launcher.pid)], capture_output=True,
+                                  text=True).stdout.split())
+        order = [str(w) for w in top_to_bottom() if str(w) in ours]
+        return order and order[0] == ids[0]
+    poll(on_top, "the same settings window above the dock again")
+    assert window_ids(SETTINGS_TITLE) == ids
+
+    # 10. "OK" closes it and the settings file holds the new radius.
+    ui.press(ui.find("push button", "OK", window))
+    settings = session.data("QAVCfg.cfg")
+    poll(lambda: i32(read(settings), RADIUS_AT) == 220, "the radius saved when the window closed")
+    poll(lambda: ui.window(SETTINGS_TITLE) is None, "the window closed")
+
+    # 11. Opened afresh, resetting the program settings brings the default ring back and saves it.
+    window = open_settings("the settings window again")
+    ui.press(ui.find("page tab", "  Appearance  ", window))
+    slider = ui.find("slider", "Circle Diameter", window)
+    ui.press(ui.find("page tab", "  General  ", window))
+    ui.press(ui.find("push button", "Reset all default program settings", window))
+    ui.answer_message("Proceed anyway with resetting all default program settings?", "Yes",
+                      contains=True)
+    ui.answer_message("Reset all default program settings successfully!")
+    poll(lambda: slider.queryValue().currentValue == radius, "the slider back at the default")
+    poll(lambda: i32(read(settings), RADIUS_AT) == radius, "the default radius saved")
+    session.screenshot(f"settings-reset-{screen}.png")
+    ui.press(ui.find("push button", "OK", window))
+
+
 def main(binary, artifacts):
     session = Session(binary, artifacts)
     session.private_bus(accessibility=True)
     try:
-        size = subprocess.run(["xdpyinfo"], capture_output=True, text=True).stdout
-        screen = "x".join(size.split("dimensions:")[1].split()[0].split("x")) if size else "?"
+        info = subprocess.run(["xdpyinfo"], capture_output=True, text=True, check=True).stdout
+        width, height = map(int, info.split("dimensions:")[1].split()[0].split("x"))
+        screen = f"{width}x{height}"
         notes = prepare_home(session)
         launcher = session.start(dismiss_started=False)
         ui = Ui()
 
-        # 1. The getting-started window: paging, then "Don't show again" is stored on closing.
+        # 1. The getting-started window: "Don't show again" is stored on closing.
         started = ui.find("dialog", "QAV Launcher Getting Started")
-        last, nxt = ui.find("push button", "Last", started), ui.find("push button", "Next", started)
-        assert not ui.enabled(last) and ui.enabled(nxt)
-        ui.press(nxt)
-        poll(lambda: ui.enabled(last), "<< Last enabled on page 2")
+        ui.press(ui.find("push button", "Next", started))
         session.screenshot(f"dialogs-started-{screen}.png")
         ui.press(ui.find("check box", "Don't show again", started))
         ui.press(ui.find("push button", "Cancel", started))
@@ -104,7 +200,6 @@ def main(binary, artifacts):
         rest = session.shot("dialogs-add-rest.png", MenuShot)
         context_key(slot_centre(GROUP_SLOT), "a")
         dialog = ui.find("dialog", "Add Shortcut")
-        assert not ui.enabled(ui.find("radio button", "Group", dialog))
         ui.type_into(ui.find("text", "Target", dialog), notes)
         ui.type_into(ui.find("text", "Title", dialog), "My Notes")
         session.screenshot(f"dialogs-add-shortcut-{screen}.png")
@@ -158,6 +253,8 @@ def main(binary, artifacts):
         ui.press(ui.find("push button", "OK", box))
         ui.gone("dialog", "Change User Name")
         session.saved_menu(lambda g, r: r[0]["Title"] == "Renamed User", "the user's new name")
+
+        check_settings(session, ui, launcher, width, height)
         assert terminate(launcher) == 0
     finally:
         session.close()

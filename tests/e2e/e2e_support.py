@@ -54,9 +54,6 @@ class Session:
             dismiss_getting_started()
         return process
 
-    def run_once(self, timeout=20):
-        return subprocess.run([self.binary], env=self.env, timeout=timeout).returncode
-
     def screenshot(self, name):
         path = os.path.join(self.artifacts, name)
         subprocess.run(["import", "-window", "root", path], check=True)

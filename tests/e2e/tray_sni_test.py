@@ -3,7 +3,6 @@ gtk-sni-tray-standalone, which also runs the watcher): the icon comes when the h
 the launcher, is registered once again after the host restarts, a left click on it brings the
 dock up in keyboard mode, and a right click shows the tray menu from the bus and its "Exit" ends the program."""
 
-import os
 import subprocess
 import sys
 import time
@@ -76,10 +75,8 @@ def main(binary, artifacts):
         subprocess.run(["xdotool", "key", "Escape"], check=True)  # the dock leaves keyboard mode
         shot_when("sni-rest-again.png", lambda s: s.changed(rest, corner) == 0, "the tint gone")
 
-        # A right click shows the menu the host reads from the bus; "Exit" ends the program, saved.
+        # A right click shows the menu the host reads from the bus; "Exit" ends the program.
         x = icon[0][0]
-        before = time.time()
-        time.sleep(1.1)  # file times have one-second steps on some file systems
         subprocess.run(["xdotool", "mousemove", *map(str, icon[0]), "mousedown", "3"], check=True)
         menu = shot_when("sni-menu.png", lambda s: bright_pixels(
             s, (x - 150, 40, x - 50, 200)) > 5000, "the tray menu")
@@ -88,8 +85,6 @@ def main(binary, artifacts):
         subprocess.run(["xdotool", "mousemove", str(x - 100), str(bottom - 14), "mouseup", "3"],
                        check=True)
         assert launcher.wait(timeout=30) == 0, "the program ends cleanly"
-        for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
-            assert os.path.getmtime(session.data(name)) >= int(before), f"{name} saved at exit"
     finally:
         session.close()
 

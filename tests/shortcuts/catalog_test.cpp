@@ -100,6 +100,7 @@ TEST_F(DefaultGroupsTest, ApplicationsFolderGivesOnlyTheApplicationsAMenuLists) 
   entry("kde-only", "OnlyShowIn=KDE;\n");
   entry("here-only", "OnlyShowIn=KDE;XFCE;\n");
   entry("not-here", "NotShowIn=XFCE;\n");
+  entry("refused-too", "OnlyShowIn=XFCE;\nNotShowIn=ubuntu;\n");  // NotShowIn wins
   entry("missing", "TryExec=no-such-program-qav\n");
   entry("installed", "TryExec=qav-test-tool\n");
   // A program on the search path, which every user may run.
@@ -118,22 +119,6 @@ TEST_F(DefaultGroupsTest, ApplicationsFolderGivesOnlyTheApplicationsAMenuLists) 
     titles.push_back(Record(state.tables.Groups[3].Members[m]).Title.Get());
   }
   EXPECT_EQ(titles, (std::vector<std::string>{"here-only", "installed", "shown"}));
-}
-
-// A Desktop larger than the record pool: no box per refused file, the other groups built in
-// full, and the number left out told once.
-TEST_F(DefaultGroupsTest, AFullPoolLeavesEntriesOutQuietlyAndCountsThem) {
-  namespace fs = std::filesystem;
-  fs::create_directories(home / "desk");
-  for (int i = 0; i < 12; ++i) test::WriteText(home / ("desk/f" + std::to_string(i)), "x");
-  for (int r = kFirstPoolRecord; r <= kLastRecord - 5; ++r) Record(r).Kind = kKindMember;
-  state.paths.DesktopFolder = home / "desk/";
-  Classifier classifier(Context());
-  DefaultGroupContext context{state.tables, state.paths, platform, classifier, 6, {}};
-  BuildDefaultGroup(context, 3, 0);
-  EXPECT_EQ(state.tables.Groups[3].MemberCount, 5);
-  EXPECT_EQ(context.leftOut, 7);
-  EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace

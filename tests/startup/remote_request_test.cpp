@@ -64,17 +64,6 @@ TEST(RemoteRequest, EachRequestReachesItsOwnDockAction) {
   }
 }
 
-TEST(RemoteRequest, TheDockAnswersWithTheOutcomeAndRefusesGarbage) {
-  FakeDock dock;
-  EXPECT_EQ(AnswerRequestLine("QAV1 restore-icons /x", dock),
-            "ERR Restore all shortcuts & icons failed!");
-  EXPECT_EQ(AnswerRequestLine("QAV1 minimize", dock), "OK minimize");
-  dock.calls.clear();
-  EXPECT_EQ(AnswerRequestLine("QAV1 quit please", dock), "ERR Request refused.");
-  EXPECT_EQ(AnswerRequestLine("rm -rf /", dock), "ERR Request refused.");
-  EXPECT_EQ(dock.calls, "");
-}
-
 TEST(RemoteRequest, CommandLineAnswersSayYesAndKeepWhatWasTold) {
   CommandLineAnswers told;
   EXPECT_EQ(told.Show({"Replace?", "c", platform::MessageIcon::kQuestion,

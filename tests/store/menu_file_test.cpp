@@ -260,12 +260,5 @@ TEST_F(MenuFileTest, SmallerMemberListsAreWidenedToTheirCapacity) {
   EXPECT_EQ(tables.Shortcuts[1024].Title.Get(), "last");
 }
 
-TEST_F(MenuFileTest, FailedSaveSaysWhichFile) {
-  MenuFileContext context{dir / "gone/QAVMenu.cfg", files};
-  const Result saved = WriteMenuFile(tables, context);
-  EXPECT_FALSE(saved.Ok());
-  EXPECT_EQ(saved.Error(), "Writing icon file failed! " + context.menuFile);
-}
-
 }  // namespace
 }  // namespace qav

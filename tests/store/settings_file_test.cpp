@@ -151,14 +151,6 @@ TEST_F(SettingsFileTest, OutOfRangeValuesFallBackToDefaults) {
   EXPECT_EQ(settings.Record.SpareX, (1366 * 15 - 6240) / 2);
 }
 
-TEST_F(SettingsFileTest, NoFileKeepsDefaultsAndRegistersNothing) {
-  settings.AutoRun = false;
-  EXPECT_FALSE(Read());
-  EXPECT_TRUE(settings.AutoRun);
-  EXPECT_TRUE(autoRunCalls.empty());
-  EXPECT_EQ(settings.IconCount, 24);
-}
-
 TEST_F(SettingsFileTest, AutoRunIsRegisteredAgainAndKeptOnlyIfItTook) {
   SettingsRecord r;
   r.AutoRun = kVbTrue;
@@ -208,14 +200,6 @@ TEST_F(SettingsFileTest, ShortFileGivesWayToAWholeTwin) {
   Read();
   EXPECT_EQ(settings.NormalIconSize, 40);
   EXPECT_EQ(settings.IconCount, 8);
-}
-
-TEST_F(SettingsFileTest, FailedSaveIsReported) {
-  SettingsFileContext context = Context();
-  context.settingsFile = dir / "missing-folder/QAVCfg.cfg";
-  const Result saved = WriteSettingsFile(settings, user, context);
-  EXPECT_FALSE(saved.Ok());
-  EXPECT_EQ(saved.Error(), "Writing configuration file failed! ");
 }
 
 }  // namespace

