@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/fake/fake_platform.h"
+#include "support/temp_dir.h"
 
 namespace qav {
 namespace {
@@ -50,7 +51,8 @@ TEST(FileDialog, SaveDialogProposesTheNameAndReturnsTheChoice) {
   request.save = true;
   request.title = "QAV Launcher - Backup Configuration";
   request.filter = "*.bak|*.bak|*.*|*.*";
-  request.initialName = "/tmp/QAV Launcher Cfg.bak";
+  const test::TempDir folder;
+  request.initialName = folder / "QAV Launcher Cfg.bak";
   QString seenTitle;
   QStringList seenFilters;
   QTimer::singleShot(0, [&] {
@@ -62,7 +64,7 @@ TEST(FileDialog, SaveDialogProposesTheNameAndReturnsTheChoice) {
       static_cast<QDialog*>(dialog)->accept();
     }
   });
-  EXPECT_EQ(dialogs.ShowFileDialog(request), "/tmp/QAV Launcher Cfg.bak");
+  EXPECT_EQ(dialogs.ShowFileDialog(request), request.initialName);
   EXPECT_EQ(seenTitle, "QAV Launcher - Backup Configuration");
   EXPECT_EQ(seenFilters, QStringList({"*.bak (*.bak)", "*.* (*)"}));
   EXPECT_TRUE(messages.shown.empty());

@@ -388,7 +388,7 @@ TEST_F(PropertyFixture, BrowseInAddModeAddsTheMemberAndGoesOnWithIt) {
   // On an existing item the dialog starts beside its file; cancelling changes nothing.
   auto edit = Open(kShortcut);
   edit->CmdBrowseClick();
-  EXPECT_EQ(files.requests.back().initialName, home.path() + "/");
+  EXPECT_EQ(files.requests.back().initialName, test::Native(home.path() + "/"));
   EXPECT_EQ(Record(kShortcut).Title.Get(), "Notes");
 }
 

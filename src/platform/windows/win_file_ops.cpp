@@ -1,8 +1,6 @@
 #include "platform/windows/win_file_ops.h"
 
 #include <windows.h>
-// windows.h names ReplaceFileW "ReplaceFile"; the interface's method has that name too.
-#undef ReplaceFile
 
 #include <algorithm>
 
@@ -29,8 +27,8 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-bool WinFileOps::WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                           bool durable) {
+bool WinFileOps::WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
+                            bool durable) {
   const HANDLE file = ::CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
@@ -40,7 +38,7 @@ bool WinFileOps::WriteFile(const std::string& path, std::span<const std::uint8_t
   return ok;
 }
 
-bool WinFileOps::ReplaceFile(const std::string& from, const std::string& to) {
+bool WinFileOps::Replace(const std::string& from, const std::string& to) {
   return ::MoveFileExW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -9,9 +9,9 @@ namespace qav::platform {
 
 class WinFileOps final : public FileOps {
  public:
-  bool WriteFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                 bool durable) override;
-  bool ReplaceFile(const std::string& from, const std::string& to) override;
+  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
+                  bool durable) override;
+  bool Replace(const std::string& from, const std::string& to) override;
   bool RemoveFile(const std::string& path) override;
 };
 

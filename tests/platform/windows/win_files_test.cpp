@@ -53,7 +53,7 @@ TEST(WinFileOps, RemovingWhatIsNotThereSucceeds) {
   WinFileOps files;
   EXPECT_TRUE(files.RemoveFile(dir / "never.txt"));
   EXPECT_TRUE(files.RemoveFile(dir / "no folder\\never.txt"));
-  ASSERT_TRUE(files.WriteFile(dir / "once.txt", Bytes("x"), true));
+  ASSERT_TRUE(files.WriteBytes(dir / "once.txt", Bytes("x"), true));
   EXPECT_TRUE(files.RemoveFile(dir / "once.txt"));
   EXPECT_FALSE(test::Exists(dir / "once.txt"));
 }
@@ -77,7 +77,7 @@ TEST(WinBoundedRead, OnlyRegularFilesAreRead) {
 TEST(WinBoundedRead, ReadsStopAtTheirLimit) {
   test::WinTestFolder dir;
   const std::string file = dir / "ten \u00e9.txt";
-  ASSERT_TRUE(WinFileOps().WriteFile(file, Bytes("0123456789"), false));
+  ASSERT_TRUE(WinFileOps().WriteBytes(file, Bytes("0123456789"), false));
   EXPECT_TRUE(IsRegularFile(file));
   EXPECT_EQ(ReadFilePrefix(file, 4)->size(), 4u);
   EXPECT_EQ(ReadWholeFile(file, 10)->size(), 10u);

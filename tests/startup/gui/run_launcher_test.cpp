@@ -7,7 +7,6 @@
 
 #include <QTimer>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/fake/fake_native_platform.h"
@@ -20,7 +19,7 @@ namespace {
 
 struct RunFixture : ::testing::Test {
   RunFixture() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     auto& services = fake.services;
     services.folders.folders[26] = home / ".local/share";
     services.system.environment["HOME"] = home.path();
