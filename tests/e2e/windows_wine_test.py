@@ -14,8 +14,8 @@ import subprocess
 import sys
 
 import menu_file
-from dock_test import CENTRE, Shot, lines_of, poll, slot_centre, square, xdo
-from e2e_support import Session, dismiss_getting_started, read, wait_for_window
+from e2e_support import (CENTRE, Session, Shot, dismiss_getting_started, lines_of, poll, read,
+                         slot_centre, square, wait_for_window, xdo)
 
 MARKER_SLOT = 4
 ARGUMENTS = 'alpha "two words"'
