@@ -72,6 +72,7 @@ void LayeredSurface::CreateGraphic(bool clearType) {
   surface_ = QImage(size() * ratio, kSurfaceFormat);
   surface_.setDevicePixelRatio(ratio);
   surface_.fill(Qt::transparent);
+  ++surfaceSerial_;
   painter_.emplace(&surface_);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform);
   painter_->setRenderHint(QPainter::Antialiasing);
@@ -153,11 +154,34 @@ void LayeredSurface::ExUpdateGDIPlus(int alpha) {
   pushedAlpha_ = alpha;
   pushedArea_ = area;
   ++pushCount_;
+  ++surfaceSerial_;
   if (isVisible()) repaint(changed);
+}
+
+void LayeredSurface::PushPart(const QRegion& part) {
+  ++pushCount_;
+  ++surfaceSerial_;
+  if (isVisible()) repaint(part);
 }
 
 void LayeredSurface::RestoreGDIPlus() {
   ClearGraphics(surface_, kTransparent);
+  ++surfaceSerial_;
+}
+
+void LayeredSurface::ClearPart(const QRegion& part) {
+  if (!painter_) return;
+  painter_->setCompositionMode(QPainter::CompositionMode_Source);
+  for (const QRect& box : part) painter_->fillRect(box, QColor::fromRgba(kTransparent));
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+QRect LayeredSurface::DockLabelBand(int x, int y, int maxWidth) const {
+  // The shadows reach a pixel further; glyphs of a fallback face may stand a little taller.
+  const int margin = 8;
+  const int height = QFontMetrics(font_).height();
+  const int centre = x + width() / 2;
+  return {centre - maxWidth / 2 - margin, y - margin, maxWidth + 2 * margin, height + 2 * margin};
 }
 
 void LayeredSurface::CleanGDIPlus() {
@@ -170,15 +194,18 @@ void LayeredSurface::CleanGDIPlus() {
 // within one event handler, so whenever the window can be exposed the surface is the pushed one.
 void LayeredSurface::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.fillRect(event->rect(), Qt::transparent);
-  if (pushedAlpha_ == 0 || surface_.isNull()) return;
-  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter.setOpacity(pushedAlpha_ / 255.0);
-  // The surface holds device pixels: the part of it under the exposed logical rectangle.
-  const QRectF exposed(event->rect());
-  const qreal ratio = surface_.devicePixelRatio();
-  painter.drawImage(exposed, surface_, QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
+  // Rectangle by rectangle: a partial push of two places far apart is not their bounding box.
+  for (const QRect& box : event->region()) {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(box, Qt::transparent);
+    if (pushedAlpha_ == 0 || surface_.isNull()) continue;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(pushedAlpha_ / 255.0);
+    // The surface holds device pixels: the part of it under the exposed logical rectangle.
+    const QRectF exposed(box);
+    const qreal ratio = surface_.devicePixelRatio();
+    painter.drawImage(exposed, surface_, QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
+  }
 }
 
 }  // namespace qav

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
 
 #include <optional>
@@ -64,6 +65,17 @@ class LayeredSurface : public QWidget {
   void RestoreGDIPlus();
   // Menu: cleared, pushed and hidden.
   void CleanGDIPlus();
+  // Pushes only `part` of the surface, at the alpha and within the area of the last push: for a
+  // frame that changed only that part of the last one.
+  void PushPart(const QRegion& part);
+  // Clears `part` of the surface to fully transparent, as RestoreGDIPlus does the whole.
+  void ClearPart(const QRegion& part);
+  // Changes whenever the surface is pushed, cleared or built again: a window that composes only
+  // what changed since its last frame checks that nothing else came between.
+  int SurfaceSerial() const { return surfaceSerial_; }
+
+  // Where the dock label drawn at (x, y) with `maxWidth` can reach, whatever its text.
+  QRect DockLabelBand(int x, int y, int maxWidth) const;
 
   // The part of the window the coming frames draw in; a push then sends only that part and what
   // the previous push covered. An empty area (the default) means the whole window.
@@ -89,6 +101,7 @@ class LayeredSurface : public QWidget {
   QRect drawnArea_;
   QRect pushedArea_;  // what the last push covered
   int pushCount_ = 0;
+  int surfaceSerial_ = 0;
 };
 
 }  // namespace qav
