@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "graphics/imaging.h"
 #include "platform/bounded_read.h"
@@ -81,7 +82,8 @@ QImage LoadPictureFile(const std::string& path) {
 ImageCache::ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons)
     : tables_(tables), state_(state), shellIcons_(shellIcons) {}
 
-void ImageCache::LoadSkinImages() {
+void ImageCache::LoadSkinImages(bool putOffMembers) {
+  putOff_.clear();
   for (const SkinPicture& skin : kSkin) {
     tables_.Skin[skin.row][skin.slot] = MakeScaledImage(
         SkinResource(skin.resource, ratio_), skin.width, skin.height, skin.slot == 0, ratio_);
@@ -104,8 +106,18 @@ void ImageCache::LoadSkinImages() {
   for (int r = kFallbackFileRow; r <= kLastTemplateRecord; ++r) LoadItemImage(r);
   const int last = static_cast<int>(state_.tables.Shortcuts.size()) - 1;
   for (int r = 1; r <= last; ++r) {
-    if (r < kFallbackFileRow || r > kLastTemplateRecord) LoadItemImage(r);
+    if (r >= kFallbackFileRow && r <= kLastTemplateRecord) continue;
+    const int kind = state_.tables.Shortcuts[r].Kind;
+    if (putOffMembers && (kind == kKindMember || kind == kKindBuiltIn)) {
+      putOff_.push_back(r);
+    } else {
+      LoadItemImage(r);
+    }
   }
+}
+
+void ImageCache::LoadPutOffPictures() {
+  for (const int r : std::exchange(putOff_, {})) LoadItemImage(r);
 }
 
 void ImageCache::LoadCentrePicture() {

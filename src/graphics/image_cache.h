@@ -3,6 +3,7 @@
 // record without a usable picture shows, and when pictures are freed and rebuilt.
 
 #include <string>
+#include <vector>
 
 #include "graphics/image_tables.h"
 #include "graphics/shell_icons.h"
@@ -19,8 +20,12 @@ class ImageCache {
  public:
   ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons);
 
-  // The skin pictures from the program's resources, the fades and every record's pictures.
-  void LoadSkinImages();
+  // The skin pictures from the program's resources, the fades and every record's pictures. With
+  // `putOffMembers`, the pictures of group members, which only their menus show, wait for
+  // LoadPutOffPictures.
+  void LoadSkinImages(bool putOffMembers = false);
+  // Builds the pictures LoadSkinImages put off (in record order); nothing when there are none.
+  void LoadPutOffPictures();
 
   // Builds the record's pictures from its custom picture, else its extracted picture, else the
   // desktop's icon of its target. Without any, the record shows the fallback row of its source.
@@ -50,6 +55,7 @@ class ImageCache {
   AppState& state_;
   ShellIcons& shellIcons_;
   qreal ratio_ = 1.0;
+  std::vector<int> putOff_;
 };
 
 // Pictures larger than this are not what the program shows on the dock.

@@ -68,6 +68,19 @@ void LayeredSurface::IniForm(const QRect& geometry) {
 
 void LayeredSurface::CreateGraphic(bool clearType) {
   DeleteGraphic();
+  BuildSurface();
+  CreateGraphicFont(clearType);
+}
+
+// A full-screen surface is megabytes; the group menu's waits until a menu is first drawn.
+void LayeredSurface::CreateGraphicOnFirstUse(bool clearType) {
+  DeleteGraphic();
+  CreateGraphicFont(clearType);
+  surfacePutOff_ = true;
+}
+
+void LayeredSurface::BuildSurface() {
+  surfacePutOff_ = false;
   const qreal ratio = devicePixelRatioF();
   surface_ = QImage(size() * ratio, kSurfaceFormat);
   surface_.setDevicePixelRatio(ratio);
@@ -77,10 +90,10 @@ void LayeredSurface::CreateGraphic(bool clearType) {
   painter_->setRenderHint(QPainter::SmoothPixmapTransform);
   painter_->setRenderHint(QPainter::Antialiasing);
   painter_->setRenderHint(QPainter::TextAntialiasing);
-  CreateGraphicFont(clearType);
 }
 
 void LayeredSurface::DeleteGraphic() {
+  surfacePutOff_ = false;
   if (!painter_) return;
   DeleteGraphicFont();
   painter_->end();
@@ -89,7 +102,11 @@ void LayeredSurface::DeleteGraphic() {
 
 void LayeredSurface::Relocate(const QRect& geometry) {
   setGeometry(geometry);
-  CreateGraphic(clearType_);
+  if (surfacePutOff_) {
+    CreateGraphicOnFirstUse(clearType_);
+  } else {
+    CreateGraphic(clearType_);
+  }
   pushedArea_ = {};
 }
 
@@ -121,6 +138,7 @@ void LayeredSurface::SetClearType(bool clearType) {
 
 void LayeredSurface::DrawLabel(const std::string& text, int x, int y, int maxWidth) {
   QString label = Trimmed(text);
+  BuildPutOffSurface();
   if (!painter_ || label.isEmpty()) return;
   if (maxWidth > 0) label = QFontMetrics(font_).elidedText(label, Qt::ElideRight, maxWidth);
   painter_->setFont(font_);
@@ -137,6 +155,7 @@ void LayeredSurface::DrawLabel(const std::string& text, int x, int y, int maxWid
 void LayeredSurface::DrawLabel(const std::string& text, double x, double y, double width,
                                double height, bool dimmed) {
   const QString label = Trimmed(text);
+  BuildPutOffSurface();
   if (!painter_ || label.isEmpty()) return;
   painter_->setFont(font_);
   painter_->setPen(QColor::fromRgba(dimmed ? kMenuDimmedColour : kMenuTextColour));
@@ -165,11 +184,13 @@ void LayeredSurface::PushPart(const QRegion& part) {
 }
 
 void LayeredSurface::RestoreGDIPlus() {
+  // A surface not built yet is clear already.
   ClearGraphics(surface_, kTransparent);
   ++surfaceSerial_;
 }
 
 void LayeredSurface::ClearPart(const QRegion& part) {
+  BuildPutOffSurface();
   if (!painter_) return;
   painter_->setCompositionMode(QPainter::CompositionMode_Source);
   for (const QRect& box : part) painter_->fillRect(box, QColor::fromRgba(kTransparent));

@@ -35,6 +35,8 @@ class LayeredSurface : public QWidget {
   // Builds the surface at the window's size in device pixels (so that a high-density screen gets
   // every pixel it can show), with its font.
   void CreateGraphic(bool clearType = false);
+  // The same for a window that may never draw: the surface is built when it is first drawn on.
+  void CreateGraphicOnFirstUse(bool clearType);
   // Moves the window to `geometry` (another screen's work area, or its new size) and builds the
   // surface again for it; the next frame draws it.
   void Relocate(const QRect& geometry);
@@ -46,8 +48,14 @@ class LayeredSurface : public QWidget {
 
   // The painter of the surface, in the window's logical pixels; valid between CreateGraphic and
   // DeleteGraphic.
-  QPainter& Graphics() { return *painter_; }
-  QImage& Surface() { return surface_; }
+  QPainter& Graphics() {
+    BuildPutOffSurface();
+    return *painter_;
+  }
+  QImage& Surface() {
+    BuildPutOffSurface();
+    return surface_;
+  }
 
   // Dock label: trimmed text centred on (x + width / 2, y) in a one-screen-wide box, white with
   // four one-pixel diagonal shadows. A caller centres on px by passing x = px - width / 2.
@@ -92,11 +100,17 @@ class LayeredSurface : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void BuildSurface();
+  void BuildPutOffSurface() {
+    if (surfacePutOff_) BuildSurface();
+  }
+
   SurfaceKind kind_;
   QImage surface_;
   std::optional<QPainter> painter_;
   QFont font_;
   bool clearType_ = false;
+  bool surfacePutOff_ = false;
   int pushedAlpha_ = 255;
   QRect drawnArea_;
   QRect pushedArea_;  // what the last push covered
