@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPaintEvent>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "graphics/imaging.h"
@@ -46,6 +47,20 @@ QFont LabelFont(SurfaceKind kind, bool clearType) {
   return font;
 }
 
+// A fully transparent surface from zeroed memory: the system hands out such pages without
+// writing them, so a full-screen surface takes memory only where frames draw.
+QImage ClearSurface(QSize pixels) {
+  const auto bytes = static_cast<std::size_t>(pixels.width()) * 4 * pixels.height();
+  void* memory = bytes > 0 ? std::calloc(bytes, 1) : nullptr;
+  if (memory == nullptr) {
+    QImage surface(pixels, kSurfaceFormat);
+    surface.fill(Qt::transparent);
+    return surface;
+  }
+  return QImage(static_cast<uchar*>(memory), pixels.width(), pixels.height(), pixels.width() * 4,
+                kSurfaceFormat, [](void* data) { std::free(data); }, memory);
+}
+
 }  // namespace
 
 QRect WorkAreaRect(const ScreenMetrics& screen) {
@@ -82,9 +97,9 @@ void LayeredSurface::CreateGraphicOnFirstUse(bool clearType) {
 void LayeredSurface::BuildSurface() {
   surfacePutOff_ = false;
   const qreal ratio = devicePixelRatioF();
-  surface_ = QImage(size() * ratio, kSurfaceFormat);
+  surface_ = ClearSurface(size() * ratio);
   surface_.setDevicePixelRatio(ratio);
-  surface_.fill(Qt::transparent);
+  surfaceClear_ = true;
   ++surfaceSerial_;
   painter_.emplace(&surface_);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform);
@@ -139,6 +154,7 @@ void LayeredSurface::SetClearType(bool clearType) {
 void LayeredSurface::DrawLabel(const std::string& text, int x, int y, int maxWidth) {
   QString label = Trimmed(text);
   BuildPutOffSurface();
+  surfaceClear_ = false;
   if (!painter_ || label.isEmpty()) return;
   if (maxWidth > 0) label = QFontMetrics(font_).elidedText(label, Qt::ElideRight, maxWidth);
   painter_->setFont(font_);
@@ -156,6 +172,7 @@ void LayeredSurface::DrawLabel(const std::string& text, double x, double y, doub
                                double height, bool dimmed) {
   const QString label = Trimmed(text);
   BuildPutOffSurface();
+  surfaceClear_ = false;
   if (!painter_ || label.isEmpty()) return;
   painter_->setFont(font_);
   painter_->setPen(QColor::fromRgba(dimmed ? kMenuDimmedColour : kMenuTextColour));
@@ -184,8 +201,9 @@ void LayeredSurface::PushPart(const QRegion& part) {
 }
 
 void LayeredSurface::RestoreGDIPlus() {
-  // A surface not built yet is clear already.
-  ClearGraphics(surface_, kTransparent);
+  // A surface not built yet, or not drawn on since it was cleared, is clear already.
+  if (!surfaceClear_) ClearGraphics(surface_, kTransparent);
+  surfaceClear_ = true;
   ++surfaceSerial_;
 }
 

@@ -50,10 +50,12 @@ class LayeredSurface : public QWidget {
   // DeleteGraphic.
   QPainter& Graphics() {
     BuildPutOffSurface();
+    surfaceClear_ = false;
     return *painter_;
   }
   QImage& Surface() {
     BuildPutOffSurface();
+    surfaceClear_ = false;
     return surface_;
   }
 
@@ -111,6 +113,7 @@ class LayeredSurface : public QWidget {
   QFont font_;
   bool clearType_ = false;
   bool surfacePutOff_ = false;
+  bool surfaceClear_ = false;  // nothing drawn since the surface was built or cleared
   int pushedAlpha_ = 255;
   QRect drawnArea_;
   QRect pushedArea_;  // what the last push covered

@@ -137,7 +137,6 @@ bool Launcher::Start() {
   platform_.process.SetShutdownOrder();
   const auto screen = StartGdiPlus();
   if (!screen) return false;
-  state_.tables = MakeTables();
   imageCache_.SetDeviceRatio(dockScreen_->devicePixelRatio());
   IniParam(state_, true, true, true, platform_, *screen, *pictures_);
   CommandContext commands = Commands();
