@@ -16,14 +16,6 @@ namespace {
 constexpr int kLastSizedRow = 64;
 constexpr int kSmallSlot = 4;
 
-struct SkinPicture {
-  int row;
-  const char* resource;
-  int width;
-  int height;
-  int slot;  // 1: pre-scaled to width x height; 0: plain at its own size
-};
-
 // In loading order.
 constexpr SkinPicture kSkin[] = {
     {kSkinMenuSelect, "MENUSELECT", 248, 38, 1},
@@ -82,11 +74,18 @@ QImage LoadPictureFile(const std::string& path) {
 ImageCache::ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons)
     : tables_(tables), state_(state), shellIcons_(shellIcons) {}
 
+void ImageCache::LoadSkinPicture(const SkinPicture& skin) {
+  tables_.Skin[skin.row][skin.slot] = MakeScaledImage(
+      SkinResource(skin.resource, ratio_), skin.width, skin.height, skin.slot == 0, ratio_);
+}
+
 void ImageCache::LoadSkinImages(bool putOffMembers) {
   putOff_.clear();
+  putOffSkin_ = putOffMembers;
+  // The dock's first frame needs only the border; the menu's, the drops' and the puff's
+  // pictures can wait with the members'.
   for (const SkinPicture& skin : kSkin) {
-    tables_.Skin[skin.row][skin.slot] = MakeScaledImage(
-        SkinResource(skin.resource, ratio_), skin.width, skin.height, skin.slot == 0, ratio_);
+    if (!putOffMembers || skin.row == kSkinBorder) LoadSkinPicture(skin);
   }
   const RingSlot centre = CentreRingSlot(state_.screen);
   RingSlot& slot0 = state_.ring.Slots[0];
@@ -117,6 +116,11 @@ void ImageCache::LoadSkinImages(bool putOffMembers) {
 }
 
 void ImageCache::LoadPutOffPictures() {
+  if (std::exchange(putOffSkin_, false)) {
+    for (const SkinPicture& skin : kSkin) {
+      if (skin.row != kSkinBorder) LoadSkinPicture(skin);
+    }
+  }
   for (const int r : std::exchange(putOff_, {})) LoadItemImage(r);
 }
 

@@ -57,8 +57,9 @@ QImage ClearSurface(QSize pixels) {
     surface.fill(Qt::transparent);
     return surface;
   }
-  return QImage(static_cast<uchar*>(memory), pixels.width(), pixels.height(), pixels.width() * 4,
-                kSurfaceFormat, [](void* data) { std::free(data); }, memory);
+  return QImage(
+      static_cast<uchar*>(memory), pixels.width(), pixels.height(), pixels.width() * 4,
+      kSurfaceFormat, [](void* data) { std::free(data); }, memory);
 }
 
 }  // namespace
