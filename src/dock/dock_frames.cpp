@@ -1,5 +1,6 @@
 // The dock's frames: resting, hovered, the centre cross-fade, minimized and hidden states, the
-// deletion puff and the size preview. Every frame is drawn whole and pushed once.
+// deletion puff and the size preview. Every frame is drawn whole and pushed once, except a hover
+// frame after another one (dock_hover_frame.cpp).
 
 #include <algorithm>
 
@@ -65,14 +66,26 @@ void FrmMain::DrawRingSlot(int k) {
   DrawKeyLetter(k);
 }
 
-void FrmMain::DrawCentreTitle(const std::string& title) {
-  const RingSlot& centre = state_.ring.Slots[0];
-  const int x = centre.LabelDX - state_.screen.ScreenWidth / 2;
+int FrmMain::TitleWidth() const {
   // A long title stays inside the ring's width (and the screen) instead of running across it.
   const int widest =
       std::min(state_.screen.ScreenWidth - 2 * kTitleMargin, 2 * state_.settings.RingRadius);
-  DrawLabel(title, x, centre.LabelDY, std::max(widest, 1));
-  if (LettersShown()) DrawLabel("~", x, centre.LabelDY - kBorderSize - 20);
+  return std::max(widest, 1);
+}
+
+int FrmMain::TitleLeft() const {
+  return state_.ring.Slots[0].LabelDX - state_.screen.ScreenWidth / 2;
+}
+
+QRect FrmMain::TitleBand() const {
+  return DockLabelBand(TitleLeft(), state_.ring.Slots[0].LabelDY, TitleWidth());
+}
+
+void FrmMain::DrawCentreTitle(const std::string& title) {
+  const int x = TitleLeft();
+  const int y = state_.ring.Slots[0].LabelDY;
+  DrawLabel(title, x, y, TitleWidth());
+  if (LettersShown()) DrawLabel("~", x, y - kBorderSize - 20);
 }
 
 void FrmMain::DrawCentrePicture(int row, int fade) {
@@ -90,48 +103,36 @@ void FrmMain::DrawOver(int skinRow, int x, int y) {
 
 void FrmMain::DockNormal(bool noPush) {
   if (state_.DockState != DockView::kShown) return;
-  Background();
-  for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
-    if (!(state_.Dragging && k == dragSlot_)) DrawRingSlot(k);
-  }
   ShortcutRecord& user = state_.tables.Shortcuts[kUserRecord];
-  const std::string title = user.Title.Get();
-  user.Title = title;
-  DrawCentreTitle(title);
-  DrawCentrePicture(centreImage_, kNoFade);
-  if (!noPush) UpdateGDIPlus();
+  user.Title = user.Title.Get();
+  Background();
+  for (const FramePart& part : HoverParts(-1, false)) {
+    if (!(state_.Dragging && part.kind == PartKind::kPlace && part.slot == dragSlot_)) {
+      DrawPart(part, false);
+    }
+  }
+  if (noPush) return;
+  UpdateGDIPlus();
+  NoteComposed(-1, false);
 }
 
 void FrmMain::DockAction(bool pressed) {
   if (state_.DockState != DockView::kShown) return;
   const int h = state_.HoverSlot;
+  if (ComposeChangedParts(h, pressed)) return;
   Background();
-  for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
-    if (k != h) DrawRingSlot(k);
-  }
-  if (h >= 1 && h < kRingSlotCount) {
-    const RingSlot& s = state_.ring.Slots[h];
-    DrawImage(Graphics(), images_.Skin, kSkinBackSelectColor, 2, s.MagLeft, s.MagTop, s.MagSize,
-              s.MagSize);
-    if (pressed) {
-      DrawImage(Graphics(), images_.Items, slots_.SlotImage[h], 1, s.PlateLeft, s.PlateTop,
-                s.PlateSize, s.PlateSize);
-    } else if (slots_.SlotImage[h] > 0) {
-      DrawImage(Graphics(), images_.Items, slots_.SlotImage[h], 0, s.MagLeft, s.MagTop, s.MagSize,
-                s.MagSize);
-    }
-    DrawKeyLetter(h);
-  }
-  DrawCentreTitle(h >= 1 && h < kRingSlotCount ? slots_.SlotTitle[static_cast<std::size_t>(h)]
-                                               : state_.tables.Shortcuts[kUserRecord].Title.Get());
-  DrawCentrePicture(centreImage_, kNoFade);
+  for (const FramePart& part : HoverParts(h, pressed)) DrawPart(part, pressed);
   UpdateGDIPlus();
+  NoteComposed(h, pressed);
 }
 
 void FrmMain::EffectAction(int slot) {
   if (slot < 0) slot = 0;
   const int next = slot >= 1 && slot < kRingSlotCount ? slots_.SlotImage[slot] : 0;
   if (next == centreImage_ || state_.DockState != DockView::kShown) return;
+  // The cross-fade redraws only the centre over the last frame; a hover frame after it redraws
+  // the centre with what overlaps it.
+  const bool composed = composed_.serial == SurfaceSerial() && composed_.key == FrameKey();
   const RingSlot& centre = state_.ring.Slots[0];
   const QRect box(centre.MagLeft, centre.MagTop, kBorderSize, kBorderSize);
   const auto erase = [&] {
@@ -152,6 +153,11 @@ void FrmMain::EffectAction(int slot) {
   DrawCentrePicture(next, kNoFade);
   UpdateGDIPlus();
   centreImage_ = next;
+  if (composed) {
+    composed_.serial = SurfaceSerial();
+    composed_.key = FrameKey();
+    composed_.centreStale = true;
+  }
 }
 
 void FrmMain::MinWindows(DockView newState) {

@@ -93,10 +93,36 @@ class FrmMain final : public LayeredSurface, public DockWindow {
   void DrawRingSlot(int k);
   void DrawKeyLetter(int k);
   void DrawCentreTitle(const std::string& title);
+  int TitleLeft() const;
+  int TitleWidth() const;
+  QRect TitleBand() const;
   void DrawCentrePicture(int row, int fade);
   void DrawOver(int skinRow, int x, int y);
   void DrawMinimized();
   bool LettersShown() const;
+
+  // Hover frames (dock_hover_frame.cpp): the ring with place `hover` magnified, as parts drawn
+  // in order. After one such frame, the next composes and pushes only the parts that changed
+  // and whatever overlaps them.
+  enum class PartKind { kPlace, kHovered, kTitle, kCentre };
+  struct FramePart {
+    PartKind kind;
+    int slot;
+    QRect extent;  // everything the part draws
+  };
+  struct ComposedFrame {
+    int serial = -1;  // the surface's serial after it; -1: none
+    std::size_t key = 0;
+    int hover = -1;
+    bool pressed = false;
+    bool centreStale = false;  // the centre was cross-faded over it since
+  };
+  std::vector<FramePart> HoverParts(int hover, bool pressed) const;
+  void DrawPart(const FramePart& part, bool pressed);
+  std::size_t FrameKey() const;
+  bool PartialFramesPossible() const;
+  bool ComposeChangedParts(int hover, bool pressed);
+  void NoteComposed(int hover, bool pressed);
   int IconCount() const { return state_.settings.IconCount; }
 
   // Input helpers.
@@ -128,6 +154,7 @@ class FrmMain final : public LayeredSurface, public DockWindow {
   // make the dock active again, so the foreground watch waits one more round.
   bool activationPending_ = false;
   int centreImage_ = -1;
+  ComposedFrame composed_;
   int dragSlot_ = -1;
   bool pressArmed_ = false;
   int pressX_ = 0;

@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "graphics/imaging.h"
 #include "platform/bounded_read.h"
@@ -14,14 +15,6 @@ namespace {
 
 constexpr int kLastSizedRow = 64;
 constexpr int kSmallSlot = 4;
-
-struct SkinPicture {
-  int row;
-  const char* resource;
-  int width;
-  int height;
-  int slot;  // 1: pre-scaled to width x height; 0: plain at its own size
-};
 
 // In loading order.
 constexpr SkinPicture kSkin[] = {
@@ -81,10 +74,18 @@ QImage LoadPictureFile(const std::string& path) {
 ImageCache::ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons)
     : tables_(tables), state_(state), shellIcons_(shellIcons) {}
 
-void ImageCache::LoadSkinImages() {
+void ImageCache::LoadSkinPicture(const SkinPicture& skin) {
+  tables_.Skin[skin.row][skin.slot] = MakeScaledImage(
+      SkinResource(skin.resource, ratio_), skin.width, skin.height, skin.slot == 0, ratio_);
+}
+
+void ImageCache::LoadSkinImages(bool putOffMembers) {
+  putOff_.clear();
+  putOffSkin_ = putOffMembers;
+  // The dock's first frame needs only the border; the menu's, the drops' and the puff's
+  // pictures can wait with the members'.
   for (const SkinPicture& skin : kSkin) {
-    tables_.Skin[skin.row][skin.slot] = MakeScaledImage(
-        SkinResource(skin.resource, ratio_), skin.width, skin.height, skin.slot == 0, ratio_);
+    if (!putOffMembers || skin.row == kSkinBorder) LoadSkinPicture(skin);
   }
   const RingSlot centre = CentreRingSlot(state_.screen);
   RingSlot& slot0 = state_.ring.Slots[0];
@@ -104,8 +105,23 @@ void ImageCache::LoadSkinImages() {
   for (int r = kFallbackFileRow; r <= kLastTemplateRecord; ++r) LoadItemImage(r);
   const int last = static_cast<int>(state_.tables.Shortcuts.size()) - 1;
   for (int r = 1; r <= last; ++r) {
-    if (r < kFallbackFileRow || r > kLastTemplateRecord) LoadItemImage(r);
+    if (r >= kFallbackFileRow && r <= kLastTemplateRecord) continue;
+    const int kind = state_.tables.Shortcuts[r].Kind;
+    if (putOffMembers && (kind == kKindMember || kind == kKindBuiltIn)) {
+      putOff_.push_back(r);
+    } else {
+      LoadItemImage(r);
+    }
   }
+}
+
+void ImageCache::LoadPutOffPictures() {
+  if (std::exchange(putOffSkin_, false)) {
+    for (const SkinPicture& skin : kSkin) {
+      if (skin.row != kSkinBorder) LoadSkinPicture(skin);
+    }
+  }
+  for (const int r : std::exchange(putOff_, {})) LoadItemImage(r);
 }
 
 void ImageCache::LoadCentrePicture() {

@@ -3,12 +3,21 @@
 // record without a usable picture shows, and when pictures are freed and rebuilt.
 
 #include <string>
+#include <vector>
 
 #include "graphics/image_tables.h"
 #include "graphics/shell_icons.h"
 #include "startup/state/app_state.h"
 
 namespace qav {
+
+struct SkinPicture {
+  int row;
+  const char* resource;
+  int width;
+  int height;
+  int slot;  // 1: pre-scaled to width x height; 0: plain at its own size
+};
 
 // Rows of the template records whose pictures stand in for records without one.
 inline constexpr int kFallbackFileRow = kFileTemplate;
@@ -19,8 +28,12 @@ class ImageCache {
  public:
   ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons);
 
-  // The skin pictures from the program's resources, the fades and every record's pictures.
-  void LoadSkinImages();
+  // The skin pictures from the program's resources, the fades and every record's pictures. With
+  // `putOffMembers`, the pictures of group members, which only their menus show, and the skin
+  // pictures the dock's first frame does not draw wait for LoadPutOffPictures.
+  void LoadSkinImages(bool putOffMembers = false);
+  // Builds the pictures LoadSkinImages put off; nothing when there are none.
+  void LoadPutOffPictures();
 
   // Builds the record's pictures from its custom picture, else its extracted picture, else the
   // desktop's icon of its target. Without any, the record shows the fallback row of its source.
@@ -41,6 +54,7 @@ class ImageCache {
   qreal DeviceRatio() const { return ratio_; }
 
  private:
+  void LoadSkinPicture(const SkinPicture& skin);
   QImage PictureSource(ShortcutRecord& record);
   void BuildSlots(int record, const QImage& picture);
   void LoadCentrePicture();
@@ -50,6 +64,8 @@ class ImageCache {
   AppState& state_;
   ShellIcons& shellIcons_;
   qreal ratio_ = 1.0;
+  std::vector<int> putOff_;
+  bool putOffSkin_ = false;
 };
 
 // Pictures larger than this are not what the program shows on the dock.

@@ -4,6 +4,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <cmath>
 
 namespace qav {
 
@@ -12,6 +13,14 @@ namespace {
 float FadeOpacity(int level) {
   if (level < 0 || level >= kFadeLevels) return 1.0f;
   return static_cast<float>(1.0 - 0.1 * (level + 1));
+}
+
+const QImage* SlotPicture(const std::vector<ImageRow>& table, int index, int slot) {
+  if (index < 0 || index >= static_cast<int>(table.size()) || slot < 0 || slot >= kSlotsPerRow) {
+    return nullptr;
+  }
+  const QImage& image = table[static_cast<std::size_t>(index)][static_cast<std::size_t>(slot)];
+  return image.isNull() ? nullptr : &image;
 }
 
 }  // namespace
@@ -59,13 +68,21 @@ QImage IconToImage(const QImage& picture) {
   return picture.convertToFormat(QImage::Format_ARGB32);
 }
 
+QRect DrawnRect(const std::vector<ImageRow>& table, int index, int slot, int x, int y, int width,
+                int height) {
+  const QImage* image = SlotPicture(table, index, slot);
+  if (image == nullptr) return {};
+  if (slot == 0) return {x, y, width, height};
+  const QSizeF size = image->deviceIndependentSize();
+  return {x, y, static_cast<int>(std::ceil(size.width())),
+          static_cast<int>(std::ceil(size.height()))};
+}
+
 DrawnSize DrawImage(QPainter& painter, const std::vector<ImageRow>& table, int index, int slot,
                     int x, int y, int width, int height, int fade) {
-  if (index < 0 || index >= static_cast<int>(table.size()) || slot < 0 || slot >= kSlotsPerRow) {
-    return {};
-  }
-  const QImage& image = table[static_cast<std::size_t>(index)][static_cast<std::size_t>(slot)];
-  if (image.isNull()) return {};
+  const QImage* picture = SlotPicture(table, index, slot);
+  if (picture == nullptr) return {};
+  const QImage& image = *picture;
   if (slot != 0) {
     painter.drawImage(x, y, image);
     return {};

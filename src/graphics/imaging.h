@@ -46,6 +46,10 @@ struct DrawnSize {
 DrawnSize DrawImage(QPainter& painter, const std::vector<ImageRow>& table, int index, int slot,
                     int x, int y, int width, int height, int fade = kNoFade);
 
+// The rectangle that DrawImage with the same arguments covers; empty when it draws nothing.
+QRect DrawnRect(const std::vector<ImageRow>& table, int index, int slot, int x, int y, int width,
+                int height);
+
 // Frame `frame` (0..4) of the deletion puff strip, 128x128 logical pixels, centred on (x, y).
 void DrawPuffFrame(QPainter& painter, const QImage& strip, int frame, float x, float y);
 

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPaintEvent>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "graphics/imaging.h"
@@ -46,6 +47,21 @@ QFont LabelFont(SurfaceKind kind, bool clearType) {
   return font;
 }
 
+// A fully transparent surface from zeroed memory: the system hands out such pages without
+// writing them, so a full-screen surface takes memory only where frames draw.
+QImage ClearSurface(QSize pixels) {
+  const auto bytes = static_cast<std::size_t>(pixels.width()) * 4 * pixels.height();
+  void* memory = bytes > 0 ? std::calloc(bytes, 1) : nullptr;
+  if (memory == nullptr) {
+    QImage surface(pixels, kSurfaceFormat);
+    surface.fill(Qt::transparent);
+    return surface;
+  }
+  return QImage(
+      static_cast<uchar*>(memory), pixels.width(), pixels.height(), pixels.width() * 4,
+      kSurfaceFormat, [](void* data) { std::free(data); }, memory);
+}
+
 }  // namespace
 
 QRect WorkAreaRect(const ScreenMetrics& screen) {
@@ -68,18 +84,32 @@ void LayeredSurface::IniForm(const QRect& geometry) {
 
 void LayeredSurface::CreateGraphic(bool clearType) {
   DeleteGraphic();
+  BuildSurface();
+  CreateGraphicFont(clearType);
+}
+
+// A full-screen surface is megabytes; the group menu's waits until a menu is first drawn.
+void LayeredSurface::CreateGraphicOnFirstUse(bool clearType) {
+  DeleteGraphic();
+  CreateGraphicFont(clearType);
+  surfacePutOff_ = true;
+}
+
+void LayeredSurface::BuildSurface() {
+  surfacePutOff_ = false;
   const qreal ratio = devicePixelRatioF();
-  surface_ = QImage(size() * ratio, kSurfaceFormat);
+  surface_ = ClearSurface(size() * ratio);
   surface_.setDevicePixelRatio(ratio);
-  surface_.fill(Qt::transparent);
+  surfaceClear_ = true;
+  ++surfaceSerial_;
   painter_.emplace(&surface_);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform);
   painter_->setRenderHint(QPainter::Antialiasing);
   painter_->setRenderHint(QPainter::TextAntialiasing);
-  CreateGraphicFont(clearType);
 }
 
 void LayeredSurface::DeleteGraphic() {
+  surfacePutOff_ = false;
   if (!painter_) return;
   DeleteGraphicFont();
   painter_->end();
@@ -88,7 +118,11 @@ void LayeredSurface::DeleteGraphic() {
 
 void LayeredSurface::Relocate(const QRect& geometry) {
   setGeometry(geometry);
-  CreateGraphic(clearType_);
+  if (surfacePutOff_) {
+    CreateGraphicOnFirstUse(clearType_);
+  } else {
+    CreateGraphic(clearType_);
+  }
   pushedArea_ = {};
 }
 
@@ -120,6 +154,8 @@ void LayeredSurface::SetClearType(bool clearType) {
 
 void LayeredSurface::DrawLabel(const std::string& text, int x, int y, int maxWidth) {
   QString label = Trimmed(text);
+  BuildPutOffSurface();
+  surfaceClear_ = false;
   if (!painter_ || label.isEmpty()) return;
   if (maxWidth > 0) label = QFontMetrics(font_).elidedText(label, Qt::ElideRight, maxWidth);
   painter_->setFont(font_);
@@ -136,6 +172,8 @@ void LayeredSurface::DrawLabel(const std::string& text, int x, int y, int maxWid
 void LayeredSurface::DrawLabel(const std::string& text, double x, double y, double width,
                                double height, bool dimmed) {
   const QString label = Trimmed(text);
+  BuildPutOffSurface();
+  surfaceClear_ = false;
   if (!painter_ || label.isEmpty()) return;
   painter_->setFont(font_);
   painter_->setPen(QColor::fromRgba(dimmed ? kMenuDimmedColour : kMenuTextColour));
@@ -153,11 +191,37 @@ void LayeredSurface::ExUpdateGDIPlus(int alpha) {
   pushedAlpha_ = alpha;
   pushedArea_ = area;
   ++pushCount_;
+  ++surfaceSerial_;
   if (isVisible()) repaint(changed);
 }
 
+void LayeredSurface::PushPart(const QRegion& part) {
+  ++pushCount_;
+  ++surfaceSerial_;
+  if (isVisible()) repaint(part);
+}
+
 void LayeredSurface::RestoreGDIPlus() {
-  ClearGraphics(surface_, kTransparent);
+  // A surface not built yet, or not drawn on since it was cleared, is clear already.
+  if (!surfaceClear_) ClearGraphics(surface_, kTransparent);
+  surfaceClear_ = true;
+  ++surfaceSerial_;
+}
+
+void LayeredSurface::ClearPart(const QRegion& part) {
+  BuildPutOffSurface();
+  if (!painter_) return;
+  painter_->setCompositionMode(QPainter::CompositionMode_Source);
+  for (const QRect& box : part) painter_->fillRect(box, QColor::fromRgba(kTransparent));
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+QRect LayeredSurface::DockLabelBand(int x, int y, int maxWidth) const {
+  // The shadows reach a pixel further; glyphs of a fallback face may stand a little taller.
+  const int margin = 8;
+  const int height = QFontMetrics(font_).height();
+  const int centre = x + width() / 2;
+  return {centre - maxWidth / 2 - margin, y - margin, maxWidth + 2 * margin, height + 2 * margin};
 }
 
 void LayeredSurface::CleanGDIPlus() {
@@ -170,15 +234,18 @@ void LayeredSurface::CleanGDIPlus() {
 // within one event handler, so whenever the window can be exposed the surface is the pushed one.
 void LayeredSurface::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.fillRect(event->rect(), Qt::transparent);
-  if (pushedAlpha_ == 0 || surface_.isNull()) return;
-  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter.setOpacity(pushedAlpha_ / 255.0);
-  // The surface holds device pixels: the part of it under the exposed logical rectangle.
-  const QRectF exposed(event->rect());
-  const qreal ratio = surface_.devicePixelRatio();
-  painter.drawImage(exposed, surface_, QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
+  // Rectangle by rectangle: a partial push of two places far apart is not their bounding box.
+  for (const QRect& box : event->region()) {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(box, Qt::transparent);
+    if (pushedAlpha_ == 0 || surface_.isNull()) continue;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(pushedAlpha_ / 255.0);
+    // The surface holds device pixels: the part of it under the exposed logical rectangle.
+    const QRectF exposed(box);
+    const qreal ratio = surface_.devicePixelRatio();
+    painter.drawImage(exposed, surface_, QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
+  }
 }
 
 }  // namespace qav

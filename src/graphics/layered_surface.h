@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
 
 #include <optional>
@@ -34,6 +35,8 @@ class LayeredSurface : public QWidget {
   // Builds the surface at the window's size in device pixels (so that a high-density screen gets
   // every pixel it can show), with its font.
   void CreateGraphic(bool clearType = false);
+  // The same for a window that may never draw: the surface is built when it is first drawn on.
+  void CreateGraphicOnFirstUse(bool clearType);
   // Moves the window to `geometry` (another screen's work area, or its new size) and builds the
   // surface again for it; the next frame draws it.
   void Relocate(const QRect& geometry);
@@ -45,8 +48,16 @@ class LayeredSurface : public QWidget {
 
   // The painter of the surface, in the window's logical pixels; valid between CreateGraphic and
   // DeleteGraphic.
-  QPainter& Graphics() { return *painter_; }
-  QImage& Surface() { return surface_; }
+  QPainter& Graphics() {
+    BuildPutOffSurface();
+    surfaceClear_ = false;
+    return *painter_;
+  }
+  QImage& Surface() {
+    BuildPutOffSurface();
+    surfaceClear_ = false;
+    return surface_;
+  }
 
   // Dock label: trimmed text centred on (x + width / 2, y) in a one-screen-wide box, white with
   // four one-pixel diagonal shadows. A caller centres on px by passing x = px - width / 2.
@@ -64,6 +75,17 @@ class LayeredSurface : public QWidget {
   void RestoreGDIPlus();
   // Menu: cleared, pushed and hidden.
   void CleanGDIPlus();
+  // Pushes only `part` of the surface, at the alpha and within the area of the last push: for a
+  // frame that changed only that part of the last one.
+  void PushPart(const QRegion& part);
+  // Clears `part` of the surface to fully transparent, as RestoreGDIPlus does the whole.
+  void ClearPart(const QRegion& part);
+  // Changes whenever the surface is pushed, cleared or built again: a window that composes only
+  // what changed since its last frame checks that nothing else came between.
+  int SurfaceSerial() const { return surfaceSerial_; }
+
+  // Where the dock label drawn at (x, y) with `maxWidth` can reach, whatever its text.
+  QRect DockLabelBand(int x, int y, int maxWidth) const;
 
   // The part of the window the coming frames draw in; a push then sends only that part and what
   // the previous push covered. An empty area (the default) means the whole window.
@@ -80,15 +102,23 @@ class LayeredSurface : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void BuildSurface();
+  void BuildPutOffSurface() {
+    if (surfacePutOff_) BuildSurface();
+  }
+
   SurfaceKind kind_;
   QImage surface_;
   std::optional<QPainter> painter_;
   QFont font_;
   bool clearType_ = false;
+  bool surfacePutOff_ = false;
+  bool surfaceClear_ = false;  // nothing drawn since the surface was built or cleared
   int pushedAlpha_ = 255;
   QRect drawnArea_;
   QRect pushedArea_;  // what the last push covered
   int pushCount_ = 0;
+  int surfaceSerial_ = 0;
 };
 
 }  // namespace qav

@@ -24,7 +24,7 @@ FrmSubMenu::FrmSubMenu(AppState& state, const ImageTables& images, MenuServices 
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  CreateGraphic(state_.settings.Record.ClearType == 1);
+  CreateGraphicOnFirstUse(state_.settings.Record.ClearType == 1);
   ExUpdateGDIPlus(255);
   timer1_.setInterval(kTimerMilliseconds);
   timer2_.setInterval(kTimerMilliseconds);

@@ -239,5 +239,37 @@ TEST_F(ImageCacheTest, UserPictureIsReadByContentWhateverItsName) {
   EXPECT_EQ(Row(0)[0].pixel(64, 64), qRgb(0, 0, 255));
 }
 
+// The start puts off what the dock's first frame does not show; once the put-off pictures are
+// built, the pictures and the records (a member without a picture points at its fallback row, a
+// change the menu file keeps) are exactly those of a start that built everything at once.
+TEST_F(ImageCacheTest, PutOffPicturesEndAsAnEagerLoadWouldLeaveThem) {
+  Record(5, kKindDockShortcut).IconFile = Picture(state.paths.IconStore + "5.png");
+  Record(130, kKindMember).IconFile = Picture(state.paths.IconStore + "130.png", 40);
+  Record(131, kKindMember).IconFile = state.paths.IconStore + "gone.png";
+  state.tables.Shortcuts[131].IconSource = 1;
+  Record(66, kKindBuiltIn).Target = "/the/target";
+  AppState eagerState = state;
+  ImageTables eager;
+  ImageCache(eager, eagerState, shell).LoadSkinImages();
+
+  cache.LoadSkinImages(true);
+  EXPECT_FALSE(Row(5)[1].isNull());
+  EXPECT_TRUE(Row(130)[4].isNull());
+  EXPECT_EQ(state.tables.Shortcuts[131].ImageRow, 131);
+  EXPECT_TRUE(tables.Skin[kSkinMenuSelect][1].isNull());
+  cache.LoadPutOffPictures();
+  EXPECT_EQ(state.tables.Shortcuts[131].ImageRow, kFallbackProgramRow);
+  for (std::size_t r = 0; r < state.tables.Shortcuts.size(); ++r) {
+    EXPECT_EQ(state.tables.Shortcuts[r].ImageRow, eagerState.tables.Shortcuts[r].ImageRow) << r;
+  }
+  for (const auto rows : {&ImageTables::Skin, &ImageTables::Items}) {
+    for (std::size_t r = 0; r < (tables.*rows).size(); ++r) {
+      for (std::size_t s = 0; s < kSlotsPerRow; ++s) {
+        EXPECT_TRUE((tables.*rows)[r][s] == (eager.*rows)[r][s]) << r << " slot " << s;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace qav

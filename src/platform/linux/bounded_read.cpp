@@ -11,8 +11,8 @@ namespace qav::platform {
 namespace {
 
 // Opens without blocking (a FIFO with no writer would otherwise wait for one) and keeps the
-// descriptor only when it is a regular file.
-int OpenRegular(const std::string& path) {
+// descriptor only when it is a regular file; `size` is its size when opened.
+int OpenRegular(const std::string& path, std::size_t& size) {
   if (path.empty()) return -1;
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return -1;
@@ -21,20 +21,23 @@ int OpenRegular(const std::string& path) {
     ::close(fd);
     return -1;
   }
+  size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
   return fd;
 }
 
 // Reads up to `limit` bytes; `limit` + 1 tells a caller that wants the whole file whether more
 // follows.
 std::optional<std::vector<std::uint8_t>> ReadUpTo(const std::string& path, std::size_t limit) {
-  const int fd = OpenRegular(path);
+  std::size_t size = 0;
+  const int fd = OpenRegular(path, size);
   if (fd < 0) return std::nullopt;
   std::vector<std::uint8_t> bytes;
   constexpr std::size_t kChunk = 1 << 16;
   bool ok = true;
   while (bytes.size() < limit) {
     const std::size_t done = bytes.size();
-    const std::size_t want = std::min(kChunk, limit - done);
+    // The size it was opened with and one byte to see the end; in chunks should it grow.
+    const std::size_t want = std::min(done <= size ? size + 1 - done : kChunk, limit - done);
     bytes.resize(done + want);
     const ssize_t n = ::read(fd, bytes.data() + done, want);
     if (n < 0 && errno == EINTR) {

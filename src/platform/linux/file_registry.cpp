@@ -483,6 +483,10 @@ std::filesystem::path FollowLink(const std::filesystem::path& path) {
 
 bool ReplaceFileContents(const std::string& path, const std::string& text) {
   const std::filesystem::path target = FollowLink(path);
+  // Every start stores the same values again: a file that holds them already stays untouched.
+  if (ReadWholeTextFile(target.string(), std::max(text.size(), std::size_t{1})) == text) {
+    return true;
+  }
   std::error_code error;
   if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
   PosixFileOps files;

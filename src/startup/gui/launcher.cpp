@@ -137,17 +137,20 @@ bool Launcher::Start() {
   platform_.process.SetShutdownOrder();
   const auto screen = StartGdiPlus();
   if (!screen) return false;
-  state_.tables = MakeTables();
   imageCache_.SetDeviceRatio(dockScreen_->devicePixelRatio());
   IniParam(state_, true, true, true, platform_, *screen, *pictures_);
   CommandContext commands = Commands();
   ShowDesktopIcons(commands, state_.settings.Record.HideDesktopIcons != 0);
   CreateForms();
-  imageCache_.LoadSkinImages();
+  imageCache_.LoadSkinImages(true);
   platform_.process.TrimWorkingSet();
   SetMinimizedPosition(state_.ring, state_.screen, state_.settings.Record.MinimizedPosition);
   QCoreApplication::processEvents();
   ShowDock();
+  // Group members show only in their menus: their pictures are built once the dock is up, before
+  // any input or request is handled, so every later step (and the files saved) sees them all.
+  QMetaObject::invokeMethod(
+      &queuedCalls_, [this] { imageCache_.LoadPutOffPictures(); }, Qt::QueuedConnection);
   screenWatcher_ = std::make_unique<ScreenWatcher>([this] { FollowScreens(); });
   // Once the dock is up, never in the middle of building it.
   QMetaObject::invokeMethod(
