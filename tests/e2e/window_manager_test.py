@@ -48,6 +48,14 @@ def start_window_manager(session, minimal=True):
     return wm
 
 
+def focus_and_press(window, keys):
+    """Focus `window`, then press `keys`. Right after Openbox starts it is still framing the
+    windows that were there before it, and focusing one it has just unmapped fails (BadMatch)."""
+    poll(lambda: subprocess.run(["xdotool", "windowfocus", "--sync", str(window)],
+                                capture_output=True).returncode == 0, "the window focused")
+    xdo("key", keys)
+
+
 def client_box(title):
     """(left, top, width, height) of the window named `title`, inside any frame it got."""
     found = subprocess.run(["xdotool", "search", "--name", f"^{title}$"], capture_output=True,
@@ -132,7 +140,7 @@ def main(binary, artifacts, drag_source):
 
         tinted = keyboard_tint(rest, corner)
         xdo("mousemove", *AWAY)
-        xdo("windowfocus", "--sync", dock, "key", "alt+space")
+        focus_and_press(dock, "alt+space")
         keyboard = shot_until("keyboard.png", tinted, "the keyboard-mode tint", MenuShot)
         xdo("key", "3")  # slot 4: group A
         box = inner(menu_box(GROUP_A, SIZES[GROUP_A]), 10)
@@ -161,7 +169,7 @@ def main(binary, artifacts, drag_source):
         for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
             os.remove(session.data(name))
         xdo("mousemove", *AWAY)
-        xdo("windowfocus", "--sync", dock, "key", "alt+F4")
+        focus_and_press(dock, "alt+F4")
         assert launcher.wait(timeout=20) == 0
         for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
             assert read(session.data(name)) == read(session.data(name + ".bak")), name
@@ -186,7 +194,7 @@ def main(binary, artifacts, drag_source):
              "the click beside the menu reaching the other program under Openbox's defaults")
         shot_until("default-wm-left.png", menu_closed(GROUP_A), "the menu closed", MenuShot)
         xdo("mousemove", *AWAY)
-        xdo("windowfocus", "--sync", window_id("QAV Launcher"), "key", "alt+F4")
+        focus_and_press(window_id("QAV Launcher"), "alt+F4")
         assert launcher.wait(timeout=20) == 0
     finally:
         session.close()
