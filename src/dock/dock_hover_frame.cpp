@@ -128,10 +128,9 @@ void FrmMain::NoteComposed(int hover, bool pressed) {
 }
 
 bool FrmMain::ComposeChangedParts(int hover, bool pressed) {
-  if (!PartialFramesPossible() || composed_.serial != SurfaceSerial() ||
-      composed_.key != FrameKey()) {
-    return false;
-  }
+  if (!PartialFramesPossible() || composed_.serial != SurfaceSerial()) return false;
+  const std::size_t key = FrameKey();
+  if (composed_.key != key) return false;
   const std::vector<FramePart> before = HoverParts(composed_.hover, composed_.pressed);
   const std::vector<FramePart> parts = HoverParts(hover, pressed);
   const auto changed = [&](const FramePart& part) {
@@ -165,7 +164,8 @@ bool FrmMain::ComposeChangedParts(int hover, bool pressed) {
     if (redrawn[i]) DrawPart(parts[i], pressed);
   }
   PushPart(dirty);
-  NoteComposed(hover, pressed);
+  // Drawing the parts changes nothing the key covers.
+  composed_ = {SurfaceSerial(), key, hover, pressed, false};
   return true;
 }
 
