@@ -37,7 +37,6 @@ FrmStarted::FrmStarted(std::int16_t& startedPage, std::function<void()> save, QW
     auto* picture = new QLabel;
     picture->setObjectName(QString("PicStarted%1").arg(p));
     picture->setAccessibleName(kPageNames[p]);
-    picture->setPixmap(QPixmap(QString(":/started/PAGE%1.png").arg(p + 1)));
     picture->setFixedSize(640, 400);
     picture->setAlignment(Qt::AlignCenter);
     pages_->addWidget(picture);
@@ -77,9 +76,14 @@ FrmStarted::FrmStarted(std::int16_t& startedPage, std::function<void()> save, QW
   next_->setFocus();
 }
 
+// A page's picture is a megabyte once decoded: only the page on show holds one.
 void FrmStarted::ShowPage() {
   last_->setEnabled(page_ > 0);
   next_->setEnabled(page_ < kStartedPages - 1);
+  if (auto* shown = qobject_cast<QLabel*>(pages_->currentWidget())) shown->setPixmap({});
+  if (auto* picture = qobject_cast<QLabel*>(pages_->widget(page_))) {
+    picture->setPixmap(QPixmap(QString(":/started/PAGE%1.png").arg(page_ + 1)));
+  }
   pages_->setCurrentIndex(page_);
 }
 

@@ -1,9 +1,13 @@
 #include "graphics/image_cache.h"
 
 #include <QImageReader>
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "graphics/imaging.h"
 #include "platform/bounded_read.h"
@@ -47,6 +51,15 @@ QImage SkinResource(const char* name, qreal ratio) {
   return QImage(QStringLiteral(":/skin/%1.png").arg(QLatin1String(name)));
 }
 
+const char* BuiltInFormat(const std::vector<std::uint8_t>& bytes) {
+  constexpr std::string_view kPng("\x89PNG\r\n\x1a\n", 8);
+  const std::string_view head(reinterpret_cast<const char*>(bytes.data()),
+                              std::min<std::size_t>(bytes.size(), kPng.size()));
+  if (head == kPng) return "PNG";
+  if (head.starts_with("BM")) return "BMP";
+  return nullptr;
+}
+
 void RemoveFile(const std::string& path) {
   std::error_code ignored;
   std::filesystem::remove(platform::PathFromUtf8(path), ignored);
@@ -66,8 +79,17 @@ QImage FromField(FixedText<255>& field) {
 QImage LoadPictureFile(const std::string& path) {
   const auto bytes = platform::ReadWholeFile(path, kMaxPictureFileBytes);
   if (!bytes || bytes->empty()) return {};
+  const auto* data = bytes->data();
+  const int size = static_cast<int>(bytes->size());
   QImage picture;
-  picture.loadFromData(bytes->data(), static_cast<int>(bytes->size()));
+  // Guessing the kind loads every image plugin there is to ask it; the formats Qt reads itself
+  // are known by their first bytes. Anything else, or a file that only looks like them, is
+  // guessed as before.
+  if (const char* format = BuiltInFormat(*bytes);
+      format && picture.loadFromData(data, size, format)) {
+    return picture;
+  }
+  picture.loadFromData(data, size);
   return picture;
 }
 

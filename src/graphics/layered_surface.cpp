@@ -100,7 +100,8 @@ void LayeredSurface::BuildSurface() {
   const qreal ratio = devicePixelRatioF();
   surface_ = ClearSurface(size() * ratio);
   surface_.setDevicePixelRatio(ratio);
-  surfaceClear_ = true;
+  touched_ = {};
+  everTouched_ = {};
   ++surfaceSerial_;
   painter_.emplace(&surface_);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform);
@@ -155,7 +156,7 @@ void LayeredSurface::SetClearType(bool clearType) {
 void LayeredSurface::DrawLabel(const std::string& text, int x, int y, int maxWidth) {
   QString label = Trimmed(text);
   BuildPutOffSurface();
-  surfaceClear_ = false;
+  Touch();
   if (!painter_ || label.isEmpty()) return;
   if (maxWidth > 0) label = QFontMetrics(font_).elidedText(label, Qt::ElideRight, maxWidth);
   painter_->setFont(font_);
@@ -173,7 +174,7 @@ void LayeredSurface::DrawLabel(const std::string& text, double x, double y, doub
                                double height, bool dimmed) {
   const QString label = Trimmed(text);
   BuildPutOffSurface();
-  surfaceClear_ = false;
+  Touch();
   if (!painter_ || label.isEmpty()) return;
   painter_->setFont(font_);
   painter_->setPen(QColor::fromRgba(dimmed ? kMenuDimmedColour : kMenuTextColour));
@@ -203,9 +204,25 @@ void LayeredSurface::PushPart(const QRegion& part) {
 
 void LayeredSurface::RestoreGDIPlus() {
   // A surface not built yet, or not drawn on since it was cleared, is clear already.
-  if (!surfaceClear_) ClearGraphics(surface_, kTransparent);
-  surfaceClear_ = true;
+  if (touched_.contains(rect())) {
+    ClearGraphics(surface_, kTransparent);
+  } else if (!touched_.isEmpty()) {
+    ClearPixels(touched_);
+  }
+  touched_ = {};
   ++surfaceSerial_;
+}
+
+// Whole device pixels: at a fractional density a painter's fill would leave the edges half drawn.
+void LayeredSurface::ClearPixels(const QRect& area) {
+  const qreal ratio = surface_.devicePixelRatio();
+  const QRect pixels =
+      QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio).toAlignedRect() &
+      surface_.rect();
+  const auto rowBytes = static_cast<std::size_t>(pixels.width()) * 4;
+  for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+    std::memset(surface_.scanLine(y) + static_cast<std::ptrdiff_t>(pixels.left()) * 4, 0, rowBytes);
+  }
 }
 
 void LayeredSurface::ClearPart(const QRegion& part) {
@@ -238,11 +255,12 @@ void LayeredSurface::paintEvent(QPaintEvent* event) {
   for (const QRect& box : event->region()) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(box, Qt::transparent);
-    if (pushedAlpha_ == 0 || surface_.isNull()) continue;
+    const QRect drawn = box & everTouched_;
+    if (pushedAlpha_ == 0 || surface_.isNull() || drawn.isEmpty()) continue;
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setOpacity(pushedAlpha_ / 255.0);
     // The surface holds device pixels: the part of it under the exposed logical rectangle.
-    const QRectF exposed(box);
+    const QRectF exposed(drawn);
     const qreal ratio = surface_.devicePixelRatio();
     painter.drawImage(exposed, surface_, QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
   }

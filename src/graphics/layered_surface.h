@@ -50,12 +50,12 @@ class LayeredSurface : public QWidget {
   // DeleteGraphic.
   QPainter& Graphics() {
     BuildPutOffSurface();
-    surfaceClear_ = false;
+    Touch();
     return *painter_;
   }
   QImage& Surface() {
     BuildPutOffSurface();
-    surfaceClear_ = false;
+    Touch();
     return surface_;
   }
 
@@ -103,8 +103,15 @@ class LayeredSurface : public QWidget {
 
  private:
   void BuildSurface();
+  // Clears `area` (logical pixels) to fully transparent.
+  void ClearPixels(const QRect& area);
   void BuildPutOffSurface() {
     if (surfacePutOff_) BuildSurface();
+  }
+  // Frames draw only within the drawn area, so that is all a clear has to wipe.
+  void Touch() {
+    touched_ |= drawnArea_.isEmpty() ? rect() : drawnArea_;
+    everTouched_ |= touched_;
   }
 
   SurfaceKind kind_;
@@ -113,7 +120,12 @@ class LayeredSurface : public QWidget {
   QFont font_;
   bool clearType_ = false;
   bool surfacePutOff_ = false;
-  bool surfaceClear_ = false;  // nothing drawn since the surface was built or cleared
+  // What was drawn on since the surface was built or cleared: a clear writes only there, and the
+  // rest of a full-screen surface is never touched at all.
+  QRect touched_;
+  // What was drawn on since the surface was built: outside it the surface is still transparent,
+  // and the window's painting need not read those pages in at all.
+  QRect everTouched_;
   int pushedAlpha_ = 255;
   QRect drawnArea_;
   QRect pushedArea_;  // what the last push covered

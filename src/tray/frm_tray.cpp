@@ -20,15 +20,20 @@ FrmTray::FrmTray(TrayServices services)
       trayMenu_(std::make_unique<TrayMenu>(services_.commands, services_.clock)) {
   setWindowTitle("QAV Launcher");
   setAccessibleName("QAV Launcher");
-  setWindowIcon(QIcon(":/app/qav-launcher.png"));
   refused_ = services_.hotKeys.Install([this](platform::HotKey key) { OnHotKey(key); });
+  if (!refused_.empty()) {
+    QTimer::singleShot(kNoticeDelayMilliseconds, this, [this] { TellRefused(); });
+  }
+}
+
+void FrmTray::PutUpIcon() {
+  if (watching_) return;
+  watching_ = true;
+  setWindowIcon(QIcon(":/app/qav-launcher.png"));
   // The icon is made only once a tray runs: the kind of tray there is then decides how Qt
   // shows it, and a guess made too early would stick for the whole run.
   services_.trayHosts.Watch([this] { AddIcon(); });
   if (services_.trayHosts.Available()) AddIcon();
-  if (!refused_.empty()) {
-    QTimer::singleShot(kNoticeDelayMilliseconds, this, [this] { TellRefused(); });
-  }
 }
 
 void FrmTray::AddIcon() {

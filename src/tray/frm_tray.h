@@ -28,9 +28,11 @@ struct TrayServices {
 
 class FrmTray final : public QWidget {
  public:
-  // Takes the hot keys first, then puts up the icon; a tray that is not there yet gets the icon
-  // when it starts, and a restarted one gets it again.
+  // Takes the hot keys; the icon comes with PutUpIcon.
   explicit FrmTray(TrayServices services);
+  // Puts up the icon, or waits for a tray to start; a restarted tray gets it again. Asking the
+  // session bus for a tray and decoding the icon need not hold up the dock's first frame.
+  void PutUpIcon();
   // Takes the icon down, then gives the hot keys back: the reverse of how they came.
   ~FrmTray() override;
 
@@ -53,6 +55,7 @@ class FrmTray final : public QWidget {
   TrayServices services_;
   std::unique_ptr<TrayMenu> trayMenu_;
   QSystemTrayIcon* trayIcon_ = nullptr;
+  bool watching_ = false;
   std::vector<platform::HotKey> refused_;
 };
 

@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_input.h"
@@ -95,8 +97,18 @@ TEST(FrmStarted, PagesForwardAndBackWithinTheFive) {
   EXPECT_EQ(started.Page(), 3);
   EXPECT_TRUE(last->isEnabled());
   EXPECT_TRUE(next->isEnabled());
+  // Only the page on show holds its picture, and it is the right one.
+  const auto pictured = [&started] {
+    std::vector<QString> names;
+    for (auto* label : started.findChildren<QLabel*>(QRegularExpression("^PicStarted\\d$"))) {
+      if (!label->pixmap().isNull()) names.push_back(label->objectName());
+    }
+    return names;
+  };
+  EXPECT_EQ(pictured(), std::vector<QString>{"PicStarted3"});
   next->click();
   EXPECT_EQ(page, 4);
+  EXPECT_EQ(pictured(), std::vector<QString>{"PicStarted4"});
   EXPECT_FALSE(next->isEnabled());
   for (int i = 0; i < 5; ++i) started.CmdClick(0);
   EXPECT_EQ(page, 0);

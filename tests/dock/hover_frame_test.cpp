@@ -5,6 +5,8 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+
 #include "dock_fixture.h"
 
 namespace qav {
@@ -37,7 +39,16 @@ class HoverFrameTest : public ::testing::Test, protected test::DockFixture {
     whole->show();
     dock->DockFocus(true);
     whole->DockFocus(true);
-    dock->Surface().setPixel(0, 0, 0xff123456);  // a frame drawn whole clears it
+    dock->Surface().setPixel(Marker(), 0xff123456);  // a frame drawn whole clears it
+  }
+  // In the ring's margin, where only a whole frame's clear reaches.
+  QPoint Marker() const {
+    QPoint corner(dock->width(), dock->height());
+    for (int k = 0; k <= 36; ++k) {
+      const RingSlot& s = state.ring.Slots[static_cast<std::size_t>(k)];
+      corner = {std::min(corner.x(), s.MagLeft), std::min(corner.y(), s.MagTop)};
+    }
+    return corner - QPoint(10, 10);
   }
   ~HoverFrameTest() override { whole.reset(); }
 
@@ -51,8 +62,8 @@ class HoverFrameTest : public ::testing::Test, protected test::DockFixture {
     whole->RestoreGDIPlus();
     whole->DockAction(pressed);
     QImage partial = dock->Surface().copy();
-    EXPECT_EQ(partial.pixel(0, 0), 0xff123456u) << "the frame was drawn whole";
-    partial.setPixel(0, 0, 0);
+    EXPECT_EQ(partial.pixel(Marker()), 0xff123456u) << "the frame was drawn whole";
+    partial.setPixel(Marker(), 0);
     EXPECT_TRUE(partial == whole->Surface()) << "hover " << state.HoverSlot;
   }
 
@@ -78,7 +89,7 @@ TEST_F(HoverFrameTest, AChangedPictureMakesTheNextFrameWhole) {
   Hover(4);
   images.Items[7][1] = images.Items[8][1].copy();  // another picture in a place not hovered
   Hover(5);
-  EXPECT_NE(dock->Surface().pixel(0, 0), 0xff123456u);
+  EXPECT_NE(dock->Surface().pixel(Marker()), 0xff123456u);
   whole->RestoreGDIPlus();
   whole->DockAction(false);
   EXPECT_TRUE(dock->Surface() == whole->Surface());

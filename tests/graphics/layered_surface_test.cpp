@@ -44,6 +44,32 @@ TEST_F(SurfaceTest, RestoreClearsWithoutAPushAndTheNextPushShowsIt) {
   EXPECT_TRUE(surface.isVisible());  // a transparent window still exists
 }
 
+// A clear wipes only what frames drew in since the last one, so it must reach all of that: the
+// drawn area of every frame in between, or everything once a frame drew anywhere.
+TEST_F(SurfaceTest, RestoreClearsEverythingDrawnSinceTheLastClear) {
+  const auto blank = [this] {
+    const QImage& s = surface.Surface();
+    for (int y = 0; y < s.height(); ++y) {
+      for (int x = 0; x < s.width(); ++x) {
+        if (s.pixel(x, y) != 0) return false;
+      }
+    }
+    return true;
+  };
+  surface.SetDrawnArea(QRect(10, 10, 50, 50));
+  surface.Graphics().fillRect(10, 10, 50, 50, Qt::red);
+  surface.SetDrawnArea(QRect(300, 100, 30, 30));
+  surface.Graphics().fillRect(300, 100, 30, 30, Qt::blue);
+  surface.RestoreGDIPlus();
+  EXPECT_TRUE(blank());
+
+  surface.SetDrawnArea({});  // a frame that may draw anywhere
+  surface.Graphics().fillRect(0, 150, 400, 50, Qt::green);
+  surface.SetDrawnArea(QRect(10, 10, 50, 50));
+  surface.RestoreGDIPlus();
+  EXPECT_TRUE(blank());
+}
+
 TEST_F(SurfaceTest, DockLabelIsWhiteWithDiagonalShadows) {
   surface.DrawLabel("  WWWW  ", 0, 50);
   surface.DrawLabel("    ", 0, 120);  // blanks only: nothing

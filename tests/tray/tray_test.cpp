@@ -105,6 +105,7 @@ class TrayTest : public ::testing::Test, protected test::DockFixture {
   FrmTray& Tray() {
     tray = std::make_unique<FrmTray>(TrayServices{
         state, hotKeys, trayHosts, [this] { return Context(); }, targets, groupMenu, clock});
+    tray->PutUpIcon();
     return *tray;
   }
   std::vector<std::string> Captions(QMenu& m) {
@@ -161,6 +162,20 @@ TEST_F(TrayTest, MenuEntriesInOrderAndWhatEachOpens) {
   ASSERT_EQ(lines.size(), 2);
   EXPECT_TRUE(lines[0].startsWith("QAV Launcher "));
   EXPECT_EQ(lines[1], kProductSite.home);
+}
+
+// The launcher puts the icon up once the dock is drawn; until then a running tray is not asked.
+TEST_F(TrayTest, TheIconWaitsForPutUpIconAndComesOnce) {
+  trayHosts.available = true;
+  tray = std::make_unique<FrmTray>(TrayServices{
+      state, hotKeys, trayHosts, [this] { return Context(); }, targets, groupMenu, clock});
+  EXPECT_EQ(tray->Icon(), nullptr);
+  tray->PutUpIcon();
+  QSystemTrayIcon* icon = tray->Icon();
+  ASSERT_NE(icon, nullptr);
+  tray->PutUpIcon();
+  EXPECT_EQ(tray->Icon(), icon);
+  EXPECT_EQ(tray->findChildren<QSystemTrayIcon*>().size(), 1);
 }
 
 TEST_F(TrayTest, ExitLetsAShownDockGoFirst) {

@@ -151,6 +151,8 @@ bool Launcher::Start() {
   // any input or request is handled, so every later step (and the files saved) sees them all.
   QMetaObject::invokeMethod(
       &queuedCalls_, [this] { imageCache_.LoadPutOffPictures(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &queuedCalls_, [this] { frmTray_->PutUpIcon(); }, Qt::QueuedConnection);
   screenWatcher_ = std::make_unique<ScreenWatcher>([this] { FollowScreens(); });
   // Once the dock is up, never in the middle of building it.
   QMetaObject::invokeMethod(
