@@ -28,8 +28,8 @@ bool FrmMain::LettersShown() const {
   return state_.TintMode && state_.settings.Record.HideShortcutLetters == 0;
 }
 
-// The ring with a margin for the drop pictures, and the title row under the centre across the
-// whole width. Keyboard mode, a dragged icon and its puff may draw anywhere.
+// The ring with a margin for the drop pictures, and the band the centre's title can reach.
+// Keyboard mode, a dragged icon and its puff may draw anywhere.
 QRect FrmMain::RingArea() const {
   if (state_.TintMode || state_.Dragging) return {};
   const RingLayout& ring = state_.ring;
@@ -40,7 +40,7 @@ QRect FrmMain::RingArea() const {
     area |= QRect(s.MagLeft, s.MagTop, s.MagSize, s.MagSize);
   }
   area.adjust(-kDropPictureSize, -kDropPictureSize, kDropPictureSize, kDropPictureSize);
-  return area | QRect(0, centre.LabelDY - 4, width(), 40);
+  return area | TitleBand();
 }
 
 void FrmMain::Background() {

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPaintEvent>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -95,25 +96,49 @@ void LayeredSurface::CreateGraphicOnFirstUse(bool clearType) {
   surfacePutOff_ = true;
 }
 
+// The pixels come with the first frame, and only for the part of the window it draws in.
 void LayeredSurface::BuildSurface() {
   surfacePutOff_ = false;
-  const qreal ratio = devicePixelRatioF();
-  surface_ = ClearSurface(size() * ratio);
-  surface_.setDevicePixelRatio(ratio);
+  built_ = true;
+  painter_.reset();
+  surface_ = QImage();
+  bounds_ = {};
   touched_ = {};
   everTouched_ = {};
   ++surfaceSerial_;
+}
+
+void LayeredSurface::Cover(const QRect& area) {
+  const qreal ratio = devicePixelRatioF();
+  // At a fractional density a part of the window would start between device pixels and draw
+  // differently from the whole; such a surface covers the whole window at once.
+  const bool wholePixels = ratio == std::floor(ratio);
+  const QRect wanted = wholePixels ? (bounds_ | area) & rect() : rect();
+  QImage grown = ClearSurface(wanted.size() * ratio);
+  grown.setDevicePixelRatio(ratio);
+  if (!surface_.isNull()) {
+    const QPoint at = (bounds_.topLeft() - wanted.topLeft()) * ratio;
+    const auto rowBytes = static_cast<std::size_t>(surface_.width()) * 4;
+    for (int y = 0; y < surface_.height(); ++y) {
+      std::memcpy(grown.scanLine(y + at.y()) + static_cast<std::ptrdiff_t>(at.x()) * 4,
+                  surface_.constScanLine(y), rowBytes);
+    }
+  }
+  painter_.reset();
+  surface_ = std::move(grown);
+  bounds_ = wanted;
   painter_.emplace(&surface_);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform);
   painter_->setRenderHint(QPainter::Antialiasing);
   painter_->setRenderHint(QPainter::TextAntialiasing);
+  painter_->translate(-wanted.topLeft());
 }
 
 void LayeredSurface::DeleteGraphic() {
   surfacePutOff_ = false;
-  if (!painter_) return;
+  if (!built_) return;
+  built_ = false;
   DeleteGraphicFont();
-  painter_->end();
   painter_.reset();
 }
 
@@ -204,7 +229,7 @@ void LayeredSurface::PushPart(const QRegion& part) {
 
 void LayeredSurface::RestoreGDIPlus() {
   // A surface not built yet, or not drawn on since it was cleared, is clear already.
-  if (touched_.contains(rect())) {
+  if (touched_.contains(bounds_)) {
     ClearGraphics(surface_, kTransparent);
   } else if (!touched_.isEmpty()) {
     ClearPixels(touched_);
@@ -216,8 +241,9 @@ void LayeredSurface::RestoreGDIPlus() {
 // Whole device pixels: at a fractional density a painter's fill would leave the edges half drawn.
 void LayeredSurface::ClearPixels(const QRect& area) {
   const qreal ratio = surface_.devicePixelRatio();
+  const QRect part = (area & bounds_).translated(-bounds_.topLeft());
   const QRect pixels =
-      QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio).toAlignedRect() &
+      QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio).toAlignedRect() &
       surface_.rect();
   const auto rowBytes = static_cast<std::size_t>(pixels.width()) * 4;
   for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
@@ -255,14 +281,15 @@ void LayeredSurface::paintEvent(QPaintEvent* event) {
   for (const QRect& box : event->region()) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(box, Qt::transparent);
-    const QRect drawn = box & everTouched_;
+    const QRect drawn = box & everTouched_ & bounds_;
     if (pushedAlpha_ == 0 || surface_.isNull() || drawn.isEmpty()) continue;
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setOpacity(pushedAlpha_ / 255.0);
     // The surface holds device pixels: the part of it under the exposed logical rectangle.
     const QRectF exposed(drawn);
     const qreal ratio = surface_.devicePixelRatio();
-    painter.drawImage(exposed, surface_, QRectF(exposed.topLeft() * ratio, exposed.size() * ratio));
+    const QPointF from(drawn.topLeft() - bounds_.topLeft());
+    painter.drawImage(exposed, surface_, QRectF(from * ratio, exposed.size() * ratio));
   }
 }
 

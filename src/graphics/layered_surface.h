@@ -53,11 +53,14 @@ class LayeredSurface : public QWidget {
     Touch();
     return *painter_;
   }
+  // The surface's pixels. It covers only the part of the window frames have drawn in (the whole
+  // window once a frame may draw anywhere): its pixel (0, 0) lies at SurfaceOrigin().
   QImage& Surface() {
     BuildPutOffSurface();
     Touch();
     return surface_;
   }
+  QPoint SurfaceOrigin() const { return bounds_.topLeft(); }
 
   // Dock label: trimmed text centred on (x + width / 2, y) in a one-screen-wide box, white with
   // four one-pixel diagonal shadows. A caller centres on px by passing x = px - width / 2.
@@ -108,11 +111,16 @@ class LayeredSurface : public QWidget {
   void BuildPutOffSurface() {
     if (surfacePutOff_) BuildSurface();
   }
-  // Frames draw only within the drawn area, so that is all a clear has to wipe.
+  // Frames draw only within the drawn area, so that is all the surface has to cover and all a
+  // clear has to wipe.
   void Touch() {
-    touched_ |= drawnArea_.isEmpty() ? rect() : drawnArea_;
-    everTouched_ |= touched_;
+    const QRect area = drawnArea_.isEmpty() ? rect() : drawnArea_ & rect();
+    if (built_ && !bounds_.contains(area)) Cover(area);
+    touched_ |= area;
+    everTouched_ |= area;
   }
+  // Grows the surface to cover `area` as well, keeping what it holds.
+  void Cover(const QRect& area);
 
   SurfaceKind kind_;
   QImage surface_;
@@ -126,6 +134,9 @@ class LayeredSurface : public QWidget {
   // What was drawn on since the surface was built: outside it the surface is still transparent,
   // and the window's painting need not read those pages in at all.
   QRect everTouched_;
+  bool built_ = false;
+  // The part of the window the surface covers, in logical pixels.
+  QRect bounds_;
   int pushedAlpha_ = 255;
   QRect drawnArea_;
   QRect pushedArea_;  // what the last push covered

@@ -39,11 +39,15 @@ class HoverFrameTest : public ::testing::Test, protected test::DockFixture {
     whole->show();
     dock->DockFocus(true);
     whole->DockFocus(true);
-    dock->Surface().setPixel(Marker(), 0xff123456);  // a frame drawn whole clears it
+    Mark(*dock) = 0xff123456;  // a frame drawn whole clears it
   }
-  // In the ring's margin, where only a whole frame's clear reaches.
-  QPoint Marker() const {
-    QPoint corner(dock->width(), dock->height());
+  // A pixel in the ring's margin, where only a whole frame's clear reaches.
+  QRgb& Mark(FrmMain& d) const {
+    const QPoint at = Marker(d) - d.SurfaceOrigin();
+    return reinterpret_cast<QRgb*>(d.Surface().scanLine(at.y()))[at.x()];
+  }
+  QPoint Marker(const FrmMain& d) const {
+    QPoint corner(d.width(), d.height());
     for (int k = 0; k <= 36; ++k) {
       const RingSlot& s = state.ring.Slots[static_cast<std::size_t>(k)];
       corner = {std::min(corner.x(), s.MagLeft), std::min(corner.y(), s.MagTop)};
@@ -61,9 +65,11 @@ class HoverFrameTest : public ::testing::Test, protected test::DockFixture {
   void ExpectSameAsWhole(bool pressed) {
     whole->RestoreGDIPlus();
     whole->DockAction(pressed);
+    EXPECT_EQ(Mark(*dock), 0xff123456u) << "the frame was drawn whole";
     QImage partial = dock->Surface().copy();
-    EXPECT_EQ(partial.pixel(Marker()), 0xff123456u) << "the frame was drawn whole";
-    partial.setPixel(Marker(), 0);
+    const QPoint at = Marker(*dock) - dock->SurfaceOrigin();
+    partial.setPixel(at, 0);
+    EXPECT_EQ(dock->SurfaceOrigin(), whole->SurfaceOrigin());
     EXPECT_TRUE(partial == whole->Surface()) << "hover " << state.HoverSlot;
   }
 
@@ -89,7 +95,7 @@ TEST_F(HoverFrameTest, AChangedPictureMakesTheNextFrameWhole) {
   Hover(4);
   images.Items[7][1] = images.Items[8][1].copy();  // another picture in a place not hovered
   Hover(5);
-  EXPECT_NE(dock->Surface().pixel(Marker()), 0xff123456u);
+  EXPECT_NE(Mark(*dock), 0xff123456u);
   whole->RestoreGDIPlus();
   whole->DockAction(false);
   EXPECT_TRUE(dock->Surface() == whole->Surface());
