@@ -31,6 +31,7 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
   setAcceptDrops(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
+  ShowThrough(services_.shape.Pixels());
   CreateGraphic();
   IniIconParam();
   centreImage_ = -1;

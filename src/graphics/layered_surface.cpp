@@ -72,7 +72,19 @@ QRect WorkAreaRect(const ScreenMetrics& screen) {
 LayeredSurface::LayeredSurface(SurfaceKind kind) : kind_(kind) {}
 
 LayeredSurface::~LayeredSurface() {
+  if (pixels_) pixels_->Forget(winId());
   DeleteGraphic();
+}
+
+void LayeredSurface::ShowThrough(platform::WindowPixels* pixels) {
+  if (pixels == nullptr || !pixels->Available(winId())) return;
+  pixels_ = pixels;
+  // Paint events still come (exposures, pushes), but without the toolkit's window copy.
+  setAttribute(Qt::WA_PaintOnScreen);
+}
+
+QPaintEngine* LayeredSurface::paintEngine() const {
+  return pixels_ ? nullptr : QWidget::paintEngine();
 }
 
 void LayeredSurface::IniForm(const QRect& geometry) {
@@ -276,9 +288,44 @@ void LayeredSurface::CleanGDIPlus() {
 // The window shows the surface at the last push's constant alpha. Frames are composed and pushed
 // within one event handler, so whenever the window can be exposed the surface is the pushed one.
 void LayeredSurface::paintEvent(QPaintEvent* event) {
+  if (pixels_) {
+    PutPixels(event->region());
+  } else {
+    PaintThroughQt(event->region());
+  }
+}
+
+QRect LayeredSurface::DevicePixels(const QRect& box) const {
+  const qreal ratio = devicePixelRatioF();
+  return QRectF(QPointF(box.topLeft()) * ratio, QSizeF(box.size()) * ratio).toAlignedRect();
+}
+
+// Where nothing was ever drawn the window is cleared on the server; only drawn pixels travel.
+void LayeredSurface::PutPixels(const QRegion& region) {
+  const auto window = winId();
+  for (const QRect& box : region) {
+    const QRect drawn =
+        pushedAlpha_ == 0 || surface_.isNull() ? QRect() : box & everTouched_ & bounds_;
+    std::vector<platform::ShapeRect> blank;
+    for (const QRect& rest : QRegion(box) - drawn) {
+      const QRect d = DevicePixels(rest);
+      blank.push_back({d.x(), d.y(), d.width(), d.height()});
+    }
+    pixels_->Clear(window, blank);
+    if (drawn.isEmpty()) continue;
+    const QRect to = DevicePixels(drawn);
+    const QRect from = to.translated(-DevicePixels(bounds_).topLeft()) & surface_.rect();
+    const platform::PixelRows rows{
+        surface_.constScanLine(from.y()) + static_cast<std::ptrdiff_t>(from.x()) * 4,
+        static_cast<int>(surface_.bytesPerLine()), from.width(), from.height()};
+    pixels_->Put(window, to.x(), to.y(), rows, pushedAlpha_);
+  }
+}
+
+void LayeredSurface::PaintThroughQt(const QRegion& region) {
   QPainter painter(this);
   // Rectangle by rectangle: a partial push of two places far apart is not their bounding box.
-  for (const QRect& box : event->region()) {
+  for (const QRect& box : region) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(box, Qt::transparent);
     const QRect drawn = box & everTouched_ & bounds_;

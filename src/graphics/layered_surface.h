@@ -14,6 +14,7 @@
 
 #include <vector>
 
+#include "platform/window_pixels.h"
 #include "platform/window_shape.h"
 #include "startup/environment/screen_metrics.h"
 
@@ -94,6 +95,10 @@ class LayeredSurface : public QWidget {
   // the previous push covered. An empty area (the default) means the whole window.
   void SetDrawnArea(const QRect& area) { drawnArea_ = area; }
 
+  // Shows the surface straight through `pixels` where the window system can take it, instead of
+  // through the toolkit's own copy of the window. Called once the window's flags are final.
+  void ShowThrough(platform::WindowPixels* pixels);
+
   // Only these rectangles (logical pixels) take the mouse. The window system counts device
   // pixels, so on a high-density screen they are scaled to cover what was drawn.
   void SetInputShape(platform::WindowShape& shape, const std::vector<platform::ShapeRect>& rects);
@@ -103,11 +108,16 @@ class LayeredSurface : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  QPaintEngine* paintEngine() const override;
 
  private:
   void BuildSurface();
   // Clears `area` (logical pixels) to fully transparent.
   void ClearPixels(const QRect& area);
+  // The device pixels of the window under `box` (logical pixels).
+  QRect DevicePixels(const QRect& box) const;
+  void PaintThroughQt(const QRegion& region);
+  void PutPixels(const QRegion& region);
   void BuildPutOffSurface() {
     if (surfacePutOff_) BuildSurface();
   }
@@ -142,6 +152,7 @@ class LayeredSurface : public QWidget {
   QRect pushedArea_;  // what the last push covered
   int pushCount_ = 0;
   int surfaceSerial_ = 0;
+  platform::WindowPixels* pixels_ = nullptr;
 };
 
 }  // namespace qav

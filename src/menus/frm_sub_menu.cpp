@@ -24,6 +24,7 @@ FrmSubMenu::FrmSubMenu(AppState& state, const ImageTables& images, MenuServices 
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
+  ShowThrough(services_.shape.Pixels());
   CreateGraphicOnFirstUse(state_.settings.Record.ClearType == 1);
   ExUpdateGDIPlus(255);
   timer1_.setInterval(kTimerMilliseconds);

@@ -7,6 +7,8 @@
 
 namespace qav::platform {
 
+class WindowPixels;
+
 struct ShapeRect {
   int x = 0;
   int y = 0;
@@ -22,6 +24,9 @@ class WindowShape {
   virtual void SetInputRegion(std::uintptr_t window, const std::vector<ShapeRect>& rects) = 0;
   // The whole window takes input again.
   virtual void ClearInputRegion(std::uintptr_t window) = 0;
+  // The same window system's way of showing pixels straight from a surface; none where windows
+  // paint through the toolkit only.
+  virtual WindowPixels* Pixels() { return nullptr; }
 };
 
 }  // namespace qav::platform

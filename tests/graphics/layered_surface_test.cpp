@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QWindow>
+
 namespace qav {
 namespace {
 
@@ -140,6 +143,65 @@ TEST_F(SurfaceTest, RelocatingRebuildsTheSurfaceForTheNewArea) {
   RecordedShape shape;
   surface.SetInputShape(shape, {{1, 2, 3, 4}, {10, 10, 48, 48}});
   EXPECT_EQ(shape.last, (std::vector<platform::ShapeRect>{{1, 2, 3, 4}, {10, 10, 48, 48}}));
+}
+
+// A window system that takes pixels straight: what each push sent, as a picture of the window.
+struct RecordedPixels final : platform::WindowPixels {
+  bool Available(std::uintptr_t) override { return true; }
+  void Put(std::uintptr_t, int x, int y, const platform::PixelRows& rows, int alpha) override {
+    for (int r = 0; r < rows.height; ++r) {
+      const auto* row = reinterpret_cast<const QRgb*>(rows.bits + r * rows.stride);
+      for (int c = 0; c < rows.width; ++c) {
+        const QRgb p = row[c];
+        const auto scaled = [alpha](int v) { return (v * alpha + 127) / 255; };
+        shown.setPixel(
+            x + c, y + r,
+            qRgba(scaled(qRed(p)), scaled(qGreen(p)), scaled(qBlue(p)), scaled(qAlpha(p))));
+      }
+    }
+    put += rows.width * rows.height;
+  }
+  void Clear(std::uintptr_t, const std::vector<platform::ShapeRect>& rects) override {
+    for (const auto& r : rects) {
+      for (int y = r.y; y < r.y + r.height; ++y) {
+        for (int x = r.x; x < r.x + r.width; ++x) shown.setPixel(x, y, 0);
+      }
+    }
+  }
+  void Forget(std::uintptr_t) override {}
+  QImage shown = [] {
+    QImage window(400, 200, QImage::Format_ARGB32_Premultiplied);
+    window.fill(0xff0000ffu);  // whatever the window held before
+    return window;
+  }();
+  int put = 0;
+};
+
+// Straight to the window: only pixels frames drew travel, the rest of the window is cleared, and
+// the window's alpha scales every channel, as the toolkit's painting does.
+TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
+  RecordedPixels pixels;
+  LayeredSurface surface(SurfaceKind::kDock);
+  surface.IniForm(QRect(0, 0, 400, 200));
+  surface.ShowThrough(&pixels);
+  surface.CreateGraphic();
+  surface.show();
+  for (int i = 0; i < 100 && !surface.windowHandle()->isExposed(); ++i) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  surface.SetDrawnArea(QRect(100, 50, 40, 30));
+  surface.Graphics().fillRect(110, 60, 10, 10, QColor(200, 100, 50));
+  surface.UpdateGDIPlus();
+  EXPECT_EQ(pixels.shown.pixel(115, 65), qRgb(200, 100, 50));
+  EXPECT_EQ(pixels.shown.pixel(105, 55), 0u);  // drawn area, nothing drawn there
+  EXPECT_EQ(pixels.shown.pixel(10, 10), 0u);   // never drawn: cleared, not sent
+  EXPECT_LE(pixels.put, 40 * 30);
+
+  surface.ExUpdateGDIPlus(128);
+  EXPECT_EQ(pixels.shown.pixel(115, 65), qRgba(100, 50, 25, 128));
+  surface.ExUpdateGDIPlus(0);
+  EXPECT_EQ(pixels.shown.pixel(115, 65), 0u);
+  EXPECT_TRUE(surface.isVisible());
 }
 
 class MenuSurfaceTest : public SurfaceTest {

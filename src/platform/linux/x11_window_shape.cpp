@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/linux/x11_connection.h"
+
 namespace qav::platform {
 namespace {
 
@@ -25,12 +27,6 @@ struct Frame {
   int16_t x = 0;
   int16_t y = 0;
 };
-
-xcb_connection_t* Connection() {
-  const auto* x11 =
-      qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  return x11 ? x11->connection() : nullptr;
-}
 
 xcb_rectangle_t ToXcb(const ShapeRect& r) {
   return {static_cast<int16_t>(r.x), static_cast<int16_t>(r.y), static_cast<uint16_t>(r.width),
@@ -68,14 +64,14 @@ X11WindowShape::~X11WindowShape() {
 }
 
 void X11WindowShape::SetInputRegion(std::uintptr_t window, const std::vector<ShapeRect>& rects) {
-  if (!Connection() || window == 0) return;
+  if (!XcbConnection() || window == 0) return;
   WatchReparenting();
   regions_[window] = rects;
   Apply(window, rects);
 }
 
 void X11WindowShape::Apply(std::uintptr_t window, const std::vector<ShapeRect>& rects) {
-  xcb_connection_t* connection = Connection();
+  xcb_connection_t* connection = XcbConnection();
   if (!connection) return;
   std::vector<xcb_rectangle_t> boxes;
   boxes.reserve(rects.size());
@@ -92,7 +88,7 @@ void X11WindowShape::Apply(std::uintptr_t window, const std::vector<ShapeRect>& 
 }
 
 void X11WindowShape::ClearInputRegion(std::uintptr_t window) {
-  xcb_connection_t* connection = Connection();
+  xcb_connection_t* connection = XcbConnection();
   if (!connection || window == 0) return;
   regions_.erase(window);
   const auto target = static_cast<xcb_window_t>(window);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 
+#include "platform/linux/x11_window_pixels.h"
 #include "platform/window_shape.h"
 
 namespace qav::platform {
@@ -21,6 +22,7 @@ class X11WindowShape final : public WindowShape, private QAbstractNativeEventFil
 
   void SetInputRegion(std::uintptr_t window, const std::vector<ShapeRect>& rects) override;
   void ClearInputRegion(std::uintptr_t window) override;
+  WindowPixels* Pixels() override { return &pixels_; }
 
  private:
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -29,6 +31,7 @@ class X11WindowShape final : public WindowShape, private QAbstractNativeEventFil
 
   std::map<std::uintptr_t, std::vector<ShapeRect>> regions_;
   bool watching_ = false;
+  X11WindowPixels pixels_;
 };
 
 }  // namespace qav::platform
