@@ -1,5 +1,8 @@
 #include "graphics/image_cache.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
 #include <QImageReader>
 #include <algorithm>
 #include <cstdint>
@@ -39,37 +42,35 @@ constexpr SkinPicture kSkin[] = {
     {kSkinDelIcon, "DELICON", 0, 0, 0},
 };
 
+QImage PngResource(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? DecodeAs(file, "png") : QImage();
+}
+
 // On a high-density screen, the rendering of twice the size where there is one.
 QImage SkinResource(const char* name, qreal ratio) {
   if (ratio > 1.0) {
-    QImage sharp(QStringLiteral(":/skin/%1@2x.png").arg(QLatin1String(name)));
+    QImage sharp = PngResource(QStringLiteral(":/skin/%1@2x.png").arg(QLatin1String(name)));
     if (!sharp.isNull()) {
       sharp.setDevicePixelRatio(2.0);
       return sharp;
     }
   }
-  return QImage(QStringLiteral(":/skin/%1.png").arg(QLatin1String(name)));
+  return PngResource(QStringLiteral(":/skin/%1.png").arg(QLatin1String(name)));
 }
 
 const char* BuiltInFormat(const std::vector<std::uint8_t>& bytes) {
   constexpr std::string_view kPng("\x89PNG\r\n\x1a\n", 8);
   const std::string_view head(reinterpret_cast<const char*>(bytes.data()),
                               std::min<std::size_t>(bytes.size(), kPng.size()));
-  if (head == kPng) return "PNG";
-  if (head.starts_with("BM")) return "BMP";
+  if (head == kPng) return "png";
+  if (head.starts_with("BM")) return "bmp";
   return nullptr;
 }
 
 void RemoveFile(const std::string& path) {
   std::error_code ignored;
   std::filesystem::remove(platform::PathFromUtf8(path), ignored);
-}
-
-// The picture a field names, with the field trimmed in place.
-QImage FromField(FixedText<255>& field) {
-  const std::string path = field.Get();
-  field = path;
-  return LoadPictureFile(path);
 }
 
 }  // namespace
@@ -79,22 +80,44 @@ QImage FromField(FixedText<255>& field) {
 QImage LoadPictureFile(const std::string& path) {
   const auto bytes = platform::ReadWholeFile(path, kMaxPictureFileBytes);
   if (!bytes || bytes->empty()) return {};
-  const auto* data = bytes->data();
-  const int size = static_cast<int>(bytes->size());
-  QImage picture;
+  QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes->data()),
+                                            static_cast<qsizetype>(bytes->size()));
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
   // Guessing the kind loads every image plugin there is to ask it; the formats Qt reads itself
   // are known by their first bytes. Anything else, or a file that only looks like them, is
-  // guessed as before.
-  if (const char* format = BuiltInFormat(*bytes);
-      format && picture.loadFromData(data, size, format)) {
-    return picture;
+  // guessed.
+  if (const char* format = BuiltInFormat(*bytes)) {
+    QImage picture = DecodeAs(buffer, format);
+    if (!picture.isNull()) return picture;
+    buffer.seek(0);
   }
-  picture.loadFromData(data, size);
-  return picture;
+  return QImageReader(&buffer).read();
 }
 
 ImageCache::ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIcons)
     : tables_(tables), state_(state), shellIcons_(shellIcons) {}
+
+QImage ImageCache::FieldPicture(FixedText<255>& field) {
+  const std::string path = field.Get();
+  field = path;
+  if (!inPass_) return LoadPictureFile(path);
+  const auto known = passFiles_.find(path);
+  if (known != passFiles_.end()) return known->second;
+  return passFiles_[path] = LoadPictureFile(path);
+}
+
+QImage ImageCache::Scaled(const QImage& picture, int size, bool plain) {
+  const auto make = [&] {
+    return plain ? MakeScaledImage(picture, 0, 0, true)
+                 : MakeScaledImage(picture, size, size, false, ratio_);
+  };
+  if (!inPass_ || picture.isNull()) return make();
+  const std::tuple<qint64, int, bool> key{picture.cacheKey(), size, plain};
+  const auto known = passScaled_.find(key);
+  if (known != passScaled_.end()) return known->second;
+  return passScaled_[key] = make();
+}
 
 void ImageCache::LoadSkinPicture(const SkinPicture& skin) {
   tables_.Skin[skin.row][skin.slot] = MakeScaledImage(
@@ -102,6 +125,7 @@ void ImageCache::LoadSkinPicture(const SkinPicture& skin) {
 }
 
 void ImageCache::LoadSkinImages(bool putOffMembers) {
+  const Pass pass(*this);
   putOff_.clear();
   putOffSkin_ = putOffMembers;
   // The dock's first frame needs only the border; the menu's, the drops' and the puff's
@@ -138,6 +162,7 @@ void ImageCache::LoadSkinImages(bool putOffMembers) {
 }
 
 void ImageCache::LoadPutOffPictures() {
+  const Pass pass(*this);
   if (std::exchange(putOffSkin_, false)) {
     for (const SkinPicture& skin : kSkin) {
       if (skin.row != kSkinBorder) LoadSkinPicture(skin);
@@ -148,15 +173,15 @@ void ImageCache::LoadPutOffPictures() {
 
 void ImageCache::LoadCentrePicture() {
   ShortcutRecord& user = state_.tables.Shortcuts[kUserRecord];
-  QImage picture = FromField(user.CustomIcon);
-  if (picture.isNull()) picture = FromField(user.IconFile);
+  QImage picture = FieldPicture(user.CustomIcon);
+  if (picture.isNull()) picture = FieldPicture(user.IconFile);
   if (picture.isNull()) picture = SkinResource("LOGO", ratio_);
   tables_.Items[kUserRecord][0] = MakeItemTile(picture, ratio_);
 }
 
 QImage ImageCache::PictureSource(ShortcutRecord& record) {
-  QImage picture = FromField(record.CustomIcon);
-  if (picture.isNull()) picture = FromField(record.IconFile);
+  QImage picture = FieldPicture(record.CustomIcon);
+  if (picture.isNull()) picture = FieldPicture(record.IconFile);
   if (picture.isNull()) picture = IconToImage(shellIcons_.IconFor(record.Target.Get(), 128));
   return picture;
 }
@@ -171,13 +196,12 @@ void ImageCache::BuildSlots(int record, const QImage& picture) {
     case kKindAllPrograms:
     case kKindRecycleBin:
     case kKindComputer:
-      row[1] = MakeScaledImage(picture, sizes[1], sizes[1], false, ratio_);
-      row[0] = MakeScaledImage(picture, 0, 0, true);
+      row[1] = Scaled(picture, sizes[1]);
+      row[0] = Scaled(picture, 0, true);
       break;
     case kKindMember:
     case kKindBuiltIn:
-      row[kSmallSlot] =
-          MakeScaledImage(picture, sizes[kSmallSlot], sizes[kSmallSlot], false, ratio_);
+      row[kSmallSlot] = Scaled(picture, sizes[kSmallSlot]);
       break;
     case kKindUser:
       row[0] = MakeItemTile(picture, ratio_);

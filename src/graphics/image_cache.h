@@ -2,7 +2,9 @@
 // Which file each record's picture comes from, which slots are built for it, which fallback a
 // record without a usable picture shows, and when pictures are freed and rebuilt.
 
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "graphics/image_tables.h"
@@ -54,6 +56,26 @@ class ImageCache {
   qreal DeviceRatio() const { return ratio_; }
 
  private:
+  // Within one loading pass a file named by many records (every blank place shows the same
+  // picture) is decoded and scaled once, and their rows share the result.
+  class Pass {
+   public:
+    explicit Pass(ImageCache& cache) : cache_(cache) { cache_.inPass_ = true; }
+    ~Pass() {
+      cache_.inPass_ = false;
+      cache_.passFiles_.clear();
+      cache_.passScaled_.clear();
+    }
+    Pass(const Pass&) = delete;
+    Pass& operator=(const Pass&) = delete;
+
+   private:
+    ImageCache& cache_;
+  };
+  // The picture a field names, with the field trimmed in place.
+  QImage FieldPicture(FixedText<255>& field);
+  // MakeScaledImage at `size` (0 and `plain`: the picture at its own size), shared in a pass.
+  QImage Scaled(const QImage& picture, int size, bool plain = false);
   void LoadSkinPicture(const SkinPicture& skin);
   QImage PictureSource(ShortcutRecord& record);
   void BuildSlots(int record, const QImage& picture);
@@ -66,6 +88,9 @@ class ImageCache {
   qreal ratio_ = 1.0;
   std::vector<int> putOff_;
   bool putOffSkin_ = false;
+  bool inPass_ = false;
+  std::map<std::string, QImage> passFiles_;
+  std::map<std::tuple<qint64, int, bool>, QImage> passScaled_;
 };
 
 // Pictures larger than this are not what the program shows on the dock.

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QImageReader>
 
 #include <algorithm>
 #include <cmath>
@@ -104,6 +105,12 @@ void DrawPuffFrame(QPainter& painter, const QImage& strip, int frame, float x, f
 
 void ClearGraphics(QImage& surface, QRgb argb) {
   surface.fill(QColor::fromRgba(argb));
+}
+
+QImage DecodeAs(QIODevice& device, const char* format) {
+  QImageReader reader(&device, format);
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
 }
 
 std::optional<std::vector<std::uint8_t>> EncodePng(const QImage& image) {

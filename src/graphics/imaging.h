@@ -1,6 +1,7 @@
 #pragma once
 // Scaling pictures into table slots, drawing them onto a surface, fades and PNG saving.
 
+#include <QIODevice>
 #include <QImage>
 #include <QPainter>
 
@@ -55,6 +56,10 @@ void DrawPuffFrame(QPainter& painter, const QImage& strip, int frame, float x, f
 
 // Fills the whole surface with one ARGB colour, alpha included (0x00FFFFFF clears it).
 void ClearGraphics(QImage& surface, QRgb argb);
+
+// Decodes `device` as `format` (one Qt reads itself, such as "png"), without asking the image
+// plugins: guessing loads every one of them, and a start needs none.
+QImage DecodeAs(QIODevice& device, const char* format);
 
 // The bytes of `image` as a PNG file; nothing for a null image or when encoding fails.
 std::optional<std::vector<std::uint8_t>> EncodePng(const QImage& image);

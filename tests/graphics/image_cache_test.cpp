@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -219,6 +223,29 @@ TEST_F(ImageCacheTest, SkinComesFromTheProgramsOwnResources) {
   EXPECT_EQ(state.ring.Slots[0].LabelDY, 384 + 95);
 }
 
+// Places that name one file share one decoded, scaled picture within a load; the next load
+// reads the file again.
+TEST_F(ImageCacheTest, OneFileIsDecodedOncePerLoadAndReadAgainByTheNext) {
+  ScreenInfo info;
+  info.fullScreenWidth = 1366;
+  info.fullScreenHeight = 768;
+  state.screen = ComputeScreenMetrics(info);
+  const std::string shared = Picture(state.paths.IconStore + "blank.png");
+  for (int r : {3, 4}) Record(r, kKindBlank).IconFile = shared;
+  cache.LoadSkinImages();
+  EXPECT_EQ(Row(3)[1].cacheKey(), Row(4)[1].cacheKey());
+  EXPECT_EQ(Row(3)[0].cacheKey(), Row(4)[0].cacheKey());
+  EXPECT_EQ(Row(4)[1].pixel(10, 10), qRgb(255, 0, 0));
+
+  QImage green(100, 100, QImage::Format_ARGB32);
+  green.fill(Qt::green);
+  green.save(QString::fromStdString(shared), "PNG");
+  cache.LoadSkinImages();
+  EXPECT_EQ(Row(3)[1].pixel(10, 10), qRgb(0, 255, 0));
+  cache.LoadItemImage(4);  // outside a load: read as it is now
+  EXPECT_EQ(Row(4)[0].pixel(10, 10), qRgb(0, 255, 0));
+}
+
 // The user's picture is a PNG kept under an ".ico" name: it must come back at every start.
 TEST_F(ImageCacheTest, UserPictureIsReadByContentWhateverItsName) {
   ScreenInfo info;
@@ -238,6 +265,26 @@ TEST_F(ImageCacheTest, UserPictureIsReadByContentWhateverItsName) {
   cache.LoadSkinImages();
   EXPECT_EQ(Row(0)[0].pixel(64, 64), qRgb(0, 0, 255));
 }
+
+#ifdef __linux__
+// Guessing a picture's kind loads every image plugin there is (SVG, GIF, ICO, JPEG and what they
+// need): PNGs and the skin are read without that.
+TEST_F(ImageCacheTest, PngsAreReadWithoutLoadingImagePlugins) {
+  ScreenInfo info;
+  info.fullScreenWidth = 1366;
+  info.fullScreenHeight = 768;
+  state.screen = ComputeScreenMetrics(info);
+  const std::string copy = state.paths.IconStore + "User Icon.ico";
+  ASSERT_TRUE(QFile::copy(":/skin/BORDER.png", QString::fromStdString(copy)));
+  Record(0, kKindUser).IconFile = copy;
+  cache.LoadSkinImages();
+  EXPECT_EQ(Row(0)[0].size(), QSize(128, 128));
+  EXPECT_NE(qAlpha(Row(0)[0].pixel(2, 64)), 0);  // the border's ring, not the logo's
+  std::ifstream maps("/proc/self/maps");
+  const std::string mapped{std::istreambuf_iterator<char>(maps), {}};
+  EXPECT_EQ(mapped.find("imageformats/"), std::string::npos);
+}
+#endif
 
 // The start puts off what the dock's first frame does not show; once the put-off pictures are
 // built, the pictures and the records (a member without a picture points at its fallback row, a
