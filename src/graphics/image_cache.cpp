@@ -101,7 +101,10 @@ ImageCache::ImageCache(ImageTables& tables, AppState& state, ShellIcons& shellIc
 QImage ImageCache::FieldPicture(FixedText<255>& field) {
   const std::string path = field.Get();
   field = path;
-  if (!inPass_) return LoadPictureFile(path);
+  // The program's own pictures are the ones many places name; a user's picture is kept no
+  // longer than its row needs it.
+  const std::string& own = state_.paths.SysIconsFolder;
+  if (!inPass_ || own.empty() || !path.starts_with(own)) return LoadPictureFile(path);
   const auto known = passFiles_.find(path);
   if (known != passFiles_.end()) return known->second;
   return passFiles_[path] = LoadPictureFile(path);
@@ -112,7 +115,10 @@ QImage ImageCache::Scaled(const QImage& picture, int size, bool plain) {
     return plain ? MakeScaledImage(picture, 0, 0, true)
                  : MakeScaledImage(picture, size, size, false, ratio_);
   };
-  if (!inPass_ || picture.isNull()) return make();
+  const bool shared = std::any_of(passFiles_.begin(), passFiles_.end(), [&](const auto& file) {
+    return file.second.cacheKey() == picture.cacheKey();
+  });
+  if (!inPass_ || picture.isNull() || !shared) return make();
   const std::tuple<qint64, int, bool> key{picture.cacheKey(), size, plain};
   const auto known = passScaled_.find(key);
   if (known != passScaled_.end()) return known->second;

@@ -223,14 +223,14 @@ TEST_F(ImageCacheTest, SkinComesFromTheProgramsOwnResources) {
   EXPECT_EQ(state.ring.Slots[0].LabelDY, 384 + 95);
 }
 
-// Places that name one file share one decoded, scaled picture within a load; the next load
-// reads the file again.
+// Places that name one of the program's own pictures share one decoded, scaled copy within a
+// load; the next load reads the file again.
 TEST_F(ImageCacheTest, OneFileIsDecodedOncePerLoadAndReadAgainByTheNext) {
   ScreenInfo info;
   info.fullScreenWidth = 1366;
   info.fullScreenHeight = 768;
   state.screen = ComputeScreenMetrics(info);
-  const std::string shared = Picture(state.paths.IconStore + "blank.png");
+  const std::string shared = Picture(state.paths.SysIconsFolder + "Shortcut.png");
   for (int r : {3, 4}) Record(r, kKindBlank).IconFile = shared;
   cache.LoadSkinImages();
   EXPECT_EQ(Row(3)[1].cacheKey(), Row(4)[1].cacheKey());

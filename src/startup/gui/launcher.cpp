@@ -150,7 +150,13 @@ bool Launcher::Start() {
   // Group members show only in their menus: their pictures are built once the dock is up, before
   // any input or request is handled, so every later step (and the files saved) sees them all.
   QMetaObject::invokeMethod(
-      &queuedCalls_, [this] { imageCache_.LoadPutOffPictures(); }, Qt::QueuedConnection);
+      &queuedCalls_,
+      [this] {
+        imageCache_.LoadPutOffPictures();
+        // What building the pictures freed goes back to the system, not to the next frame.
+        platform_.process.TrimWorkingSet();
+      },
+      Qt::QueuedConnection);
   QMetaObject::invokeMethod(
       &queuedCalls_, [this] { frmTray_->PutUpIcon(); }, Qt::QueuedConnection);
   screenWatcher_ = std::make_unique<ScreenWatcher>([this] { FollowScreens(); });
