@@ -1,9 +1,9 @@
 #!/usr/bin/python3
 """How fast the launcher is on the screen and how much memory it holds, beside other launchers.
 
-Starts a private Xvfb (1920x1080) with xcompmgr and a session bus, and measures, for each case, the time from exec to
-the first window mapped on the screen (a MapNotify on the root window) and the resident memory
-3 s later. Runs are interleaved case by case so that a busy machine slows every case alike; the
+Starts a private Xvfb (1920x1080) with xcompmgr and a session bus, and measures, for each case,
+the time from exec to the first window mapped on the screen (a MapNotify on the root window) and
+the resident memory 3 s later. Runs are interleaved case by case so that a busy machine slows every case alike; the
 medians are printed with their ratios to the fastest other launcher found.
 
     bench/startup_compare.py [--launcher build/release/src/app/qav-launcher] [--runs 5]
