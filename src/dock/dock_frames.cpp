@@ -142,16 +142,18 @@ void FrmMain::EffectAction(int slot) {
                                  : QColor(Qt::transparent));
     Graphics().setCompositionMode(QPainter::CompositionMode_SourceOver);
   };
+  // Only the centre changes: each step pushes just that box, not the whole ring (or, in keyboard
+  // mode, the whole screen) nine times over.
   for (int t = 0; t < kFadeSteps; ++t) {
     erase();
     DrawCentrePicture(next, kFadeLevels - 1 - t);
     DrawCentrePicture(centreImage_, t);
-    UpdateGDIPlus();
+    PushPart(box);
     services_.clock.Sleep(kFrameMilliseconds);
   }
   erase();
   DrawCentrePicture(next, kNoFade);
-  UpdateGDIPlus();
+  PushPart(box);
   centreImage_ = next;
   if (composed) {
     composed_.serial = SurfaceSerial();

@@ -92,14 +92,20 @@ void X11WindowPixels::Put(std::uintptr_t window, int x, int y, const PixelRows& 
   const auto rowBytes = static_cast<std::size_t>(rows.width) * 4;
   const int perRequest =
       static_cast<int>(std::max<std::size_t>((limit - kPutImageHeader) / rowBytes, 1));
+  // Whole rows of the surface at full alpha go as they lie; anything else is packed first.
+  const bool asTheyLie = alpha >= 255 && static_cast<std::size_t>(rows.stride) == rowBytes;
   for (int first = 0; first < rows.height; first += perRequest) {
     const int count = std::min(perRequest, rows.height - first);
-    Pack(rows, first, count, alpha, piece_);
+    const std::uint8_t* data = rows.bits + static_cast<std::ptrdiff_t>(first) * rows.stride;
+    if (!asTheyLie) {
+      Pack(rows, first, count, alpha, piece_);
+      data = piece_.data();
+    }
     xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, static_cast<xcb_window_t>(window),
                   target.gc, static_cast<std::uint16_t>(rows.width),
                   static_cast<std::uint16_t>(count), static_cast<std::int16_t>(x),
                   static_cast<std::int16_t>(y + first), 0, kDepth,
-                  static_cast<std::uint32_t>(piece_.size()), piece_.data());
+                  static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(count)), data);
   }
   // The next frame's pieces are as large: kept, not freed; but not a whole screen's worth.
   if (piece_.capacity() > (std::size_t{1} << 20)) piece_ = {};
