@@ -115,10 +115,13 @@ QImage ImageCache::Scaled(const QImage& picture, int size, bool plain) {
     return plain ? MakeScaledImage(picture, 0, 0, true)
                  : MakeScaledImage(picture, size, size, false, ratio_);
   };
-  const bool shared = std::any_of(passFiles_.begin(), passFiles_.end(), [&](const auto& file) {
-    return file.second.cacheKey() == picture.cacheKey();
-  });
-  if (!inPass_ || picture.isNull() || !shared) return make();
+  // Only pictures a pass keeps for many places; the rest are each used once.
+  const auto kept = [&] {
+    return std::any_of(passFiles_.begin(), passFiles_.end(), [&](const auto& file) {
+      return file.second.cacheKey() == picture.cacheKey();
+    });
+  };
+  if (!inPass_ || picture.isNull() || !kept()) return make();
   const std::tuple<qint64, int, bool> key{picture.cacheKey(), size, plain};
   const auto known = passScaled_.find(key);
   if (known != passScaled_.end()) return known->second;

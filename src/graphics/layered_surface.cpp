@@ -63,6 +63,10 @@ QImage ClearSurface(QSize pixels) {
       kSurfaceFormat, [](void* data) { std::free(data); }, memory);
 }
 
+platform::ShapeRect ToShape(const QRect& box) {
+  return {box.x(), box.y(), box.width(), box.height()};
+}
+
 }  // namespace
 
 QRect WorkAreaRect(const ScreenMetrics& screen) {
@@ -166,13 +170,10 @@ void LayeredSurface::Relocate(const QRect& geometry) {
 
 void LayeredSurface::SetInputShape(platform::WindowShape& shape,
                                    const std::vector<platform::ShapeRect>& rects) {
-  const qreal ratio = devicePixelRatioF();
   std::vector<platform::ShapeRect> pixels;
   pixels.reserve(rects.size());
   for (const platform::ShapeRect& r : rects) {
-    const QRect box =
-        QRectF(r.x * ratio, r.y * ratio, r.width * ratio, r.height * ratio).toAlignedRect();
-    pixels.push_back({box.x(), box.y(), box.width(), box.height()});
+    pixels.push_back(ToShape(DevicePixels({r.x, r.y, r.width, r.height})));
   }
   shape.SetInputRegion(winId(), pixels);
 }
@@ -252,11 +253,8 @@ void LayeredSurface::RestoreGDIPlus() {
 
 // Whole device pixels: at a fractional density a painter's fill would leave the edges half drawn.
 void LayeredSurface::ClearPixels(const QRect& area) {
-  const qreal ratio = surface_.devicePixelRatio();
-  const QRect part = (area & bounds_).translated(-bounds_.topLeft());
   const QRect pixels =
-      QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio).toAlignedRect() &
-      surface_.rect();
+      DevicePixels((area & bounds_).translated(-bounds_.topLeft())) & surface_.rect();
   const auto rowBytes = static_cast<std::size_t>(pixels.width()) * 4;
   for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
     std::memset(surface_.scanLine(y) + static_cast<std::ptrdiff_t>(pixels.left()) * 4, 0, rowBytes);
@@ -307,10 +305,7 @@ void LayeredSurface::PutPixels(const QRegion& region) {
     const QRect drawn =
         pushedAlpha_ == 0 || surface_.isNull() ? QRect() : box & everTouched_ & bounds_;
     std::vector<platform::ShapeRect> blank;
-    for (const QRect& rest : QRegion(box) - drawn) {
-      const QRect d = DevicePixels(rest);
-      blank.push_back({d.x(), d.y(), d.width(), d.height()});
-    }
+    for (const QRect& rest : QRegion(box) - drawn) blank.push_back(ToShape(DevicePixels(rest)));
     pixels_->Clear(window, blank);
     if (drawn.isEmpty()) continue;
     const QRect to = DevicePixels(drawn);

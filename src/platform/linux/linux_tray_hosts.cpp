@@ -8,8 +8,7 @@
 #include <QDBusVariant>
 #include <QGuiApplication>
 
-#include <cstdlib>
-#include <memory>
+#include "platform/linux/x11_connection.h"
 
 namespace qav::platform {
 namespace {
@@ -18,9 +17,6 @@ constexpr int kLookIntervalMilliseconds = 2000;
 // A watcher that does not answer at once is as good as none; the next look asks again.
 constexpr int kBusTimeoutMilliseconds = 300;
 const char* const kWatcherService = "org.kde.StatusNotifierWatcher";
-
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
 }  // namespace
 
@@ -92,20 +88,15 @@ std::string LinuxTrayHosts::SniHost(const QDBusMessage& reply) {
 }
 
 std::uint32_t LinuxTrayHosts::XEmbedTray() {
-  const auto* x11 =
-      qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+  xcb_connection_t* c = XcbConnection();
   if (!c) return 0;
   // The tray of the first screen, the one Qt puts its icon on.
   const std::string name = "_NET_SYSTEM_TRAY_S0";
-  ReplyPtr<xcb_intern_atom_reply_t> atom(
-      xcb_intern_atom_reply(
-          c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(name.size()), name.c_str()), nullptr),
-      &std::free);
+  const XcbReply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+      c, xcb_intern_atom(c, 1, static_cast<std::uint16_t>(name.size()), name.c_str()), nullptr));
   if (!atom || atom->atom == XCB_ATOM_NONE) return 0;
-  ReplyPtr<xcb_get_selection_owner_reply_t> owner(
-      xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr),
-      &std::free);
+  const XcbReply<xcb_get_selection_owner_reply_t> owner(
+      xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr));
   return owner ? owner->owner : 0;
 }
 

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/linux/x11_connection.h"
+
 namespace qav::platform {
 namespace {
 
@@ -21,12 +23,6 @@ constexpr xcb_keysym_t kNumLock = 0xff7f;
 constexpr xcb_keysym_t kScrollLock = 0xff14;
 constexpr xcb_keysym_t kAltLeft = 0xffe9;
 constexpr xcb_keysym_t kAltRight = 0xffea;
-
-xcb_connection_t* Connection() {
-  const auto* x11 =
-      qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  return x11 ? x11->connection() : nullptr;
-}
 
 struct KeySymbolsDeleter {
   void operator()(xcb_key_symbols_t* symbols) const { xcb_key_symbols_free(symbols); }
@@ -50,8 +46,8 @@ std::uint16_t ModifierOf(xcb_connection_t* c, xcb_key_symbols_t* symbols,
   for (xcb_keysym_t keysym : keysyms) {
     for (xcb_keycode_t code : KeycodesOf(symbols, keysym)) codes.push_back(code);
   }
-  std::unique_ptr<xcb_get_modifier_mapping_reply_t, decltype(&std::free)> reply(
-      xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr), &std::free);
+  const XcbReply<xcb_get_modifier_mapping_reply_t> reply(
+      xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr));
   if (!reply) return 0;
   const xcb_keycode_t* map = xcb_get_modifier_mapping_keycodes(reply.get());
   const int perModifier = reply->keycodes_per_modifier;
@@ -91,7 +87,7 @@ X11HotKeys::~X11HotKeys() {
 std::vector<HotKey> X11HotKeys::Install(std::function<void(HotKey)> pressed) {
   Remove();
   pressed_ = std::move(pressed);
-  connection_ = Connection();
+  connection_ = XcbConnection();
   const std::vector<HotKey> all(std::begin(kAllHotKeys), std::end(kAllHotKeys));
   if (!connection_) return all;
   root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
@@ -186,7 +182,7 @@ void X11HotKeys::Remove() {
   filtering_ = false;
   calls_.reset();
   // The connection goes with the application object; grabs end with it.
-  if (connection_ && Connection() == connection_) {
+  if (connection_ && XcbConnection() == connection_) {
     UngrabAll();
     xcb_flush(connection_);
   }

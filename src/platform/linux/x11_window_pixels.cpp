@@ -1,9 +1,7 @@
 #include "platform/linux/x11_window_pixels.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 #include "platform/linux/x11_connection.h"
 
@@ -30,9 +28,8 @@ bool ServerOrderMatches(xcb_connection_t* connection) {
 }
 
 bool DeepEnough(xcb_connection_t* connection, xcb_window_t window) {
-  std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
-      xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr),
-      &std::free);
+  const XcbReply<xcb_get_geometry_reply_t> geometry(
+      xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
   return geometry && geometry->depth == kDepth;
 }
 
@@ -120,10 +117,7 @@ void X11WindowPixels::Clear(std::uintptr_t window, const std::vector<ShapeRect>&
   xcb_change_gc(connection, target.gc, XCB_GC_FOREGROUND, &transparent);
   std::vector<xcb_rectangle_t> boxes;
   boxes.reserve(rects.size());
-  for (const ShapeRect& r : rects) {
-    boxes.push_back({static_cast<std::int16_t>(r.x), static_cast<std::int16_t>(r.y),
-                     static_cast<std::uint16_t>(r.width), static_cast<std::uint16_t>(r.height)});
-  }
+  for (const ShapeRect& r : rects) boxes.push_back(ToXcb(r));
   xcb_poly_fill_rectangle(connection, static_cast<xcb_window_t>(window), target.gc,
                           static_cast<std::uint32_t>(boxes.size()), boxes.data());
   xcb_flush(connection);

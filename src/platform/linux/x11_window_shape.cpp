@@ -14,24 +14,12 @@
 namespace qav::platform {
 namespace {
 
-struct FreeReply {
-  void operator()(void* reply) const { std::free(reply); }
-};
-
-template <typename T>
-using Reply = std::unique_ptr<T, FreeReply>;
-
 // A window manager's frame around one of our windows, and where the window sits inside it.
 struct Frame {
   xcb_window_t window = XCB_NONE;
   int16_t x = 0;
   int16_t y = 0;
 };
-
-xcb_rectangle_t ToXcb(const ShapeRect& r) {
-  return {static_cast<int16_t>(r.x), static_cast<int16_t>(r.y), static_cast<uint16_t>(r.width),
-          static_cast<uint16_t>(r.height)};
-}
 
 // The windows between `window` and the root: a reparenting window manager puts a top-level
 // window into a frame of its own, and the pointer finds the frame wherever the window's own input
@@ -42,9 +30,9 @@ std::vector<Frame> FramesAround(xcb_connection_t* connection, xcb_window_t windo
   int x = 0;
   int y = 0;
   for (xcb_window_t child = window;;) {
-    const Reply<xcb_query_tree_reply_t> tree(
+    const XcbReply<xcb_query_tree_reply_t> tree(
         xcb_query_tree_reply(connection, xcb_query_tree(connection, child), nullptr));
-    const Reply<xcb_get_geometry_reply_t> geometry(
+    const XcbReply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, child), nullptr));
     if (!tree || !geometry || tree->parent == XCB_NONE || tree->parent == tree->root) break;
     x += geometry->x + geometry->border_width;
