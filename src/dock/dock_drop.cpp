@@ -91,9 +91,11 @@ void FrmMain::ShowDropFeedback(int slot, bool hasFiles) {
 void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
   if (state_.DockState == DockView::kMinimized) return;
   if (!state_.TintMode) ToTop();
-  dragMoveEvent(event);
-  // Taken whatever lies under the pointer, or no moves would follow; each move then tells the
-  // source whether the place under it takes the drop.
+  // Asking a drag for its data is a round trip to the source; the answer cannot change while
+  // the drag lasts, and the source sends no new position until the last one was answered.
+  dragHasFiles_ = !DroppedFiles(event->mimeData()).empty();
+  // Taken whatever lies under the pointer, or no moves would follow; the move that follows
+  // every enter draws the feedback and tells the source whether the place takes the drop.
   event->acceptProposedAction();
 }
 
@@ -102,10 +104,9 @@ void FrmMain::dragMoveEvent(QDragMoveEvent* event) {
   mouseX_ = static_cast<int>(std::lround(event->position().x()));
   mouseY_ = static_cast<int>(std::lround(event->position().y()));
   dragSlot_ = HitSlot(state_, event->position());
-  const bool hasFiles = !DroppedFiles(event->mimeData()).empty();
-  ShowDropFeedback(dragSlot_, hasFiles);
+  ShowDropFeedback(dragSlot_, dragHasFiles_);
   // The source is told the truth: a place that takes nothing (or nothing of this kind) refuses.
-  const int picture = dragSlot_ == -1 ? -1 : DropPicture(dragSlot_, hasFiles);
+  const int picture = dragSlot_ == -1 ? -1 : DropPicture(dragSlot_, dragHasFiles_);
   if (picture == kSkinAddIcon || picture == kSkinReplaceIcon) {
     event->acceptProposedAction();
   } else {

@@ -156,6 +156,7 @@ class FrmMain final : public LayeredSurface, public DockWindow {
   int centreImage_ = -1;
   ComposedFrame composed_;
   int dragSlot_ = -1;
+  bool dragHasFiles_ = false;  // whether the drag over the dock carries local files
   bool pressArmed_ = false;
   int pressX_ = 0;
   int pressY_ = 0;

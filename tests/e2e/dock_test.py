@@ -4,6 +4,7 @@ dragging an icon off the ring deletes it, a file dropped over XDND fills a blank
 outside the ring reach the window below, and every change is on disk at once. Then, in the same
 start, the group menus (group_menu.py)."""
 
+import itertools
 import os
 import subprocess
 import sys
@@ -27,6 +28,17 @@ def edge_band(k):
         for t in range(-12, 13):
             points += [(x + d, y + t), (x - d - 1, y + t), (x + t, y + d), (x + t, y - d - 1)]
     return points
+
+
+def accepted_after_nudge(log, at, dx):
+    """Whether the drag source saw the drop accepted; if not, the pointer moves by a pixel. A
+    source sends no position while its last one is unanswered and none while the pointer rests,
+    so a glide faster than the dock's answers ends with no position sent from the slot (a hand
+    never rests that still)."""
+    if "action 1" in (lines_of(log) or []):
+        return True
+    xdo("mousemove", at[0] + dx, at[1])
+    return False
 
 
 def prepare_home(session):
@@ -117,7 +129,9 @@ def main(binary, artifacts, drag_source):
         start = (HELPER_AT[0] + 60, HELPER_AT[1] + 60)
         xdo("mousemove", *start, "mousedown", 1)
         glide(start, slot_centre(BLANK_SLOT))
-        poll(lambda: "action 1" in (lines_of(log) or []), "the dock accepting the drop")
+        nudges = itertools.cycle((1, 0))
+        poll(lambda: accepted_after_nudge(log, slot_centre(BLANK_SLOT), next(nudges)),
+             "the dock accepting the drop")
         xdo("mouseup", 1)
         _, records = session.saved_menu(
             lambda g, r: r[BLANK_SLOT]["Kind"] == menu_file.KIND_SHORTCUT,
