@@ -1,5 +1,6 @@
 #include "store/menu_file.h"
 
+#include <array>
 #include <string_view>
 
 #include "store/byte_codec.h"
@@ -72,16 +73,16 @@ bool DecodeGroup(int g, ByteReader& in, GroupRecord& group) {
   return true;
 }
 
-bool DecodeGroups(ByteReader& in, Tables& tables) {
+bool DecodeGroups(ByteReader& in, std::array<GroupRecord, kGroupCount>& groups) {
   for (int g = kFirstSavedGroup; g < kGroupCount; ++g) {
-    if (!DecodeGroup(g, in, tables.Groups[g])) return false;
+    if (!DecodeGroup(g, in, groups[g])) return false;
   }
   return true;
 }
 
 // Checks the group lists and the length the records need, without decoding the records.
 ImageStatus JudgeMenu(std::span<const std::uint8_t> bytes) {
-  Tables scratch;
+  std::array<GroupRecord, kGroupCount> scratch;
   ByteReader in(bytes);
   if (!DecodeGroups(in, scratch)) return ImageStatus::kInvalid;
   const std::size_t needed = in.Position() + kRecordCount * kShortcutRecordSize;
@@ -108,7 +109,7 @@ MenuImage DecodeMenuImage(std::span<const std::uint8_t> bytes) {
   MenuImage image;
   image.tables = MakeTables();
   ByteReader in(bytes);
-  if (!DecodeGroups(in, image.tables)) return image;
+  if (!DecodeGroups(in, image.tables.Groups)) return image;
   for (int r = 0; r <= kLastRecord; ++r) TransferFields(in, image.tables.Shortcuts[r]);
   image.status = in.RanPastEnd() ? ImageStatus::kShort : ImageStatus::kWhole;
   image.length = in.Position();
@@ -124,19 +125,23 @@ Result WriteMenuFile(const Tables& tables, const MenuFileContext& context) {
 bool LoadMenuFile(Tables& tables, const MenuFileContext& context) {
   const TwinLoad load = LoadWithTwin(context.files, context.menuFile, kMaxMenuFileBytes, JudgeMenu);
   if (load.outcome != TwinLoad::Outcome::kLoaded) return false;
-  MenuImage image = DecodeMenuImage(load.bytes);
-  for (int g = kFirstSavedGroup; g < kGroupCount; ++g) {
-    tables.Groups[g] = std::move(image.tables.Groups[g]);
-  }
-  auto& loaded = image.tables.Shortcuts;
+  // Decoded straight into the tables: a second set of records would be 1.3 MB made, filled and
+  // copied on every start.
+  ByteReader in(load.bytes);
+  std::array<GroupRecord, kGroupCount> groups;
+  if (!DecodeGroups(in, groups)) return false;
+  for (int g = kFirstSavedGroup; g < kGroupCount; ++g) tables.Groups[g] = std::move(groups[g]);
+  ShortcutRecord catalogEntry;
   for (int r = 0; r <= kLastRecord; ++r) {
-    if (r >= kFirstCatalogRecord && r <= kLastCatalogRecord) {
-      tables.Shortcuts[r].CustomIcon = loaded[r].CustomIcon;
-      continue;
-    }
-    tables.Shortcuts[r] = loaded[r];
-    if (r <= kLastDockRecord && tables.Shortcuts[r].Kind == kKindFree) {
-      tables.Shortcuts[r].Kind = kKindBlank;
+    // The catalog is rebuilt at every start; of its records only the user's pictures are kept.
+    const bool catalog = r >= kFirstCatalogRecord && r <= kLastCatalogRecord;
+    ShortcutRecord& record = catalog ? catalogEntry : tables.Shortcuts[r];
+    ResetRecord(record);
+    TransferFields(in, record);
+    if (catalog) {
+      tables.Shortcuts[r].CustomIcon = catalogEntry.CustomIcon;
+    } else if (r <= kLastDockRecord && record.Kind == kKindFree) {
+      record.Kind = kKindBlank;
     }
   }
   return true;
