@@ -104,10 +104,38 @@ QImage ImageCache::FieldPicture(FixedText<255>& field) {
   // The program's own pictures are the ones many places name; a user's picture is kept no
   // longer than its row needs it.
   const std::string& own = state_.paths.SysIconsFolder;
-  if (!inPass_ || own.empty() || !path.starts_with(own)) return LoadPictureFile(path);
+  if (!inPass_ || own.empty() || !path.starts_with(own)) return ReadPicture(path);
   const auto known = passFiles_.find(path);
   if (known != passFiles_.end()) return known->second;
-  return passFiles_[path] = LoadPictureFile(path);
+  return passFiles_[path] = ReadPicture(path);
+}
+
+QImage ImageCache::ReadPicture(const std::string& path) {
+  if (prefetch_) {
+    if (auto picture = prefetch_->Take(path)) return *std::move(picture);
+  }
+  return LoadPictureFile(path);
+}
+
+// The files the dock's first frame shows: the centre's and every place's picture, each once.
+// A record with a picture of its own names only that one; should it not decode, its other
+// field is read when it is needed.
+std::vector<std::string> ImageCache::RingPictureFiles() {
+  std::vector<std::string> paths;
+  const auto add = [&paths](const ShortcutRecord& record) {
+    const std::string custom = record.CustomIcon.Get();
+    const std::string path = custom.empty() ? record.IconFile.Get() : custom;
+    if (!path.empty() && std::find(paths.begin(), paths.end(), path) == paths.end()) {
+      paths.push_back(path);
+    }
+  };
+  const auto& records = state_.tables.Shortcuts;
+  add(records[kUserRecord]);
+  for (int r = 1; r < static_cast<int>(records.size()) && r < kItemRows; ++r) {
+    const int kind = records[r].Kind;
+    if (kind != kKindFree && kind != kKindMember && kind != kKindBuiltIn) add(records[r]);
+  }
+  return paths;
 }
 
 QImage ImageCache::Scaled(const QImage& picture, int size, bool plain) {
@@ -135,6 +163,8 @@ void ImageCache::LoadSkinPicture(const SkinPicture& skin) {
 
 void ImageCache::LoadSkinImages(bool putOffMembers) {
   const Pass pass(*this);
+  // The places' pictures are decoded on a second core while this one loads the skin.
+  prefetch_ = std::make_unique<PicturePrefetch>(RingPictureFiles(), LoadPictureFile);
   putOff_.clear();
   putOffSkin_ = putOffMembers;
   // The dock's first frame needs only the border; the menu's, the drops' and the puff's
@@ -168,6 +198,7 @@ void ImageCache::LoadSkinImages(bool putOffMembers) {
       LoadItemImage(r);
     }
   }
+  prefetch_.reset();
 }
 
 void ImageCache::LoadPutOffPictures() {

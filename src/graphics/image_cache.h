@@ -3,11 +3,13 @@
 // record without a usable picture shows, and when pictures are freed and rebuilt.
 
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "graphics/image_tables.h"
+#include "graphics/picture_prefetch.h"
 #include "graphics/shell_icons.h"
 #include "startup/state/app_state.h"
 
@@ -74,6 +76,9 @@ class ImageCache {
   };
   // The picture a field names, with the field trimmed in place.
   QImage FieldPicture(FixedText<255>& field);
+  // A file's picture, from the prefetch when it holds the file.
+  QImage ReadPicture(const std::string& path);
+  std::vector<std::string> RingPictureFiles();
   // MakeScaledImage at `size` (0 and `plain`: the picture at its own size), shared in a pass.
   QImage Scaled(const QImage& picture, int size, bool plain = false);
   void LoadSkinPicture(const SkinPicture& skin);
@@ -91,6 +96,7 @@ class ImageCache {
   bool inPass_ = false;
   std::map<std::string, QImage> passFiles_;
   std::map<std::tuple<qint64, int, bool>, QImage> passScaled_;
+  std::unique_ptr<PicturePrefetch> prefetch_;
 };
 
 // Pictures larger than this are not what the program shows on the dock.
