@@ -9,9 +9,8 @@ PicturePrefetch::PicturePrefetch(std::vector<std::string> paths,
                                  std::function<QImage(const std::string&)> decode)
     : paths_(std::move(paths)),
       decode_(std::move(decode)),
-      pictures_(paths_.size()),
-      states_(std::make_unique<std::atomic<int>[]>(paths_.size())) {
-  for (std::size_t i = 0; i < paths_.size(); ++i) states_[i].store(kWaiting);
+      states_(paths_.size(), State::kWaiting),
+      pictures_(paths_.size()) {
   // One file is not worth a thread.
   if (paths_.size() > 1) worker_ = std::thread([this] { DecodeFromTheBack(); });
 }
@@ -29,25 +28,29 @@ void PicturePrefetch::DecodeFromTheBack() {
 }
 
 bool PicturePrefetch::Claim(std::size_t i) {
-  int expected = kWaiting;
-  return states_[i].compare_exchange_strong(expected, kDecoding);
+  const std::lock_guard lock(mutex_);
+  if (states_[i] != State::kWaiting) return false;
+  states_[i] = State::kDecoding;
+  return true;
 }
 
 void PicturePrefetch::Decode(std::size_t i) {
-  pictures_[i] = decode_(paths_[i]);
-  states_[i].store(kDone);
-  states_[i].notify_all();
+  QImage picture = decode_(paths_[i]);
+  {
+    const std::lock_guard lock(mutex_);
+    pictures_[i] = std::move(picture);
+    states_[i] = State::kDone;
+  }
+  done_.notify_all();
 }
 
 std::optional<QImage> PicturePrefetch::Take(const std::string& path) {
   const auto found = std::find(paths_.begin(), paths_.end(), path);
   if (found == paths_.end()) return std::nullopt;
   const auto i = static_cast<std::size_t>(found - paths_.begin());
-  if (Claim(i)) {
-    Decode(i);
-  } else {
-    states_[i].wait(kDecoding);
-  }
+  if (Claim(i)) Decode(i);
+  std::unique_lock lock(mutex_);
+  done_.wait(lock, [this, i] { return states_[i] == State::kDone; });
   return pictures_[i];
 }
 

@@ -4,9 +4,9 @@
 // by the caller itself, so neither side waits while there is work left.
 
 #include <QImage>
-#include <atomic>
+#include <condition_variable>
 #include <functional>
-#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -27,15 +27,17 @@ class PicturePrefetch {
   std::optional<QImage> Take(const std::string& path);
 
  private:
-  enum State : int { kWaiting, kDecoding, kDone };
+  enum class State { kWaiting, kDecoding, kDone };
   void DecodeFromTheBack();
   bool Claim(std::size_t i);
   void Decode(std::size_t i);
 
   std::vector<std::string> paths_;
   std::function<QImage(const std::string&)> decode_;
+  std::mutex mutex_;  // guards states_ and pictures_
+  std::condition_variable done_;
+  std::vector<State> states_;
   std::vector<QImage> pictures_;
-  std::unique_ptr<std::atomic<int>[]> states_;
   std::thread worker_;
 };
 
