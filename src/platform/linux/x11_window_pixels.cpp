@@ -1,6 +1,7 @@
 #include "platform/linux/x11_window_pixels.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "platform/linux/x11_connection.h"
@@ -13,10 +14,7 @@ constexpr std::size_t kPutImageHeader = 24;  // bytes before the pixels in a Put
 
 bool ServerOrderMatches(xcb_connection_t* connection) {
   const xcb_setup_t* setup = xcb_get_setup(connection);
-  const std::uint16_t probe = 1;
-  std::uint8_t first = 0;
-  std::memcpy(&first, &probe, 1);
-  const bool lsbFirst = first == 1;
+  const bool lsbFirst = std::endian::native == std::endian::little;
   if (setup->image_byte_order !=
       (lsbFirst ? XCB_IMAGE_ORDER_LSB_FIRST : XCB_IMAGE_ORDER_MSB_FIRST)) {
     return false;

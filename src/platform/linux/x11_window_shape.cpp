@@ -4,10 +4,6 @@
 #include <xcb/xcb.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-
-#include <cstdlib>
-#include <memory>
 
 #include "platform/linux/x11_connection.h"
 
