@@ -58,6 +58,9 @@ class PlatformServices {
 
   // Needs the application object (Qt) to exist.
   virtual std::unique_ptr<SystemServices> OpenServices() = 0;
+
+  // The dock is up and every picture built: memory is kept for a long run from here on.
+  virtual void EndStartUp() = 0;
 };
 
 std::unique_ptr<PlatformServices> CreatePlatform();

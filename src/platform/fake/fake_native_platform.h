@@ -90,6 +90,7 @@ class FakePlatformServices final : public PlatformServices {
   std::unique_ptr<SystemServices> OpenServices() override {
     return std::make_unique<Borrowed>(services);
   }
+  void EndStartUp() override { ++startUpEnds; }
 
   // What a termination signal would do; false before anything watches for one.
   bool RequestTermination() {
@@ -107,6 +108,7 @@ class FakePlatformServices final : public PlatformServices {
   SendResult sendResult;
   std::vector<std::string> sentLines;
   std::vector<std::string> notices;
+  int startUpEnds = 0;
   // Runs once the application object exists (the start-up asks for the icon theme then).
   std::function<void()> onIconTheme;
 

@@ -6,13 +6,13 @@
 #include <QObject>
 
 #include <functional>
-#include <optional>
+#include <list>
+#include <memory>
 #include <string>
 
 #include "platform/control_channel.h"
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace qav::platform {
 
@@ -24,6 +24,7 @@ std::string DefaultControlSocketPath();
 bool SocketOwnedByUser(const std::string& path);
 using SocketOwnerCheck = std::function<bool(const std::string& path)>;
 
+// Serves the socket from the event loop: a peer that connects and says nothing holds nothing up.
 class ControlServer final : public QObject, public ControlListener {
  public:
   using Handler = ControlHandler;
@@ -36,14 +37,16 @@ class ControlServer final : public QObject, public ControlListener {
   bool Listen() override;
 
  private:
+  struct Peer;
   void Accept();
-  void ReadFrom(QLocalSocket* socket);
-  void Refuse(QLocalSocket* socket, const std::string& why);
-  void Answer(QLocalSocket* socket, const std::string& line);
+  void ReadFrom(Peer& peer);
+  void Finish(Peer& peer, const std::string& answer);
 
   std::string path_;
   Handler handler_;
-  QLocalServer* server_;
+  int listener_ = -1;
+  std::unique_ptr<QSocketNotifier> accepting_;
+  std::list<Peer> peers_;
 };
 
 // Sends `line` (without its line break) and waits for the answer; `waitForDock` keeps trying to

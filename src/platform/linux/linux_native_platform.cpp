@@ -7,6 +7,7 @@
 #include "platform/linux/icon_theme.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/qt_single_instance.h"
+#include "platform/linux/start_up_heap.h"
 #include "platform/linux/termination_signals.h"
 #include "platform/native_platform.h"
 
@@ -60,6 +61,10 @@ class LinuxPlatformServices final : public PlatformServices {
   std::unique_ptr<SystemServices> OpenServices() override {
     return std::make_unique<LinuxSystemServices>();
   }
+  void EndStartUp() override { heap_.End(); }
+
+ private:
+  StartUpHeap heap_;
 };
 
 }  // namespace

@@ -80,6 +80,8 @@ class WinPlatformServices final : public PlatformServices {
   std::unique_ptr<SystemServices> OpenServices() override {
     return std::make_unique<WinSystemServices>();
   }
+  // The process heap needs no setting up for the start.
+  void EndStartUp() override {}
 };
 
 }  // namespace

@@ -38,6 +38,9 @@ int RunOn(platform::PlatformServices& native, const CommandLine& command, int ar
   // A request to end can arrive while the start still handles events; the loop it ended has not
   // begun yet, and starting it now would never end.
   if (launcher.exited()) return 0;
+  // Queued behind the start's own calls, which build the pictures only menus show.
+  QMetaObject::invokeMethod(
+      &app, [&native] { native.EndStartUp(); }, Qt::QueuedConnection);
   const DockControlServer control(native, launcher, services);
   ApplyStartAction(launcher, command.request);
   return QApplication::exec();

@@ -63,6 +63,7 @@ TEST_F(RunFixture, StartsAnswersTheControlChannelAndSavesOnTermination) {
   EXPECT_TRUE(std::filesystem::exists(data + "QAVMenu.cfg"));
   EXPECT_EQ(fake.services.hotKeys.events, (std::vector<std::string>{"install", "remove"}));
   EXPECT_FALSE(fake.services.shape.regions.empty());
+  EXPECT_EQ(fake.startUpEnds, 1);
 }
 
 }  // namespace
