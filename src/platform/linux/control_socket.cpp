@@ -103,8 +103,7 @@ std::optional<std::string> FirstLine(const std::string& buffer) {
 }
 
 // Reads one line of at most the limit; nothing when none arrives in time.
-std::optional<std::string> ReadLine(int descriptor, int timeoutMs) {
-  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+std::optional<std::string> ReadLine(int descriptor, Clock::time_point deadline) {
   std::string buffer;
   for (;;) {
     if (auto line = FirstLine(buffer)) return line;
@@ -253,10 +252,11 @@ SendResult SendControlRequest(const std::string& path, const std::string& line,
     if (Clock::now() >= deadline) return {SendOutcome::kNoDock, {}};
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
+  // One wait covers sending the request and reading its answer.
   const auto answerDeadline = Clock::now() + std::chrono::milliseconds(answerTimeoutMs);
   std::optional<std::string> answer;
   if (SendAll(descriptor, line + "\n", answerDeadline))
-    answer = ReadLine(descriptor, answerTimeoutMs);
+    answer = ReadLine(descriptor, answerDeadline);
   ::close(descriptor);
   if (!answer) return {SendOutcome::kNoAnswer, {}};
   return {SendOutcome::kAnswered, *answer};
