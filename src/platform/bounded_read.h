@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,5 +32,27 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
 
 // The same, as text.
 std::optional<std::string> ReadWholeTextFile(const std::string& path, std::size_t maxBytes);
+
+// A regular file held open and read in pieces at any offset, so that a large file can be judged
+// by its first bytes and is never held whole.
+class FilePieces {
+ public:
+  // Nothing unless `path` is a regular file (after links) that opens without blocking.
+  static std::optional<FilePieces> Open(const std::string& path);
+  FilePieces(FilePieces&& other) noexcept;
+  FilePieces& operator=(FilePieces&& other) noexcept;
+  ~FilePieces();
+
+  // The size the file had when it was opened.
+  std::uint64_t Size() const { return size_; }
+  // Exactly `count` bytes from `offset`; nothing when they are not all there or cannot be read.
+  std::optional<std::vector<std::uint8_t>> Read(std::uint64_t offset, std::size_t count) const;
+
+ private:
+  struct Handle;  // what the system opened, defined by each system's implementation
+  FilePieces(std::unique_ptr<Handle> handle, std::uint64_t size);
+  std::unique_ptr<Handle> handle_;
+  std::uint64_t size_ = 0;
+};
 
 }  // namespace qav::platform

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/bounded_read.h"
 #include "platform/utf8_path.h"
 #include "startup/ini_param.h"
-#include "store/file_bytes.h"
 #include "store/store_pictures.h"
 #include "store/twin_file.h"
 
@@ -36,6 +36,14 @@ class BusyScope {
   const std::function<void(bool)>& setBusy_;
   bool busy_ = true;
 };
+
+// The store pictures the current records name, which the program put there; the user's own
+// picture is never among those a restore or reset takes away.
+std::set<std::string> OwnStorePictures(const AppState& state) {
+  auto own = StorePicturesNamed(state.tables.Shortcuts, state.paths.IconStore);
+  own.erase(state.paths.UserIconFile);
+  return own;
+}
 
 void Tell(platform::MessageBoxes& messages, const std::string& text, MessageIcon icon) {
   messages.Show({text, kCaption, icon, MessageButtons::kOk});
@@ -95,8 +103,8 @@ bool ConfirmResetShortcuts(platform::MessageBoxes& messages) {
 bool BackupConfiguration(const std::string& path, BackupFlowContext& c) {
   auto& messages = c.platform.messages;
   if (!SaveSettings(c)) return false;  // the save has said why
-  const auto bytes = ReadRegularFile(c.state.paths.SettingsFile, kSettingsFileSize);
-  if (!bytes || !WriteFileBytes(path, *bytes)) {
+  const auto bytes = platform::ReadWholeFile(c.state.paths.SettingsFile, kSettingsFileSize);
+  if (!bytes || !platform::WriteAtomically(c.platform.files, path, *bytes)) {
     Tell(messages, "Backup Configuration File failed! ", MessageIcon::kExclamation);
     return false;
   }
@@ -120,7 +128,7 @@ bool BackupShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
 bool RestoreConfiguration(const std::string& path, BackupFlowContext& c) {
   BusyScope busy(c.setBusy);
   // Read one byte more than a settings file has, so that a longer file shows as wrong.
-  const auto bytes = ReadRegularFile(path, kSettingsFileSize + 1);
+  const auto bytes = platform::ReadWholeFile(path, kSettingsFileSize + 1);
   const bool valid = bytes && bytes->size() == kSettingsFileSize;
   if (!valid || !SaveWithTwin(c.platform.files, c.state.paths.SettingsFile, *bytes)) {
     busy.Done();
@@ -136,8 +144,9 @@ bool RestoreConfiguration(const std::string& path, BackupFlowContext& c) {
 bool RestoreShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
   BusyScope busy(c.setBusy);
   const Paths& paths = c.state.paths;
-  const Result outcome = RestoreBackupFile(
-      path, {paths.MenuFile, paths.IconStore, paths.SysIconsFolder, c.platform.files, c.progress});
+  const Result outcome =
+      RestoreBackupFile(path, {paths.MenuFile, paths.IconStore, paths.SysIconsFolder,
+                               c.platform.files, c.progress, OwnStorePictures(c.state)});
   if (!outcome.Ok()) {
     busy.Done();
     Tell(c.platform.messages, "Restore all shortcuts & icons failed! ", MessageIcon::kExclamation);
@@ -165,7 +174,7 @@ bool ResetProgramSettings(BackupFlowContext& c) {
 bool ResetShortcutsAndIcons(BackupFlowContext& c) {
   BusyScope busy(c.setBusy);
   SaveSettings(c);
-  RemoveStorePictures(c.state.paths.IconStore);
+  RemoveStorePictures(c.state.paths.IconStore, OwnStorePictures(c.state));
   c.reloadAll({false, true, false});
   const bool saved = SaveMenuFile(c.state, c.platform);
   busy.Done();

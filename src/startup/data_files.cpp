@@ -23,7 +23,7 @@ void ClearDataFiles(const Paths& paths, bool alsoSettings) {
   }
   Remove(paths.MenuFile);
   Remove(paths.MenuBackup());
-  RemoveStorePictures(paths.IconStore);
+  RemoveStorePictures(paths.IconStore, {});
 }
 
 }  // namespace qav

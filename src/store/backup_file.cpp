@@ -10,8 +10,9 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/bounded_read.h"
+#include "platform/temporary_names.h"
 #include "platform/utf8_path.h"
-#include "store/file_bytes.h"
 #include "store/menu_file.h"
 #include "store/store_pictures.h"
 
@@ -22,7 +23,6 @@ namespace {
 constexpr int kFirstBackedRecord = 4;
 constexpr std::size_t kBlockHeaderSize = 4;
 constexpr std::size_t kPathFieldSize = 255;
-constexpr const char* kRestoringSuffix = ".restoring";
 
 using PictureField = FixedText<255>;
 
@@ -45,10 +45,12 @@ bool IsShippedAnywhere(const std::string& picture, const std::string& sysIconsFo
 using ShippedRule = bool (*)(const std::string&, const std::string&);
 
 // The blocks end where the file does, or just before the trailer.
-bool EndsAfterBlocks(std::span<const std::uint8_t> bytes, std::size_t pos) {
-  const auto rest = bytes.subspan(pos);
-  return rest.empty() ||
-         std::equal(rest.begin(), rest.end(), kBackupTrailer.begin(), kBackupTrailer.end());
+bool EndsAfterBlocks(const platform::FilePieces& file, std::uint64_t pos) {
+  const std::uint64_t rest = file.Size() - pos;
+  if (rest == 0) return true;
+  if (rest != kBackupTrailer.size()) return false;
+  const auto trailer = file.Read(pos, kBackupTrailer.size());
+  return trailer && std::equal(trailer->begin(), trailer->end(), kBackupTrailer.begin());
 }
 
 bool IsReadablePicture(const std::string& path) {
@@ -67,9 +69,9 @@ void PutLength(std::ofstream& out, std::uint32_t length) {
   out.write(bytes.data(), bytes.size());
 }
 
-std::uint32_t GetLength(std::span<const std::uint8_t> bytes, std::size_t at) {
+std::uint32_t GetLength(std::span<const std::uint8_t> bytes) {
   std::uint32_t value = 0;
-  for (std::size_t i = kBlockHeaderSize; i-- > 0;) value = (value << 8) | bytes[at + i];
+  for (std::size_t i = kBlockHeaderSize; i-- > 0;) value = (value << 8) | bytes[i];
   return value;
 }
 
@@ -98,7 +100,7 @@ std::vector<std::string> PrepareBackup(Tables& tables, const std::string& sysIco
 
 struct PlannedPicture {
   std::string storePath;
-  std::size_t offset = 0;
+  std::uint64_t offset = 0;
   std::size_t length = 0;
 };
 
@@ -107,30 +109,33 @@ struct RestorePlan {
   std::vector<PlannedPicture> pictures;
 };
 
-bool UsableStorePlace(const std::string& path) {
+// Only a missing name or a plain file may be replaced; never a folder or a link. In a store that is
+// a link to another folder (the user's own), nothing there is ever replaced.
+bool UsableStorePlace(const std::string& path, bool storeIsLink) {
   if (path.empty() || path.size() > kPathFieldSize) return false;
+  if (platform::IsTemporaryName(path)) return false;  // never a name the writes use meanwhile
   std::error_code error;
   const auto status = std::filesystem::symlink_status(platform::PathFromUtf8(path), error);
-  // Only a missing name or a plain file may be replaced; never a folder or a link.
   return status.type() == std::filesystem::file_type::not_found ||
-         status.type() == std::filesystem::file_type::regular;
+         (!storeIsLink && status.type() == std::filesystem::file_type::regular);
 }
 
 // Gives each recorded picture path one place in the store. Two different paths that end in the
 // same file name get distinct places, so that neither picture overwrites the other.
 class StorePlaces {
  public:
-  explicit StorePlaces(std::string iconStore) : iconStore_(std::move(iconStore)) {}
+  explicit StorePlaces(std::string iconStore)
+      : iconStore_(std::move(iconStore)), storeIsLink_(IsLinkedFolder(iconStore_)) {}
 
   // The place, and whether the picture still has to be written there.
   std::pair<std::string, bool> PlaceFor(const std::string& recorded, int record, int field) {
     const auto known = byRecordedPath_.find(recorded);
     if (known != byRecordedPath_.end()) return {known->second, false};
     std::string place = StorePathFor(recorded, iconStore_);
-    if (!UsableStorePlace(place) || given_.count(place) != 0) {
+    if (!Usable(place)) {
       place =
           iconStore_ + "Restored " + std::to_string(record) + "-" + std::to_string(field) + ".png";
-      if (!UsableStorePlace(place) || given_.count(place) != 0) return {{}, false};
+      if (!Usable(place)) return {{}, false};
     }
     given_.insert(place);
     byRecordedPath_.emplace(recorded, place);
@@ -138,19 +143,43 @@ class StorePlaces {
   }
 
  private:
+  bool Usable(const std::string& place) const {
+    return UsableStorePlace(place, storeIsLink_) && given_.count(place) == 0;
+  }
+
   std::string iconStore_;
+  bool storeIsLink_;
   std::map<std::string, std::string> byRecordedPath_;
   std::set<std::string> given_;
 };
 
-Result PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarget& target,
-                   ShippedRule shipped, RestorePlan& plan) {
-  MenuImage image = DecodeMenuImage(bytes);
-  if (image.status != ImageStatus::kWhole) {
-    return Result::Failure("the file is not a complete backup of shortcuts and icons");
+std::string AtByte(std::uint64_t pos) {
+  return " at byte " + std::to_string(pos);
+}
+
+// Reads the block header at `pos` and checks the block against the file and the store's cap.
+Result ReadBlockLength(const platform::FilePieces& file, std::uint64_t pos, const std::string& what,
+                       std::size_t& length) {
+  const auto header = file.Read(pos, kBlockHeaderSize);
+  if (!header) return Result::Failure("the backup ends" + AtByte(file.Size()) + ", before " + what);
+  const std::uint32_t claimed = GetLength(*header);
+  if (claimed > kMaxPictureBytes) {
+    return Result::Failure(what + AtByte(pos) + " claims " + std::to_string(claimed) +
+                           " bytes, more than any picture of the icon store");
   }
+  if (claimed > file.Size() - pos - kBlockHeaderSize) {
+    return Result::Failure(what + AtByte(pos) + " claims more bytes than the backup holds");
+  }
+  length = claimed;
+  return Result::Success();
+}
+
+// Walks the records' picture fields and the block headers only: no picture is read here, so a
+// file that is no backup is refused after its first bytes, whatever its size.
+Result PlanRestore(const platform::FilePieces& file, MenuImage image, const RestoreTarget& target,
+                   ShippedRule shipped, RestorePlan& plan) {
   StorePlaces places(target.iconStore);
-  std::size_t pos = image.length;
+  std::uint64_t pos = image.length;
   for (int r = kFirstBackedRecord; r <= kLastRecord; ++r) {
     const auto fields = PictureFields(image.tables.Shortcuts[static_cast<std::size_t>(r)]);
     for (int f = 0; f < 2; ++f) {
@@ -158,26 +187,23 @@ Result PlanRestore(std::span<const std::uint8_t> bytes, const RestoreTarget& tar
       const std::string recorded = field.Get();
       field.Assign(recorded);
       if (recorded.empty() || shipped(recorded, target.sysIconsFolder)) continue;
-      const std::string where = "the picture of record " + std::to_string(r);
-      if (bytes.size() - pos < kBlockHeaderSize) {
-        return Result::Failure("the backup ends before " + where);
-      }
-      const std::uint32_t length = GetLength(bytes, pos);
-      pos += kBlockHeaderSize;
-      if (length > bytes.size() - pos) {
-        return Result::Failure(where + " claims more bytes than the backup holds");
-      }
+      std::size_t length = 0;
+      const Result block =
+          ReadBlockLength(file, pos, "the picture of record " + std::to_string(r), length);
+      if (!block.Ok()) return block;
       const auto [place, fresh] = places.PlaceFor(recorded, r, f);
       if (place.empty()) {
-        return Result::Failure(where + " has no usable place in the icon store");
+        return Result::Failure("the picture of record " + std::to_string(r) +
+                               " has no usable place in the icon store");
       }
-      if (fresh) plan.pictures.push_back({place, pos, length});
+      if (fresh) plan.pictures.push_back({place, pos + kBlockHeaderSize, length});
       field.Assign(place);
-      pos += length;
+      pos += kBlockHeaderSize + length;
     }
   }
-  if (!EndsAfterBlocks(bytes, pos)) {
-    return Result::Failure("the picture blocks do not end where the backup does");
+  if (!EndsAfterBlocks(file, pos)) {
+    return Result::Failure("the picture blocks end" + AtByte(pos) + ", the backup" +
+                           AtByte(file.Size()));
   }
   plan.tables = std::move(image.tables);
   return Result::Success();
@@ -192,43 +218,54 @@ std::set<std::string> NamedPictures(const Tables& tables) {
   return named;
 }
 
-Result CommitRestore(std::span<const std::uint8_t> bytes, const RestorePlan& plan,
+// Each picture goes to a fresh temporary copy beside its place; none of those names can be a
+// place another picture of the plan is renamed to.
+Result WritePictures(const platform::FilePieces& file, const RestorePlan& plan,
+                     const RestoreTarget& target, std::vector<std::string>& pending) {
+  std::set<std::string> places;
+  for (const PlannedPicture& picture : plan.pictures) places.insert(picture.storePath);
+  const int total = static_cast<int>(plan.pictures.size());
+  for (const PlannedPicture& picture : plan.pictures) {
+    const auto bytes = file.Read(picture.offset, picture.length);
+    if (!bytes) return Result::Failure("cannot read the backup" + AtByte(picture.offset));
+    // Not flushed one by one: a picture lost to a crash is rebuilt by the reload's check, and a
+    // thousand flushes would keep the user waiting for many seconds.
+    const auto temporary = target.files.WriteTemporary(picture.storePath, *bytes, false);
+    if (!temporary) return Result::Failure("cannot write " + picture.storePath);
+    pending.push_back(*temporary);
+    if (places.count(*temporary) != 0) return Result::Failure("cannot write " + picture.storePath);
+    if (target.progress) target.progress(static_cast<int>(pending.size()), total);
+  }
+  return Result::Success();
+}
+
+Result CommitRestore(const platform::FilePieces& file, const RestorePlan& plan,
                      const RestoreTarget& target) {
   std::vector<std::string> pending;
   auto discard = [&] {
     for (const auto& temporary : pending) target.files.RemoveFile(temporary);
   };
-  const int total = static_cast<int>(plan.pictures.size());
-  for (const PlannedPicture& picture : plan.pictures) {
-    const std::string temporary = picture.storePath + kRestoringSuffix;
-    pending.push_back(temporary);
-    target.files.RemoveFile(temporary);  // a leftover, or a link, is never written through
-    // Not flushed one by one: a picture lost to a crash is rebuilt by the reload's check, and a
-    // thousand flushes would keep the user waiting for many seconds.
-    if (!target.files.WriteBytes(temporary, bytes.subspan(picture.offset, picture.length), false)) {
-      discard();
-      return Result::Failure("cannot write " + picture.storePath);
-    }
-    if (target.progress) target.progress(static_cast<int>(pending.size()), total);
+  if (Result written = WritePictures(file, plan, target, pending); !written.Ok()) {
+    discard();
+    return written;
   }
   if (!SaveWithTwin(target.files, target.menuFile, EncodeMenuImage(plan.tables))) {
     discard();
     return Result::Failure("cannot write the menu file " + target.menuFile);
   }
   std::string failed;
-  // Plain renames within the store: making each one durable would cost a flush of the folder per
-  // picture, and the reload rebuilds any picture a crash loses.
-  for (const PlannedPicture& picture : plan.pictures) {
-    std::error_code error;
-    std::filesystem::rename(platform::PathFromUtf8(picture.storePath + kRestoringSuffix),
-                            platform::PathFromUtf8(picture.storePath), error);
-    if (error) failed = picture.storePath;
+  // Not made durable one by one: that would cost a flush of the folder per picture, and the
+  // reload rebuilds any picture a crash loses.
+  for (std::size_t i = 0; i < plan.pictures.size(); ++i) {
+    if (!target.files.Replace(pending[i], plan.pictures[i].storePath, false)) {
+      failed = plan.pictures[i].storePath;
+    }
   }
   if (!failed.empty()) {
     discard();
     return Result::Failure("cannot put " + failed + " in place");
   }
-  RemoveStorePictures(target.iconStore, NamedPictures(plan.tables));
+  RemoveStorePictures(target.iconStore, target.ownPictures, NamedPictures(plan.tables));
   return Result::Success();
 }
 
@@ -260,7 +297,7 @@ Result WriteBackupFile(const std::string& path, const Tables& tables,
   const int total = static_cast<int>(blocks.size());
   for (int i = 0; i < total; ++i) {
     const std::string& picture = blocks[static_cast<std::size_t>(i)];
-    const auto bytes = ReadRegularFile(picture, kMaxPictureBytes);
+    const auto bytes = platform::ReadWholeFile(picture, kMaxPictureBytes);
     if (!bytes) return fail("cannot read " + picture);
     PutLength(out, static_cast<std::uint32_t>(bytes->size()));
     out.write(reinterpret_cast<const char*>(bytes->data()),
@@ -275,17 +312,30 @@ Result WriteBackupFile(const std::string& path, const Tables& tables,
 }
 
 Result RestoreBackupFile(const std::string& path, const RestoreTarget& target) {
-  const auto bytes = ReadRegularFile(path, kMaxBackupBytes);
-  if (!bytes) return Result::Failure("cannot read " + path);
+  const auto file = platform::FilePieces::Open(path);
+  if (!file) return Result::Failure("cannot read " + path + ": it is no readable file");
+  if (file->Size() > kMaxBackupBytes) {
+    return Result::Failure(path + " is larger than any backup of shortcuts and icons");
+  }
+  // The records come first and never take more than a menu file of the standard bounds.
+  const auto head = file->Read(
+      0, static_cast<std::size_t>(std::min<std::uint64_t>(file->Size(), kStandardMenuFileSize)));
+  if (!head) return Result::Failure("cannot read " + path);
+  MenuImage image = DecodeMenuImage(*head);
+  if (image.status != ImageStatus::kWhole) {
+    return Result::Failure("the file is not a complete backup of shortcuts and icons");
+  }
   RestorePlan plan;
-  Result planned = PlanRestore(*bytes, target, IsShipped, plan);
+  Result planned = PlanRestore(*file, image, target, IsShipped, plan);
   if (!planned.Ok()) {
     // Only the reading whose blocks end exactly at the trailer is the backup's own.
     RestorePlan other;
-    if (!PlanRestore(*bytes, target, IsShippedAnywhere, other).Ok()) return planned;
+    if (!PlanRestore(*file, std::move(image), target, IsShippedAnywhere, other).Ok()) {
+      return planned;
+    }
     plan = std::move(other);
   }
-  return CommitRestore(*bytes, plan, target);
+  return CommitRestore(*file, plan, target);
 }
 
 }  // namespace qav

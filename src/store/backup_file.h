@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "platform/file_ops.h"
@@ -19,8 +20,9 @@
 namespace qav {
 
 inline constexpr std::array<std::uint8_t, 5> kBackupTrailer = {0x2F, 0x45, 0x4E, 0x44, 0x00};
-// Bounds on what a restore reads, so that a wrong file choice cannot exhaust memory.
-inline constexpr std::size_t kMaxBackupBytes = std::size_t{1} << 30;
+// Bounds on what a restore reads, so that a wrong file choice cannot exhaust memory: a restore
+// holds the records and one picture at a time, never the whole file.
+inline constexpr std::uint64_t kMaxBackupBytes = std::uint64_t{1} << 30;
 inline constexpr std::size_t kMaxPictureBytes = std::size_t{64} << 20;
 
 // Called after each picture block: blocks done so far, blocks in all.
@@ -41,14 +43,19 @@ struct RestoreTarget {
   std::string sysIconsFolder;
   platform::FileOps& files;
   BackupProgress progress = {};  // called after each picture written
+  // The store pictures the records being replaced name: the program put them there, so those no
+  // restored record names are removed afterwards (see RemoveStorePictures).
+  std::set<std::string> ownPictures = {};
 };
 
 // Restores a backup: the menu file is replaced and the pictures are written into the icon store
 // under the file name their recorded path ends in (a path of another data folder, or of any
-// folder, is mapped into this store and the record updated). Store pictures no restored record
-// names are removed afterwards. Pictures shipped with a copy of the program installed elsewhere
-// (in its "SysIcons" folder) are recognised by their folder when this copy's folder differs. A
-// backup that is unreadable, truncated or inconsistent changes nothing.
+// folder, is mapped into this store and the record updated). Store pictures the program put there
+// that no restored record names are removed afterwards. Pictures shipped with a copy of the program
+// installed elsewhere (in its "SysIcons" folder) are recognised by their folder when this copy's
+// folder differs. A backup that is unreadable, truncated or inconsistent changes nothing; it is
+// judged by its records and block headers before any picture is read. In a store that is a link to
+// another folder no existing file is replaced and nothing is removed.
 Result RestoreBackupFile(const std::string& path, const RestoreTarget& target);
 
 // The place in the icon store a recorded picture path restores to: the store plus the file name

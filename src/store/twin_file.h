@@ -21,9 +21,10 @@ enum class ImageStatus {
 
 using ImageJudge = std::function<ImageStatus(std::span<const std::uint8_t>)>;
 
-// Writes the ".bak" twin completely and durably, then replaces the file itself atomically from a
-// temporary copy. Whatever step fails or is interrupted, at least one of the two stays whole. The
-// file is saved even when the twin fails; the result is true only when both were written.
+// Writes the ".bak" twin completely and durably, then replaces the file itself; each through a
+// fresh temporary copy and an atomic rename. Whatever step fails or is interrupted, at least one of
+// the two stays whole. The file is saved even when the twin fails; the result is true only when
+// both were written.
 bool SaveWithTwin(platform::FileOps& files, const std::string& path,
                   std::span<const std::uint8_t> bytes);
 

@@ -6,7 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
+#include "platform/temporary_names.h"
 #include "platform/utf8_path.h"
 #include "store/menu_file.h"
 #include "support/intercepted_file_ops.h"
@@ -153,7 +158,7 @@ struct RestoreFixture : ::testing::Test {
     EXPECT_EQ(ReadBytes(b.store + "20.png"), Of("old twenty"));
     EXPECT_EQ(ReadBytes(b.store + "12.png"), Of("old twelve"));
     for (const auto& entry : fs::directory_iterator(b.store)) {
-      EXPECT_EQ(entry.path().string().find(".restoring"), std::string::npos) << entry.path();
+      EXPECT_FALSE(platform::IsTemporaryName(entry.path().filename().string())) << entry.path();
     }
   }
 
@@ -256,8 +261,9 @@ TEST_F(RestoreFixture, PathsNeverLeadOutOfTheStore) {
 }
 
 TEST_F(RestoreFixture, ARestoreThatFailsHalfWayKeepsTheMenuAndPictures) {
-  // Calls: two picture writes, the menu's twin, its temporary copy, the rename over the menu.
-  for (const int failAt : {1, 2, 3, 4, 5}) {
+  // Calls: two picture copies, the menu's twin copy and its rename, the menu's copy and its
+  // rename; the pictures' renames follow.
+  for (const int failAt : {1, 2, 3, 4, 5, 6}) {
     test::InterceptedFileOps failing([&](int call, auto&&...) { return call < failAt; });
     const Result outcome = RestoreBackupFile(backup, {b.menuFile, b.store, b.sysIcons, failing});
     EXPECT_FALSE(outcome.Ok()) << failAt;
@@ -265,9 +271,101 @@ TEST_F(RestoreFixture, ARestoreThatFailsHalfWayKeepsTheMenuAndPictures) {
     EXPECT_EQ(ReadBytes(b.store + "12.png"), Of("old twelve")) << failAt;
     EXPECT_EQ(ReadBytes(b.store + "20.png"), Of("old twenty")) << failAt;
     EXPECT_FALSE(fs::exists(b.store + "custom.png")) << failAt;
-    EXPECT_FALSE(fs::exists(b.store + "12.png.restoring")) << failAt;
+    ExpectUntouched();
   }
 }
+
+// A backup with the given pictures for records 4, 5, ... and the trailer.
+Bytes Crafted(const std::vector<std::pair<std::string, std::string>>& pictures) {
+  Tables tables = MakeTables();
+  int r = 4;
+  for (const auto& [path, bytes] : pictures) tables.Shortcuts[r++].IconFile = path;
+  Bytes out = EncodeMenuImage(tables);
+  for (const auto& [path, bytes] : pictures) Append(out, Block(Of(bytes)));
+  Append(out, kTrailer);
+  return out;
+}
+
+// A user who points the icon store at a folder of their own: nothing there is replaced or swept.
+TEST_F(RestoreFixture, AStoreThatIsALinkIsTheUsersFolder) {
+#ifdef _WIN32
+  GTEST_SKIP() << "making links needs privileges on Windows";
+#else
+  const std::string pictures = b.root / "Pictures";
+  fs::create_directories(pictures);
+  WriteBytes(pictures + "/holiday1.png", Of("holiday"));
+  WriteBytes(pictures + "/12.png", Of("the user's twelve"));
+  fs::remove_all(b.store);
+  fs::create_directory_symlink(pictures, fs::path(b.store).parent_path());
+  const Result outcome = RestoreBackupFile(backup, b.Target());
+  ASSERT_TRUE(outcome.Ok()) << outcome.Error();
+  EXPECT_EQ(ReadBytes(pictures + "/holiday1.png"), Of("holiday"));
+  EXPECT_EQ(ReadBytes(pictures + "/12.png"), Of("the user's twelve"));
+  const MenuImage menu = DecodeMenuImage(ReadBytes(b.menuFile));
+  const std::string restored = menu.tables.Shortcuts[12].IconFile.Get();
+  EXPECT_NE(restored, b.store + "12.png");
+  EXPECT_EQ(ReadBytes(restored), Of("twelve"));
+#endif
+}
+
+// Only what the program put into the store goes: the pictures the replaced records named, of any
+// name, and its numbered ones; a file of the user's that nothing names stays.
+TEST_F(RestoreFixture, TheSweepTakesOnlyThePicturesTheProgramPutThere) {
+  WriteBytes(b.store + "restored.ico", Of("an earlier restore's picture"));
+  WriteBytes(b.store + "notes.png", Of("put there by hand"));
+  RestoreTarget target = b.Target();
+  target.ownPictures = {b.store + "restored.ico", b.store + "20.png"};
+  const Result outcome = RestoreBackupFile(backup, target);
+  ASSERT_TRUE(outcome.Ok()) << outcome.Error();
+  EXPECT_FALSE(fs::exists(b.store + "restored.ico"));
+  EXPECT_FALSE(fs::exists(b.store + "20.png"));
+  EXPECT_TRUE(fs::exists(b.store + "notes.png"));
+  EXPECT_TRUE(fs::exists(b.store + "User Icon.ico"));
+}
+
+// Names that once served as temporary copies are pictures like any other now.
+TEST_F(RestoreFixture, NoPictureNameCollidesWithAnotherPicturesTemporaryCopy) {
+  const std::string file = a.root / "collide.bak";
+  WriteBytes(file, Crafted({{"x/X.png.restoring", "first"},
+                            {"x/X.png", "second"},
+                            {"x/X.png.tmp-abcdefgh", "third"}}));
+  const Result outcome = RestoreBackupFile(file, b.Target());
+  ASSERT_TRUE(outcome.Ok()) << outcome.Error();
+  const MenuImage menu = DecodeMenuImage(ReadBytes(b.menuFile));
+  std::set<std::string> places;
+  for (int r = 4; r <= 6; ++r) places.insert(menu.tables.Shortcuts[r].IconFile.Get());
+  EXPECT_EQ(places.size(), 3u);
+  EXPECT_EQ(ReadBytes(menu.tables.Shortcuts[4].IconFile.Get()), Of("first"));
+  EXPECT_EQ(ReadBytes(menu.tables.Shortcuts[5].IconFile.Get()), Of("second"));
+  EXPECT_EQ(ReadBytes(menu.tables.Shortcuts[6].IconFile.Get()), Of("third"));
+}
+
+#ifndef _WIN32
+long PeakKilobytes() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// A huge file picked by mistake is judged by its first bytes and never read whole: neither one
+// that is no backup at all nor one whose records are whole but whose blocks claim too much.
+TEST_F(RestoreFixture, AGigabyteFileIsRefusedWithoutBeingRead) {
+  const std::string huge = a.root / "huge.bin";
+  const long before = PeakKilobytes();
+  for (const bool recordsFirst : {false, true}) {
+    Bytes head = recordsFirst ? Crafted({{"x/a.png", "a"}}) : Bytes(64, 0x41);
+    if (recordsFirst) head.resize(kStandardMenuFileSize + 4);
+    if (recordsFirst) head[kStandardMenuFileSize + 3] = 0x3F;  // a block of a gigabyte
+    WriteBytes(huge, head);
+    fs::resize_file(huge, std::uintmax_t{1} << 30);
+    const Result outcome = RestoreBackupFile(huge, b.Target());
+    EXPECT_FALSE(outcome.Ok());
+    EXPECT_FALSE(outcome.Error().empty());
+    ExpectUntouched();
+  }
+  EXPECT_LT(PeakKilobytes() - before, 64 * 1024) << "kB more at the peak";
+}
+#endif
 
 TEST(BackupFile, StorePathsKeepOnlyTheFileName) {
   EXPECT_EQ(StorePathFor("/home/ann/.local/share/QAV Launcher/QavIcons/7.png", "/s/"), "/s/7.png");

@@ -5,6 +5,7 @@
 #ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -34,7 +35,8 @@ test::InterceptedFileOps Faulty(int failAt, Fault fault) {
         if (call != failAt) return true;
         if (fault == Fault::kKillBefore) throw Killed{};
         if (fault != Fault::kPartialWrite) return fault == Fault::kKillAfter;
-        test::RealFiles().WriteBytes(path, bytes.first(bytes.size() / 2), durable);
+        // Half a temporary copy stays behind, as a crash in the middle of the write leaves it.
+        (void)test::RealFiles().WriteTemporary(path, bytes.first(bytes.size() / 2), durable);
         return false;
       },
       [=](int call) {
@@ -67,9 +69,10 @@ std::string Survivor(const std::string& menuFile) {
 TEST(CrashSafety, EveryStepOfASaveCanFailAndAWholeCopySurvives) {
   const Fault faults[] = {Fault::kFail, Fault::kPartialWrite, Fault::kKillBefore,
                           Fault::kKillAfter};
-  for (int step = 1; step <= 3; ++step) {
+  // A save is four steps: the twin's temporary copy and its rename, then the file's.
+  for (int step = 1; step <= 4; ++step) {
     for (const Fault fault : faults) {
-      if (fault == Fault::kPartialWrite && step == 3) continue;  // step 3 writes nothing
+      if (fault == Fault::kPartialWrite && step % 2 == 0) continue;  // renames write nothing
       test::TempDir dir;
       const std::string menu = dir / "QAVMenu.cfg";
       test::RealFiles files;
@@ -126,11 +129,19 @@ int InChild(Body body, std::chrono::microseconds killAfter) {
   return status;
 }
 
-// True when the files show a save under way: its temporary copy, or a twin that differs from the
+bool HasTemporaryCopy(const std::string& path) {
+  const std::filesystem::path file(path);
+  const std::string prefix = file.filename().string() + ".tmp-";
+  for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
+    if (entry.path().filename().string().starts_with(prefix)) return true;
+  }
+  return false;
+}
+
+// True when the files show a save under way: a temporary copy, or a twin that differs from the
 // main file. Between saves neither is the case.
 bool CaughtMidSave(const std::string& menu) {
-  return std::filesystem::exists(menu + ".tmp") ||
-         test::ReadBytes(menu) != test::ReadBytes(menu + ".bak");
+  return HasTemporaryCopy(menu) || test::ReadBytes(menu) != test::ReadBytes(menu + ".bak");
 }
 
 TEST(CrashSafety, KillingTheProcessMidSaveLeavesAWholeCopy) {
@@ -143,11 +154,12 @@ TEST(CrashSafety, KillingTheProcessMidSaveLeavesAWholeCopy) {
   for (int round = 0; round < 12; ++round) {
     ASSERT_TRUE(WriteMenuFile(versions[1], {menu, files}).Ok());
     // The child saves back to back and is killed shortly after one of the file operations of its
-    // second save begins (each save writes the twin, writes the temporary copy, renames it).
+    // second save begins (each save writes the twin's temporary copy and renames it, then the
+    // file's).
     const int status = InChild(
         [&](const auto& ready) {
           // Write or rename number `signalAt` first tells the parent it is starting.
-          const int signalAt = 4 + round % 3;
+          const int signalAt = 5 + round % 4;
           test::InterceptedFileOps childFiles([&](int call, auto&&...) {
             if (call == signalAt) ready();
             return true;
@@ -160,7 +172,9 @@ TEST(CrashSafety, KillingTheProcessMidSaveLeavesAWholeCopy) {
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
         << "round " << round << ": the saving process ended on its own";
     if (CaughtMidSave(menu)) ++midSave;
+    // The load that a start does clears away what the killed save left.
     const std::string survivor = Survivor(menu);
+    EXPECT_FALSE(HasTemporaryCopy(menu)) << "round " << round;
     ASSERT_TRUE(survivor == "old" || survivor == "new") << "round " << round << ": " << survivor;
   }
   EXPECT_GE(midSave, 1) << "no kill landed inside a save";
@@ -185,6 +199,46 @@ TEST(CrashSafety, FullDiskLeavesTheOldCopy) {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not report failure";
   EXPECT_EQ(Survivor(menu), "old");
 }
+
+// Links and FIFOs planted in the data folder, at every name a save writes: the twin (the settings
+// file's twin is saved the same way), the old fixed temporary name, and a leftover of an
+// interrupted save. Nothing outside the folder may
+// change, no live file may become a link, and no save may wait on a FIFO.
+TEST(CrashSafety, PlantedLinksAndFifosAreReplacedNeverWrittenThrough) {
+  enum class Plant { kLink, kFifo };
+  for (const Plant plant : {Plant::kLink, Plant::kFifo}) {
+    for (const char* planted : {".bak", ".tmp", ".tmp-aaaaaaaa"}) {
+      test::TempDir dir;
+      const std::string menu = dir / "data/QAVMenu.cfg";
+      const std::string outside = dir / "outside.txt";
+      std::filesystem::create_directory(dir / "data");
+      test::WriteText(outside, "the user's own file");
+      const std::string at = menu + planted;
+      if (plant == Plant::kLink) {
+        std::filesystem::create_symlink(outside, at);
+      } else {
+        ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0);
+      }
+      // A child, so that a save that blocks on the FIFO fails the test instead of hanging it.
+      const int status = InChild(
+          [&](const auto&) {
+            ::alarm(10);
+            test::RealFiles files;
+            ::_exit(WriteMenuFile(Version("new"), {menu, files}).Ok() ? 0 : 1);
+          },
+          std::chrono::microseconds(-1));
+      const std::string what = std::string(plant == Plant::kLink ? "link" : "FIFO") + " " + planted;
+      ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << what;
+      EXPECT_EQ(test::ReadText(outside), "the user's own file") << what;
+      for (const std::string& file : {menu, menu + ".bak"}) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(file)))
+            << what << ": " << file;
+      }
+      EXPECT_EQ(Survivor(menu), "new") << what;
+    }
+  }
+}
+
 #endif
 
 // A folder where the twin belongs (or no room for a second copy) must not cost the user the

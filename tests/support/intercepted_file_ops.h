@@ -1,6 +1,7 @@
 #pragma once
 // The platform's own file writes with a say in each write and rename, counted from 1: tests that
-// make a save or a restore go wrong at a chosen step use it. Removals always go through.
+// make a save or a restore go wrong at a chosen step use it. Removals always go through. A write
+// is told the final name it writes for (the temporary's name is chosen only when it is made).
 
 #include <functional>
 #include <span>
@@ -20,21 +21,25 @@ class InterceptedFileOps final : public platform::FileOps {
   explicit InterceptedFileOps(Before before, std::function<void(int call)> after = nullptr)
       : before_(std::move(before)), after_(std::move(after)) {}
 
-  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
-                  bool durable) override {
-    if (!before_(++calls_, path, bytes, durable)) return false;
-    return After(real_.WriteBytes(path, bytes, durable));
+  std::optional<std::string> WriteTemporary(const std::string& path,
+                                            std::span<const std::uint8_t> bytes,
+                                            bool durable) override {
+    if (!before_(++calls_, path, bytes, durable)) return std::nullopt;
+    auto written = real_.WriteTemporary(path, bytes, durable);
+    After();
+    return written;
   }
-  bool Replace(const std::string& from, const std::string& to) override {
+  bool Replace(const std::string& from, const std::string& to, bool durable) override {
     if (!before_(++calls_, from, {}, false)) return false;
-    return After(real_.Replace(from, to));
+    const bool replaced = real_.Replace(from, to, durable);
+    After();
+    return replaced;
   }
   bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
 
  private:
-  bool After(bool result) {
+  void After() {
     if (after_) after_(calls_);
-    return result;
   }
 
   RealFiles real_;

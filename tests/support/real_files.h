@@ -10,12 +10,13 @@ namespace qav::test {
 
 class RealFiles final : public platform::FileOps {
  public:
-  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
-                  bool durable) override {
-    return files_->WriteBytes(path, bytes, durable);
+  std::optional<std::string> WriteTemporary(const std::string& path,
+                                            std::span<const std::uint8_t> bytes,
+                                            bool durable) override {
+    return files_->WriteTemporary(path, bytes, durable);
   }
-  bool Replace(const std::string& from, const std::string& to) override {
-    return files_->Replace(from, to);
+  bool Replace(const std::string& from, const std::string& to, bool durable) override {
+    return files_->Replace(from, to, durable);
   }
   bool RemoveFile(const std::string& path) override { return files_->RemoveFile(path); }
 

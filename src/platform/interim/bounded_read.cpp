@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <system_error>
 
 #include "platform/utf8_path.h"
@@ -30,6 +31,38 @@ std::optional<std::vector<std::uint8_t>> ReadUpTo(const std::string& path, std::
 }
 
 }  // namespace
+
+struct FilePieces::Handle {
+  mutable std::ifstream in;
+};
+
+FilePieces::FilePieces(std::unique_ptr<Handle> handle, std::uint64_t size)
+    : handle_(std::move(handle)), size_(size) {}
+FilePieces::FilePieces(FilePieces&& other) noexcept = default;
+FilePieces& FilePieces::operator=(FilePieces&& other) noexcept = default;
+FilePieces::~FilePieces() = default;
+
+std::optional<FilePieces> FilePieces::Open(const std::string& path) {
+  if (!IsRegularFile(path)) return std::nullopt;
+  std::error_code error;
+  const auto size = std::filesystem::file_size(PathFromUtf8(path), error);
+  if (error) return std::nullopt;
+  auto handle = std::make_unique<Handle>();
+  handle->in.open(PathFromUtf8(path), std::ios::binary);
+  if (!handle->in) return std::nullopt;
+  return FilePieces(std::move(handle), size);
+}
+
+std::optional<std::vector<std::uint8_t>> FilePieces::Read(std::uint64_t offset,
+                                                          std::size_t count) const {
+  if (offset > size_ || count > size_ - offset) return std::nullopt;
+  std::vector<std::uint8_t> bytes(count);
+  handle_->in.clear();
+  handle_->in.seekg(static_cast<std::streamoff>(offset));
+  handle_->in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+  if (static_cast<std::size_t>(handle_->in.gcount()) != count) return std::nullopt;
+  return bytes;
+}
 
 bool IsRegularFile(const std::string& path) {
   std::error_code error;

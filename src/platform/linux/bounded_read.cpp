@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 
 namespace qav::platform {
 namespace {
@@ -56,6 +57,42 @@ std::optional<std::vector<std::uint8_t>> ReadUpTo(const std::string& path, std::
 }
 
 }  // namespace
+
+struct FilePieces::Handle {
+  explicit Handle(int descriptor) : fd(descriptor) {}
+  ~Handle() { ::close(fd); }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  int fd;
+};
+
+FilePieces::FilePieces(std::unique_ptr<Handle> handle, std::uint64_t size)
+    : handle_(std::move(handle)), size_(size) {}
+FilePieces::FilePieces(FilePieces&& other) noexcept = default;
+FilePieces& FilePieces::operator=(FilePieces&& other) noexcept = default;
+FilePieces::~FilePieces() = default;
+
+std::optional<FilePieces> FilePieces::Open(const std::string& path) {
+  std::size_t size = 0;
+  const int fd = OpenRegular(path, size);
+  if (fd < 0) return std::nullopt;
+  return FilePieces(std::make_unique<Handle>(fd), size);
+}
+
+std::optional<std::vector<std::uint8_t>> FilePieces::Read(std::uint64_t offset,
+                                                          std::size_t count) const {
+  if (offset > size_ || count > size_ - offset) return std::nullopt;
+  std::vector<std::uint8_t> bytes(count);
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n =
+        ::pread(handle_->fd, bytes.data() + done, count - done, static_cast<off_t>(offset + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return std::nullopt;  // an error, or the file grew shorter meanwhile
+    done += static_cast<std::size_t>(n);
+  }
+  return bytes;
+}
 
 bool IsRegularFile(const std::string& path) {
   struct stat info {};

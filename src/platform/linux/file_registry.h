@@ -38,8 +38,9 @@ class FileRegistry final : public Registry {
 // Helpers the Linux settings files share.
 
 // Replaces the file at `path` (or the file a symbolic link there points to) by one holding
-// `text`: writes "<path>.tmp", flushes it to the disk and renames it over `path`, so a crash
-// leaves either the old or the new file. Creates missing folders. False on any error.
+// `text`: writes a fresh temporary copy beside `path`, flushes it to the disk and renames it over
+// `path`, so a crash leaves either the old or the new file. Creates missing folders. False on any
+// error.
 bool ReplaceFileContents(const std::string& path, const std::string& text);
 
 }  // namespace qav::platform

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/windows/wide_text.h"
 
@@ -75,6 +76,46 @@ std::optional<std::vector<std::uint8_t>> ReadUpTo(const std::string& path, std::
 }
 
 }  // namespace
+
+struct FilePieces::Handle {
+  explicit Handle(const std::string& path) : file(path) {}
+  ReadHandle file;
+};
+
+FilePieces::FilePieces(std::unique_ptr<Handle> handle, std::uint64_t size)
+    : handle_(std::move(handle)), size_(size) {}
+FilePieces::FilePieces(FilePieces&& other) noexcept = default;
+FilePieces& FilePieces::operator=(FilePieces&& other) noexcept = default;
+FilePieces::~FilePieces() = default;
+
+std::optional<FilePieces> FilePieces::Open(const std::string& path) {
+  auto handle = std::make_unique<Handle>(path);
+  if (!handle->file.Valid() || !IsRegularHandle(handle->file.Get())) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(handle->file.Get(), &size) || size.QuadPart < 0) return std::nullopt;
+  return FilePieces(std::move(handle), static_cast<std::uint64_t>(size.QuadPart));
+}
+
+std::optional<std::vector<std::uint8_t>> FilePieces::Read(std::uint64_t offset,
+                                                          std::size_t count) const {
+  if (offset > size_ || count > size_ - offset) return std::nullopt;
+  std::vector<std::uint8_t> bytes(count);
+  std::size_t done = 0;
+  constexpr std::size_t kChunk = 1u << 20;
+  while (done < count) {
+    OVERLAPPED at{};
+    const std::uint64_t position = offset + done;
+    at.Offset = static_cast<DWORD>(position & 0xFFFFFFFFu);
+    at.OffsetHigh = static_cast<DWORD>(position >> 32);
+    const auto want = static_cast<DWORD>(std::min(kChunk, count - done));
+    DWORD got = 0;
+    if (!::ReadFile(handle_->file.Get(), bytes.data() + done, want, &got, &at) || got == 0) {
+      return std::nullopt;
+    }
+    done += got;
+  }
+  return bytes;
+}
 
 bool IsRegularFile(const std::string& path) {
   // Opening for no access at all still follows links and reads the attributes, and never waits

@@ -9,9 +9,10 @@ namespace qav::platform {
 
 class WinFileOps final : public FileOps {
  public:
-  bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes,
-                  bool durable) override;
-  bool Replace(const std::string& from, const std::string& to) override;
+  std::optional<std::string> WriteTemporary(const std::string& path,
+                                            std::span<const std::uint8_t> bytes,
+                                            bool durable) override;
+  bool Replace(const std::string& from, const std::string& to, bool durable) override;
   bool RemoveFile(const std::string& path) override;
 };
 

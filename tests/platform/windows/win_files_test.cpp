@@ -23,7 +23,7 @@ TEST(WinFileOps, AtomicWriteReplacesTheOldFileWhole) {
   ASSERT_TRUE(WriteAtomically(files, path, Bytes("old")));
   ASSERT_TRUE(WriteAtomically(files, path, Bytes("new contents")));
   EXPECT_EQ(test::ReadAll(path), "new contents");
-  EXPECT_FALSE(test::Exists(path + ".tmp"));
+  EXPECT_FALSE(test::HasTemporaryCopy(path));
   EXPECT_TRUE(WriteAtomically(files, path, Bytes("quick"), false));
   EXPECT_EQ(test::ReadAll(path), "quick");
 }
@@ -35,7 +35,7 @@ TEST(WinFileOps, AFailedReplaceKeepsTheOldFileAndRemovesTheTemporary) {
   const std::string folder = dir / "taken";
   ASSERT_TRUE(::CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr));
   EXPECT_FALSE(WriteAtomically(files, folder, Bytes("lost")));
-  EXPECT_FALSE(test::Exists(folder + ".tmp"));
+  EXPECT_FALSE(test::HasTemporaryCopy(folder));
   // Nor can a file another program holds open without letting it be deleted.
   const std::string held = dir / "held.dat";
   ASSERT_TRUE(WriteAtomically(files, held, Bytes("old")));
@@ -45,7 +45,7 @@ TEST(WinFileOps, AFailedReplaceKeepsTheOldFileAndRemovesTheTemporary) {
   EXPECT_FALSE(WriteAtomically(files, held, Bytes("new")));
   ::CloseHandle(holder);
   EXPECT_EQ(test::ReadAll(held), "old");
-  EXPECT_FALSE(test::Exists(held + ".tmp"));
+  EXPECT_FALSE(test::HasTemporaryCopy(held));
 }
 
 TEST(WinFileOps, RemovingWhatIsNotThereSucceeds) {
@@ -53,7 +53,7 @@ TEST(WinFileOps, RemovingWhatIsNotThereSucceeds) {
   WinFileOps files;
   EXPECT_TRUE(files.RemoveFile(dir / "never.txt"));
   EXPECT_TRUE(files.RemoveFile(dir / "no folder\\never.txt"));
-  ASSERT_TRUE(files.WriteBytes(dir / "once.txt", Bytes("x"), true));
+  ASSERT_TRUE(WriteAtomically(files, dir / "once.txt", Bytes("x")));
   EXPECT_TRUE(files.RemoveFile(dir / "once.txt"));
   EXPECT_FALSE(test::Exists(dir / "once.txt"));
 }
@@ -77,18 +77,31 @@ TEST(WinBoundedRead, OnlyRegularFilesAreRead) {
 TEST(WinBoundedRead, ReadsStopAtTheirLimit) {
   test::WinTestFolder dir;
   const std::string file = dir / "ten \u00e9.txt";
-  ASSERT_TRUE(WinFileOps().WriteBytes(file, Bytes("0123456789"), false));
+  WinFileOps files;
+  ASSERT_TRUE(WriteAtomically(files, file, Bytes("0123456789"), false));
   EXPECT_TRUE(IsRegularFile(file));
   EXPECT_EQ(ReadFilePrefix(file, 4)->size(), 4u);
   EXPECT_EQ(ReadWholeFile(file, 10)->size(), 10u);
   EXPECT_FALSE(ReadWholeFile(file, 9));
   EXPECT_EQ(ReadWholeTextFile(file, 100), "0123456789");
+  const auto pieces = FilePieces::Open(file);
+  ASSERT_TRUE(pieces);
+  EXPECT_EQ(pieces->Size(), 10u);
+  EXPECT_EQ(pieces->Read(3, 4), Bytes("3456"));
+  EXPECT_FALSE(pieces->Read(8, 3));
+  EXPECT_FALSE(FilePieces::Open(dir.path()));
   // A file another program is writing stays readable.
   const HANDLE writer =
       ::CreateFileW(Utf8ToWide(file).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   EXPECT_EQ(ReadWholeTextFile(file, 100), "0123456789");
+  const auto pieces = FilePieces::Open(file);
+  ASSERT_TRUE(pieces);
+  EXPECT_EQ(pieces->Size(), 10u);
+  EXPECT_EQ(pieces->Read(3, 4), Bytes("3456"));
+  EXPECT_FALSE(pieces->Read(8, 3));
+  EXPECT_FALSE(FilePieces::Open(dir.path()));
   ::CloseHandle(writer);
 }
 

@@ -61,4 +61,13 @@ inline bool Exists(const std::string& path) {
   return ::GetFileAttributesW(platform::Utf8ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Whether a temporary copy of `path` (its name, ".tmp-" and a random ending) lies beside it.
+inline bool HasTemporaryCopy(const std::string& path) {
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = ::FindFirstFileW(platform::Utf8ToWide(path + ".tmp-*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  ::FindClose(search);
+  return true;
+}
+
 }  // namespace qav::test
