@@ -84,12 +84,6 @@ TEST(WinBoundedRead, ReadsStopAtTheirLimit) {
   EXPECT_EQ(ReadWholeFile(file, 10)->size(), 10u);
   EXPECT_FALSE(ReadWholeFile(file, 9));
   EXPECT_EQ(ReadWholeTextFile(file, 100), "0123456789");
-  const auto pieces = FilePieces::Open(file);
-  ASSERT_TRUE(pieces);
-  EXPECT_EQ(pieces->Size(), 10u);
-  EXPECT_EQ(pieces->Read(3, 4), Bytes("3456"));
-  EXPECT_FALSE(pieces->Read(8, 3));
-  EXPECT_FALSE(FilePieces::Open(dir.path()));
   // A file another program is writing stays readable.
   const HANDLE writer =
       ::CreateFileW(Utf8ToWide(file).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
