@@ -23,6 +23,17 @@ if(WIN32)
   # functions behind its generic names.
   target_compile_definitions(qav_options INTERFACE NOMINMAX UNICODE _UNICODE)
 endif()
+# Debian's hardening: fortified string and memory functions, a stack protector, position-independent
+# executables and read-only relocations bound at start. The sanitizers bring their own checks.
+if(UNIX AND NOT APPLE AND NOT QAV_SANITIZE)
+  include(CheckPIESupported)
+  check_pie_supported()
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  target_compile_options(qav_options INTERFACE -fstack-protector-strong
+    # The fortified functions need the optimiser; a debug build would only warn.
+    $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+  target_link_options(qav_options INTERFACE -Wl,-z,relro -Wl,-z,now)
+endif()
 if(QAV_SANITIZE AND WIN32)
   message(FATAL_ERROR "The sanitizers are built for Linux only")
 endif()
@@ -34,7 +45,8 @@ endif()
 target_compile_definitions(qav_options INTERFACE
   QAV_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   QAV_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-  QAV_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+  QAV_VERSION_PATCH=${PROJECT_VERSION_PATCH}
+  QAV_APP_ID="${QAV_APP_ID}")
 
 # qav_library(<name> SOURCES ... DEPS ...): one static library per folder of src/.
 function(qav_library name)

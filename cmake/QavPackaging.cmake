@@ -1,7 +1,13 @@
 # The Debian package: `cpack --preset deb` (or `cpack -G DEB` in a release build folder) packs
-# what `cmake --install` lays out under /usr. The libraries come from dpkg-shlibdeps; the Qt
-# plugins the program loads at run time (the X11 platform plugin, the SVG icon readers for the
-# desktop's icon theme) are not linked, so they are named here.
+# what `cmake --install` lays out under /usr. The libraries come from dpkg-shlibdeps. Named by hand
+# is only what the program uses without linking it:
+#   libqt6svg6  the SVG image and icon-engine plugins, for the desktop's icon theme (the X11
+#               platform plugin itself is part of libqt6gui6);
+#   xdg-utils   xdg-open, xdg-mime and xdg-settings, through which documents, folders, web
+#               addresses and the default programs are reached.
+# A terminal emulator is only needed for programs that run in one, so it is suggested.
+# With SOURCE_DATE_EPOCH set, every file in the package carries that time: two builds of the same
+# sources give the same package.
 
 set(QAV_PACKAGE_MAINTAINER "QAV Launcher maintainers <maintainers@brevona.com>"
   CACHE STRING "The Maintainer field of the Debian package")
@@ -12,10 +18,10 @@ set(CPACK_PACKAGE_VENDOR Brevona)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ring-shaped application launcher")
 set(CPACK_PACKAGE_DESCRIPTION
-  "QAV Launcher shows a ring of icons around a centre picture on top of the desktop.
-Hovering magnifies an icon; a click starts a program, opens a document, a folder
-or a web site, or unfolds a group menu. Files dropped on the ring become items,
-and a keyboard mode labels every icon with a key.")
+  "QAV Launcher shows a ring of icons around a centre picture on top of the
+desktop. Hovering magnifies an icon; a click starts a program, opens a
+document, a folder or a web site, or unfolds a group menu. Files dropped on
+the ring become items, and a keyboard mode labels every icon with a key.")
 set(CPACK_PACKAGE_CONTACT "${QAV_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -28,7 +34,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.brevona.com/")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QAV_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "x-terminal-emulator")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# Sections a package does not ship (the compilers' .comment), taken out of the staged binaries.
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/QavStripSections.cmake")
 
 include(CPack)

@@ -14,7 +14,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from e2e_support import (Session, dismiss_getting_started, read, terminate,  # noqa: E402
                          wait_for_window)
 
-DESKTOP_ENTRY = "/usr/share/applications/com.brevona.QavLauncher.desktop"
+DESKTOP_ENTRY = "/usr/share/applications/com.brevona.qavlauncher.desktop"
 PROGRAM = "/usr/bin/qav-launcher"
 PICTURES = "/usr/share/qav-launcher/SysIcons/"
 WIDTH, CENTRE, RADIUS = 1366, (683, 384), 300
@@ -69,7 +69,7 @@ def main(artifacts):
         assert b"/usr/bin/SysIcons" not in menu
 
         launcher = start_from_entry(session)
-        entry = session.config("autostart/qav-launcher.desktop")
+        entry = session.config("autostart/com.brevona.qavlauncher.desktop")
         assert f"Exec={PROGRAM}\n" in open(entry, encoding="utf-8").read()
         subprocess.run(["desktop-file-validate", entry], check=True)
         assert terminate(launcher) == 0

@@ -66,7 +66,12 @@ bool WriteAutostartEntry(const std::string& entryPath, const std::string& progra
       "Exec=" +
       EscapeValue(QuoteExecArgument(programPath)) +
       "\n"
-      "Icon=qav-launcher\n"
+      // Once the program is removed, the session skips the entry instead of failing to start it.
+      "TryExec=" +
+      EscapeValue(programPath) +
+      "\n"
+      "Icon=" QAV_APP_ID
+      "\n"
       "Terminal=false\n"
       "X-GNOME-Autostart-enabled=true\n";
   return ReplaceFileContents(entryPath, text);

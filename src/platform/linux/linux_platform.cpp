@@ -11,7 +11,13 @@ std::string RegistryFileIn(const std::string& configHome) {
   return configHome + "/Brevona/QAV Launcher/registry.reg";
 }
 
+// Named by the application id, as the desktop entry and the icon are.
 std::string AutostartEntryIn(const std::string& configHome) {
+  return configHome + "/autostart/" QAV_APP_ID ".desktop";
+}
+
+// The name earlier versions gave the entry.
+std::string LegacyAutostartEntryIn(const std::string& configHome) {
   return configHome + "/autostart/qav-launcher.desktop";
 }
 
@@ -25,7 +31,8 @@ std::string HomeTrashIn(std::string dataHome) {
 
 LinuxPlatform::LinuxPlatform()
     : folders(MakeFolders(system)),
-      registry(RegistryFileIn(folders.ConfigHome()), AutostartEntryIn(folders.ConfigHome())),
+      registry(RegistryFileIn(folders.ConfigHome()), AutostartEntryIn(folders.ConfigHome()),
+               LegacyAutostartEntryIn(folders.ConfigHome())),
       desktop(RealSystemCommands()),
       launcher(RealSystemCommands()),
       actions(RealSystemCommands(), SystemBusLogind(), ForceDisplayOffWithDpms,

@@ -23,7 +23,7 @@ class LinuxPlatform {
 
   // "$XDG_CONFIG_HOME/Brevona/QAV Launcher/registry.reg": the registry values, readable text.
   std::string RegistryFile() const;
-  // "$XDG_CONFIG_HOME/autostart/qav-launcher.desktop": the session's auto-start entry.
+  // "$XDG_CONFIG_HOME/autostart/<application id>.desktop": the session's auto-start entry.
   std::string AutostartEntry() const;
 
   LinuxSystemInfo system;

@@ -24,13 +24,22 @@ bool IsAutostartValue(std::uint32_t root, const std::string& subKey, const std::
 
 }  // namespace
 
-LinuxRegistry::LinuxRegistry(std::string registryFile, std::string autostartEntry)
-    : store_(std::move(registryFile)), autostartEntry_(std::move(autostartEntry)) {}
+LinuxRegistry::LinuxRegistry(std::string registryFile, std::string autostartEntry,
+                             std::string legacyAutostartEntry)
+    : store_(std::move(registryFile)),
+      autostartEntry_(std::move(autostartEntry)),
+      legacyAutostartEntry_(std::move(legacyAutostartEntry)) {}
+
+std::optional<std::string> LinuxRegistry::AutostartProgram() const {
+  if (auto program = ReadAutostartProgram(autostartEntry_)) return program;
+  if (legacyAutostartEntry_.empty()) return std::nullopt;
+  return ReadAutostartProgram(legacyAutostartEntry_);
+}
 
 std::optional<RegData> LinuxRegistry::Query(std::uint32_t root, const std::string& subKey,
                                             const std::string& name) {
   if (!IsAutostartValue(root, subKey, name)) return store_.Query(root, subKey, name);
-  const auto program = ReadAutostartProgram(autostartEntry_);
+  const auto program = AutostartProgram();
   if (!program) return std::nullopt;
   RegData data{RegType::kString, {program->begin(), program->end()}};
   data.bytes.push_back(0);
@@ -45,15 +54,27 @@ long LinuxRegistry::Set(std::uint32_t root, const std::string& subKey, const std
   }
   std::string program(data.bytes.begin(), data.bytes.end());
   while (!program.empty() && program.back() == '\0') program.pop_back();
-  return WriteAutostartEntry(autostartEntry_, program) ? 0 : kErrorAccessDenied;
+  if (!WriteAutostartEntry(autostartEntry_, program)) return kErrorAccessDenied;
+  // Two entries would start the program twice at every login.
+  if (!legacyAutostartEntry_.empty() && ReadAutostartProgram(legacyAutostartEntry_)) {
+    RemoveAutostartEntry(legacyAutostartEntry_);
+  }
+  return 0;
 }
 
 long LinuxRegistry::Delete(std::uint32_t root, const std::string& subKey, const std::string& name) {
   if (!IsAutostartValue(root, subKey, name)) return store_.Delete(root, subKey, name);
   // An entry that is switched off (Hidden=true) may be there to mask a system-wide entry of the
   // same name; removing it would turn auto-start on. Such an entry reads as no value at all.
-  if (!ReadAutostartProgram(autostartEntry_)) return kErrorFileNotFound;
-  return RemoveAutostartEntry(autostartEntry_) ? 0 : kErrorAccessDenied;
+  bool found = false;
+  bool removed = true;
+  for (const std::string* entry : {&autostartEntry_, &legacyAutostartEntry_}) {
+    if (entry->empty() || !ReadAutostartProgram(*entry)) continue;
+    found = true;
+    removed = RemoveAutostartEntry(*entry) && removed;
+  }
+  if (!found) return kErrorFileNotFound;
+  return removed ? 0 : kErrorAccessDenied;
 }
 
 }  // namespace qav::platform

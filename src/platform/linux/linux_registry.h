@@ -2,7 +2,8 @@
 // The registry on Linux: values live in a FileRegistry, except the program's auto-start value
 // (HKEY_CURRENT_USER "Software\Microsoft\Windows\CurrentVersion\Run", "QAV Launcher"), which is
 // the session's freedesktop auto-start entry, so that turning auto-start on really makes the
-// session start the program.
+// session start the program. An entry of the name earlier versions used counts too, and is
+// replaced by the current one when the value is written.
 
 #include <string>
 
@@ -12,7 +13,8 @@ namespace qav::platform {
 
 class LinuxRegistry final : public Registry {
  public:
-  LinuxRegistry(std::string registryFile, std::string autostartEntry);
+  LinuxRegistry(std::string registryFile, std::string autostartEntry,
+                std::string legacyAutostartEntry = {});
 
   std::optional<RegData> Query(std::uint32_t root, const std::string& subKey,
                                const std::string& name) override;
@@ -22,7 +24,10 @@ class LinuxRegistry final : public Registry {
 
  private:
   FileRegistry store_;
+  std::optional<std::string> AutostartProgram() const;
+
   std::string autostartEntry_;
+  std::string legacyAutostartEntry_;
 };
 
 }  // namespace qav::platform

@@ -1,6 +1,7 @@
 #include "startup/gui/run_launcher.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSessionManager>
 
 #include "platform/native_platform.h"
@@ -20,6 +21,10 @@ int RunOn(platform::PlatformServices& native, const CommandLine& command, int ar
   QApplication app(argc, argv);
   QApplication::setApplicationName("QAV Launcher");
   QApplication::setOrganizationName("Brevona");
+  // Ties the windows to the desktop entry (Wayland's app id, the desktop's grouping) and gives the
+  // dialogs the program's icon in task switchers.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QAV_APP_ID));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/qav-launcher.png")));
   QApplication::setQuitOnLastWindowClosed(false);
   native.EnsureIconTheme();
 

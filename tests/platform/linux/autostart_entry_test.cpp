@@ -21,7 +21,8 @@ TEST(AutostartEntry, WritesADesktopEntryForTheSession) {
   EXPECT_EQ(test::ReadText(entry),
             "[Desktop Entry]\nType=Application\nName=QAV Launcher\n"
             "Comment=Ring-shaped application launcher\nExec=/opt/qav/qav-launcher\n"
-            "Icon=qav-launcher\nTerminal=false\nX-GNOME-Autostart-enabled=true\n");
+            "TryExec=/opt/qav/qav-launcher\nIcon=" QAV_APP_ID
+            "\nTerminal=false\nX-GNOME-Autostart-enabled=true\n");
   EXPECT_EQ(ReadAutostartProgram(entry), "/opt/qav/qav-launcher");
   EXPECT_FALSE(std::filesystem::exists(entry + ".tmp"));
 }

@@ -25,8 +25,9 @@ class LinuxRegistryTest : public ::testing::Test {
 
   test::TempDir dir_;
   const std::string file_ = dir_ / "config/QAV Launcher/registry.reg";
-  const std::string entry_ = dir_ / "config/autostart/qav-launcher.desktop";
-  LinuxRegistry registry_{file_, entry_};
+  const std::string entry_ = dir_ / "config/autostart/" QAV_APP_ID ".desktop";
+  const std::string legacy_ = dir_ / "config/autostart/qav-launcher.desktop";
+  LinuxRegistry registry_{file_, entry_, legacy_};
 };
 
 TEST_F(LinuxRegistryTest, RunValueIsTheAutostartEntryAndEverythingElseTheFile) {
@@ -66,6 +67,20 @@ TEST_F(LinuxRegistryTest, ASwitchedOffEntryReadsAsNoValueAndIsNotDeleted) {
   // Switching on replaces it with a working one.
   EXPECT_TRUE(SetAutoRun(registry_, "/opt/qav/qav-launcher", true));
   EXPECT_EQ(test::ReadText(entry_).find("Hidden"), std::string::npos);
+}
+
+// An entry of the name earlier versions wrote is the program's too; writing the value replaces it,
+// so that the session never starts two docks.
+TEST_F(LinuxRegistryTest, TheEarlierEntryNameCountsAndGivesWayToTheCurrentOne) {
+  ASSERT_TRUE(WriteAutostartEntry(legacy_, "/opt/old/qav-launcher"));
+  EXPECT_TRUE(registry_.Query(kHkcu, kRun, "QAV Launcher"));
+  EXPECT_TRUE(SetAutoRun(registry_, "/usr/bin/qav-launcher", true));
+  EXPECT_FALSE(std::filesystem::exists(legacy_));
+  EXPECT_EQ(ReadAutostartProgram(entry_), "/usr/bin/qav-launcher");
+  ASSERT_TRUE(WriteAutostartEntry(legacy_, "/opt/old/qav-launcher"));
+  EXPECT_EQ(registry_.Delete(kHkcu, kRun, "QAV Launcher"), 0);
+  EXPECT_FALSE(std::filesystem::exists(legacy_));
+  EXPECT_FALSE(EntryExists());
 }
 
 }  // namespace
