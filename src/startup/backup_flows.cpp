@@ -1,9 +1,11 @@
 #include "startup/backup_flows.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "platform/utf8_path.h"
+#include "startup/file_problems.h"
 #include "startup/ini_param.h"
 #include "store/file_bytes.h"
 #include "store/store_pictures.h"
@@ -46,8 +48,31 @@ bool Ask(platform::MessageBoxes& messages, const std::string& text, bool noIsDef
                         noIsDefault}) == platform::MessageAnswer::kYes;
 }
 
+void Explain(const std::function<void(const std::string&)>& explain, const std::string& why) {
+  if (explain && !why.empty()) explain(why);
+}
+
+// The failure of the program's own text, with the reason for whoever wants it.
+bool Fail(BackupFlowContext& c, const std::string& text, const std::string& why) {
+  Explain(c.explain, why);
+  Tell(c.platform.messages, text, MessageIcon::kExclamation);
+  return false;
+}
+
+// What the store said, unless the file itself shows a plainer reason.
+std::string FirstReason(const std::string& plain, const std::string& stored) {
+  return plain.empty() ? stored : plain;
+}
+
+// A failed save has shown its own message; the reason is the file's.
+bool Saved(BackupFlowContext& c, bool saved, const std::string& file) {
+  if (!saved) Explain(c.explain, FirstReason(WhyUnwritable(file), "cannot write " + file));
+  return saved;
+}
+
 bool SaveSettings(BackupFlowContext& c) {
-  return SaveSettingsFile(c.state.settings, c.state, c.platform);
+  return Saved(c, SaveSettingsFile(c.state.settings, c.state, c.platform),
+               c.state.paths.SettingsFile);
 }
 
 std::string ResetQuestion(const std::string& warning, const std::string& advice,
@@ -57,7 +82,8 @@ std::string ResetQuestion(const std::string& warning, const std::string& advice,
 
 }  // namespace
 
-bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages) {
+bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages,
+                    const std::function<void(const std::string&)>& explain) {
   std::error_code error;
   if (!std::filesystem::exists(
           std::filesystem::symlink_status(platform::PathFromUtf8(path), error)))
@@ -66,6 +92,7 @@ bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages) {
     return false;
   }
   if (std::filesystem::remove(platform::PathFromUtf8(path), error) && !error) return true;
+  Explain(explain, error ? error.message() : path + " is gone or cannot be removed");
   Tell(messages, "The target file cannot be replaced: " + path, MessageIcon::kExclamation);
   return false;
 }
@@ -93,14 +120,16 @@ bool ConfirmResetShortcuts(platform::MessageBoxes& messages) {
 }
 
 bool BackupConfiguration(const std::string& path, BackupFlowContext& c) {
-  auto& messages = c.platform.messages;
+  constexpr const char* kFailed = "Backup Configuration File failed! ";
   if (!SaveSettings(c)) return false;  // the save has said why
-  const auto bytes = ReadRegularFile(c.state.paths.SettingsFile, kSettingsFileSize);
-  if (!bytes || !WriteFileBytes(path, *bytes)) {
-    Tell(messages, "Backup Configuration File failed! ", MessageIcon::kExclamation);
-    return false;
+  const std::string& settings = c.state.paths.SettingsFile;
+  const auto bytes = ReadRegularFile(settings, kSettingsFileSize);
+  if (!bytes)
+    return Fail(c, kFailed, FirstReason(WhyUnreadable(settings), "cannot read " + settings));
+  if (!WriteFileBytes(path, *bytes)) {
+    return Fail(c, kFailed, FirstReason(WhyUnwritable(path), "cannot write " + path));
   }
-  Tell(messages, "Backup Configuration File Successfully!", MessageIcon::kNone);
+  Tell(c.platform.messages, "Backup Configuration File Successfully!", MessageIcon::kNone);
   return true;
 }
 
@@ -110,22 +139,39 @@ bool BackupShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
       WriteBackupFile(path, c.state.tables, c.state.paths.SysIconsFolder, c.progress);
   busy.Done();
   if (!outcome.Ok()) {
-    Tell(c.platform.messages, "Backup all shortcuts & icons failed! ", MessageIcon::kExclamation);
-    return false;
+    return Fail(c, "Backup all shortcuts & icons failed! ",
+                FirstReason(WhyUnwritable(path), outcome.Error()));
   }
   Tell(c.platform.messages, "Backup Shortcuts & Icons Successfully!", MessageIcon::kNone);
   return true;
 }
 
+namespace {
+
+// Why the file at `path` is no settings file of this program; empty when it may be one.
+std::string WhyNoSettingsFile(const std::string& path, const std::optional<ByteBuffer>& bytes) {
+  if (!bytes) return FirstReason(WhyUnreadable(path), path + " is larger than a settings file");
+  if (bytes->size() == kSettingsFileSize) return {};
+  return path + " is no configuration backup of this program: it holds " +
+         std::to_string(bytes->size()) + " bytes, a settings file " +
+         std::to_string(kSettingsFileSize);
+}
+
+}  // namespace
+
 bool RestoreConfiguration(const std::string& path, BackupFlowContext& c) {
+  constexpr const char* kFailed = "Restore Configuration failed! ";
   BusyScope busy(c.setBusy);
   // Read one byte more than a settings file has, so that a longer file shows as wrong.
   const auto bytes = ReadRegularFile(path, kSettingsFileSize + 1);
-  const bool valid = bytes && bytes->size() == kSettingsFileSize;
-  if (!valid || !SaveWithTwin(c.platform.files, c.state.paths.SettingsFile, *bytes)) {
+  if (const std::string wrong = WhyNoSettingsFile(path, bytes); !wrong.empty()) {
     busy.Done();
-    Tell(c.platform.messages, "Restore Configuration failed! ", MessageIcon::kExclamation);
-    return false;
+    return Fail(c, kFailed, wrong);
+  }
+  const std::string& settings = c.state.paths.SettingsFile;
+  if (!SaveWithTwin(c.platform.files, settings, *bytes)) {
+    busy.Done();
+    return Fail(c, kFailed, FirstReason(WhyUnwritable(settings), "cannot write " + settings));
   }
   c.reloadAll({false, false, false});
   busy.Done();
@@ -140,8 +186,8 @@ bool RestoreShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
       path, {paths.MenuFile, paths.IconStore, paths.SysIconsFolder, c.platform.files, c.progress});
   if (!outcome.Ok()) {
     busy.Done();
-    Tell(c.platform.messages, "Restore all shortcuts & icons failed! ", MessageIcon::kExclamation);
-    return false;
+    return Fail(c, "Restore all shortcuts & icons failed! ",
+                FirstReason(WhyUnreadable(path), outcome.Error()));
   }
   // The reload reads the settings file again: settings changed since the last save stay.
   SaveSettings(c);
@@ -167,7 +213,7 @@ bool ResetShortcutsAndIcons(BackupFlowContext& c) {
   SaveSettings(c);
   RemoveStorePictures(c.state.paths.IconStore);
   c.reloadAll({false, true, false});
-  const bool saved = SaveMenuFile(c.state, c.platform);
+  const bool saved = Saved(c, SaveMenuFile(c.state, c.platform), c.state.paths.MenuFile);
   busy.Done();
   if (!saved) return false;
   Tell(c.platform.messages, "Reset all default shortcuts & icons successfully!",

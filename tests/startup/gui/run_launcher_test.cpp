@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "platform/fake/fake_native_platform.h"
-#include "startup/remote_request.h"
+#include "startup/remote/remote_request.h"
 #include "support/real_files.h"
 #include "support/temp_dir.h"
 
@@ -38,7 +38,7 @@ struct RunFixture : ::testing::Test {
 
 TEST_F(RunFixture, ASecondCopyOnlyAsksTheRunningDockForKeyboardMode) {
   fake.instanceHeld = true;
-  fake.sendResult = {platform::SendOutcome::kAnswered, EncodeAnswer({true, "done"})};
+  fake.sendResult = {platform::SendOutcome::kAnswered, EncodeAnswer({true, "done", {}})};
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(fake.sentLines, std::vector<std::string>{EncodeRequest({RemoteVerb::kKeyboard, {}})});
   EXPECT_FALSE(std::filesystem::exists(home / ".local/share/Brevona"));
