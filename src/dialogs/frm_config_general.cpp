@@ -83,7 +83,7 @@ void FrmConfig::ConnectGeneral() {
 // The box stays checked only when the auto-start entry now names this program.
 void FrmConfig::AutoRunClicked(bool checked) {
   AppState& state = services_.state;
-  settings_.AutoRun = SetAutoRun(services_.platform.registry, state.paths.ExecutablePath, checked);
+  settings_.AutoRun = SetAutoRun(services_.platform.registry, state.paths.StartCommand, checked);
   const QSignalBlocker blocker(chkAutoRun_);
   chkAutoRun_->setChecked(settings_.AutoRun);
 }

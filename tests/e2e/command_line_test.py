@@ -1,14 +1,23 @@
 """The command line against the real dock: a second plain start brings a minimized dock up, the
 actions drive it as the hot keys do, a backup and restore of the shortcuts and icons with the
 user's own pictures goes through the running dock byte for byte, and --quit ends the dock with
-both files saved."""
+both files saved. Every request that opens a window is answered at once, and a caller that is
+gone before the window closes (killed, or hanging up at once) leaves the dock unharmed. A folder
+at the lock's name and a file at the socket's are moved aside: one dock runs and it listens. A
+failure says why on a second line. The command users start loads no toolkit."""
 
 import os
+import signal
+import socket
 import subprocess
 import sys
+import time
 
 import menu_file
-from e2e_support import CENTRE, Session, keyboard_tint, read, slot_centre, square
+from e2e_support import (CENTRE, Session, keyboard_tint, poll, read, slot_centre, square,
+                         window_ids)
+
+WINDOWS = {"about": "About QAV Launcher", "settings": "QAV Launcher - Settings"}
 
 OWN_SLOTS = (4, 5)
 
@@ -54,6 +63,69 @@ def files_of(folder):
             if os.path.isfile(path):
                 found[path] = (read(path), os.stat(path).st_mtime_ns)
     return found
+
+
+def hang_up_at_once(session, line):
+    """The exact request a caller sends, then gone before any answer."""
+    peer = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    peer.connect(os.path.join(session.env["XDG_RUNTIME_DIR"], "qav-launcher.socket"))
+    peer.sendall((line + "\n").encode())
+    peer.close()
+
+
+def close_window(title):
+    """Closes the window the way its own Esc key does."""
+    ids = poll(lambda: window_ids(title), f"the window {title!r}")
+    subprocess.run(["xdotool", "windowfocus", "--sync", ids[0], "key", "Escape"],
+                   capture_output=True)
+    poll(lambda: not window_ids(title), f"the window {title!r} closed")
+
+
+def callers_that_vanish(session, backup):
+    """Each verb that opens a window, asked by a caller killed at once and by one that hangs up:
+    the answer never waits for the window, and closing it afterwards hurts nothing."""
+    for verb, title in WINDOWS.items():
+        started = time.monotonic()
+        code, _, err = run(session, f"--{verb}")
+        assert code == 0 and time.monotonic() - started < 3, (verb, err)
+        close_window(title)
+        caller = subprocess.Popen([session.binary, f"--{verb}"], env=session.env)
+        time.sleep(0.02)
+        caller.send_signal(signal.SIGKILL)
+        caller.wait()
+        hang_up_at_once(session, f"QAV1 {verb}")
+        close_window(title)
+        assert run(session, "--show")[0] == 0, f"the dock answers after {verb}"
+    # A restore runs, and its answer goes nowhere.
+    hang_up_at_once(session, f"QAV1 restore-icons {backup}")
+    code, out, _ = run(session, "--backup-icons", backup + ".again")
+    assert code == 0 and "Successfully" in out, out
+
+
+def planted_lock_and_socket(session):
+    """A folder where the lock belongs and a file where the socket belongs, both the user's own:
+    moved aside and kept, and the one dock that starts listens."""
+    runtime = session.env["XDG_RUNTIME_DIR"]
+    os.remove(os.path.join(runtime, "qav-launcher.lock"))  # the last dock's, a plain file
+    os.makedirs(os.path.join(runtime, "qav-launcher.lock"))
+    with open(os.path.join(runtime, "qav-launcher.socket"), "w") as planted:
+        planted.write("the user's own")
+    launcher = session.start()
+    assert os.path.isdir(os.path.join(runtime, "qav-launcher.lock.aside-1"))
+    assert read(os.path.join(runtime, "qav-launcher.socket.aside-1")) == b"the user's own"
+    dock = os.path.join(os.path.dirname(session.binary), "qav-launcher-dock")
+    second = subprocess.run([dock, "--show"], env=session.env, capture_output=True, timeout=30)
+    assert second.returncode == 0, "a second dock program only asked the first one"
+    assert launcher.poll() is None
+    return launcher
+
+
+def loads_no_toolkit(session):
+    """The command users start maps no Qt library, also for --help."""
+    for options in (["--help"], ["--show"]):
+        traced = subprocess.run(["env", "LD_DEBUG=libs", session.binary, *options],
+                                env=session.env, capture_output=True, text=True, timeout=30)
+        assert "libQt6" not in traced.stderr, options
 
 
 def main(binary, artifacts):
@@ -120,8 +192,14 @@ def main(binary, artifacts):
         assert run(session, "--restore-icons", backups[1])[0] == 0
         assert run(session, "--backup-icons", backups[2])[0] == 0
         assert read(backups[2]) == read(backups[1]), "a second round trip changes no byte"
-        code, _, err = run(session, "--restore-config", os.path.join(session.home, "none.bak"))
-        assert code != 0 and err == "qav-launcher: Restore Configuration failed!\n", err
+        none = os.path.join(session.home, "none.bak")
+        code, _, err = run(session, "--restore-config", none)
+        assert code == 1 and err == ("qav-launcher: Restore Configuration failed!\n"
+                                     f"qav-launcher: no such file: {none}\n"), err
+        code, _, err = run(session, "--backup-icons", os.path.join(session.home, "gone", "x.bak"))
+        assert code == 1 and err.endswith(" does not exist\n"), err
+        callers_that_vanish(session, backups[0])
+        loads_no_toolkit(session)
 
         assert run(session, "--quit")[0] == 0
         assert launcher.wait(timeout=30) == 0
@@ -137,10 +215,15 @@ def main(binary, artifacts):
         code, out, err = run(session, "--backup-icons", offline)
         assert code == 0 and out == "Backup Shortcuts & Icons Successfully!\n", (out, err)
         assert read(offline) == read(backups[2]), "the files hold what the dock saved"
-        code, _, err = run(session, "--restore-icons", os.path.join(session.home, "none.bak"))
-        assert code != 0 and err == "qav-launcher: Restore all shortcuts & icons failed!\n", err
+        code, _, err = run(session, "--restore-icons", none)
+        assert code == 1 and err == ("qav-launcher: Restore all shortcuts & icons failed!\n"
+                                     f"qav-launcher: no such file: {none}\n"), err
         launcher = session.start(False, ["--settings"], "QAV Launcher - Settings")
         shot("cli-settings-started.png")
+        assert run(session, "--quit")[0] == 0
+        assert launcher.wait(timeout=30) == 0
+
+        launcher = planted_lock_and_socket(session)
         assert run(session, "--quit")[0] == 0
         assert launcher.wait(timeout=30) == 0
     finally:
