@@ -22,7 +22,6 @@ when an aim is missed (a benchmark's figures depend on the machine; CI only runs
 import argparse
 import os
 import shutil
-import signal
 import socket
 import statistics
 import subprocess
@@ -155,12 +154,7 @@ def rofi_start(screen):
     process = subprocess.Popen(["rofi", "-show", "run"], env=screen.env,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     mapped = screen.wait_for_map(process, started + TIMEOUT_S)
-    process.send_signal(signal.SIGTERM)
-    try:
-        process.wait(timeout=10)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
+    stop(process)
     if mapped is None:
         raise RuntimeError("rofi mapped no window")
     time.sleep(0.3)

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/fake/fake_native_platform.h"
@@ -99,7 +100,13 @@ TEST_F(RunFixture, ATerminationDuringAnExitSaveBoxEndsWithoutFurtherBoxes) {
   };
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(boxes, 1);
-  EXPECT_EQ(fake.notices.size(), 2u) << "the box's failure and the next one's";
+  // The box's failure and the next one's (a window that saves as it closes may add its own).
+  const auto told = [&](const std::string& text) {
+    return std::any_of(fake.notices.begin(), fake.notices.end(),
+                       [&](const std::string& n) { return n.find(text) != std::string::npos; });
+  };
+  EXPECT_TRUE(told("Writing configuration file failed!")) << ::testing::PrintToString(fake.notices);
+  EXPECT_TRUE(told("Writing icon file failed!")) << ::testing::PrintToString(fake.notices);
 }
 
 }  // namespace
