@@ -4,9 +4,11 @@ user's own pictures goes through the running dock byte for byte, and --quit ends
 both files saved. Every request that opens a window is answered at once, and a caller that is
 gone before the window closes (killed, or hanging up at once) leaves the dock unharmed. A folder
 at the lock's name and a file at the socket's are moved aside: one dock runs and it listens. A
-failure says why on a second line. The command users start loads no toolkit."""
+flood of silent connections beyond the dock's descriptor limit neither makes it spin nor costs
+it its saves. A failure says why on a second line. The command users start loads no toolkit."""
 
 import os
+import resource
 import signal
 import socket
 import subprocess
@@ -120,6 +122,49 @@ def planted_lock_and_socket(session):
     return launcher
 
 
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def idle_flood(session):
+    """1,100 connections that say nothing, against a dock whose descriptor limit is lowered below
+    that: the dock does not spin, answers a request meanwhile and saves both files at its end."""
+    limit = 256
+    process = session.own(subprocess.Popen(
+        [session.binary], env=session.env,
+        preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_NOFILE, (limit, limit))))
+    path = os.path.join(session.env["XDG_RUNTIME_DIR"], "qav-launcher.socket")
+    poll(lambda: os.path.exists(path) and run(session, "--show")[0] == 0, "the dock answering")
+    soft, hard = resource.getrlimit(resource.RLIMIT_NOFILE)
+    resource.setrlimit(resource.RLIMIT_NOFILE, (min(hard, 4096), hard))
+    silent = []
+    try:
+        for _ in range(1100):
+            peer = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+            peer.setblocking(False)
+            peer.connect_ex(path)
+            silent.append(peer)
+        time.sleep(1)
+        before, started = cpu_seconds(process.pid), time.monotonic()
+        time.sleep(2)
+        busy = (cpu_seconds(process.pid) - before) / (time.monotonic() - started)
+        assert busy < 0.5, f"the dock spins at {busy:.0%} of a core"
+        began = time.monotonic()
+        code, _, err = run(session, "--show")
+        assert code == 0 and time.monotonic() - began < 5, err
+        code, _, err = run(session, "--quit")
+        assert code == 0, err
+        assert process.wait(timeout=30) == 0
+    finally:
+        for peer in silent:
+            peer.close()
+        resource.setrlimit(resource.RLIMIT_NOFILE, (soft, hard))
+    for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
+        assert read(session.data(name)) == read(session.data(name + ".bak")), name
+
+
 def loads_no_toolkit(session):
     """The command users start maps no Qt library, also for --help."""
     for options in (["--help"], ["--show"]):
@@ -226,6 +271,7 @@ def main(binary, artifacts):
         launcher = planted_lock_and_socket(session)
         assert run(session, "--quit")[0] == 0
         assert launcher.wait(timeout=30) == 0
+        idle_flood(session)
     finally:
         session.close()
 
