@@ -140,6 +140,8 @@ void ControlServer::Accept() {
     peer.readable = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
     connect(peer.readable, &QSocketNotifier::activated, this, [this, &peer] { ReadFrom(peer); });
     if (!idle_.isActive()) idle_.start();
+    // A line sent with the connection is served now, before a flood could make its peer wait.
+    ReadFrom(peer);
   }
 }
 

@@ -179,6 +179,29 @@ TEST(ControlSocket, PeersThatSayNothingAreClosedAndNeverCrowdOutARequest) {
   }
 }
 
+int OpenDescriptors();
+
+// Many at once, each with a line that is no request: every one is refused, none is left open.
+TEST(ControlSocket, AFloodOfGarbageIsAnsweredAndLeavesNothingOpen) {
+  SocketFixture f;
+  RunEventsFor(20);
+  const int before = OpenDescriptors();
+  std::vector<int> peers;
+  for (int i = 0; i < 500; ++i) peers.push_back(f.Connected("garbage " + std::to_string(i)));
+  RunEventsFor(300);
+  int refused = 0;
+  for (int peer : peers) {
+    const auto answer = platform::ReadLine(peer, platform::LineClock::now());
+    refused += answer == std::string(platform::kRefusedAnswer) ? 1 : 0;
+    ::close(peer);
+  }
+  EXPECT_EQ(refused, 500);
+  RunEventsFor(20);
+  EXPECT_EQ(f.server.OpenPeers(), 0u);
+  EXPECT_EQ(OpenDescriptors(), before);
+  EXPECT_EQ(f.dock.acted, 0);
+}
+
 int OpenDescriptors() {
   int count = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
