@@ -180,11 +180,8 @@ struct RecordedPixels final : platform::WindowPixels {
   int filled = 0;
 };
 
-// Straight to the window: only pixels frames drew travel, the rest of the window is cleared, and
-// the window's alpha scales every channel, as the toolkit's painting does.
-TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
-  RecordedPixels pixels;
-  LayeredSurface surface(SurfaceKind::kDock);
+// A dock window of 400 x 200 shown through `pixels`, once the window system has exposed it.
+void ShowThrough(LayeredSurface& surface, RecordedPixels& pixels) {
   surface.IniForm(QRect(0, 0, 400, 200));
   surface.ShowThrough(&pixels);
   surface.CreateGraphic();
@@ -192,6 +189,14 @@ TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
   for (int i = 0; i < 100 && !surface.windowHandle()->isExposed(); ++i) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   }
+}
+
+// Straight to the window: only pixels frames drew travel, the rest of the window is cleared, and
+// the window's alpha scales every channel, as the toolkit's painting does.
+TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
+  RecordedPixels pixels;
+  LayeredSurface surface(SurfaceKind::kDock);
+  ShowThrough(surface, pixels);
   surface.SetDrawnArea(QRect(100, 50, 40, 30));
   surface.Graphics().fillRect(110, 60, 10, 10, QColor(200, 100, 50));
   surface.UpdateGDIPlus();
@@ -213,13 +218,7 @@ TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
 TEST(SurfacePixels, ABackdropIsFilledNotSent) {
   RecordedPixels pixels;
   LayeredSurface surface(SurfaceKind::kDock);
-  surface.IniForm(QRect(0, 0, 400, 200));
-  surface.ShowThrough(&pixels);
-  surface.CreateGraphic();
-  surface.show();
-  for (int i = 0; i < 100 && !surface.windowHandle()->isExposed(); ++i) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
+  ShowThrough(surface, pixels);
   // A frame over the whole window first, as a drag draws.
   surface.Graphics().fillRect(0, 0, 400, 200, QColor(0, 200, 0));
   surface.UpdateGDIPlus();
