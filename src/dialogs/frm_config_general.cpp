@@ -83,7 +83,7 @@ void FrmConfig::ConnectGeneral() {
 // The box stays checked only when the auto-start entry now names this program.
 void FrmConfig::AutoRunClicked(bool checked) {
   AppState& state = services_.state;
-  settings_.AutoRun = SetAutoRun(services_.platform.registry, state.paths.ExecutablePath, checked);
+  settings_.AutoRun = SetAutoRun(services_.platform.registry, state.paths.StartCommand, checked);
   const QSignalBlocker blocker(chkAutoRun_);
   chkAutoRun_->setChecked(settings_.AutoRun);
 }
@@ -103,7 +103,8 @@ std::string FrmConfig::ChooseFile(bool save, const std::string& title, const std
 }
 
 BackupFlowContext FrmConfig::FlowContext() {
-  return {services_.state, services_.platform,
+  return {services_.state,
+          services_.platform,
           [this](const ReloadOptions& options) { services_.preview.ReloadAll(options); },
           [](bool busy) {
             if (busy) {
@@ -113,7 +114,9 @@ BackupFlowContext FrmConfig::FlowContext() {
             }
           },
           // Copying many pictures takes a while; the windows keep painting meanwhile.
-          [](int, int) { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }};
+          [](int, int) { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+          // The message boxes say what failed.
+          {}};
 }
 
 void FrmConfig::BackupConfigurationClicked() {

@@ -29,9 +29,9 @@ bool FrmMain::LettersShown() const {
 }
 
 // The ring with a margin for the drop pictures, and the band the centre's title can reach.
-// Keyboard mode, a dragged icon and its puff may draw anywhere.
+// A dragged icon and its puff may draw anywhere; keyboard mode's tint elsewhere is the backdrop.
 QRect FrmMain::RingArea() const {
-  if (state_.TintMode || state_.Dragging) return {};
+  if (state_.Dragging) return {};
   const RingLayout& ring = state_.ring;
   const RingSlot& centre = ring.Slots[0];
   QRect area(centre.MagLeft, centre.MagTop, centre.MagSize, centre.MagSize);
@@ -43,13 +43,12 @@ QRect FrmMain::RingArea() const {
   return area | TitleBand();
 }
 
+// Keyboard mode tints the whole screen: the window system fills all but the ring with the tint,
+// so a summon sends the ring's pixels, not a screen's worth of one colour.
 void FrmMain::Background() {
   SetDrawnArea(RingArea());
-  if (state_.TintMode) {
-    ClearGraphics(Surface(), TintArgb(state_.settings.TintColour));
-  } else {
-    RestoreGDIPlus();
-  }
+  SetBackdrop(state_.TintMode ? TintArgb(state_.settings.TintColour) : QRgb{0});
+  RestoreToBackdrop();
 }
 
 void FrmMain::DrawKeyLetter(int k) {

@@ -223,15 +223,35 @@ void LayeredSurface::DrawLabel(const std::string& text, double x, double y, doub
 
 void LayeredSurface::ExUpdateGDIPlus(int alpha) {
   alpha = std::clamp(alpha, 0, 255);
-  // A change of the window's alpha touches every pixel; otherwise only what was drawn in.
+  // Pixels travel only for the drawn area; a change of the window's alpha or backdrop touches the
+  // rest of the window too, which shows the backdrop.
   const QRect whole = rect();
-  const QRect area = drawnArea_.isEmpty() || alpha != pushedAlpha_ ? whole : drawnArea_;
-  const QRegion changed = QRegion(area) | QRegion(pushedArea_.isEmpty() ? whole : pushedArea_);
+  const QRect area = drawnArea_.isEmpty() ? whole : drawnArea_;
+  const bool everywhere = alpha != pushedAlpha_ || backdrop_ != pushedBackdrop_;
+  const QRegion changed =
+      QRegion(everywhere ? whole : area) | QRegion(pushedArea_.isEmpty() ? whole : pushedArea_);
   pushedAlpha_ = alpha;
+  pushedBackdrop_ = backdrop_;
   pushedArea_ = area;
   ++pushCount_;
   ++surfaceSerial_;
   if (isVisible()) repaint(changed);
+}
+
+void LayeredSurface::RestoreToBackdrop() {
+  RestoreGDIPlus();
+  if (qAlpha(backdrop_) == 0) return;
+  QPainter& painter = Graphics();
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.fillRect(drawnArea_.isEmpty() ? rect() : drawnArea_, QColor::fromRgba(backdrop_));
+  painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+QRgb LayeredSurface::ShownBackdrop() const {
+  const QRgb premultiplied = qPremultiply(backdrop_);
+  const auto scaled = [this](int v) { return (v * pushedAlpha_ + 127) / 255; };
+  return qRgba(scaled(qRed(premultiplied)), scaled(qGreen(premultiplied)),
+               scaled(qBlue(premultiplied)), scaled(qAlpha(premultiplied)));
 }
 
 void LayeredSurface::PushPart(const QRegion& part) {
@@ -298,15 +318,18 @@ QRect LayeredSurface::DevicePixels(const QRect& box) const {
   return QRectF(QPointF(box.topLeft()) * ratio, QSizeF(box.size()) * ratio).toAlignedRect();
 }
 
-// Where nothing was ever drawn the window is cleared on the server; only drawn pixels travel.
+// Outside what the last push covered, and where nothing was ever drawn, the window shows the
+// backdrop, filled on the server; only drawn pixels travel.
 void LayeredSurface::PutPixels(const QRegion& region) {
   const auto window = winId();
+  const QRect pushed = pushedArea_.isEmpty() ? rect() : pushedArea_;
+  const QRgb backdrop = pushedAlpha_ == 0 ? 0 : ShownBackdrop();
   for (const QRect& box : region) {
     const QRect drawn =
-        pushedAlpha_ == 0 || surface_.isNull() ? QRect() : box & everTouched_ & bounds_;
+        pushedAlpha_ == 0 || surface_.isNull() ? QRect() : box & everTouched_ & bounds_ & pushed;
     std::vector<platform::ShapeRect> blank;
     for (const QRect& rest : QRegion(box) - drawn) blank.push_back(ToShape(DevicePixels(rest)));
-    pixels_->Clear(window, blank);
+    pixels_->Fill(window, blank, backdrop);
     if (drawn.isEmpty()) continue;
     const QRect to = DevicePixels(drawn);
     const QRect from = to.translated(-DevicePixels(bounds_).topLeft()) & surface_.rect();
@@ -319,11 +342,14 @@ void LayeredSurface::PutPixels(const QRegion& region) {
 
 void LayeredSurface::PaintThroughQt(const QRegion& region) {
   QPainter painter(this);
+  const QRect pushed = pushedArea_.isEmpty() ? rect() : pushedArea_;
+  const QColor backdrop = QColor::fromRgba(qUnpremultiply(ShownBackdrop()));
   // Rectangle by rectangle: a partial push of two places far apart is not their bounding box.
   for (const QRect& box : region) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(box, Qt::transparent);
-    const QRect drawn = box & everTouched_ & bounds_;
+    painter.setOpacity(1.0);
+    painter.fillRect(box, backdrop);
+    const QRect drawn = box & everTouched_ & bounds_ & pushed;
     if (pushedAlpha_ == 0 || surface_.isNull() || drawn.isEmpty()) continue;
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setOpacity(pushedAlpha_ / 255.0);

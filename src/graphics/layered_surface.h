@@ -94,6 +94,12 @@ class LayeredSurface : public QWidget {
   // The part of the window the coming frames draw in; a push then sends only that part and what
   // the previous push covered. An empty area (the default) means the whole window.
   void SetDrawnArea(const QRect& area) { drawnArea_ = area; }
+  // What the window shows outside the drawn area (transparent unless set; not premultiplied):
+  // a uniform backdrop such as keyboard mode's tint is filled by the window system and never
+  // travels as pixels. A new backdrop shows with the next push, over the whole window.
+  void SetBackdrop(QRgb argb) { backdrop_ = argb; }
+  // Clears the surface as RestoreGDIPlus does and fills its drawn area with the backdrop.
+  void RestoreToBackdrop();
 
   // Shows the surface straight through `pixels` where the window system can take it, instead of
   // through the toolkit's own copy of the window. Called once the window's flags are final.
@@ -117,6 +123,8 @@ class LayeredSurface : public QWidget {
   // The device pixels of the window under `box` (logical pixels).
   QRect DevicePixels(const QRect& box) const;
   void PaintThroughQt(const QRegion& region);
+  // The backdrop as the window shows it at the last push's alpha, premultiplied.
+  QRgb ShownBackdrop() const;
   void PutPixels(const QRegion& region);
   void BuildPutOffSurface() {
     if (surfacePutOff_) BuildSurface();
@@ -150,6 +158,8 @@ class LayeredSurface : public QWidget {
   int pushedAlpha_ = 255;
   QRect drawnArea_;
   QRect pushedArea_;  // what the last push covered
+  QRgb backdrop_ = 0;
+  QRgb pushedBackdrop_ = 0;
   int pushCount_ = 0;
   int surfaceSerial_ = 0;
   platform::WindowPixels* pixels_ = nullptr;

@@ -29,7 +29,9 @@ enum class SendOutcome { kAnswered, kNoDock, kForeignSocket, kNoAnswer };
 
 struct SendResult {
   SendOutcome outcome = SendOutcome::kNoDock;
-  std::string answer;  // without its line break
+  // The answer without its line break; for kForeignSocket, what stands there instead when the
+  // system can tell.
+  std::string answer;
 };
 
 }  // namespace qav::platform

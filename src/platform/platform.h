@@ -29,4 +29,10 @@ struct Platform {
   Volumes& volumes;
 };
 
+// The same services with `messages` answering in place of the bundle's message boxes.
+inline Platform WithMessages(const Platform& p, MessageBoxes& messages) {
+  return {p.registry, p.folders,  p.system,  p.files, messages, p.process,
+          p.desktop,  p.launcher, p.actions, p.trash, p.volumes};
+}
+
 }  // namespace qav::platform

@@ -25,8 +25,10 @@ class WindowPixels {
   virtual bool Available(std::uintptr_t window) = 0;
   // Puts `rows` at (x, y) of the window (device pixels), each channel scaled by alpha / 255.
   virtual void Put(std::uintptr_t window, int x, int y, const PixelRows& rows, int alpha) = 0;
-  // Makes `rects` (device pixels) of the window fully transparent.
-  virtual void Clear(std::uintptr_t window, const std::vector<ShapeRect>& rects) = 0;
+  // Fills `rects` (device pixels) of the window with one premultiplied pixel on the window
+  // system's side (0: fully transparent), so that a uniform part never travels as pixels.
+  virtual void Fill(std::uintptr_t window, const std::vector<ShapeRect>& rects,
+                    std::uint32_t pixel) = 0;
   // The window is going away: whatever was kept for it is released.
   virtual void Forget(std::uintptr_t window) = 0;
 };

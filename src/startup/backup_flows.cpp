@@ -1,10 +1,12 @@
 #include "startup/backup_flows.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "platform/bounded_read.h"
 #include "platform/utf8_path.h"
+#include "startup/file_problems.h"
 #include "startup/ini_param.h"
 #include "store/store_pictures.h"
 #include "store/twin_file.h"
@@ -54,8 +56,31 @@ bool Ask(platform::MessageBoxes& messages, const std::string& text, bool noIsDef
                         noIsDefault}) == platform::MessageAnswer::kYes;
 }
 
+void Explain(const std::function<void(const std::string&)>& explain, const std::string& why) {
+  if (explain && !why.empty()) explain(why);
+}
+
+// The failure of the program's own text, with the reason for whoever wants it.
+bool Fail(BackupFlowContext& c, const std::string& text, const std::string& why) {
+  Explain(c.explain, why);
+  Tell(c.platform.messages, text, MessageIcon::kExclamation);
+  return false;
+}
+
+// What the store said, unless the file itself shows a plainer reason.
+std::string FirstReason(const std::string& plain, const std::string& stored) {
+  return plain.empty() ? stored : plain;
+}
+
+// A failed save has shown its own message; the reason is the file's.
+bool Saved(BackupFlowContext& c, bool saved, const std::string& file) {
+  if (!saved) Explain(c.explain, FirstReason(WhyUnwritable(file), "cannot write " + file));
+  return saved;
+}
+
 bool SaveSettings(BackupFlowContext& c) {
-  return SaveSettingsFile(c.state.settings, c.state, c.platform);
+  return Saved(c, SaveSettingsFile(c.state.settings, c.state, c.platform),
+               c.state.paths.SettingsFile);
 }
 
 std::string ResetQuestion(const std::string& warning, const std::string& advice,
@@ -65,7 +90,8 @@ std::string ResetQuestion(const std::string& warning, const std::string& advice,
 
 }  // namespace
 
-bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages) {
+bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages,
+                    const std::function<void(const std::string&)>& explain) {
   std::error_code error;
   if (!std::filesystem::exists(
           std::filesystem::symlink_status(platform::PathFromUtf8(path), error)))
@@ -74,6 +100,7 @@ bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages) {
     return false;
   }
   if (std::filesystem::remove(platform::PathFromUtf8(path), error) && !error) return true;
+  Explain(explain, error ? error.message() : path + " is gone or cannot be removed");
   Tell(messages, "The target file cannot be replaced: " + path, MessageIcon::kExclamation);
   return false;
 }
@@ -101,14 +128,16 @@ bool ConfirmResetShortcuts(platform::MessageBoxes& messages) {
 }
 
 bool BackupConfiguration(const std::string& path, BackupFlowContext& c) {
-  auto& messages = c.platform.messages;
+  constexpr const char* kFailed = "Backup Configuration File failed! ";
   if (!SaveSettings(c)) return false;  // the save has said why
-  const auto bytes = platform::ReadWholeFile(c.state.paths.SettingsFile, kSettingsFileSize);
-  if (!bytes || !platform::WriteAtomically(c.platform.files, path, *bytes)) {
-    Tell(messages, "Backup Configuration File failed! ", MessageIcon::kExclamation);
-    return false;
+  const std::string& settings = c.state.paths.SettingsFile;
+  const auto bytes = platform::ReadWholeFile(settings, kSettingsFileSize);
+  if (!bytes)
+    return Fail(c, kFailed, FirstReason(WhyUnreadable(settings), "cannot read " + settings));
+  if (!platform::WriteAtomically(c.platform.files, path, *bytes)) {
+    return Fail(c, kFailed, FirstReason(WhyUnwritable(path), "cannot write " + path));
   }
-  Tell(messages, "Backup Configuration File Successfully!", MessageIcon::kNone);
+  Tell(c.platform.messages, "Backup Configuration File Successfully!", MessageIcon::kNone);
   return true;
 }
 
@@ -118,22 +147,40 @@ bool BackupShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
       WriteBackupFile(path, c.state.tables, c.state.paths.SysIconsFolder, c.progress);
   busy.Done();
   if (!outcome.Ok()) {
-    Tell(c.platform.messages, "Backup all shortcuts & icons failed! ", MessageIcon::kExclamation);
-    return false;
+    return Fail(c, "Backup all shortcuts & icons failed! ",
+                FirstReason(WhyUnwritable(path), outcome.Error()));
   }
   Tell(c.platform.messages, "Backup Shortcuts & Icons Successfully!", MessageIcon::kNone);
   return true;
 }
 
+namespace {
+
+// Why the file at `path` is no settings file of this program; empty when it may be one.
+std::string WhyNoSettingsFile(const std::string& path,
+                              const std::optional<std::vector<std::uint8_t>>& bytes) {
+  if (!bytes) return FirstReason(WhyUnreadable(path), path + " is larger than a settings file");
+  if (bytes->size() == kSettingsFileSize) return {};
+  return path + " is no configuration backup of this program: it holds " +
+         std::to_string(bytes->size()) + " bytes, a settings file " +
+         std::to_string(kSettingsFileSize);
+}
+
+}  // namespace
+
 bool RestoreConfiguration(const std::string& path, BackupFlowContext& c) {
+  constexpr const char* kFailed = "Restore Configuration failed! ";
   BusyScope busy(c.setBusy);
   // Read one byte more than a settings file has, so that a longer file shows as wrong.
   const auto bytes = platform::ReadWholeFile(path, kSettingsFileSize + 1);
-  const bool valid = bytes && bytes->size() == kSettingsFileSize;
-  if (!valid || !SaveWithTwin(c.platform.files, c.state.paths.SettingsFile, *bytes)) {
+  if (const std::string wrong = WhyNoSettingsFile(path, bytes); !wrong.empty()) {
     busy.Done();
-    Tell(c.platform.messages, "Restore Configuration failed! ", MessageIcon::kExclamation);
-    return false;
+    return Fail(c, kFailed, wrong);
+  }
+  const std::string& settings = c.state.paths.SettingsFile;
+  if (!SaveWithTwin(c.platform.files, settings, *bytes)) {
+    busy.Done();
+    return Fail(c, kFailed, FirstReason(WhyUnwritable(settings), "cannot write " + settings));
   }
   c.reloadAll({false, false, false});
   busy.Done();
@@ -149,8 +196,8 @@ bool RestoreShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
                                c.platform.files, c.progress, OwnStorePictures(c.state)});
   if (!outcome.Ok()) {
     busy.Done();
-    Tell(c.platform.messages, "Restore all shortcuts & icons failed! ", MessageIcon::kExclamation);
-    return false;
+    return Fail(c, "Restore all shortcuts & icons failed! ",
+                FirstReason(WhyUnreadable(path), outcome.Error()));
   }
   // The reload reads the settings file again: settings changed since the last save stay.
   SaveSettings(c);
@@ -176,7 +223,7 @@ bool ResetShortcutsAndIcons(BackupFlowContext& c) {
   SaveSettings(c);
   RemoveStorePictures(c.state.paths.IconStore, OwnStorePictures(c.state));
   c.reloadAll({false, true, false});
-  const bool saved = SaveMenuFile(c.state, c.platform);
+  const bool saved = Saved(c, SaveMenuFile(c.state, c.platform), c.state.paths.MenuFile);
   busy.Done();
   if (!saved) return false;
   Tell(c.platform.messages, "Reset all default shortcuts & icons successfully!",

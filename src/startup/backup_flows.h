@@ -23,6 +23,9 @@ struct BackupFlowContext {
   std::function<void(bool busy)> setBusy;
   // Called while a backup or restore copies pictures; may be empty.
   BackupProgress progress;
+  // Told why a step failed, just before the message box says that it failed (the box keeps the
+  // program's own text); may be empty.
+  std::function<void(const std::string& why)> explain;
 };
 
 // File names the save and open dialogs propose.
@@ -30,8 +33,9 @@ inline constexpr const char* kConfigBackupName = "QAV Launcher Cfg.bak";
 inline constexpr const char* kIconsBackupName = "QAV Launcher Icons.bak";
 
 // When `path` exists: asks before replacing it and, on Yes, deletes it. False when the user
-// keeps the file (or it cannot be deleted, which is then said).
-bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages);
+// keeps the file (or it cannot be deleted, which is then said, and why to `explain`).
+bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages,
+                    const std::function<void(const std::string&)>& explain = {});
 
 // The warnings before a reset; true on Yes.
 bool ConfirmResetSettings(platform::MessageBoxes& messages);

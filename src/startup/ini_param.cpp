@@ -95,7 +95,7 @@ void RefreshGroupTitles(Tables& tables) {
 }  // namespace
 
 SettingsFileContext SettingsContext(const AppState& state, platform::Platform& platform) {
-  const std::string exe = state.paths.ExecutablePath;
+  const std::string exe = state.paths.StartCommand;
   platform::Registry& registry = platform.registry;
   return {state.paths.SettingsFile, state.paths.UserIconFile, state.screen, platform.files,
           [&registry, exe](bool enable) { return SetAutoRun(registry, exe, enable); }};

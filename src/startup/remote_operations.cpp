@@ -18,13 +18,15 @@ platform::MessageAnswer CommandLineAnswers::Show(const platform::MessageRequest&
 RemoteAnswer RunDataOperation(const RemoteRequest& request, BackupFlowContext& context,
                               CommandLineAnswers& told) {
   const std::string& file = request.argument;
+  context.explain = [&told](const std::string& why) { told.Explain(why); };
+  const auto explain = context.explain;
   bool ok = false;
   switch (request.verb) {
     case RemoteVerb::kBackupConfig:
-      ok = ConfirmReplace(file, told) && BackupConfiguration(file, context);
+      ok = ConfirmReplace(file, told, explain) && BackupConfiguration(file, context);
       break;
     case RemoteVerb::kBackupIcons:
-      ok = ConfirmReplace(file, told) && BackupShortcutsAndIcons(file, context);
+      ok = ConfirmReplace(file, told, explain) && BackupShortcutsAndIcons(file, context);
       break;
     case RemoteVerb::kRestoreConfig:
       ok = RestoreConfiguration(file, context);
@@ -39,11 +41,11 @@ RemoteAnswer RunDataOperation(const RemoteRequest& request, BackupFlowContext& c
       ok = ConfirmResetShortcuts(told) && ResetShortcutsAndIcons(context);
       break;
     default:
-      return {false, "Not a data operation: " + std::string(VerbName(request.verb))};
+      return {false, "Not a data operation: " + std::string(VerbName(request.verb)), {}};
   }
   std::string text = told.LastTold();
   if (text.empty()) text = std::string(VerbName(request.verb)) + (ok ? " done." : " failed.");
-  return {ok, text};
+  return {ok, text, ok ? std::string() : told.Reason()};
 }
 
 RemoteAnswer HandleRemoteRequest(const RemoteRequest& request, RemoteDock& dock) {
@@ -73,14 +75,14 @@ RemoteAnswer HandleRemoteRequest(const RemoteRequest& request, RemoteDock& dock)
     default:
       break;
   }
-  return {true, std::string(VerbName(request.verb))};
+  return {true, std::string(VerbName(request.verb)), {}};
 }
 
 std::string AnswerRequestLine(const std::string& line, RemoteDock& dock) {
   const auto request = DecodeRequest(line);
   if (!request) {
     std::fprintf(stderr, "qav-launcher: refused a malformed or unknown request\n");
-    return EncodeAnswer({false, "Request refused."});
+    return EncodeAnswer({false, "Request refused.", {}});
   }
   return EncodeAnswer(HandleRemoteRequest(*request, dock));
 }

@@ -5,22 +5,26 @@
 
 #include "platform/message_boxes.h"
 #include "startup/backup_flows.h"
-#include "startup/remote_request.h"
+#include "startup/remote/remote_request.h"
 
 namespace qav {
 
 // Answers Yes to every question (naming the file or the reset on the command line is the
-// user's answer) and keeps the last thing the flow told.
+// user's answer) and keeps the last thing the flow told, with the last reason it gave.
 class CommandLineAnswers final : public platform::MessageBoxes {
  public:
   platform::MessageAnswer Show(const platform::MessageRequest& request) override;
   const std::string& LastTold() const { return lastTold_; }
+  void Explain(const std::string& why) { reason_ = why; }
+  const std::string& Reason() const { return reason_; }
 
  private:
   std::string lastTold_;
+  std::string reason_;
 };
 
-// Runs one backup, restore or reset. `context.platform.messages` must be `told`.
+// Runs one backup, restore or reset. `context.platform.messages` must be `told`; a failure's
+// answer carries the reason the flow gave.
 RemoteAnswer RunDataOperation(const RemoteRequest& request, BackupFlowContext& context,
                               CommandLineAnswers& told);
 
@@ -32,6 +36,7 @@ class RemoteDock {
   virtual void Keyboard() = 0;
   virtual void Switch() = 0;
   virtual void Minimize() = 0;
+  // The windows open once the answer has gone: a request never waits for a window.
   virtual void OpenSettings() = 0;
   virtual void ShowAbout() = 0;
   // Ends the program the orderly way, saving both files, once the answer has gone.

@@ -1,5 +1,7 @@
 #include "tray/tray_menu.h"
 
+#include <QTimer>
+
 #include "tray/product_site.h"
 
 namespace qav {
@@ -8,14 +10,20 @@ TrayMenu::TrayMenu(std::function<CommandContext()> commands, FrameClock& clock)
     : commands_(std::move(commands)), clock_(clock) {
   menu_.setTitle("QAV Launcher");
   menu_.setAccessibleName("QAV Launcher");
-  menu_.addAction("&Change User Icon", [this] { ChangeUserIcon(); });
-  menu_.addAction("&Settings", [this] { Settings(); });
-  menu_.addAction("&About QAV Launcher", [this] { About(); });
+  menu_.addAction("&Change User Icon", [this] { Later([this] { ChangeUserIcon(); }); });
+  menu_.addAction("&Settings", [this] { Later([this] { Settings(); }); });
+  menu_.addAction("&About QAV Launcher", [this] { Later([this] { About(); }); });
   menu_.addSeparator();
-  menu_.addAction("&Visit Our Official Website", [this] { VisitWebsite(); });
-  menu_.addAction("&Online Help", [this] { OnlineHelp(); });
+  menu_.addAction("&Visit Our Official Website", [this] { Later([this] { VisitWebsite(); }); });
+  menu_.addAction("&Online Help", [this] { Later([this] { OnlineHelp(); }); });
   menu_.addSeparator();
-  menu_.addAction("&Exit", [this] { Exit(); });
+  menu_.addAction("&Exit", [this] { Later([this] { Exit(); }); });
+}
+
+// An entry runs once the menu's own event has returned: the menu may belong to a tray icon that
+// is taken down and put up again meanwhile, and an entry opens boxes with loops of their own.
+void TrayMenu::Later(std::function<void()> action) {
+  QTimer::singleShot(0, &menu_, std::move(action));
 }
 
 void TrayMenu::ChangeUserIcon() {

@@ -27,6 +27,8 @@ class TrayMenu final {
   void Exit();
 
  private:
+  void Later(std::function<void()> action);
+
   std::function<CommandContext()> commands_;
   FrameClock& clock_;
   QMenu menu_;

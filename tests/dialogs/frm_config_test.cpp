@@ -235,7 +235,7 @@ class RefusingRegistry final : public platform::Registry {
 };
 
 TEST_F(FrmConfigTest, AutoStartWritesAndRemovesTheSessionEntry) {
-  state.paths.ExecutablePath = "/opt/qav/qav launcher";
+  state.paths.StartCommand = "/opt/qav/qav launcher";
   state.settings.AutoRun = false;
   Open(platform);
   auto* box = Control<QCheckBox>("ChkAutoRun");

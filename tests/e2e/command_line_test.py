@@ -1,14 +1,25 @@
 """The command line against the real dock: a second plain start brings a minimized dock up, the
 actions drive it as the hot keys do, a backup and restore of the shortcuts and icons with the
 user's own pictures goes through the running dock byte for byte, and --quit ends the dock with
-both files saved."""
+both files saved. Every request that opens a window is answered at once, and a caller that is
+gone before the window closes (killed, or hanging up at once) leaves the dock unharmed. A folder
+at the lock's name and a file at the socket's are moved aside: one dock runs and it listens. A
+flood of silent connections beyond the dock's descriptor limit neither makes it spin nor costs
+it its saves. A failure says why on a second line. The command users start loads no toolkit."""
 
 import os
+import resource
+import signal
+import socket
 import subprocess
 import sys
+import time
 
 import menu_file
-from e2e_support import CENTRE, Session, keyboard_tint, read, slot_centre, square
+from e2e_support import (CENTRE, Session, keyboard_tint, poll, read, slot_centre, square,
+                         window_ids)
+
+WINDOWS = {"about": "About QAV Launcher", "settings": "QAV Launcher - Settings"}
 
 OWN_SLOTS = (4, 5)
 
@@ -54,6 +65,120 @@ def files_of(folder):
             if os.path.isfile(path):
                 found[path] = (read(path), os.stat(path).st_mtime_ns)
     return found
+
+
+def hang_up_at_once(session, line):
+    """The exact request a caller sends, then gone before any answer."""
+    peer = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    peer.connect(os.path.join(session.env["XDG_RUNTIME_DIR"], "qav-launcher.socket"))
+    peer.sendall((line + "\n").encode())
+    peer.close()
+
+
+def close_window(title):
+    """Closes the window the way its own Esc key does."""
+    ids = poll(lambda: window_ids(title), f"the window {title!r}")
+    subprocess.run(["xdotool", "windowfocus", "--sync", ids[0], "key", "Escape"],
+                   capture_output=True)
+    poll(lambda: not window_ids(title), f"the window {title!r} closed")
+
+
+def callers_that_vanish(session, backup):
+    """Each verb that opens a window, asked by a caller killed at once and by one that hangs up:
+    the answer never waits for the window, and closing it afterwards hurts nothing."""
+    for verb, title in WINDOWS.items():
+        started = time.monotonic()
+        code, _, err = run(session, f"--{verb}")
+        assert code == 0 and time.monotonic() - started < 3, (verb, err)
+        close_window(title)
+        caller = subprocess.Popen([session.binary, f"--{verb}"], env=session.env)
+        time.sleep(0.02)
+        caller.send_signal(signal.SIGKILL)
+        caller.wait()
+        hang_up_at_once(session, f"QAV1 {verb}")
+        # Both requests are read before this one's answer comes, and carried out right after.
+        assert run(session, "--show")[0] == 0
+        time.sleep(0.5)
+        close_window(title)
+        assert run(session, "--show")[0] == 0, f"the dock answers after {verb}"
+    # A restore runs, and its answer goes nowhere. Meanwhile the dock turns other data operations
+    # away as busy; then it takes them again.
+    hang_up_at_once(session, f"QAV1 restore-icons {backup}")
+
+    def backed_up():
+        code, out, err = run(session, "--backup-icons", backup + ".again")
+        assert code == 0 or "busy" in err, err
+        return code == 0 and "Successfully" in out
+    poll(backed_up, "a backup after the restore nobody waited for")
+
+
+def planted_lock_and_socket(session):
+    """A folder where the lock belongs and a file where the socket belongs, both the user's own:
+    moved aside and kept, and the one dock that starts listens."""
+    runtime = session.env["XDG_RUNTIME_DIR"]
+    os.remove(os.path.join(runtime, "qav-launcher.lock"))  # the last dock's, a plain file
+    os.makedirs(os.path.join(runtime, "qav-launcher.lock"))
+    with open(os.path.join(runtime, "qav-launcher.socket"), "w") as planted:
+        planted.write("the user's own")
+    launcher = session.start()
+    assert os.path.isdir(os.path.join(runtime, "qav-launcher.lock.aside-1"))
+    assert read(os.path.join(runtime, "qav-launcher.socket.aside-1")) == b"the user's own"
+    dock = os.path.join(os.path.dirname(session.binary), "qav-launcher-dock")
+    second = subprocess.run([dock, "--show"], env=session.env, capture_output=True, timeout=30)
+    assert second.returncode == 0, "a second dock program only asked the first one"
+    assert launcher.poll() is None
+    return launcher
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def idle_flood(session):
+    """1,100 connections that say nothing, against a dock whose descriptor limit is lowered below
+    that: the dock does not spin, answers a request meanwhile and saves both files at its end."""
+    limit = 256
+    process = session.own(subprocess.Popen(
+        [session.binary], env=session.env,
+        preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_NOFILE, (limit, limit))))
+    path = os.path.join(session.env["XDG_RUNTIME_DIR"], "qav-launcher.socket")
+    poll(lambda: os.path.exists(path) and run(session, "--show")[0] == 0, "the dock answering")
+    soft, hard = resource.getrlimit(resource.RLIMIT_NOFILE)
+    resource.setrlimit(resource.RLIMIT_NOFILE, (min(hard, 4096), hard))
+    silent = []
+    try:
+        for _ in range(1100):
+            peer = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+            peer.setblocking(False)
+            peer.connect_ex(path)
+            silent.append(peer)
+        time.sleep(1)
+        before, started = cpu_seconds(process.pid), time.monotonic()
+        time.sleep(2)
+        busy = (cpu_seconds(process.pid) - before) / (time.monotonic() - started)
+        assert busy < 0.5, f"the dock spins at {busy:.0%} of a core"
+        began = time.monotonic()
+        code, _, err = run(session, "--show")
+        assert code == 0 and time.monotonic() - began < 5, err
+        code, _, err = run(session, "--quit")
+        assert code == 0, err
+        assert process.wait(timeout=30) == 0
+    finally:
+        for peer in silent:
+            peer.close()
+        resource.setrlimit(resource.RLIMIT_NOFILE, (soft, hard))
+    for name in ("QAVCfg.cfg", "QAVMenu.cfg"):
+        assert read(session.data(name)) == read(session.data(name + ".bak")), name
+
+
+def loads_no_toolkit(session):
+    """The command users start maps no Qt library, also for --help."""
+    for options in (["--help"], ["--show"]):
+        traced = subprocess.run(["env", "LD_DEBUG=libs", session.binary, *options],
+                                env=session.env, capture_output=True, text=True, timeout=30)
+        assert "libQt6" not in traced.stderr, options
 
 
 def main(binary, artifacts):
@@ -120,8 +245,14 @@ def main(binary, artifacts):
         assert run(session, "--restore-icons", backups[1])[0] == 0
         assert run(session, "--backup-icons", backups[2])[0] == 0
         assert read(backups[2]) == read(backups[1]), "a second round trip changes no byte"
-        code, _, err = run(session, "--restore-config", os.path.join(session.home, "none.bak"))
-        assert code != 0 and err == "qav-launcher: Restore Configuration failed!\n", err
+        none = os.path.join(session.home, "none.bak")
+        code, _, err = run(session, "--restore-config", none)
+        assert code == 1 and err == ("qav-launcher: Restore Configuration failed!\n"
+                                     f"qav-launcher: no such file: {none}\n"), err
+        code, _, err = run(session, "--backup-icons", os.path.join(session.home, "gone", "x.bak"))
+        assert code == 1 and err.endswith(" does not exist\n"), err
+        callers_that_vanish(session, backups[0])
+        loads_no_toolkit(session)
 
         assert run(session, "--quit")[0] == 0
         assert launcher.wait(timeout=30) == 0
@@ -137,12 +268,18 @@ def main(binary, artifacts):
         code, out, err = run(session, "--backup-icons", offline)
         assert code == 0 and out == "Backup Shortcuts & Icons Successfully!\n", (out, err)
         assert read(offline) == read(backups[2]), "the files hold what the dock saved"
-        code, _, err = run(session, "--restore-icons", os.path.join(session.home, "none.bak"))
-        assert code != 0 and err == "qav-launcher: Restore all shortcuts & icons failed!\n", err
+        code, _, err = run(session, "--restore-icons", none)
+        assert code == 1 and err == ("qav-launcher: Restore all shortcuts & icons failed!\n"
+                                     f"qav-launcher: no such file: {none}\n"), err
         launcher = session.start(False, ["--settings"], "QAV Launcher - Settings")
         shot("cli-settings-started.png")
         assert run(session, "--quit")[0] == 0
         assert launcher.wait(timeout=30) == 0
+
+        launcher = planted_lock_and_socket(session)
+        assert run(session, "--quit")[0] == 0
+        assert launcher.wait(timeout=30) == 0
+        idle_flood(session)
     finally:
         session.close()
 

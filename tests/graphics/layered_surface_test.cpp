@@ -161,10 +161,12 @@ struct RecordedPixels final : platform::WindowPixels {
     }
     put += rows.width * rows.height;
   }
-  void Clear(std::uintptr_t, const std::vector<platform::ShapeRect>& rects) override {
+  void Fill(std::uintptr_t, const std::vector<platform::ShapeRect>& rects,
+            std::uint32_t pixel) override {
     for (const auto& r : rects) {
+      filled += r.width * r.height;
       for (int y = r.y; y < r.y + r.height; ++y) {
-        for (int x = r.x; x < r.x + r.width; ++x) shown.setPixel(x, y, 0);
+        for (int x = r.x; x < r.x + r.width; ++x) shown.setPixel(x, y, pixel);
       }
     }
   }
@@ -175,13 +177,11 @@ struct RecordedPixels final : platform::WindowPixels {
     return window;
   }();
   int put = 0;
+  int filled = 0;
 };
 
-// Straight to the window: only pixels frames drew travel, the rest of the window is cleared, and
-// the window's alpha scales every channel, as the toolkit's painting does.
-TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
-  RecordedPixels pixels;
-  LayeredSurface surface(SurfaceKind::kDock);
+// A dock window of 400 x 200 shown through `pixels`, once the window system has exposed it.
+void ShowThrough(LayeredSurface& surface, RecordedPixels& pixels) {
   surface.IniForm(QRect(0, 0, 400, 200));
   surface.ShowThrough(&pixels);
   surface.CreateGraphic();
@@ -189,6 +189,14 @@ TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
   for (int i = 0; i < 100 && !surface.windowHandle()->isExposed(); ++i) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   }
+}
+
+// Straight to the window: only pixels frames drew travel, the rest of the window is cleared, and
+// the window's alpha scales every channel, as the toolkit's painting does.
+TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
+  RecordedPixels pixels;
+  LayeredSurface surface(SurfaceKind::kDock);
+  ShowThrough(surface, pixels);
   surface.SetDrawnArea(QRect(100, 50, 40, 30));
   surface.Graphics().fillRect(110, 60, 10, 10, QColor(200, 100, 50));
   surface.UpdateGDIPlus();
@@ -202,6 +210,39 @@ TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
   surface.ExUpdateGDIPlus(0);
   EXPECT_EQ(pixels.shown.pixel(115, 65), 0u);
   EXPECT_TRUE(surface.isVisible());
+}
+
+// A uniform backdrop (keyboard mode's tint) is filled by the window system: only the drawn area
+// travels as pixels, the window's alpha scales the backdrop too, and taking it away clears the
+// whole window again.
+TEST(SurfacePixels, ABackdropIsFilledNotSent) {
+  RecordedPixels pixels;
+  LayeredSurface surface(SurfaceKind::kDock);
+  ShowThrough(surface, pixels);
+  // A frame over the whole window first, as a drag draws.
+  surface.Graphics().fillRect(0, 0, 400, 200, QColor(0, 200, 0));
+  surface.UpdateGDIPlus();
+  pixels.put = 0;
+
+  const QRgb tint = qRgba(0, 0, 0, 192);
+  surface.SetDrawnArea(QRect(100, 50, 40, 30));
+  surface.SetBackdrop(tint);
+  surface.RestoreToBackdrop();
+  surface.Graphics().fillRect(110, 60, 10, 10, QColor(200, 100, 50));
+  surface.UpdateGDIPlus();
+  EXPECT_EQ(pixels.shown.pixel(115, 65), qRgb(200, 100, 50));
+  EXPECT_EQ(pixels.shown.pixel(105, 55), tint) << "the drawn area, filled with the backdrop";
+  EXPECT_EQ(pixels.shown.pixel(10, 10), tint) << "outside it: filled, and the old frame gone";
+  EXPECT_LE(pixels.put, 40 * 30);
+  EXPECT_GE(pixels.filled, 400 * 200 - 40 * 30);
+
+  surface.ExUpdateGDIPlus(128);
+  EXPECT_EQ(pixels.shown.pixel(10, 10), qRgba(0, 0, 0, 96));
+  surface.SetBackdrop(0);
+  surface.RestoreToBackdrop();
+  surface.UpdateGDIPlus();
+  EXPECT_EQ(pixels.shown.pixel(10, 10), 0u);
+  EXPECT_EQ(pixels.shown.pixel(105, 55), 0u);
 }
 
 class MenuSurfaceTest : public SurfaceTest {

@@ -31,7 +31,7 @@ struct FlowFixture : test::StartupFixture {
                     .Ok());
   }
 
-  BackupFlowContext context{state, platform, {}, {}, {}};
+  BackupFlowContext context{state, platform, {}, {}, {}, {}};
   std::vector<ReloadOptions> reloads;
   std::vector<bool> busyCalls;
 };

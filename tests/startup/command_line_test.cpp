@@ -1,17 +1,23 @@
-#include "startup/gui/command_line.h"
+#include "startup/remote/command_options.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
+#include <filesystem>
 
-#include "startup/remote_request.h"
+#include "platform/utf8_path.h"
 
 namespace qav {
 namespace {
 
-CommandLine Parse(QStringList arguments) {
-  arguments.prepend("qav-launcher");
-  return ParseCommandLine(arguments);
+using Words = std::vector<std::string>;
+
+CommandLine Parse(const Words& arguments) {
+  return ParseArguments(arguments);
+}
+
+std::string InCurrentFolder(const std::string& name) {
+  return platform::Utf8FromPath(
+      (std::filesystem::current_path() / platform::PathFromUtf8(name)).make_preferred());
 }
 
 TEST(CommandLine, NoOptionStartsOrRaisesTheDock) {
@@ -21,7 +27,7 @@ TEST(CommandLine, NoOptionStartsOrRaisesTheDock) {
 }
 
 TEST(CommandLine, EveryActionBecomesItsRequest) {
-  const std::vector<std::pair<QString, RemoteVerb>> actions{
+  const std::vector<std::pair<std::string, RemoteVerb>> actions{
       {"--show", RemoteVerb::kShow},
       {"--keyboard", RemoteVerb::kKeyboard},
       {"--switch", RemoteVerb::kSwitch},
@@ -33,28 +39,26 @@ TEST(CommandLine, EveryActionBecomesItsRequest) {
       {"--reset-shortcuts", RemoteVerb::kResetShortcuts}};
   for (const auto& [option, verb] : actions) {
     const CommandLine command = Parse({option});
-    ASSERT_TRUE(command.request) << option.toStdString();
+    ASSERT_TRUE(command.request) << option;
     EXPECT_EQ(command.request->verb, verb);
     EXPECT_TRUE(command.request->argument.empty());
   }
 }
 
 TEST(CommandLine, FileOptionsCarryAnAbsoluteFile) {
-  const std::vector<std::pair<QString, RemoteVerb>> operations{
+  const std::vector<std::pair<std::string, RemoteVerb>> operations{
       {"--backup-config", RemoteVerb::kBackupConfig},
       {"--restore-config", RemoteVerb::kRestoreConfig},
       {"--backup-icons", RemoteVerb::kBackupIcons},
       {"--restore-icons", RemoteVerb::kRestoreIcons}};
   for (const auto& [option, verb] : operations) {
     const CommandLine command = Parse({option, "my backup.bak"});
-    ASSERT_TRUE(command.request) << option.toStdString();
+    ASSERT_TRUE(command.request) << option;
     EXPECT_EQ(command.request->verb, verb);
-    EXPECT_EQ(
-        command.request->argument,
-        QDir::toNativeSeparators(QDir::current().absoluteFilePath("my backup.bak")).toStdString());
+    EXPECT_EQ(command.request->argument, InCurrentFolder("my backup.bak"));
   }
-  const QString absolute = QDir::toNativeSeparators(QDir::rootPath() + "tmp/x.bak");
-  EXPECT_EQ(Parse({"--backup-icons=" + absolute}).request->argument, absolute.toStdString());
+  const std::string absolute = InCurrentFolder("x.bak");
+  EXPECT_EQ(Parse({"--backup-icons=" + absolute}).request->argument, absolute);
 }
 
 TEST(CommandLine, HelpAndVersionAnswerAtOnce) {
@@ -64,22 +68,28 @@ TEST(CommandLine, HelpAndVersionAnswerAtOnce) {
   for (const char* option : {"--keyboard", "--backup-icons <file>", "--reset-shortcuts"}) {
     EXPECT_NE(help.text.find(option), std::string::npos) << option;
   }
+  EXPECT_EQ(Parse({"--show", "-h"}).text, help.text) << "help wins wherever it stands";
   const CommandLine version = Parse({"--version"});
   ASSERT_TRUE(version.status);
   EXPECT_EQ(*version.status, 0);
-  EXPECT_FALSE(version.text.empty());
+  EXPECT_EQ(version.text, "QAV Launcher " + std::to_string(QAV_VERSION_MAJOR) + "." +
+                              std::to_string(QAV_VERSION_MINOR) + "." +
+                              std::to_string(QAV_VERSION_PATCH) + "\n");
 }
 
 TEST(CommandLine, BadCommandLinesEndWithAnErrorAndDoNothing) {
-  const std::vector<QStringList> bad{{"--frobnicate"},
-                                     {"--backup-config"},
-                                     {"--backup-config", ""},
-                                     {"--show", "--quit"},
-                                     {"--backup-icons", "a", "--backup-icons", "b"},
-                                     {"stray"}};
-  for (const QStringList& arguments : bad) {
+  const std::vector<Words> bad{{"--frobnicate"},
+                               {"-x"},
+                               {"--backup-config"},
+                               {"--backup-config", ""},
+                               {"--backup-config="},
+                               {"--show=now"},
+                               {"--show", "--quit"},
+                               {"--backup-icons", "a", "--backup-icons", "b"},
+                               {"stray"}};
+  for (const Words& arguments : bad) {
     const CommandLine command = Parse(arguments);
-    ASSERT_TRUE(command.status) << arguments.join(' ').toStdString();
+    ASSERT_TRUE(command.status) << arguments.front();
     EXPECT_NE(*command.status, 0);
     EXPECT_FALSE(command.text.empty());
     EXPECT_FALSE(command.request);

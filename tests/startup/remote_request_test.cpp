@@ -1,4 +1,4 @@
-#include "startup/remote_request.h"
+#include "startup/remote/remote_request.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +29,13 @@ TEST(RemoteRequest, MalformedOrUnknownLinesAreRefused) {
   EXPECT_FALSE(DecodeRequest("QAV1 backup-icons /" + std::string(kRemoteLineLimit, 'a')));
 }
 
-TEST(RemoteRequest, AnswersKeepOneLine) {
-  EXPECT_EQ(DecodeAnswer(EncodeAnswer({true, "Done"})), (RemoteAnswer{true, "Done"}));
-  EXPECT_EQ(EncodeAnswer({false, "two\nlines"}), "ERR two lines");
+TEST(RemoteRequest, AnswersKeepOneLineAndAFailureItsReason) {
+  EXPECT_EQ(DecodeAnswer(EncodeAnswer({true, "Done", {}})), (RemoteAnswer{true, "Done", {}}));
+  EXPECT_EQ(EncodeAnswer({false, "two\nlines", {}}), "ERR two lines");
+  const RemoteAnswer failed{false, "Restore failed!", "no such\tfile:\n/a b"};
+  EXPECT_EQ(EncodeAnswer(failed), "ERR Restore failed!\tno such file: /a b");
+  EXPECT_EQ(DecodeAnswer(EncodeAnswer(failed)),
+            (RemoteAnswer{false, "Restore failed!", "no such file: /a b"}));
   EXPECT_FALSE(DecodeAnswer("MAYBE so"));
 }
 
@@ -46,7 +50,7 @@ class FakeDock final : public RemoteDock {
   void Quit() override { calls += "quit;"; }
   RemoteAnswer RunData(const RemoteRequest& request) override {
     calls += std::string(VerbName(request.verb)) + "(" + request.argument + ");";
-    return {false, "Restore all shortcuts & icons failed!"};
+    return {false, "Restore all shortcuts & icons failed!", {}};
   }
   std::string calls;
 };
@@ -78,16 +82,44 @@ TEST(RemoteRequest, DataOperationsReplaceTheNamedFileAndReportFailureAsAnError) 
   CommandLineAnswers told;
   platform::Platform platform{f.registry, f.folders,  f.system,  f.files, told,     f.process,
                               f.desktop,  f.launcher, f.actions, f.trash, f.volumes};
-  BackupFlowContext context{f.state, platform, [](const ReloadOptions&) {}, {}, {}};
+  BackupFlowContext context{f.state, platform, [](const ReloadOptions&) {}, {}, {}, {}};
   const std::string target = f.home / "cfg.bak";
   test::WriteBytes(target, {'o', 'l', 'd'});
   const RemoteAnswer done = RunDataOperation({RemoteVerb::kBackupConfig, target}, context, told);
-  EXPECT_EQ(done, (RemoteAnswer{true, "Backup Configuration File Successfully!"}));
+  EXPECT_EQ(done, (RemoteAnswer{true, "Backup Configuration File Successfully!", {}}));
   EXPECT_EQ(test::ReadBytes(target).size(), kSettingsFileSize);
 
-  const RemoteAnswer failed =
-      RunDataOperation({RemoteVerb::kRestoreConfig, f.home / "none.bak"}, context, told);
-  EXPECT_EQ(failed, (RemoteAnswer{false, "Restore Configuration failed!"}));
+  // The program's own text, and on its own line why.
+  const std::string none = f.home / "none.bak";
+  const std::string small = f.home / "small.bak";
+  test::WriteBytes(small, {'o', 'l', 'd'});
+  const std::string noFolder = f.home / "gone/x.bak";
+  const std::vector<std::pair<RemoteRequest, RemoteAnswer>> failures{
+      {{RemoteVerb::kRestoreConfig, none},
+       {false, "Restore Configuration failed!", "no such file: " + none}},
+      {{RemoteVerb::kRestoreConfig, small},
+       {false, "Restore Configuration failed!",
+        small +
+            " is no configuration backup of this program: it holds 3 bytes, a settings "
+            "file " +
+            std::to_string(kSettingsFileSize)}},
+      {{RemoteVerb::kRestoreConfig, f.home.path()},
+       {false, "Restore Configuration failed!", f.home.path() + " is a folder, not a file"}},
+      {{RemoteVerb::kRestoreIcons, none},
+       {false, "Restore all shortcuts & icons failed!", "no such file: " + none}},
+      {{RemoteVerb::kBackupConfig, noFolder},
+       {false, "Backup Configuration File failed!",
+        "the folder " + test::Native(f.home.path() + "/gone") + " does not exist"}},
+      {{RemoteVerb::kBackupIcons, small + "/x.bak"},
+       {false, "Backup all shortcuts & icons failed!", small + " is not a folder"}},
+  };
+  for (const auto& [request, expected] : failures) {
+    EXPECT_EQ(RunDataOperation(request, context, told), expected) << request.argument;
+  }
+  // Whatever the store finds wrong with a file that is no backup comes with the failure.
+  const RemoteAnswer wrong = RunDataOperation({RemoteVerb::kRestoreIcons, small}, context, told);
+  EXPECT_EQ(wrong.text, "Restore all shortcuts & icons failed!");
+  EXPECT_FALSE(wrong.reason.empty());
 }
 
 }  // namespace

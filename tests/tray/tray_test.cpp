@@ -144,9 +144,12 @@ TEST_F(TrayTest, MenuEntriesInOrderAndWhatEachOpens) {
   const QList<QAction*> entries = t.Menu().Menu().actions();
   entries[1]->trigger();
   entries[2]->trigger();
+  EXPECT_TRUE(targets.calls.empty()) << "an entry runs once the menu's event has returned";
+  QCoreApplication::processEvents();
   EXPECT_EQ(targets.calls, (std::vector<std::string>{"settings", "about"}));
   entries[4]->trigger();
   entries[5]->trigger();
+  QCoreApplication::processEvents();
   ASSERT_EQ(launcher.opened.size(), 2u);
   EXPECT_EQ(launcher.opened[0], kProductSite.index);
   EXPECT_EQ(launcher.opened[1], kProductSite.faq);
@@ -155,6 +158,7 @@ TEST_F(TrayTest, MenuEntriesInOrderAndWhatEachOpens) {
   targets.calls.clear();
   targets.userName = "  Bea  ";
   entries[0]->trigger();
+  QCoreApplication::processEvents();
   EXPECT_EQ(state.tables.Shortcuts[kUserRecord].Title.Get(), "Bea");
   EXPECT_EQ(services.menuSaves, 1);
 

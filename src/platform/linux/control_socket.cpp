@@ -1,29 +1,24 @@
 #include "platform/linux/control_socket.h"
 
-#include <poll.h>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QSocketNotifier>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <thread>
+
+#include "platform/linux/runtime_folder.h"
 
 namespace qav::platform {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// A peer that takes longer than this to take a one-line answer is left without it.
-constexpr int kAnswerSendMs = 1000;
+// Descriptors left free when the table ran full: the files a save opens need them.
+constexpr std::size_t kDescriptorReserve = 8;
 
 void Log(const std::string& text) {
   std::fprintf(stderr, "qav-launcher: %s\n", text.c_str());
@@ -36,230 +31,215 @@ bool PeerIsSameUser(int descriptor) {
   return credentials.uid == ::geteuid();
 }
 
-std::optional<sockaddr_un> AddressOf(const std::string& path) {
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  if (path.empty() || path.size() >= sizeof address.sun_path) return std::nullopt;
-  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-  return address;
-}
-
-int MillisecondsLeft(Clock::time_point deadline) {
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-  return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
-}
-
-// Waits until `descriptor` can be read (POLLIN) or written (POLLOUT); false when time runs out.
-bool WaitFor(int descriptor, short events, Clock::time_point deadline) {
-  for (;;) {
-    pollfd watched{descriptor, events, 0};
-    const int ready = ::poll(&watched, 1, MillisecondsLeft(deadline));
-    if (ready > 0) return true;
-    if (ready == 0 || errno != EINTR) return false;
+// A socket at `path` is one a dock left behind (the caller holds the lock); anything else there is
+// not this program's and is moved aside, never deleted. False when the name stays taken.
+bool ClearName(const std::string& path) {
+  const std::string found = DescribeFound(path);
+  if (found.empty()) return true;
+  if (found.starts_with("a socket")) return ::unlink(path.c_str()) == 0;
+  const std::string aside = MoveAside(path);
+  if (aside.empty()) {
+    Log(found + " stands at " + path + " and cannot be moved aside");
+    return false;
   }
-}
-
-// Writes all of `text`. A peer that went away makes it fail, never ends the program (no SIGPIPE).
-bool SendAll(int descriptor, const std::string& text, Clock::time_point deadline) {
-  std::size_t sent = 0;
-  while (sent < text.size()) {
-    const ssize_t n = ::send(descriptor, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
-    if (n > 0) {
-      sent += static_cast<std::size_t>(n);
-    } else if (n < 0 && errno == EINTR) {
-      continue;
-    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      if (!WaitFor(descriptor, POLLOUT, deadline)) return false;
-    } else {
-      return false;
-    }
-  }
+  Log(found + " stood at " + path + ", where the dock's socket belongs; moved it to " + aside);
   return true;
 }
 
-enum class Received { kMore, kNothingYet, kEnded };
-
-// Appends what can be read now to `buffer`, never past the line limit.
-Received ReceiveInto(int descriptor, std::string& buffer) {
-  char chunk[4096];
-  const std::size_t room = kControlLineLimit - std::min(buffer.size(), kControlLineLimit);
-  if (room == 0) return Received::kMore;
-  const ssize_t n = ::recv(descriptor, chunk, std::min(room, sizeof chunk), 0);
-  if (n > 0) {
-    buffer.append(chunk, static_cast<std::size_t>(n));
-    return Received::kMore;
-  }
-  if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
-    return Received::kNothingYet;
-  }
-  return Received::kEnded;
+void RemoveOwnSocket(const std::string& path) {
+  if (SocketOwnedByUser(path)) ::unlink(path.c_str());
 }
 
-// The first line of `buffer` without its break, when a whole one within the limit is there.
-std::optional<std::string> FirstLine(const std::string& buffer) {
-  const auto end = buffer.find('\n');
-  if (end == std::string::npos || end >= kControlLineLimit) return std::nullopt;
-  return buffer.substr(0, end);
-}
-
-// Reads one line of at most the limit; nothing when none arrives in time.
-std::optional<std::string> ReadLine(int descriptor, Clock::time_point deadline) {
-  std::string buffer;
-  for (;;) {
-    if (auto line = FirstLine(buffer)) return line;
-    if (buffer.size() >= kControlLineLimit) return std::nullopt;
-    if (!WaitFor(descriptor, POLLIN, deadline)) return std::nullopt;
-    if (ReceiveInto(descriptor, buffer) == Received::kEnded) return FirstLine(buffer);
-  }
-}
-
-// A connected socket, or -1 when nothing listens at `path`.
-int Connect(const std::string& path) {
-  const auto address = AddressOf(path);
-  if (!address) return -1;
-  const int descriptor = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (descriptor < 0) return -1;
-  int result;
-  do {
-    result = ::connect(descriptor, reinterpret_cast<const sockaddr*>(&*address), sizeof *address);
-  } while (result != 0 && errno == EINTR);
-  if (result == 0) return descriptor;
-  ::close(descriptor);
-  return -1;
-}
-
-// A socket at `path` is one a dock left behind; anything else there is not this program's.
-bool RemoveStaleSocket(const std::string& path) {
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0) return errno == ENOENT;
-  return S_ISSOCK(info.st_mode) && ::unlink(path.c_str()) == 0;
+int OpenSpare() {
+  return ::open("/dev/null", O_RDONLY | O_CLOEXEC);
 }
 
 }  // namespace
 
 struct ControlServer::Peer {
-  explicit Peer(int fd) : descriptor(fd) {}
-  ~Peer() { ::close(descriptor); }
+  Peer(int fd, LineClock::time_point when) : descriptor(fd), since(when) {}
+  ~Peer() {
+    if (descriptor >= 0) ::close(descriptor);
+  }
   Peer(const Peer&) = delete;
   Peer& operator=(const Peer&) = delete;
 
   int descriptor;
+  LineClock::time_point since;
   std::string received;
-  std::unique_ptr<QSocketNotifier> readable;
-  bool done = false;
+  QSocketNotifier* readable = nullptr;  // a child of the server
+  bool serving = false;                 // its request is being carried out
+  bool closed = false;
 };
 
-std::string DefaultControlSocketPath() {
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  if (runtime && *runtime) return std::string(runtime) + "/qav-launcher.socket";
-  return QDir::tempPath().toStdString() + "/qav-launcher-" + std::to_string(::getuid()) + ".socket";
+ControlServer::ControlServer(std::string path, Handler handler, ControlLimits limits)
+    : path_(std::move(path)),
+      handler_(std::move(handler)),
+      limits_(limits),
+      cap_(std::max<std::size_t>(limits.maxPeers, 1)) {
+  idle_.setInterval(std::max(limits_.idleMs / 4, 10));
+  connect(&idle_, &QTimer::timeout, this, [this] { CloseIdle(); });
 }
-
-bool SocketOwnedByUser(const std::string& path) {
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0) return false;
-  return S_ISSOCK(info.st_mode) && info.st_uid == ::geteuid();
-}
-
-ControlServer::ControlServer(std::string path, Handler handler)
-    : path_(std::move(path)), handler_(std::move(handler)) {}
 
 ControlServer::~ControlServer() {
-  accepting_.reset();
   peers_.clear();
+  if (spare_ >= 0) ::close(spare_);
   if (listener_ < 0) return;
   ::close(listener_);
   // Nobody answers there any more; the next start must not wait for an answer.
-  RemoveStaleSocket(path_);
+  RemoveOwnSocket(path_);
 }
 
 bool ControlServer::Listen() {
   const auto address = AddressOf(path_);
-  const auto fail = [this](const char* what) {
+  const auto fail = [this](const std::string& what) {
     Log("cannot listen on " + path_ + ": " + what);
     if (listener_ >= 0) ::close(listener_);
     listener_ = -1;
     return false;
   };
-  if (!address) return fail("the name is too long");
-  if (!RemoveStaleSocket(path_)) return fail("something else has that name");
+  if (!address) return fail(path_.empty() ? "no private folder for it" : "the name is too long");
+  if (!ClearName(path_)) return fail("the name is taken");
   listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (listener_ < 0) return fail(std::strerror(errno));
   if (::bind(listener_, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0 ||
       ::chmod(path_.c_str(), S_IRUSR | S_IWUSR) != 0 || ::listen(listener_, SOMAXCONN) != 0) {
     return fail(std::strerror(errno));
   }
-  accepting_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
-  connect(accepting_.get(), &QSocketNotifier::activated, this, [this] { Accept(); });
+  spare_ = OpenSpare();
+  accepting_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+  connect(accepting_, &QSocketNotifier::activated, this, [this] { Accept(); });
   return true;
+}
+
+std::size_t ControlServer::OpenPeers() const {
+  return static_cast<std::size_t>(
+      std::count_if(peers_.begin(), peers_.end(), [](const Peer& p) { return !p.closed; }));
+}
+
+std::size_t ControlServer::Waiting() const {
+  return static_cast<std::size_t>(std::count_if(
+      peers_.begin(), peers_.end(), [](const Peer& p) { return !p.closed && !p.serving; }));
 }
 
 void ControlServer::Accept() {
   for (;;) {
     const int descriptor = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-    if (descriptor < 0) return;
-    Peer& peer = peers_.emplace_back(descriptor);
+    if (descriptor < 0) {
+      if (errno == EINTR) continue;
+      if (errno == EMFILE || errno == ENFILE) OutOfDescriptors();
+      return;
+    }
+    if (Waiting() >= cap_) CloseLongestWaiting();
+    Peer& peer = peers_.emplace_back(descriptor, LineClock::now());
     if (!PeerIsSameUser(descriptor)) {
       Log("refused a request from another user");
       Finish(peer, kRefusedAnswer);
       continue;
     }
-    peer.readable = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read);
-    connect(peer.readable.get(), &QSocketNotifier::activated, this,
-            [this, &peer] { ReadFrom(peer); });
+    peer.readable = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
+    connect(peer.readable, &QSocketNotifier::activated, this, [this, &peer] { ReadFrom(peer); });
+    if (!idle_.isActive()) idle_.start();
+    // A line sent with the connection is served now, before a flood could make its peer wait.
+    ReadFrom(peer);
   }
 }
 
 void ControlServer::ReadFrom(Peer& peer) {
+  if (peer.closed || peer.serving) return;
   Received received;
   do {
     received = ReceiveInto(peer.descriptor, peer.received);
-    if (auto line = FirstLine(peer.received)) return Finish(peer, handler_(*line));
+    if (auto line = FirstLine(peer.received)) return Serve(peer, *line);
     if (peer.received.size() >= kControlLineLimit) {
       Log("refused an over-long request");
       return Finish(peer, kRefusedAnswer);
     }
   } while (received == Received::kMore);
-  if (received == Received::kEnded) Finish(peer, {});
+  if (received == Received::kEnded) Close(peer);
 }
 
-// Answers (unless the peer left) and lets go of the peer once the event loop is back.
+// The handler may let events through (a reload does); meanwhile the peer is read no more and
+// stays where it is, whatever its other end does.
+void ControlServer::Serve(Peer& peer, const std::string& line) {
+  peer.serving = true;
+  peer.readable->setEnabled(false);
+  const std::string answer = handler_(line);
+  peer.serving = false;
+  Finish(peer, answer);
+}
+
+// Answers without waiting (a one-line answer always fits the socket's buffer; a peer that is gone
+// or does not read is simply forgotten), then lets go of the peer.
 void ControlServer::Finish(Peer& peer, const std::string& answer) {
-  if (peer.readable) peer.readable->setEnabled(false);
-  if (!answer.empty()) {
-    SendAll(peer.descriptor, answer + "\n",
-            Clock::now() + std::chrono::milliseconds(kAnswerSendMs));
+  if (!answer.empty() && peer.descriptor >= 0) {
+    SendAll(peer.descriptor, answer + "\n", LineClock::now());
   }
-  peer.done = true;
-  QMetaObject::invokeMethod(
-      this, [this] { peers_.remove_if([](const Peer& p) { return p.done; }); },
-      Qt::QueuedConnection);
+  Close(peer);
 }
 
-SendResult SendControlRequest(const std::string& path, const std::string& line,
-                              const SocketOwnerCheck& ownerCheck, int waitForDockMs,
-                              int answerTimeoutMs) {
-  const auto deadline = Clock::now() + std::chrono::milliseconds(waitForDockMs);
-  int descriptor = -1;
-  for (;;) {
-    if (ownerCheck(path)) {
-      descriptor = Connect(path);
-      if (descriptor >= 0) break;
-    } else if (::access(path.c_str(), F_OK) == 0) {
-      // Something is there that this user does not own: never talk to it.
-      return {SendOutcome::kForeignSocket, {}};
-    }
-    if (Clock::now() >= deadline) return {SendOutcome::kNoDock, {}};
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+void ControlServer::Close(Peer& peer) {
+  if (peer.closed) return;
+  peer.closed = true;
+  if (peer.readable) {
+    // It may be the very notifier whose signal runs now.
+    peer.readable->setEnabled(false);
+    peer.readable->deleteLater();
+    peer.readable = nullptr;
   }
-  // One wait covers sending the request and reading its answer.
-  const auto answerDeadline = Clock::now() + std::chrono::milliseconds(answerTimeoutMs);
-  std::optional<std::string> answer;
-  if (SendAll(descriptor, line + "\n", answerDeadline))
-    answer = ReadLine(descriptor, answerDeadline);
-  ::close(descriptor);
-  if (!answer) return {SendOutcome::kNoAnswer, {}};
-  return {SendOutcome::kAnswered, *answer};
+  ::close(peer.descriptor);
+  peer.descriptor = -1;
+  if (forgetQueued_) return;
+  forgetQueued_ = true;
+  QMetaObject::invokeMethod(
+      this, [this] { ForgetClosed(); }, Qt::QueuedConnection);
+}
+
+void ControlServer::ForgetClosed() {
+  forgetQueued_ = false;
+  peers_.remove_if([](const Peer& p) { return p.closed && !p.serving; });
+}
+
+bool ControlServer::CloseLongestWaiting() {
+  for (Peer& peer : peers_) {
+    if (peer.closed || peer.serving) continue;
+    Close(peer);
+    return true;
+  }
+  return false;
+}
+
+void ControlServer::CloseIdle() {
+  const auto limit = LineClock::now() - std::chrono::milliseconds(limits_.idleMs);
+  for (Peer& peer : peers_) {
+    if (!peer.closed && !peer.serving && peer.since <= limit) Close(peer);
+  }
+  if (Waiting() == 0) idle_.stop();
+}
+
+// The process has no descriptor left. Waiting peers give theirs back and fewer are kept from now
+// on, so that the files a save opens find descriptors; when no peer has one to give, the spare
+// descriptor lets the oldest connection be accepted and closed, and accepting rests a moment
+// instead of being woken again at once.
+void ControlServer::OutOfDescriptors() {
+  const std::size_t waiting = Waiting();
+  cap_ = std::max<std::size_t>(waiting > kDescriptorReserve ? waiting - kDescriptorReserve : 0, 1);
+  bool freed = false;
+  while (Waiting() > cap_ && CloseLongestWaiting()) freed = true;
+  if (!toldFull_) {
+    Log("no file descriptor left; keeping at most " + std::to_string(cap_) +
+        " waiting connections");
+    toldFull_ = true;
+  }
+  if (freed) return;
+  if (spare_ >= 0) {
+    ::close(spare_);
+    const int refused = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (refused >= 0) ::close(refused);
+    spare_ = OpenSpare();
+  }
+  accepting_->setEnabled(false);
+  QTimer::singleShot(limits_.pauseMs, this, [this] { accepting_->setEnabled(true); });
 }
 
 }  // namespace qav::platform

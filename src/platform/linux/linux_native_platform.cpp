@@ -4,9 +4,9 @@
 
 #include "platform/linux/control_socket.h"
 #include "platform/linux/desktop_notice.h"
+#include "platform/linux/file_lock_instance.h"
 #include "platform/linux/icon_theme.h"
 #include "platform/linux/linux_platform.h"
-#include "platform/linux/qt_single_instance.h"
 #include "platform/linux/start_up_heap.h"
 #include "platform/linux/termination_signals.h"
 #include "platform/native_platform.h"
@@ -41,7 +41,7 @@ class LinuxSystemServices final : public SystemServices {
 class LinuxPlatformServices final : public PlatformServices {
  public:
   std::unique_ptr<SingleInstance> CreateSingleInstance() override {
-    return std::make_unique<QtSingleInstance>(QtSingleInstance::DefaultLockPath());
+    return std::make_unique<FileLockInstance>(FileLockInstance::DefaultLockPath());
   }
   void EnsureIconTheme() override { platform::EnsureIconTheme(); }
   bool SendDesktopNotice(const std::string& summary, const std::string& body) override {

@@ -107,12 +107,13 @@ void X11WindowPixels::Put(std::uintptr_t window, int x, int y, const PixelRows& 
   xcb_flush(connection);
 }
 
-void X11WindowPixels::Clear(std::uintptr_t window, const std::vector<ShapeRect>& rects) {
+void X11WindowPixels::Fill(std::uintptr_t window, const std::vector<ShapeRect>& rects,
+                           std::uint32_t pixel) {
   const Target& target = TargetFor(window);
   xcb_connection_t* connection = XcbConnection();
   if (!target.usable || !connection || rects.empty()) return;
-  const std::uint32_t transparent = 0;
-  xcb_change_gc(connection, target.gc, XCB_GC_FOREGROUND, &transparent);
+  // The window's pixels are laid out as the surface's (checked when the target was made).
+  xcb_change_gc(connection, target.gc, XCB_GC_FOREGROUND, &pixel);
   std::vector<xcb_rectangle_t> boxes;
   boxes.reserve(rects.size());
   for (const ShapeRect& r : rects) boxes.push_back(ToXcb(r));

@@ -23,7 +23,8 @@ class X11WindowPixels final : public WindowPixels {
 
   bool Available(std::uintptr_t window) override;
   void Put(std::uintptr_t window, int x, int y, const PixelRows& rows, int alpha) override;
-  void Clear(std::uintptr_t window, const std::vector<ShapeRect>& rects) override;
+  void Fill(std::uintptr_t window, const std::vector<ShapeRect>& rects,
+            std::uint32_t pixel) override;
   void Forget(std::uintptr_t window) override;
 
  private:

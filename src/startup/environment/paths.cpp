@@ -33,6 +33,22 @@ bool IsFolder(const std::string& path) {
 #define QAV_INSTALLED_SYSICONS "../share/qav-launcher/SysIcons"
 #endif
 
+// The client that talks to a running dock, beside the dock program in a build or where an
+// installation puts it; the dock program itself where there is none.
+std::string StartCommandFor(const std::string& appFolder, const std::string& executable) {
+#ifdef QAV_CLIENT_BESIDE
+  for (const char* relative : {QAV_CLIENT_BESIDE, QAV_CLIENT_INSTALLED}) {
+    const std::filesystem::path client =
+        platform::PathFromUtf8(appFolder + relative).lexically_normal();
+    std::error_code error;
+    if (std::filesystem::is_regular_file(client, error)) return platform::Utf8FromPath(client);
+  }
+#else
+  (void)appFolder;
+#endif
+  return executable;
+}
+
 }  // namespace
 
 std::string WithSeparator(std::string folder) {
@@ -73,6 +89,7 @@ Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system) {
   Paths p;
   p.ExecutablePath = system.ExecutablePath();
   p.AppFolder = WithSeparator(ParentFolder(p.ExecutablePath));
+  p.StartCommand = StartCommandFor(p.AppFolder, p.ExecutablePath);
   p.WindowsFolder = GetSpecialFolder(folders, kCsidlWindows);
   p.SystemFolder = GetSpecialFolder(folders, kCsidlSystem);
   p.ProgramFilesFolder = GetSpecialFolder(folders, kCsidlProgramFiles);

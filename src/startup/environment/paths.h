@@ -45,6 +45,9 @@ struct Paths {
   std::string SettingsFile;
   std::string MenuFile;
   std::string ExecutablePath;
+  // What the desktop starts the program with (the automatic start at logon): the small client
+  // installed with the dock program where there is one, else the executable itself.
+  std::string StartCommand;
 
   std::string SettingsBackup() const { return SettingsFile + ".bak"; }
   std::string MenuBackup() const { return MenuFile + ".bak"; }

@@ -14,6 +14,7 @@
 #include "startup/gui/screen_probe.h"
 #include "startup/ini_param.h"
 #include "startup/reload.h"
+#include "startup/remote/remote_report.h"
 #include "startup/remote_operations.h"
 #include "store/records.h"
 #include "tray/hot_key_actions.h"
@@ -21,72 +22,72 @@
 namespace qav {
 namespace {
 
-// A dock that holds the lock may still be starting; a data operation may copy many pictures.
+// A dock that holds the lock may still be starting.
 constexpr int kWaitForDockMs = 10000;
-constexpr int kAnswerTimeoutMs = 600000;
 
 void SetNames() {
   QCoreApplication::setApplicationName("QAV Launcher");
   QCoreApplication::setOrganizationName("Brevona");
-  QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                              .arg(QAV_VERSION_MAJOR)
-                                              .arg(QAV_VERSION_MINOR)
-                                              .arg(QAV_VERSION_PATCH));
 }
 
-int Report(const RemoteAnswer& answer, bool quietOnSuccess) {
-  if (!answer.ok) {
-    std::fprintf(stderr, "qav-launcher: %s\n", answer.text.c_str());
-    return 1;
-  }
-  if (!quietOnSuccess) std::printf("%s\n", answer.text.c_str());
-  return 0;
-}
-
-int Fail(const char* text) {
-  std::fprintf(stderr, "qav-launcher: %s\n", text);
-  return 1;
-}
-
-// The platform with the command line's answers in place of the message boxes.
-platform::Platform WithMessages(platform::Platform& p, platform::MessageBoxes& messages) {
-  return {p.registry, p.folders,  p.system,  p.files, messages, p.process,
-          p.desktop,  p.launcher, p.actions, p.trash, p.volumes};
-}
-
-// The dock's side of a request.
+// The dock's side of a request. The actions run from the event loop once the answer has gone:
+// their frames let events through, and a window they open must not hold up the answer.
 class LauncherRemoteDock final : public RemoteDock {
  public:
   LauncherRemoteDock(Launcher& launcher, platform::Platform& platform)
       : launcher_(launcher), platform_(platform) {}
 
   void Show() override {
-    launcher_.MinWindows(DockView::kShown);
-    launcher_.DockFocus(true);
+    Later([this] {
+      launcher_.MinWindows(DockView::kShown);
+      launcher_.DockFocus(true);
+    });
   }
-  void Keyboard() override { RunHotKey(platform::HotKey::kFocus); }
-  void Switch() override { RunHotKey(platform::HotKey::kSwitch); }
-  void Minimize() override { RunHotKey(platform::HotKey::kMinimize); }
+  void Keyboard() override {
+    Later([this] { RunHotKey(platform::HotKey::kFocus); });
+  }
+  void Switch() override {
+    Later([this] { RunHotKey(platform::HotKey::kSwitch); });
+  }
+  void Minimize() override {
+    Later([this] { RunHotKey(platform::HotKey::kMinimize); });
+  }
   void OpenSettings() override {
-    if (launcher_.Settings()) launcher_.Settings()->Show();
+    Later([this] {
+      if (launcher_.Settings()) launcher_.Settings()->Show();
+    });
   }
   void ShowAbout() override {
-    if (launcher_.Settings()) launcher_.Settings()->ShowAbout();
+    Later([this] {
+      if (launcher_.Settings()) launcher_.Settings()->ShowAbout();
+    });
   }
   void Quit() override { launcher_.ExitApplication(); }
+  // Carried out before the answer, which tells its outcome; nothing in it waits for the user.
   RemoteAnswer RunData(const RemoteRequest& request) override {
     CommandLineAnswers told;
-    platform::Platform platform = WithMessages(platform_, told);
+    platform::Platform platform = platform::WithMessages(platform_, told);
     BackupFlowContext context{
         launcher_.state(),
         platform,
-        [this](const ReloadOptions& options) { launcher_.ReloadAll(options); },
+        [this, &told](const ReloadOptions& options) { launcher_.ReloadAll(options, told); },
+        {},
         {},
         {}};
     return RunDataOperation(request, context, told);
   }
 
  private:
+  // Queued on an object of the control server's, so that nothing runs once it is gone.
+  void Later(std::function<void()> action) {
+    QMetaObject::invokeMethod(
+        &queued_,
+        [this, action = std::move(action)] {
+          if (!launcher_.exited()) action();
+        },
+        Qt::QueuedConnection);
+  }
+
   void RunHotKey(platform::HotKey key) {
     HotKeyTargets targets{launcher_.state(), launcher_, launcher_, [this] {
                             CommandContext commands = launcher_.Commands();
@@ -97,6 +98,7 @@ class LauncherRemoteDock final : public RemoteDock {
 
   Launcher& launcher_;
   platform::Platform& platform_;
+  QObject queued_;
 };
 
 // The configuration as a start-up reads it, without any window.
@@ -112,13 +114,14 @@ class FileData {
   }
 
   RemoteAnswer Run(const RemoteRequest& request, CommandLineAnswers& told) {
-    platform::Platform platform = WithMessages(platform_, told);
+    platform::Platform platform = platform::WithMessages(platform_, told);
     BackupFlowContext context{state_,
                               platform,
                               [this, &platform](const ReloadOptions& options) {
                                 ReloadTables(state_, options, platform, screen_, *pictures_,
                                              [](int) {});
                               },
+                              {},
                               {},
                               {}};
     return RunDataOperation(request, context, told);
@@ -139,20 +142,25 @@ int RunOnFiles(platform::PlatformServices& native, int argc, char** argv,
   QApplication app(argc, argv);
   SetNames();
   const auto screen = ProbePointerScreen();
-  if (!screen) return Fail("No screen to lay the dock out for.");
+  if (!screen) return FailWith("No screen to lay the dock out for.");
   const auto system = native.OpenServices();
   CommandLineAnswers told;
   platform::Platform services = system->Bundle(told);
   FileData data(services, *screen);
-  return Report(data.Run(request, told), false);
+  return ReportSend({platform::SendOutcome::kAnswered, EncodeAnswer(data.Run(request, told))},
+                    request);
 }
 
 }  // namespace
 
+// Qt turns the arguments into UTF-8 on every system; the options themselves are read without it.
 CommandLine ReadCommandLine(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  SetNames();
-  return ParseCommandLine(QCoreApplication::arguments());
+  const QCoreApplication app(argc, argv);
+  std::vector<std::string> arguments;
+  for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+    arguments.push_back(argument.toStdString());
+  }
+  return ParseArguments(arguments);
 }
 
 int EndWithText(const CommandLine& command) {
@@ -160,34 +168,20 @@ int EndWithText(const CommandLine& command) {
   return *command.status;
 }
 
-int SendToRunningDock(platform::PlatformServices& native, int argc, char** argv,
+int SendToRunningDock(platform::PlatformServices& native,
                       const std::optional<RemoteRequest>& request) {
-  QCoreApplication app(argc, argv);
-  const RemoteRequest sent = request.value_or(RemoteRequest{RemoteVerb::kKeyboard, {}});
+  const RemoteRequest sent = RequestOrSummon(request);
   const std::string line = EncodeRequest(sent);
-  if (line.empty()) return Fail("The file name cannot be sent to the dock.");
-  const auto result = native.SendControlRequest(line, kWaitForDockMs, kAnswerTimeoutMs);
-  switch (result.outcome) {
-    case platform::SendOutcome::kAnswered: {
-      const auto answer = DecodeAnswer(result.answer);
-      if (!answer) return Fail("The dock gave an answer this program does not understand.");
-      return Report(*answer, !IsDataOperation(sent.verb));
-    }
-    case platform::SendOutcome::kForeignSocket:
-      return Fail("The dock's socket belongs to another user; nothing was sent.");
-    case platform::SendOutcome::kNoDock:
-      return Fail("The running dock cannot be reached.");
-    case platform::SendOutcome::kNoAnswer:
-      break;
-  }
-  return Fail("The running dock did not answer.");
+  if (line.empty()) return FailWith("The file name cannot be sent to the dock.");
+  return ReportSend(native.SendControlRequest(line, kWaitForDockMs, AnswerTimeoutMs(sent.verb)),
+                    sent);
 }
 
 std::optional<int> RunWithoutDock(platform::PlatformServices& native, int argc, char** argv,
                                   const std::optional<RemoteRequest>& request) {
   if (!request || VerbStartsDock(request->verb)) return std::nullopt;
   if (IsDataOperation(request->verb)) return RunOnFiles(native, argc, argv, *request);
-  return Fail("No QAV Launcher dock is running.");
+  return FailWith("No QAV Launcher dock is running.");
 }
 
 struct DockControlServer::Parts {
@@ -202,8 +196,8 @@ struct DockControlServer::Parts {
   // A reload inside a data operation lets events through, so a second request can arrive
   // while one is still carried out; it is turned away rather than run in the middle of it.
   std::string Answer(const std::string& line) {
-    if (launcher.exited()) return EncodeAnswer({false, "The dock is ending."});
-    if (busy) return EncodeAnswer({false, "The dock is busy with another request."});
+    if (launcher.exited()) return EncodeAnswer({false, "The dock is ending.", {}});
+    if (busy) return EncodeAnswer({false, "The dock is busy with another request.", {}});
     busy = true;
     std::string answer = AnswerRequestLine(line, dock);
     busy = false;

@@ -7,20 +7,20 @@
 
 #include "platform/native_platform.h"
 #include "platform/platform.h"
-#include "startup/gui/command_line.h"
+#include "startup/remote/command_options.h"
 
 namespace qav {
 
 class Launcher;
 
-// Parses the program's arguments (the application name and version set for --version).
+// Parses the program's arguments.
 CommandLine ReadCommandLine(int argc, char** argv);
 // Prints what --help, --version or a bad option answered and gives the exit status.
 int EndWithText(const CommandLine& command);
 
 // Another start holds the dock: sends it the request (none asks it to come up, as Alt+Space
 // does) and gives the exit status. Touches no file of the program.
-int SendToRunningDock(platform::PlatformServices& native, int argc, char** argv,
+int SendToRunningDock(platform::PlatformServices& native,
                       const std::optional<RemoteRequest>& request);
 
 // No dock runs: a data operation is carried out on the files, an action that needs a dock is
@@ -28,7 +28,9 @@ int SendToRunningDock(platform::PlatformServices& native, int argc, char** argv,
 std::optional<int> RunWithoutDock(platform::PlatformServices& native, int argc, char** argv,
                                   const std::optional<RemoteRequest>& request);
 
-// The running dock's socket; while it lives, requests reach `launcher`.
+// The running dock's socket; while it lives, requests reach `launcher`. An action is answered at
+// once and carried out from the event loop afterwards, so that no request waits for a window and
+// nothing shown for a request depends on the one who asked still being there.
 class DockControlServer {
  public:
   DockControlServer(platform::PlatformServices& native, Launcher& launcher,

@@ -186,10 +186,7 @@ void Launcher::Terminate(platform::MessageBoxes& notices) {
     QCoreApplication::quit();
     return;
   }
-  platform::Platform services{
-      platform_.registry, platform_.folders, platform_.system,   platform_.files,   notices,
-      platform_.process,  platform_.desktop, platform_.launcher, platform_.actions, platform_.trash,
-      platform_.volumes};
+  platform::Platform services = platform::WithMessages(platform_, notices);
   Leave(services);
 }
 
@@ -206,15 +203,19 @@ void Launcher::Leave(platform::Platform& services) {
 }
 
 void Launcher::ReloadAll(const ReloadOptions& options) {
+  ReloadAll(options, platform_.messages);
+}
+
+void Launcher::ReloadAll(const ReloadOptions& options, platform::MessageBoxes& messages) {
   if (!dockScreen_) dockScreen_ = PointerScreen();
   const auto screen = ProbeScreen(dockScreen_);
   if (!screen) return;
   dockScreenInfo_ = *screen;
   imageCache_.FreeAllImages();
+  platform::Platform services = platform::WithMessages(platform_, messages);
   Classifier classifier({state_.tables, state_.paths, platform_.system, platform_.registry,
-                         platform_.volumes, platform_.messages, *pictures_,
-                         state_.settings.IconCount});
-  ReloadTables(state_, options, platform_, *screen, *pictures_,
+                         platform_.volumes, messages, *pictures_, state_.settings.IconCount});
+  ReloadTables(state_, options, services, *screen, *pictures_,
                [&classifier](int record) { classifier.RefreshItemIcon(record); });
   imageCache_.LoadSkinImages();
   platform_.process.TrimWorkingSet();

@@ -100,8 +100,10 @@ class Launcher final : public DockControl,
   // Saves both files without ending, when the session asks to keep the user's data.
   void SaveForSession();
 
-  // Re-reads the configuration after a reset or restore; the windows stay.
+  // Re-reads the configuration after a reset or restore; the windows stay. What the reload has
+  // to tell goes to `messages` (the command line's answers for a request).
   void ReloadAll(const ReloadOptions& options);
+  void ReloadAll(const ReloadOptions& options, platform::MessageBoxes& messages);
 
   // Summoning the dock brings it to the screen that holds the pointer, laid out for that screen.
   void FollowPointer();

@@ -17,10 +17,17 @@ void QtDialogs::ShowSettings() {
 }
 
 void QtDialogs::ShowAbout() {
-  FrmAbout about({QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSION_PATCH, osName_,
-                  [this](const std::string& address) { launcher_.OpenWithDefault(address); }},
-                 owner_);
-  about.exec();
+  if (!about_) {
+    about_ =
+        new FrmAbout({QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSION_PATCH, osName_,
+                      [this](const std::string& address) { launcher_.OpenWithDefault(address); }},
+                     owner_);
+    about_->setAttribute(Qt::WA_DeleteOnClose);
+    about_->setWindowModality(Qt::ApplicationModal);
+  }
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
 }
 
 std::optional<std::string> QtDialogs::OpenFile(const std::string& caption,

@@ -2,6 +2,8 @@
 // The small windows item commands open: file and input boxes, the run box, the about box, and a
 // stand-in for the settings window until that dialog exists.
 
+#include <QPointer>
+
 #include <functional>
 #include <string>
 
@@ -13,6 +15,8 @@
 class QWidget;
 
 namespace qav {
+
+class FrmAbout;
 
 class QtDialogs final : public Dialogs {
  public:
@@ -27,6 +31,9 @@ class QtDialogs final : public Dialogs {
   // What opens the settings window once the windows exist.
   void SetSettingsOpener(std::function<void()> open) { openSettings_ = std::move(open); }
   void ShowSettings() override;
+  // Modal over the program's windows without a loop of its own: the caller returns at once (it
+  // may be a request whose asker is gone, or a menu about to be torn down). Asked again while it
+  // is open, it comes to the front.
   void ShowAbout() override;
   std::optional<std::string> OpenFile(const std::string& caption,
                                       const std::string& filter) override;
@@ -40,6 +47,7 @@ class QtDialogs final : public Dialogs {
   QtFileDialogs files_;
   QWidget* owner_ = nullptr;
   std::function<void()> openSettings_;
+  QPointer<FrmAbout> about_;
 };
 
 }  // namespace qav

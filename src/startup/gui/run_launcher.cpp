@@ -6,6 +6,7 @@
 
 #include "platform/native_platform.h"
 #include "startup/gui/command_line_run.h"
+#include "startup/gui/ending_messages.h"
 #include "startup/gui/launcher.h"
 #include "startup/gui/logged_notices.h"
 #include "startup/gui/qt_message_boxes.h"
@@ -15,7 +16,7 @@ namespace {
 
 int RunOn(platform::PlatformServices& native, const CommandLine& command, int argc, char** argv) {
   const auto instance = native.CreateSingleInstance();
-  if (!instance->TryAcquire()) return SendToRunningDock(native, argc, argv, command.request);
+  if (!instance->TryAcquire()) return SendToRunningDock(native, command.request);
   if (auto status = RunWithoutDock(native, argc, argv, command.request)) return *status;
 
   QApplication app(argc, argv);
@@ -29,16 +30,21 @@ int RunOn(platform::PlatformServices& native, const CommandLine& command, int ar
   native.EnsureIconTheme();
 
   const auto system = native.OpenServices();
-  QtMessageBoxes messages;
-  platform::Platform services = system->Bundle(messages);
-  Launcher launcher(services, system->Shape(), system->Keys(), system->Trays());
   LoggedNotices notices([&native](const std::string& caption, const std::string& text) {
     native.SendDesktopNotice(caption, text);
   });
-  const auto terminationWatch = native.WatchTermination([&] { launcher.Terminate(notices); });
+  QtMessageBoxes boxes;
+  EndingMessages messages(boxes, notices);
+  platform::Platform services = system->Bundle(messages);
+  Launcher launcher(services, system->Shape(), system->Keys(), system->Trays());
+  const auto terminate = [&] {
+    messages.End();
+    launcher.Terminate(notices);
+  };
+  const auto terminationWatch = native.WatchTermination(terminate);
   QObject::connect(&app, &QGuiApplication::commitDataRequest,
                    [&launcher](QSessionManager&) { launcher.SaveForSession(); });
-  QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { launcher.Terminate(notices); });
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, terminate);
   if (!launcher.Start()) return 1;
   // A request to end can arrive while the start still handles events; the loop it ended has not
   // begun yet, and starting it now would never end.

@@ -9,8 +9,8 @@
 
 #include "platform/bounded_read.h"
 #include "platform/linux/autostart_entry.h"
+#include "platform/linux/file_lock_instance.h"
 #include "platform/linux/file_registry.h"
-#include "platform/linux/qt_single_instance.h"
 #include "shortcuts/readers/desktop_entry.h"
 #include "support/temp_dir.h"
 
@@ -56,16 +56,14 @@ TEST(UntrustedFiles, LockFileNobodyHoldsIsTakenOver) {
   for (const std::string& content :
        {std::string(), std::string("garbage\x01\xff"), std::string("1\nqav\nother-host\n")}) {
     test::WriteText(lock, content);
-    QtSingleInstance first(lock);
+    FileLockInstance first(lock);
     EXPECT_TRUE(first.TryAcquire()) << content;
-    EXPECT_FALSE(QtSingleInstance(lock).TryAcquire()) << "a second copy while one runs";
+    EXPECT_FALSE(FileLockInstance(lock).TryAcquire()) << "a second copy while one runs";
   }
-  EXPECT_TRUE(QtSingleInstance(lock).TryAcquire()) << "the holder has ended";
+  EXPECT_TRUE(FileLockInstance(lock).TryAcquire()) << "the holder has ended";
 
   // A path that cannot hold a lock at all is reported and does not stop the start.
-  std::filesystem::remove(lock);
-  std::filesystem::create_directory(lock);
-  EXPECT_TRUE(QtSingleInstance(lock).TryAcquire());
+  EXPECT_TRUE(FileLockInstance(dir / "no folder/qav.lock").TryAcquire());
 }
 
 }  // namespace

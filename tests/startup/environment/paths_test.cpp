@@ -34,9 +34,17 @@ TEST(InitPaths, LaysOutTheDataFolderUnderApplicationDataAndCreatesIt) {
   EXPECT_TRUE(std::filesystem::is_directory(p.IconStore));
 }
 
+// Where an installation puts the dock program: on Linux out of the search path, beside the small
+// client's binaries folder; on Windows with the binaries.
+#ifdef _WIN32
+constexpr const char* kDockFolder = "bin/";
+#else
+constexpr const char* kDockFolder = "libexec/qav-launcher/";
+#endif
+
 TEST(SysIconsFolderFor, FindsThePicturesOfABuildTreeAndOfAnInstallation) {
   test::TempDir root;
-  const std::string bin = root / "usr/bin/";
+  const std::string bin = root / (std::string("usr/") + kDockFolder);
   const std::string installed = root / "usr/share/qav-launcher/SysIcons/";
   std::filesystem::create_directories(bin);
 
@@ -44,7 +52,7 @@ TEST(SysIconsFolderFor, FindsThePicturesOfABuildTreeAndOfAnInstallation) {
             bin + test::Native("SysIcons/"));  // neither: the missing folder is named
 
   std::filesystem::create_directories(installed);
-  EXPECT_EQ(SysIconsFolderFor(bin), installed);  // written without "bin/.."
+  EXPECT_EQ(SysIconsFolderFor(bin), installed);  // written without "../"
 
   std::filesystem::create_directories(bin + "SysIcons");
   EXPECT_EQ(SysIconsFolderFor(bin),
@@ -53,7 +61,7 @@ TEST(SysIconsFolderFor, FindsThePicturesOfABuildTreeAndOfAnInstallation) {
 
 TEST(SysIconsFolderFor, TakesOnlyAFolder) {
   test::TempDir root;
-  const std::string bin = root / "bin/";
+  const std::string bin = root / kDockFolder;
   std::filesystem::create_directories(root / "share/qav-launcher/SysIcons");
   std::filesystem::create_directories(bin);
   test::WriteText(bin + "SysIcons", "not a folder");

@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/fake/fake_native_platform.h"
-#include "startup/remote_request.h"
+#include "startup/remote/remote_request.h"
 #include "support/real_files.h"
 #include "support/temp_dir.h"
 
@@ -38,7 +41,7 @@ struct RunFixture : ::testing::Test {
 
 TEST_F(RunFixture, ASecondCopyOnlyAsksTheRunningDockForKeyboardMode) {
   fake.instanceHeld = true;
-  fake.sendResult = {platform::SendOutcome::kAnswered, EncodeAnswer({true, "done"})};
+  fake.sendResult = {platform::SendOutcome::kAnswered, EncodeAnswer({true, "done", {}})};
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(fake.sentLines, std::vector<std::string>{EncodeRequest({RemoteVerb::kKeyboard, {}})});
   EXPECT_FALSE(std::filesystem::exists(home / ".local/share/Brevona"));
@@ -64,6 +67,46 @@ TEST_F(RunFixture, StartsAnswersTheControlChannelAndSavesOnTermination) {
   EXPECT_EQ(fake.services.hotKeys.events, (std::vector<std::string>{"install", "remove"}));
   EXPECT_FALSE(fake.services.shape.regions.empty());
   EXPECT_EQ(fake.startUpEnds, 1);
+}
+
+// The way out finds both files unwritable; while the first failure's box is open, a termination
+// signal comes: that box closes, no second one opens, and both failures go to the notices.
+TEST_F(RunFixture, ATerminationDuringAnExitSaveBoxEndsWithoutFurtherBoxes) {
+  const auto data = home / ".local/share/Brevona/QAV Launcher/";
+  int boxes = 0;
+  QTimer poll;
+  fake.onIconTheme = [&] {
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (!fake.Listening()) return;
+      if (boxes == 0 && !fake.Deliver(EncodeRequest({RemoteVerb::kQuit, {}})).empty()) {
+        for (const char* name :
+             {"QAVCfg.cfg", "QAVCfg.cfg.bak", "QAVMenu.cfg", "QAVMenu.cfg.bak"}) {
+          std::filesystem::remove(data + name);
+          std::filesystem::create_directories(data + name + "/in the way");
+        }
+        boxes = -1;  // asked once
+      }
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      if (boxes <= 0) {
+        boxes = 1;
+        fake.RequestTermination();
+      } else {
+        ++boxes;  // a box after the termination: counted, and closed so that the test ends
+        box->reject();
+      }
+    });
+    poll.start(20);
+  };
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(boxes, 1);
+  // The box's failure and the next one's (a window that saves as it closes may add its own).
+  const auto told = [&](const std::string& text) {
+    return std::any_of(fake.notices.begin(), fake.notices.end(),
+                       [&](const std::string& n) { return n.find(text) != std::string::npos; });
+  };
+  EXPECT_TRUE(told("Writing configuration file failed!")) << ::testing::PrintToString(fake.notices);
+  EXPECT_TRUE(told("Writing icon file failed!")) << ::testing::PrintToString(fake.notices);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // The requests another start of the program sends to the running dock, and its answers: one line
 // each way. A request is "QAV1 <verb>" or "QAV1 <verb> <argument>"; an answer is "OK <text>" or
-// "ERR <text>". The version word lets a later program refuse what it does not speak.
+// "ERR <text>", where a failure may add a tab and the reason it failed. The version word lets a
+// later program refuse what it does not speak.
 
 #include <optional>
 #include <string>
@@ -36,6 +37,8 @@ struct RemoteRequest {
 struct RemoteAnswer {
   bool ok = false;
   std::string text;
+  // Why it failed, when the text (the program's own message) does not say; else empty.
+  std::string reason;
   bool operator==(const RemoteAnswer&) const = default;
 };
 

@@ -1,4 +1,4 @@
-#include "startup/remote_request.h"
+#include "startup/remote/remote_request.h"
 
 #include <algorithm>
 #include <array>
@@ -8,6 +8,8 @@ namespace qav {
 namespace {
 
 constexpr std::string_view kVersionWord = "QAV1";
+// Between an answer's text and the reason of a failure.
+constexpr char kReasonMark = '\t';
 
 struct VerbInfo {
   RemoteVerb verb;
@@ -97,8 +99,12 @@ std::optional<RemoteRequest> DecodeRequest(std::string_view line) {
 
 std::string EncodeAnswer(const RemoteAnswer& answer) {
   std::string text = answer.text;
-  std::replace_if(
-      text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
+  if (!answer.reason.empty()) text += kReasonMark + answer.reason;
+  // Control characters become spaces, except the one mark between the text and its reason.
+  const std::size_t mark = answer.reason.empty() ? std::string::npos : answer.text.size();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i]) < 0x20 && i != mark) text[i] = ' ';
+  }
   if (text.size() > kRemoteLineLimit - 8) text.resize(kRemoteLineLimit - 8);
   return (answer.ok ? "OK " : "ERR ") + text;
 }
@@ -106,7 +112,11 @@ std::string EncodeAnswer(const RemoteAnswer& answer) {
 std::optional<RemoteAnswer> DecodeAnswer(std::string_view line) {
   const auto [word, rest] = SplitWord(line);
   if (word != "OK" && word != "ERR") return std::nullopt;
-  return RemoteAnswer{word == "OK", std::string(rest.value_or(""))};
+  const std::string_view body = rest.value_or("");
+  const auto mark = body.find(kReasonMark);
+  if (mark == std::string_view::npos) return RemoteAnswer{word == "OK", std::string(body), {}};
+  return RemoteAnswer{word == "OK", std::string(body.substr(0, mark)),
+                      std::string(body.substr(mark + 1))};
 }
 
 }  // namespace qav
