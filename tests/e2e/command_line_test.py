@@ -181,6 +181,25 @@ def loads_no_toolkit(session):
         assert "libQt6" not in traced.stderr, options
 
 
+def no_display(session):
+    """--help-all answers without a display or any file; the dock itself, without a display,
+    ends with one line and status 1 instead of the toolkit's abort."""
+    def saved():  # the runtime folder's lock is no saved file
+        runtime = os.path.join(session.home, "run")
+        return {k: v for k, v in files_of(session.home).items() if not k.startswith(runtime)}
+    before = saved()
+    code, out, _ = run(session, "--help-all")
+    assert code == 0 and "--keyboard" in out and "-platform <name>" in out, out
+    bare = {k: v for k, v in session.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    for display in (None, ":97"):  # no display named, and one nobody serves
+        env = dict(bare, **({"DISPLAY": display} if display else {}))
+        done = subprocess.run([session.binary], env=env, capture_output=True, text=True,
+                              timeout=60)
+        assert done.returncode == 1, (display, done.returncode, done.stderr)
+        assert done.stderr.count("\n") == 1 and "no display" in done.stderr, done.stderr
+    assert saved() == before, "nothing was written without a display"
+
+
 def main(binary, artifacts):
     session = Session(binary, artifacts)
     shot, shot_when = session.shot, session.shot_when
@@ -190,6 +209,7 @@ def main(binary, artifacts):
         assert code == 0 and "--keyboard" in out and "--restore-icons <file>" in out, out
         code, _, err = run(session, "--quit")
         assert code != 0 and err.count("\n") == 1 and "No QAV Launcher dock" in err, err
+        no_display(session)
 
         launcher = session.start()
         corner = square(20, 300, 6)

@@ -77,6 +77,23 @@ TEST(CommandLine, HelpAndVersionAnswerAtOnce) {
                               std::to_string(QAV_VERSION_PATCH) + "\n");
 }
 
+// The toolkit's options reach the dock's toolkit; --help-all lists them beside the program's own.
+TEST(CommandLine, TheToolkitsOptionsPassThroughAndHelpAllListsThem) {
+  const CommandLine all = Parse({"--help-all"});
+  ASSERT_TRUE(all.status);
+  EXPECT_EQ(*all.status, 0);
+  EXPECT_EQ(all.text.rfind(Parse({"--help"}).text, 0), 0u) << "it begins with the help";
+  for (const char* option : {"-platform <name>", "-display <display>", "-reverse"}) {
+    EXPECT_NE(all.text.find(option), std::string::npos) << option;
+  }
+  const CommandLine keyboard = Parse({"-platform", "offscreen", "--keyboard", "--reverse"});
+  EXPECT_FALSE(keyboard.status);
+  ASSERT_TRUE(keyboard.request);
+  EXPECT_EQ(keyboard.request->verb, RemoteVerb::kKeyboard);
+  EXPECT_FALSE(Parse({"-platform"}).request);
+  EXPECT_NE(Parse({"-platform"}).status.value_or(0), 0);
+}
+
 TEST(CommandLine, BadCommandLinesEndWithAnErrorAndDoNothing) {
   const std::vector<Words> bad{{"--frobnicate"},
                                {"-x"},

@@ -10,6 +10,7 @@
 #include "graphics/shell_icons.h"
 #include "shortcuts/commands.h"
 #include "startup/environment/paths.h"
+#include "startup/gui/application_start.h"
 #include "startup/gui/launcher.h"
 #include "startup/gui/screen_probe.h"
 #include "startup/ini_param.h"
@@ -139,7 +140,7 @@ class FileData {
 
 int RunOnFiles(platform::PlatformServices& native, int argc, char** argv,
                const RemoteRequest& request) {
-  QApplication app(argc, argv);
+  const auto application = MakeApplication(argc, argv);
   SetNames();
   const auto screen = ProbePointerScreen();
   if (!screen) return FailWith("No screen to lay the dock out for.");

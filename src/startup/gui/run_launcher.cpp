@@ -5,6 +5,7 @@
 #include <QSessionManager>
 
 #include "platform/native_platform.h"
+#include "startup/gui/application_start.h"
 #include "startup/gui/command_line_run.h"
 #include "startup/gui/ending_messages.h"
 #include "startup/gui/launcher.h"
@@ -19,7 +20,8 @@ int RunOn(platform::PlatformServices& native, const CommandLine& command, int ar
   if (!instance->TryAcquire()) return SendToRunningDock(native, command.request);
   if (auto status = RunWithoutDock(native, argc, argv, command.request)) return *status;
 
-  QApplication app(argc, argv);
+  const auto application = MakeApplication(argc, argv);
+  QApplication& app = *application;
   QApplication::setApplicationName("QAV Launcher");
   QApplication::setOrganizationName("Brevona");
   // Ties the windows to the desktop entry (Wayland's app id, the desktop's grouping) and gives the

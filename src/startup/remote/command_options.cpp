@@ -36,6 +36,30 @@ constexpr const char* kDescription =
     "the one that already runs. Each option acts on the running dock; the backup, restore and\n"
     "reset options work on the files directly when no dock runs.\n";
 
+// The toolkit's own options, which the dock's toolkit reads and every start passes through.
+struct ToolkitOption {
+  const char* name;
+  const char* value;  // how its value is written; nullptr when it takes none
+  const char* description;
+};
+
+constexpr std::array<ToolkitOption, 14> kToolkitOptions{{
+    {"-platform", "<name>", "The window system to use: xcb, wayland, offscreen..."},
+    {"-platformpluginpath", "<path>", "Where to look for window system plugins."},
+    {"-platformtheme", "<name>", "The desktop's look to follow."},
+    {"-plugin", "<name>", "An input plugin to load."},
+    {"-display", "<display>", "The X display to use (X11), instead of $DISPLAY."},
+    {"-name", "<name>", "The program's instance name in its windows' class (X11)."},
+    {"-qwindowgeometry", "<geometry>", "The first window's place and size."},
+    {"-qwindowicon", "<file>", "The windows' icon."},
+    {"-qwindowtitle", "<title>", "The first window's title."},
+    {"-reverse", nullptr, "Lay the windows out right to left."},
+    {"-session", "<id>", "Restore the given session."},
+    {"-style", "<style>", "The widget style of the dialogs."},
+    {"-stylesheet", "<file>", "A style sheet for the dialogs."},
+    {"-widgetcount", nullptr, "Print the number of widgets left at the end."},
+}};
+
 constexpr std::size_t kNameColumn = 26;
 
 std::string OptionName(const OptionText& option) {
@@ -53,9 +77,29 @@ std::string Row(const std::string& name, const char* description) {
 std::string HelpText() {
   std::string text = "Usage: qav-launcher [option]\n" + std::string(kDescription) + "\nOptions:\n";
   text += Row("-h, --help", "Print these options and end.");
+  text += Row("--help-all", "Print these options and the toolkit's own, and end.");
   text += Row("-v, --version", "Print the version and end.");
   for (const OptionText& option : kOptions) text += Row(OptionName(option), option.description);
   return text;
+}
+
+std::string HelpAllText() {
+  std::string text = HelpText() + "\nThe toolkit's options (Qt's), passed on to the dock:\n";
+  for (const ToolkitOption& option : kToolkitOptions) {
+    const std::string name =
+        option.value ? std::string(option.name) + " " + option.value : std::string(option.name);
+    text += Row(name, option.description);
+  }
+  return text;
+}
+
+// The toolkit option `argument` names ("-name" or "--name"), if any.
+const ToolkitOption* ToolkitOptionNamed(const std::string& argument) {
+  const std::string single = argument.starts_with("--") ? argument.substr(1) : argument;
+  for (const ToolkitOption& option : kToolkitOptions) {
+    if (single == option.name) return &option;
+  }
+  return nullptr;
 }
 
 std::string VersionText() {
@@ -101,7 +145,15 @@ CommandLine ParseArguments(const std::vector<std::string>& arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == "-h" || argument == "--help") return Ends(0, HelpText());
+    if (argument == "--help-all") return Ends(0, HelpAllText());
     if (argument == "-v" || argument == "--version") return Ends(0, VersionText());
+    // The toolkit's own, with its value, is the toolkit's business.
+    if (const ToolkitOption* toolkit = ToolkitOptionNamed(argument)) {
+      if (toolkit->value && ++i >= arguments.size()) {
+        return Refuse(argument + " needs a value");
+      }
+      continue;
+    }
     const auto word = OptionWord(argument);
     if (!word) {
       if (argument.starts_with("-")) return Refuse("unknown option " + argument);
