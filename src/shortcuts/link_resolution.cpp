@@ -1,4 +1,5 @@
 #include "shortcuts/link_resolution.h"
+#include "startup/environment/messages_locale.h"
 
 #include <filesystem>
 #include <fstream>
@@ -76,8 +77,7 @@ void FromInternetShortcut(const std::string& text, LinkProperties& out) {
 }
 
 void FromDesktopEntry(const std::string& text, LinkProperties& out, const PathContext& context) {
-  const auto locale = context.system.Environment("LANG");
-  const auto entry = readers::ParseDesktopEntry(text, locale.value_or(""));
+  const auto entry = readers::ParseDesktopEntry(text, MessagesLocale(context.system));
   if (!entry || entry->type.empty()) return;
   out.target = entry->type == "Link" ? entry->url : OnSearchPath(entry->program, context);
   out.arguments = entry->arguments;

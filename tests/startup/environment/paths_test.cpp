@@ -1,4 +1,5 @@
 #include "startup/environment/paths.h"
+#include "startup/environment/messages_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,20 @@ TEST(SysIconsFolderFor, TakesOnlyAFolder) {
   std::filesystem::create_directories(bin);
   test::WriteText(bin + "SysIcons", "not a folder");
   EXPECT_EQ(SysIconsFolderFor(bin), root / "share/qav-launcher/SysIcons/");
+}
+
+// POSIX's order: a setting for everything, then one for messages, then the general one.
+TEST(MessagesLocale, LcAllThenLcMessagesThenLang) {
+  platform::fake::FakeSystemInfo system;
+  EXPECT_EQ(MessagesLocale(system), "");
+  system.environment["LANG"] = "fr_FR.UTF-8";
+  EXPECT_EQ(MessagesLocale(system), "fr_FR.UTF-8");
+  system.environment["LC_MESSAGES"] = "de_DE.UTF-8";
+  EXPECT_EQ(MessagesLocale(system), "de_DE.UTF-8");
+  system.environment["LC_ALL"] = "";  // set but empty: not a choice
+  EXPECT_EQ(MessagesLocale(system), "de_DE.UTF-8");
+  system.environment["LC_ALL"] = "sr_RS@latin";
+  EXPECT_EQ(MessagesLocale(system), "sr_RS@latin");
 }
 
 }  // namespace
