@@ -63,8 +63,8 @@ class FrmConfig final : public QDialog {
   void UpdateLabels();
 
   // General page handlers.
-  void AutoRunClicked(bool checked);
-  void ClearTypeClicked(bool checked);
+  void AutoRunToggled(bool checked);
+  void ClearTypeToggled(bool checked);
   void BackupConfigurationClicked();
   void BackupShortcutsClicked();
   void RestoreConfigurationClicked();

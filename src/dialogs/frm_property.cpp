@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -102,6 +103,7 @@ int FrmProperty::GroupMemberCount() const {
 }
 
 void FrmProperty::Reload() {
+  const QScopedValueRollback<bool> reloading(reloading_, true);
   ShortcutRecord& r = Current();
   mode_ = r.Kind;
   if (addShortcutMode_) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -218,6 +220,37 @@ TEST_F(FrmConfigTest, SavedSettingsComeBackIntoAFreshWindow) {
   EXPECT_EQ(again.findChild<QSlider*>("SldTrans")->value(), 33);
   EXPECT_EQ(again.findChild<QComboBox*>("CombIconCount")->currentIndex(), 2);
   EXPECT_EQ(preview.modes.size(), previews);  // loading the controls acts on nothing
+}
+
+// A screen reader's Toggle flips the box without a click; the setting must follow all the same.
+TEST_F(FrmConfigTest, EveryCheckBoxActsTheSameWhenAScreenReaderTogglesIt) {
+  state.paths.ExecutablePath = "/opt/qav/qav-launcher";
+  state.settings.AutoRun = false;
+  Open(platform);
+  const auto toggle = [this](const char* name) {
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Control<QCheckBox>(name));
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(box->actionInterface(), nullptr);
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  };
+  for (const char* name : {"ChkAutoRun", "ChkAutoHide", "ChkDisplayLetter", "ChkClearType"}) {
+    toggle(name);
+  }
+  EXPECT_TRUE(state.settings.AutoRun);
+  EXPECT_NE(RegValueText(ReadRegValue(registry, kRunKey, kRunValueName)).find("qav-launcher"),
+            std::string::npos);
+  EXPECT_EQ(state.settings.Record.AutoHide, 1);
+  EXPECT_EQ(state.settings.Record.HideShortcutLetters, 1);
+  EXPECT_EQ(state.settings.Record.ClearType, 1);
+  EXPECT_EQ(preview.clearTypes, (std::vector<bool>{true}));
+
+  // Keys reach the same place: Space on a focused box.
+  Control<QCheckBox>("ChkAutoHide")->toggle();
+  EXPECT_EQ(state.settings.Record.AutoHide, 0);
+  // Loading the controls from the settings is no choice of the user's.
+  state.settings.Record.ClearType = 0;
+  dialog->IniConfigData();
+  EXPECT_EQ(preview.clearTypes, (std::vector<bool>{true}));
 }
 
 // A registry that keeps nothing, as a session whose auto-start entry cannot be written.
