@@ -17,12 +17,18 @@ void SettingsWindow::SetWindows(FrmMain* dock, FrmSubMenu* menu) {
   menu_ = menu;
 }
 
+// However the window is opened (a command, the tray, a request), the dock is up for as long as
+// it is open, so that every change shows at once.
 void SettingsWindow::Show() {
+  AppState& state = parts_.state;
   if (!window_) {
-    window_ = new FrmConfig({parts_.state, parts_.platform, files_, *this}, dock_);
+    window_ = new FrmConfig({state, parts_.platform, files_, *this}, dock_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     files_.SetOwner(window_);
+    state.SettingsShown = true;
+    QObject::connect(window_, &QObject::destroyed, [&state] { state.SettingsShown = false; });
   }
+  if (dock_ && state.DockState == DockView::kHidden) dock_->MinWindows(DockView::kShown);
   window_->show();
   window_->raise();
   window_->activateWindow();
@@ -38,15 +44,18 @@ void SettingsWindow::RingChanged(int mode) {
       dock_->DockSizeChange();
       break;
     case 2:
-      parts_.cache.RebuildSizedImages(2);
+      RebuildSizedImages(2);
       break;
     default:
       break;
   }
 }
 
+// The size preview drew stretched pictures; once the pictures of the new size exist the dock
+// shows its resting frame with them, so no change of size leaves a preview frame behind.
 void SettingsWindow::RebuildSizedImages(int slot) {
   parts_.cache.RebuildSizedImages(slot);
+  if (dock_) dock_->DockNormal(false);
 }
 
 void SettingsWindow::DockNormal() {
