@@ -35,9 +35,13 @@ std::string WorkingFolderFor(const std::string& target) {
   return {};
 }
 
+// With Auto-Hide a command hides the dock, unless it opened (or left open) the settings window,
+// whose changes show on the dock.
 void AfterCommand(CommandContext& c) {
   c.dock.EscCancel();
-  if (c.state.settings.Record.AutoHide == 1) c.dock.MinWindows(DockView::kHidden);
+  if (c.state.settings.Record.AutoHide == 1 && !c.state.SettingsShown) {
+    c.dock.MinWindows(DockView::kHidden);
+  }
 }
 
 void Tell(CommandContext& c, const std::string& text) {
