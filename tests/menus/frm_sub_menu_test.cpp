@@ -4,6 +4,7 @@
 
 #include <QAccessibleActionInterface>
 #include <QTest>
+#include <QToolTip>
 
 #include "dock/dock_fixture.h"
 #include "menus/reorder.h"
@@ -221,6 +222,21 @@ TEST_F(MenuTest, TheOpenMenuListsItsMembersAsMenuItemsWithTheHighlightFocused) {
   EXPECT_EQ(menuView->focusChild(), menuView->child(18));
   EXPECT_FALSE(menuView->child(18)->state().offscreen);
   EXPECT_TRUE(first->state().offscreen);
+}
+
+// A title too long for its row is cut with an ellipsis; the highlighted row then shows it whole,
+// and the accessible name always holds all of it.
+TEST_F(MenuTest, ACutTitleIsShownWholeOnTheHighlightedRow) {
+  const std::string longTitle =
+      "Document Viewer for Portable Documents, Comic Books and Scanned Pages (Second Copy)";
+  state.tables.Shortcuts[128 + 5 * 50 + 2].Title = longTitle;
+  menu->MenuFocus(true, 5);
+  Move(RowCentre(1));  // a title that fits: no tip
+  EXPECT_FALSE(QToolTip::isVisible());
+  Key(Qt::Key_Down);  // the keys reach the row as the pointer does
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text().toStdString(), longTitle);
+  EXPECT_EQ(Accessible(menu.get())->child(1)->text(QAccessible::Name).toStdString(), longTitle);
 }
 
 TEST_F(MenuTest, PressingARowRunsItsMemberAsAClickDoes) {
