@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessibleActionInterface>
+#include <QAction>
 #include <QTest>
 #include <QToolTip>
 
@@ -194,6 +195,40 @@ TEST_F(MenuTest, ContextMenuDeleteAsksAndOffersWhatTheItemAllows) {
 
 QAccessibleInterface* Accessible(FrmSubMenu* menu) {
   return QAccessible::queryAccessibleInterface(menu);
+}
+
+// The item context menu is a menu of named rows on the accessibility bus: opening it moves the
+// focus into it (reported by Qt while a screen reader listens), and a screen reader's Press closes
+// it and runs the entry once its request is answered, as the group menu's rows do.
+TEST_F(MenuTest, TheItemContextMenuTakesTheFocusAndItsRowsArePressable) {
+  int properties = 0;
+  ItemMenuServices itemServices{state,    images,   messages,
+                                pictures, services, [&](bool add) { properties += add ? 10 : 1; }};
+  ItemContextMenu contextMenu(itemServices, *dock, *menu);
+  state.CurrentRecord = 4;
+  contextMenu.ShowItemMenu(4, 4);
+  ASSERT_TRUE(contextMenu.Menu().isVisible());
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&contextMenu.Menu());
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->role(), QAccessible::PopupMenu);
+  QStringList rows;
+  for (int i = 0; i < view->childCount(); ++i) {
+    if (view->child(i)->role() == QAccessible::MenuItem)
+      rows << view->child(i)->text(QAccessible::Name);
+  }
+  EXPECT_EQ(rows, QStringList({"Add Shortcut", "Delete", "Move Up", "Move Down", "Move Top",
+                               "Move Bottom", "Properties"}));
+  // The first entry offered on place 4 has the focus, which Qt reports to the bus.
+  ASSERT_NE(contextMenu.Menu().activeAction(), nullptr);
+  EXPECT_EQ(contextMenu.Menu().activeAction()->text(), "&Delete");
+
+  QAccessibleInterface* row = view->child(8);
+  ASSERT_EQ(row->text(QAccessible::Name), "Properties");
+  row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_FALSE(contextMenu.Menu().isVisible());
+  EXPECT_EQ(properties, 0);  // not while the request is being answered
+  QCoreApplication::processEvents();
+  EXPECT_EQ(properties, 1);
 }
 
 TEST_F(MenuTest, TheOpenMenuListsItsMembersAsMenuItemsWithTheHighlightFocused) {
