@@ -30,8 +30,9 @@ void FrmTray::PutUpIcon() {
   if (watching_) return;
   watching_ = true;
   setWindowIcon(QIcon(":/app/qav-launcher.png"));
-  // The icon is made only once a tray runs: the kind of tray there is then decides how Qt
-  // shows it, and a guess made too early would stick for the whole run.
+  // The icon is made only once a tray runs (known now, or found by the watch's first look): the
+  // kind of tray there is then decides how Qt shows it, and a guess made too early would stick
+  // for the whole run.
   services_.trayHosts.Watch([this] { AddIcon(); });
   if (services_.trayHosts.Available()) AddIcon();
 }
