@@ -14,6 +14,7 @@
 #include "graphics/image_cache.h"
 #include "platform/path_separator.h"
 #include "shortcuts/classification.h"
+#include "shortcuts/commands.h"
 #include "shortcuts/default_groups.h"
 #include "shortcuts/group_editing.h"
 #include "startup/environment/path_services.h"
@@ -335,7 +336,7 @@ void FrmProperty::CmdIconClick(int index) {
   const int record = s_.state.CurrentRecord;
   ShortcutRecord& r = Current();
   if (index == 2) {
-    s_.platform.launcher.OpenWithDefault(kIconSearchAddress);
+    OpenOrTell(s_.platform.launcher, s_.platform.messages, kIconSearchAddress);
     return;
   }
   if (index == 0) {

@@ -151,6 +151,16 @@ TEST_F(TrayTest, MenuEntriesInOrderAndWhatEachOpens) {
   EXPECT_EQ(launcher.opened[0], kProductSite.index);
   EXPECT_EQ(launcher.opened[1], kProductSite.faq);
   EXPECT_TRUE(launcher.opened[1].starts_with(kProductSite.home));
+  EXPECT_TRUE(messages.shown.empty());
+  // Where nothing opens web pages, the entry says so instead of doing nothing.
+  launcher.accept = false;
+  entries[4]->trigger();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(
+      messages.shown[0].text.rfind(
+          "No program on this system could open '" + std::string(kProductSite.index) + "'.", 0),
+      0u);
+  launcher.accept = true;
 
   targets.calls.clear();
   targets.userName = "  Bea  ";

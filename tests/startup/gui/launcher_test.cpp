@@ -118,5 +118,23 @@ TEST_F(LauncherTest, TheSettingsWindowKeepsAnAutoHidingDockShownWhileItIsOpen) {
   EXPECT_EQ(s.DockState, DockView::kHidden);
 }
 
+// A document or address the opener gives up on a moment after it started is told in one
+// message that says what and why; the launcher stops listening when it goes.
+TEST_F(LauncherTest, AnOpeningThatFailsLaterIsToldWithItsReason) {
+  {
+    Launcher app(platform, shape, hotKeys, trayHosts);
+    ASSERT_TRUE(app.Start());
+    ASSERT_TRUE(launcher.lateFailures);
+    const std::size_t before = messages.shown.size();
+    launcher.lateFailures("http://www.example.org/", "no program for it was found");
+    ASSERT_EQ(messages.shown.size(), before + 1);
+    EXPECT_EQ(messages.shown.back().text,
+              "No program on this system could open 'http://www.example.org/': no program for "
+              "it was found.\r\n\r\nChoose a default program for such addresses in the "
+              "desktop's settings and try again.");
+  }
+  EXPECT_FALSE(launcher.lateFailures);
+}
+
 }  // namespace
 }  // namespace qav
