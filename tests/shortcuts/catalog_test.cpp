@@ -121,5 +121,37 @@ TEST_F(DefaultGroupsTest, ApplicationsFolderGivesOnlyTheApplicationsAMenuLists) 
   EXPECT_EQ(titles, (std::vector<std::string>{"here-only", "installed", "shown"}));
 }
 
+// All Programs reads every applications folder, one entry per desktop-file id with the user's
+// copy standing for it, adds the user's desktop, and lists everything as one list by title.
+TEST_F(DefaultGroupsTest, AllProgramsListsEveryApplicationsFolderByTitle) {
+  namespace fs = std::filesystem;
+  const auto entry = [&](const std::string& path, const std::string& name,
+                         const std::string& extra = "") {
+    fs::create_directories(fs::path(path).parent_path());
+    test::WriteText(
+        path, "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=/bin/true\n" + extra);
+  };
+  entry(home / "user/zulu.desktop", "Zulu Editor");
+  entry(home / "system/zulu.desktop", "Zulu Editor (system)");
+  entry(home / "user/gone.desktop", "Gone", "Hidden=true\n");
+  entry(home / "system/gone.desktop", "Gone (system)");
+  entry(home / "system/apple.desktop", "apple notes");
+  entry(home / "system/kde/konsole.desktop", "Konsole");
+  entry(home / "desk/mango.desktop", "Mango Player");
+  state.paths.AllUsersDesktopFolder = home / "system/";
+  state.paths.DesktopFolder = home / "desk/";
+  Classifier classifier(Context());
+  DefaultGroupContext context{
+      state.tables, state.paths, platform,
+      classifier,   6,           {home / "user/", home / "none/", home / "system/"}};
+  BuildDefaultGroup(context, 3, 0);
+  std::vector<std::string> titles;
+  for (int m = 1; m <= state.tables.Groups[3].MemberCount; ++m) {
+    titles.push_back(Record(state.tables.Groups[3].Members[m]).Title.Get());
+  }
+  EXPECT_EQ(titles,
+            (std::vector<std::string>{"apple notes", "Konsole", "Mango Player", "Zulu Editor"}));
+}
+
 }  // namespace
 }  // namespace qav
