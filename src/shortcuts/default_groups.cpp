@@ -192,9 +192,8 @@ void SortMembersByTitle(DefaultGroupContext& c, int group) {
 void AddSystemFoldersAndDrives(DefaultGroupContext& c, int group) {
   const Paths& p = c.paths;
   if (c.osMajor >= 5) Add(c, group, p.WindowsFolder + "Explorer.exe");
-  for (const std::string& folder : {p.MyDocuments, p.MyPictures, p.MyMusic, p.MyVideos, p.Favorites,
-                                    p.ProgramFilesFolder, p.WindowsFolder, p.SystemFolder}) {
-    if (!folder.empty()) Add(c, group, folder);
+  for (const int csidl : p.PlaceFolders) {
+    if (const std::string folder = FolderOf(p, csidl); !folder.empty()) Add(c, group, folder);
   }
   for (const platform::Volume& volume : c.platform.volumes.List()) Add(c, group, volume.root);
 }
