@@ -21,6 +21,9 @@ class ShellFolders {
   // here the program's own list (documents, pictures, music, videos, favorites, program files,
   // the Windows folder, the system folder).
   virtual std::vector<int> PlaceFolders() { return {5, 39, 13, 14, 6, 38, 36, 37}; }
+  // Where the program keeps files of its own that are no part of the configuration, such as
+  // its hot keys; empty: the data folder, as here.
+  virtual std::string ProgramConfigFolder() { return {}; }
   // What the desktop calls the folder of `csidl`; empty: the program's own name for its role
   // ("My Documents", "Windows Directory"), as here.
   virtual std::string FolderTitle(int csidl) {

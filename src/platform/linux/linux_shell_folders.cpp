@@ -96,6 +96,10 @@ std::string LinuxShellFolders::SpecialFolder(int csidl) {
   }
 }
 
+std::string LinuxShellFolders::ProgramConfigFolder() {
+  return ConfigHome() + "/qav-launcher";
+}
+
 std::vector<int> LinuxShellFolders::PlaceFolders() {
   return {40, 0, 5, 6, 13, 39, 14};
 }

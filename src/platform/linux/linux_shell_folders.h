@@ -28,6 +28,8 @@ class LinuxShellFolders final : public ShellFolders {
   std::string FolderTitle(int csidl) override;
   // $XDG_CONFIG_HOME, or ~/.config.
   std::string ConfigHome() const;
+  // "qav-launcher" in ConfigHome(), where the user edits configuration by hand.
+  std::string ProgramConfigFolder() override;
 
  private:
   std::string Home() const;

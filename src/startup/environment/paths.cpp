@@ -133,6 +133,8 @@ Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system) {
   p.UserIconFile = p.IconStore + "User Icon.ico";
   p.SettingsFile = p.DataFolder + "QAVCfg.cfg";
   p.MenuFile = p.DataFolder + "QAVMenu.cfg";
+  const std::string own = folders.ProgramConfigFolder();
+  p.HotKeyFile = (own.empty() ? p.DataFolder : WithSeparator(own)) + "hot-keys.conf";
   return p;
 }
 

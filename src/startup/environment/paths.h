@@ -46,6 +46,9 @@ struct Paths {
   std::string UserIconFile;
   std::string SettingsFile;
   std::string MenuFile;
+  // The user's hot keys (hot_key_file.h): in the program's own configuration folder, else the
+  // data folder.
+  std::string HotKeyFile;
   std::string ExecutablePath;
   // The "System Folders & Drives" group's folders, by id, in order (ShellFolders::PlaceFolders).
   std::vector<int> PlaceFolders;

@@ -82,7 +82,7 @@ void Launcher::CreateForms() {
   settings_ = std::make_unique<SettingsWindow>(SettingsWindowParts{
       state_, platform_, imageCache_, [this](const ReloadOptions& options) { ReloadAll(options); },
       [this] { dialogs_->ShowAbout(); }});
-  settings_->SetWindows(frmMain_.get(), frmSubMenu_.get());
+  settings_->SetWindows(frmMain_.get(), frmSubMenu_.get(), frmTray_.get());
   dialogs_->SetSettingsOpener([this] { settings_->Show(); });
 }
 

@@ -3,6 +3,7 @@
 #include "dock/frm_main.h"
 #include "dock/geometry/ring_layout.h"
 #include "menus/frm_sub_menu.h"
+#include "tray/frm_tray.h"
 
 namespace qav {
 
@@ -12,9 +13,10 @@ SettingsWindow::SettingsWindow(SettingsWindowParts parts)
 // The window belongs to the dock, which deletes it with itself.
 SettingsWindow::~SettingsWindow() = default;
 
-void SettingsWindow::SetWindows(FrmMain* dock, FrmSubMenu* menu) {
+void SettingsWindow::SetWindows(FrmMain* dock, FrmSubMenu* menu, FrmTray* tray) {
   dock_ = dock;
   menu_ = menu;
+  tray_ = tray;
 }
 
 // However the window is opened (a command, the tray, a request), the dock is up for as long as
@@ -76,6 +78,15 @@ void SettingsWindow::ReloadAll(const ReloadOptions& options) {
 
 void SettingsWindow::ShowAbout() {
   parts_.showAbout();
+}
+
+platform::HotKeyBindings SettingsWindow::HotKeys() {
+  return tray_ ? tray_->HotKeyBindings() : platform::DefaultHotKeys();
+}
+
+std::vector<platform::HotKey> SettingsWindow::ApplyHotKeys(
+    const platform::HotKeyBindings& bindings) {
+  return tray_ ? tray_->ApplyHotKeys(bindings) : std::vector<platform::HotKey>{};
 }
 
 }  // namespace qav
