@@ -32,6 +32,18 @@ constexpr std::array<Alias, 9> kAliases = {{{"enter", "Return"},
                                             {"prior", "PageUp"},
                                             {"next", "PageDown"}}};
 
+struct Action {
+  std::string_view name;
+  std::string_view purpose;
+};
+
+// By HotKey.
+constexpr std::array<Action, 3> kActions = {{
+    {"keyboard", "Show the launcher in keyboard mode"},
+    {"switch", "Switch between the launcher and the desktop"},
+    {"minimize", "Minimize the launcher to its corner picture"},
+}};
+
 unsigned ModifierOf(std::string_view word) {
   const std::string lower = LowerAscii(word);
   if (lower == "ctrl" || lower == "control") return platform::kCtrl;
@@ -78,27 +90,11 @@ std::optional<HotKey> ActionNamed(std::string_view name) {
 }  // namespace
 
 std::string_view HotKeyName(HotKey key) {
-  switch (key) {
-    case HotKey::kFocus:
-      return "keyboard";
-    case HotKey::kSwitch:
-      return "switch";
-    case HotKey::kMinimize:
-      return "minimize";
-  }
-  return {};
+  return kActions[static_cast<std::size_t>(key)].name;
 }
 
 std::string_view HotKeyPurpose(HotKey key) {
-  switch (key) {
-    case HotKey::kFocus:
-      return "Show the launcher in keyboard mode";
-    case HotKey::kSwitch:
-      return "Switch between the launcher and the desktop";
-    case HotKey::kMinimize:
-      return "Minimize the launcher to its corner picture";
-  }
-  return {};
+  return kActions[static_cast<std::size_t>(key)].purpose;
 }
 
 std::string CombinationProblem(std::string_view text) {
