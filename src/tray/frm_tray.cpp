@@ -52,14 +52,25 @@ std::vector<platform::HotKey> FrmTray::ApplyHotKeys(const platform::HotKeyBindin
 
 // The dock and the group menu keep the hot keys (Alt+Space ends keyboard mode there); in a
 // dialog the combinations are the dialog's own keys, as in any other program.
+// A dialog that closes or goes away while it has the keyboard may leave without word of the
+// focus moving on, so its going is watched too.
 void FrmTray::FollowFocus(QWindow* window) {
   bool dialog = false;
-  if (window != nullptr) {
+  if (window != nullptr && window->isVisible()) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       if (widget->windowHandle() == window) dialog = qobject_cast<QDialog*>(widget) != nullptr;
     }
   }
   services_.hotKeys.Pause(dialog);
+  if (!dialog || window == pausedFor_) return;
+  pausedFor_ = window;
+  const auto again = [this] {
+    QTimer::singleShot(0, this, [this] { FollowFocus(QGuiApplication::focusWindow()); });
+  };
+  connect(window, &QObject::destroyed, this, again);
+  connect(window, &QWindow::visibleChanged, this, [again](bool visible) {
+    if (!visible) again();
+  });
 }
 
 void FrmTray::PutUpIcon() {

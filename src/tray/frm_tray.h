@@ -2,7 +2,9 @@
 // The hidden window that lives for the whole run: it takes the global hot keys and owns the
 // notification-area icon with its menu.
 
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include <memory>
 #include <string>
@@ -13,7 +15,6 @@
 #include "tray/tray_menu.h"
 
 class QSystemTrayIcon;
-class QWindow;
 
 namespace qav {
 
@@ -72,6 +73,8 @@ class FrmTray final : public QWidget {
   platform::HotKeyBindings bindings_;
   std::vector<platform::HotKey> refused_;
   std::vector<std::string> fileProblems_;
+  // The dialog the hot keys were last given back for.
+  QPointer<QWindow> pausedFor_;
 };
 
 }  // namespace qav

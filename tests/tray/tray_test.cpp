@@ -334,6 +334,15 @@ TEST_F(TrayTest, TheHotKeysPauseWhileOneOfTheProgramsDialogsHasTheKeyboard) {
   dialog.hide();
   dock->activateWindow();
   QTRY_VERIFY(!hotKeys.paused);
+  // A dialog deleted while it has the keyboard gives the keys back too, though the focus may
+  // move on without a word.
+  auto* closing = new QDialog;
+  closing->setAttribute(Qt::WA_DeleteOnClose);
+  closing->show();
+  closing->activateWindow();
+  QTRY_VERIFY(hotKeys.paused);
+  closing->close();
+  QTRY_VERIFY(!hotKeys.paused);
 }
 
 }  // namespace
