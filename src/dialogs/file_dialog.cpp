@@ -17,14 +17,15 @@ QFileDialog::FileMode ModeFor(const platform::FileDialogRequest& request) {
   return request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile;
 }
 
-// A proposed name that is a folder is where the dialog starts; anything else is the name shown.
-void PlaceStart(QFileDialog& dialog, const platform::FileDialogRequest& request) {
-  if (!request.initialFolder.empty()) {
-    dialog.setDirectory(QString::fromStdString(request.initialFolder));
-  }
+// A proposed name that is a folder is where the dialog starts; anything else is the name shown,
+// in the folder asked for, else `fallback`. A name with a folder of its own starts there.
+void PlaceStart(QFileDialog& dialog, const platform::FileDialogRequest& request,
+                const QString& fallback) {
+  const QString folder = QString::fromStdString(request.initialFolder);
+  dialog.setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : fallback);
   if (request.initialName.empty()) return;
   const QString initial = QString::fromStdString(request.initialName);
-  if (QFileInfo(initial).isDir()) {
+  if (const QFileInfo named(initial); named.isAbsolute() && named.isDir()) {
     dialog.setDirectory(initial);
   } else {
     dialog.selectFile(initial);
@@ -88,10 +89,13 @@ std::string QtFileDialogs::ShowFileDialog(const platform::FileDialogRequest& req
   if (!request.defaultExtension.empty()) {
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
   }
-  PlaceStart(dialog, request);
+  const bool remembered = !lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir();
+  PlaceStart(dialog, request, remembered ? lastFolder_ : QDir::homePath());
   dialog.setAccessibleName(dialog.windowTitle());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return QDir::toNativeSeparators(dialog.selectedFiles().front()).toStdString();
+  const QString chosen = dialog.selectedFiles().front();
+  lastFolder_ = QFileInfo(chosen).absolutePath();
+  return QDir::toNativeSeparators(chosen).toStdString();
 }
 
 }  // namespace qav

@@ -2,6 +2,8 @@
 // The open and save dialogs of every window: the program's "description|patterns" filters, a
 // proposed name or starting folder, and the length limit of the stored paths.
 
+#include <QString>
+
 #include <string>
 
 #include "platform/file_dialogs.h"
@@ -17,11 +19,14 @@ class QtFileDialogs final : public platform::FileDialogs {
 
   // The window the dialogs are modal to; none gives an application-modal dialog.
   void SetOwner(QWidget* owner) { owner_ = owner; }
+  // A dialog given no folder starts where the last chosen file was, else in the user's home:
+  // never in the working folder the program happened to be started from.
   std::string ShowFileDialog(const platform::FileDialogRequest& request) override;
 
  private:
   platform::MessageBoxes& messages_;
   QWidget* owner_ = nullptr;
+  QString lastFolder_;
 };
 
 // "*.bmp;*.png|*.bmp;*.png|*.*|*.*" (description|patterns pairs) as a Qt file-dialog filter.

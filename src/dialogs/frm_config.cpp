@@ -87,6 +87,7 @@ FrmConfig::FrmConfig(FrmConfigServices services, QWidget* parent)
   tabs_->setAccessibleName("Settings pages");
   tabs_->addTab(BuildGeneralPage(), "  General  ");
   tabs_->addTab(BuildAppearancePage(), "  Appearance  ");
+  tabs_->addTab(BuildKeysPage(), "  Keys  ");
 
   auto* about = new QPushButton("&About  QAV Launcher");
   about->setObjectName("Command1_0");
@@ -110,6 +111,7 @@ FrmConfig::FrmConfig(FrmConfigServices services, QWidget* parent)
   IniConfigData();
   ConnectAppearance();
   ConnectGeneral();
+  ConnectKeys();
 }
 
 QWidget* FrmConfig::BuildAppearancePage() {

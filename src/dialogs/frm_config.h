@@ -1,8 +1,9 @@
 #pragma once
 // The settings window: a "General" page (start-up, auto-hide, key letters, text rendering, and
-// the backup, restore and reset buttons) and an "Appearance" page (icon sizes, ring diameter,
-// icon quantity, tint opacity, minimized position). Every control acts at once on the running
-// dock; the settings file is written when the window closes.
+// the backup, restore and reset buttons), an "Appearance" page (icon sizes, ring diameter,
+// icon quantity, tint opacity, minimized position) and a "Keys" page (the three hot keys).
+// Every control acts at once on the running dock; the settings file is written when the window
+// closes, the hot-key file as soon as a combination changes.
 
 #include <QDialog>
 
@@ -16,6 +17,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeySequenceEdit;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -47,8 +49,10 @@ class FrmConfig final : public QDialog {
  private:
   QWidget* BuildGeneralPage();
   QWidget* BuildAppearancePage();
+  QWidget* BuildKeysPage();
   void ConnectAppearance();
   void ConnectGeneral();
+  void ConnectKeys();
 
   // Appearance handlers.
   void NormalPressed();
@@ -63,8 +67,8 @@ class FrmConfig final : public QDialog {
   void UpdateLabels();
 
   // General page handlers.
-  void AutoRunClicked(bool checked);
-  void ClearTypeClicked(bool checked);
+  void AutoRunToggled(bool checked);
+  void ClearTypeToggled(bool checked);
   void BackupConfigurationClicked();
   void BackupShortcutsClicked();
   void RestoreConfigurationClicked();
@@ -72,6 +76,12 @@ class FrmConfig final : public QDialog {
   void ResetSettingsClicked();
   void ResetShortcutsClicked();
   std::string ChooseFile(bool save, const std::string& title, const std::string& name);
+
+  // Keys page handlers (frm_config_keys.cpp).
+  void ShowHotKeys();
+  void RecordHotKey(int action);
+  void HotKeyRecorded(int action);
+  void TakeHotKeys(const platform::HotKeyBindings& bindings, int changed);
   BackupFlowContext FlowContext();
 
   FrmConfigServices services_;
@@ -98,6 +108,12 @@ class FrmConfig final : public QDialog {
   QLabel* labTrans_ = nullptr;
   QLabel* labIconCount_ = nullptr;
   QLabel* labMinimizedPosition_ = nullptr;
+  platform::HotKeyBindings hotKeys_;
+  QKeySequenceEdit* keyEdit_[3] = {};
+  QPushButton* keyChange_[3] = {};
+  QPushButton* keyNone_[3] = {};
+  QPushButton* keyDefaults_ = nullptr;
+  QLabel* labKeys_ = nullptr;
 };
 
 }  // namespace qav

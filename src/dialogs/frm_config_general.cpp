@@ -66,12 +66,14 @@ QWidget* FrmConfig::BuildGeneralPage() {
 }
 
 void FrmConfig::ConnectGeneral() {
-  connect(chkAutoRun_, &QCheckBox::clicked, this, [this](bool on) { AutoRunClicked(on); });
-  connect(chkAutoHide_, &QCheckBox::clicked, this,
+  // A box changes by a click, its key or a screen reader's Toggle, which emits no click: each
+  // acts on what the box now shows.
+  connect(chkAutoRun_, &QCheckBox::toggled, this, [this](bool on) { AutoRunToggled(on); });
+  connect(chkAutoHide_, &QCheckBox::toggled, this,
           [this](bool on) { settings_.Record.AutoHide = on ? 1 : 0; });
-  connect(chkDisplayLetter_, &QCheckBox::clicked, this,
+  connect(chkDisplayLetter_, &QCheckBox::toggled, this,
           [this](bool on) { settings_.Record.HideShortcutLetters = on ? 1 : 0; });
-  connect(chkClearType_, &QCheckBox::clicked, this, [this](bool on) { ClearTypeClicked(on); });
+  connect(chkClearType_, &QCheckBox::toggled, this, [this](bool on) { ClearTypeToggled(on); });
   connect(cmdBackup_[0], &QPushButton::clicked, this, [this] { BackupConfigurationClicked(); });
   connect(cmdBackup_[1], &QPushButton::clicked, this, [this] { BackupShortcutsClicked(); });
   connect(cmdBackup_[2], &QPushButton::clicked, this, [this] { RestoreConfigurationClicked(); });
@@ -81,14 +83,14 @@ void FrmConfig::ConnectGeneral() {
 }
 
 // The box stays checked only when the auto-start entry now names this program.
-void FrmConfig::AutoRunClicked(bool checked) {
+void FrmConfig::AutoRunToggled(bool checked) {
   AppState& state = services_.state;
   settings_.AutoRun = SetAutoRun(services_.platform.registry, state.paths.StartCommand, checked);
   const QSignalBlocker blocker(chkAutoRun_);
   chkAutoRun_->setChecked(settings_.AutoRun);
 }
 
-void FrmConfig::ClearTypeClicked(bool checked) {
+void FrmConfig::ClearTypeToggled(bool checked) {
   settings_.Record.ClearType = checked ? 1 : 0;
   services_.preview.SetMenuClearType(checked);
 }

@@ -7,12 +7,14 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
 #include "graphics/image_cache.h"
 #include "platform/path_separator.h"
 #include "shortcuts/classification.h"
+#include "shortcuts/commands.h"
 #include "shortcuts/default_groups.h"
 #include "shortcuts/group_editing.h"
 #include "startup/environment/path_services.h"
@@ -102,6 +104,7 @@ int FrmProperty::GroupMemberCount() const {
 }
 
 void FrmProperty::Reload() {
+  const QScopedValueRollback<bool> reloading(reloading_, true);
   ShortcutRecord& r = Current();
   mode_ = r.Kind;
   if (addShortcutMode_) {
@@ -333,7 +336,7 @@ void FrmProperty::CmdIconClick(int index) {
   const int record = s_.state.CurrentRecord;
   ShortcutRecord& r = Current();
   if (index == 2) {
-    s_.platform.launcher.OpenWithDefault(kIconSearchAddress);
+    OpenOrTell(s_.platform.launcher, s_.platform.messages, kIconSearchAddress);
     return;
   }
   if (index == 0) {

@@ -81,6 +81,8 @@ class FrmProperty final : public QDialog {
   PropertyServices s_;
   bool addShortcutMode_;
   int mode_ = 0;
+  // While Reload sets the controls from the record, their changes are not the user's choices.
+  bool reloading_ = false;
   std::array<QRadioButton*, 3> optType_{};
   QComboBox* combLink_ = nullptr;
   QPushButton* cmdBrowse_ = nullptr;

@@ -133,11 +133,16 @@ void FrmProperty::BuildControls() {
 }
 
 void FrmProperty::ConnectControls() {
+  // A choice made by a click, a key or a screen reader's Toggle or selection: not every way
+  // emits a click or an activation, every way changes the state.
   for (std::size_t i = 0; i < optType_.size(); ++i) {
-    connect(optType_[i], &QRadioButton::clicked, this,
-            [this, i] { OptTypeClick(static_cast<int>(i)); });
+    connect(optType_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on && !reloading_) OptTypeClick(static_cast<int>(i));
+    });
   }
-  connect(combLink_, &QComboBox::activated, this, [this](int index) { CombLinkClick(index); });
+  connect(combLink_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (!reloading_) CombLinkClick(index);
+  });
   connect(cmdBrowse_, &QPushButton::clicked, this, [this] { CmdBrowseClick(); });
   for (std::size_t i = 0; i < cmdIcon_.size(); ++i) {
     connect(cmdIcon_[i], &QPushButton::clicked, this,

@@ -19,7 +19,8 @@ constexpr const char* kPageNames[kStartedPages] = {
     "Page 2 of 5: Drop files, folders or web addresses on the ring to add them.",
     "Page 3 of 5: Click a group to open its menu; drag an item out to remove it.",
     "Page 4 of 5: Alt+Space labels every icon with a key; Shift+Tab shows the desktop; "
-    "Ctrl+Tab minimizes the launcher.",
+    "Ctrl+Tab minimizes the launcher. Choose other keys, or none, on the Keys page of the "
+    "settings.",
     "Page 5 of 5: Right-click an icon for its properties; the tray icon brings the launcher "
     "back. Press F1 to see these pages again."};
 

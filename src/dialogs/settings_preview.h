@@ -2,6 +2,9 @@
 // What the settings window asks of the dock and the rest of the program while the user changes
 // settings: every change shows at once, so the window doubles as a live preview.
 
+#include <vector>
+
+#include "platform/hot_keys.h"
 #include "startup/reload.h"
 
 namespace qav {
@@ -20,6 +23,9 @@ class SettingsPreview {
   // Re-reads the configuration after a restore or reset.
   virtual void ReloadAll(const ReloadOptions& options) = 0;
   virtual void ShowAbout() = 0;
+  // The hot keys' combinations now, and taking others at once; the refused actions come back.
+  virtual platform::HotKeyBindings HotKeys() = 0;
+  virtual std::vector<platform::HotKey> ApplyHotKeys(const platform::HotKeyBindings& bindings) = 0;
 };
 
 }  // namespace qav

@@ -220,17 +220,23 @@ void FrmMain::DockDelEffect(float x, float y) {
   services_.clock.ProcessEvents();
 }
 
+// The size preview while a size slider moves: the whole resting frame, tiles, pictures, centre
+// and title, but with every picture stretched from its own size, since the pictures pre-scaled
+// to the normal size still have the old one.
 void FrmMain::DockSizeChange() {
   state_.DockState = DockView::kShown;
   Background();
   const int size = state_.settings.NormalIconSize;
   for (int k = 1; k <= IconCount() && k < kRingSlotCount; ++k) {
     const RingSlot& s = state_.ring.Slots[k];
+    DrawImage(Graphics(), images_.Skin, kSkinBackSelectColor, 0, s.PlateLeft, s.PlateTop, size,
+              size);
     DrawImage(Graphics(), images_.Items, slots_.SlotImage[k], 0, s.PlateLeft, s.PlateTop, size,
               size);
     DrawKeyLetter(k);
   }
   DrawCentreTitle(state_.tables.Shortcuts[kUserRecord].Title.Get());
+  DrawCentrePicture(centreImage_, kNoFade);
   UpdateGDIPlus();
 }
 

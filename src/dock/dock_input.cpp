@@ -128,7 +128,7 @@ void FrmMain::mouseReleaseEvent(QMouseEvent* event) {
     ReleaseOverRing(event->button());
   }
   state_.Dragging = false;
-  if (state_.HoverSlot == -1 && state_.settings.Record.AutoHide == 1) MinWindows(DockView::kHidden);
+  if (state_.HoverSlot == -1 && AutoHides()) MinWindows(DockView::kHidden);
 }
 
 // The slot a key of keyboard mode stands for: "0".."9" slots 1..10, "A".."Z" 11..36, the key
@@ -147,7 +147,7 @@ static int SlotOfKey(const QKeyEvent* event) {
 bool FrmMain::HandleKey(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     EscCancel();
-    if (state_.settings.Record.AutoHide == 1) MinWindows(DockView::kHidden);
+    if (AutoHides()) MinWindows(DockView::kHidden);
     return true;
   }
   if (event->key() == Qt::Key_Space && (event->modifiers() & Qt::AltModifier)) {

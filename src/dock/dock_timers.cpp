@@ -33,7 +33,7 @@ void FrmMain::OnTimer2() {
   const bool pending = std::exchange(activationPending_, false);
   if (QApplication::activeWindow() != nullptr || pending) return;
   EscCancel();
-  if (state_.settings.Record.AutoHide == 1) MinWindows(DockView::kHidden);
+  if (AutoHides()) MinWindows(DockView::kHidden);
   Timer2().stop();
 }
 
@@ -47,8 +47,8 @@ void FrmMain::OnTimer3() {
 }
 
 void FrmMain::OnTimer4() {
-  const bool busy = state_.settings.Record.AutoHide == 0 || state_.HoverSlot != -1 ||
-                    services_.menu.MenuBusy() || state_.Dragging;
+  const bool busy =
+      !AutoHides() || state_.HoverSlot != -1 || services_.menu.MenuBusy() || state_.Dragging;
   state_.IdleTicks = busy ? 0 : state_.IdleTicks + 1;
   if (state_.IdleTicks < kIdleTicksToHide) return;
   state_.IdleTicks = 0;

@@ -141,6 +141,9 @@ class FrmMain final : public LayeredSurface, public DockWindow {
   bool AddDroppedFiles(int target, const std::vector<std::string>& files);
   bool GroupFull(int record) const;
   bool DraggingLocked() const { return state_.settings.Record.DraggingLocked != 0; }
+  // Whether leaving the dock hides it: Auto-Hide is on and no settings window shows its changes
+  // on the dock.
+  bool AutoHides() const { return state_.settings.Record.AutoHide == 1 && !state_.SettingsShown; }
   Classifier MakeClassifier();
   EditingContext MakeEditing();
 

@@ -221,6 +221,11 @@ void LayeredSurface::DrawLabel(const std::string& text, double x, double y, doub
   painter_->drawText(QRectF(x, y, width, height), Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
+bool LayeredSurface::MenuLabelFits(const std::string& text, double width) const {
+  const QString label = Trimmed(text);
+  return QFontMetricsF(font_).elidedText(label, Qt::ElideRight, width) == label;
+}
+
 void LayeredSurface::ExUpdateGDIPlus(int alpha) {
   alpha = std::clamp(alpha, 0, 255);
   // Pixels travel only for the drawn area; a change of the window's alpha or backdrop touches the

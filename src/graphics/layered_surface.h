@@ -70,6 +70,8 @@ class LayeredSurface : public QWidget {
   // Menu label: trimmed text, left-aligned and vertically centred in the box; grey when dimmed.
   void DrawLabel(const std::string& text, double x, double y, double width, double height,
                  bool dimmed);
+  // Whether a menu label of `text` is drawn whole in `width`, without an ellipsis.
+  bool MenuLabelFits(const std::string& text, double width) const;
 
   // Pushes the surface to the window with full opacity (dock) or a constant alpha for the whole
   // window. Alpha 0 leaves the window existing but invisible.

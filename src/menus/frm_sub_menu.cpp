@@ -1,5 +1,7 @@
 #include "menus/frm_sub_menu.h"
 
+#include <QToolTip>
+
 #include "graphics/imaging.h"
 #include "menus/menu_accessible.h"
 #include "text/text.h"
@@ -10,6 +12,7 @@ namespace {
 constexpr int kFrameMilliseconds = 25;
 constexpr int kTimerMilliseconds = 100;
 constexpr int kSmallSlot = 4;
+constexpr double kTitleWidth = 183;  // a row's title column
 
 }  // namespace
 
@@ -155,7 +158,7 @@ void FrmSubMenu::DrawRow(int row, int member) {
   const auto m = static_cast<std::size_t>(member);
   DrawImage(Graphics(), images_.Items, itemPictures_[m], kSmallSlot, geometry_.x + 13,
             geometry_.y + top + 3, 32, 32);
-  DrawLabel(itemTitles_[m], geometry_.x + 48, geometry_.y + top + 5, 183, 28, false);
+  DrawLabel(itemTitles_[m], geometry_.x + 48, geometry_.y + top + 5, kTitleWidth, 28, false);
   DrawLabel(MenuAccelerator(member), geometry_.x + 237, geometry_.y + top + 5, 18, 28, false);
 }
 
@@ -193,7 +196,24 @@ void FrmSubMenu::MenuAction(bool pressed) {
     DrawRow(h, topIndex_ + h);
   }
   ExUpdateGDIPlus(255);
-  if (!pressed) ReportRowFocus(*this);
+  if (pressed) return;
+  ReportRowFocus(*this);
+  ShowCutTitle(memberRow ? topIndex_ + h : 0);
+}
+
+// A title cut to its column is shown whole beside the highlighted row, however the row was
+// reached (pointer or keys).
+void FrmSubMenu::ShowCutTitle(int member) {
+  if (member < 1 || member > itemCount_ ||
+      MenuLabelFits(itemTitles_[static_cast<std::size_t>(member)], kTitleWidth)) {
+    QToolTip::hideText();
+    return;
+  }
+  const MenuRect& r = geometry_.rects[static_cast<std::size_t>(member - topIndex_)];
+  const QRect row(r.left, r.top, r.right - r.left, r.bottom - r.top);
+  const std::string title = TrimNull(itemTitles_[static_cast<std::size_t>(member)]);
+  QToolTip::showText(mapToGlobal(row.bottomLeft() + QPoint(48, 2)), QString::fromStdString(title),
+                     this, row);
 }
 
 bool FrmSubMenu::IsMemberRow(int row) const {

@@ -87,6 +87,7 @@ class FrmSubMenu final : public LayeredSurface, public GroupMenu {
   void DrawFrame();
   void DrawRow(int row, int member);
   void DrawArrows(int upSkin, int downSkin);
+  void ShowCutTitle(int member);
   void DrawSkin(int row, int slot, int left, int top, int width = 0, int height = 0);
   int MemberRecord(int member) const;
   bool IsMemberRow(int row) const;

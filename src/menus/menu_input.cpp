@@ -90,6 +90,7 @@ void FrmSubMenu::MenuClick(int member) {
 
 void FrmSubMenu::EscCancel(bool keepFocus) {
   if (!shown_) return;
+  ShowCutTitle(0);
   MenuFocus(false, 0);
   timer1_.stop();
   state_.MenuHotRow = -1;
@@ -249,6 +250,7 @@ void FrmSubMenu::OnTimer2() {
   if (MenuHitTest(geometry_, at.x(), at.y()) != -1) return;
   MenuNormal();
   ExUpdateGDIPlus(255);
+  ShowCutTitle(0);
   lastHotRow_ = -1;
   state_.MenuHotRow = -1;
 }

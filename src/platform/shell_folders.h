@@ -17,6 +17,19 @@ class ShellFolders {
   // The folders of installed applications' desktop entries, the user's first, each ending in a
   // separator; empty where the system has none.
   virtual std::vector<std::string> ApplicationFolders() = 0;
+  // The folders the "System Folders & Drives" group holds before the drives, by id, in order:
+  // here the program's own list (documents, pictures, music, videos, favorites, program files,
+  // the Windows folder, the system folder).
+  virtual std::vector<int> PlaceFolders() { return {5, 39, 13, 14, 6, 38, 36, 37}; }
+  // Where the program keeps files of its own that are no part of the configuration, such as
+  // its hot keys; empty: the data folder, as here.
+  virtual std::string ProgramConfigFolder() { return {}; }
+  // What the desktop calls the folder of `csidl`; empty: the program's own name for its role
+  // ("My Documents", "Windows Directory"), as here.
+  virtual std::string FolderTitle(int csidl) {
+    static_cast<void>(csidl);
+    return {};
+  }
 };
 
 }  // namespace qav::platform

@@ -9,10 +9,11 @@ namespace qav::platform {
 class TrayHosts {
  public:
   virtual ~TrayHosts() = default;
-  // A notification area runs now.
+  // A notification area ran when last looked at; answered without asking anyone.
   virtual bool Available() = 0;
   // From now on `arrived` runs on the user-interface thread each time a notification area
-  // starts, or another one takes over.
+  // starts, or another one takes over. One that runs already is known from Available() when
+  // the watch starts, or else arrives with the watch's first look.
   virtual void Watch(std::function<void()> arrived) = 0;
 };
 

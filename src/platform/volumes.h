@@ -23,6 +23,8 @@ struct Volume {
   std::string name;       // what the user knows it by: its label, else its device or share
   bool isSystem = false;  // holds the operating system ("/" on Linux)
   bool isFloppy = false;  // a floppy drive (drive A or B on Windows)
+  // What the desktop shows it as; empty: its kind and name, as "Local Disk (C:)".
+  std::string title;
 };
 
 class Volumes {

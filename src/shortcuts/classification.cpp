@@ -252,7 +252,8 @@ bool Classifier::ClassifyDrive(const Subject& s, ShortcutRecord& r) {
   const auto volume = c_.volumes.At(WithTrailingSeparator(s.file));
   if (!volume) return false;
   const DriveFace face = FaceOf(*volume);
-  r.Title = std::string(face.label) + "(" + volume->name + ")";
+  r.Title =
+      volume->title.empty() ? std::string(face.label) + "(" + volume->name + ")" : volume->title;
   r.IconFile = SysIcon(face.picture);
   return true;
 }
@@ -261,27 +262,33 @@ void Classifier::ClassifyFolder(const Subject& s, ShortcutRecord& r) {
   if (ClassifyDrive(s, r)) return;
   const std::string d = UpperAscii(WithTrailingSeparator(s.file));
   const Paths& p = c_.paths;
+  // The folders in the program's roles, with the program's name for each (none: the folder's
+  // own); the desktop's own titles, where it has them, come first.
   const struct {
-    const std::string& folder;
+    int csidl;
     std::string title;
     const char* picture;
   } special[] = {
-      {p.ProfileFolder, TrimNull(GetUserLogonName(c_.system)), "UserFolder.png"},
-      {p.MyDocuments, "My Documents", "DocFolder.png"},
-      {p.MyPictures, "My Pictures", "PicFolder.png"},
-      {p.MyMusic, "My Music", "MusicFolder.png"},
-      {p.MyVideos, "My Videos", "VideoFolder.png"},
-      {p.Favorites, "My Favorites", "FavFolder.png"},
-      {p.WindowsFolder, "Windows Directory", "Directory.png"},
-      {p.ProgramFilesFolder, "Program Files Directory", "Directory.png"},
-      {p.SystemFolder, "System Directory", "Directory.png"},
+      {kCsidlProfile, TrimNull(GetUserLogonName(c_.system)), "UserFolder.png"},
+      {kCsidlPersonal, "My Documents", "DocFolder.png"},
+      {kCsidlMyPictures, "My Pictures", "PicFolder.png"},
+      {kCsidlMyMusic, "My Music", "MusicFolder.png"},
+      {kCsidlMyVideo, "My Videos", "VideoFolder.png"},
+      {kCsidlFavorites, "My Favorites", "FavFolder.png"},
+      {kCsidlWindows, "Windows Directory", "Directory.png"},
+      {kCsidlProgramFiles, "Program Files Directory", "Directory.png"},
+      {kCsidlSystem, "System Directory", "Directory.png"},
+      {kCsidlDesktop, "", "Folder.png"},
   };
-  for (const auto& folder : special) {
-    if (!folder.folder.empty() && UpperAscii(folder.folder) == d) {
-      r.Title = folder.title;
-      r.IconFile = SysIcon(folder.picture);
-      return;
-    }
+  for (const auto& role : special) {
+    const std::string folder = FolderOf(p, role.csidl);
+    if (folder.empty() || UpperAscii(folder) != d) continue;
+    const auto own = p.FolderTitles.find(role.csidl);
+    r.Title = own != p.FolderTitles.end() ? own->second
+              : role.title.empty()        ? GetTitleFromPath(s.path, true)
+                                          : role.title;
+    r.IconFile = SysIcon(role.picture);
+    return;
   }
   r.Title = GetTitleFromPath(s.path, true);
   r.IconFile = SysIcon("Folder.png");

@@ -35,9 +35,13 @@ std::string WorkingFolderFor(const std::string& target) {
   return {};
 }
 
+// With Auto-Hide a command hides the dock, unless it opened (or left open) the settings window,
+// whose changes show on the dock.
 void AfterCommand(CommandContext& c) {
   c.dock.EscCancel();
-  if (c.state.settings.Record.AutoHide == 1) c.dock.MinWindows(DockView::kHidden);
+  if (c.state.settings.Record.AutoHide == 1 && !c.state.SettingsShown) {
+    c.dock.MinWindows(DockView::kHidden);
+  }
 }
 
 void Tell(CommandContext& c, const std::string& text) {
@@ -258,15 +262,13 @@ bool RunsInTerminal(const std::string& path) {
 
 void ExplainFailedLaunch(CommandContext& c, const std::string& target) {
   if (IsWebAddress(target)) {
-    ProblemWithShortcut(c, "No program on this system could open '" + target +
-                               "'.\r\n\r\nChoose a default program for such addresses in the "
-                               "desktop's settings and try again.");
+    ProblemWithShortcut(c, CannotOpenText(target, ""));
   } else if (!PathExists(target)) {
     ProblemWithShortcut(c, "The item '" + target +
                                "' that this shortcut refers to has been changed or removed, so "
                                "this shortcut will no longer work properly.\r\n\r\n");
   } else {
-    c.platform.launcher.OpenWithDefault(target);
+    OpenOrTell(c.platform.launcher, c.platform.messages, target);
   }
 }
 
@@ -321,6 +323,26 @@ void ShowDesktopIcons(CommandContext& c, bool hide) {
 
 void ShowTaskbar(CommandContext& c, bool hide) {
   c.platform.desktop.ShowTaskbar(!hide);
+}
+
+std::string CannotOpenText(const std::string& target, const std::string& why) {
+  const bool address = IsWebAddress(target) || UpperAscii(target).starts_with("MAILTO:");
+  return "No program on this system could open '" + target + "'" +
+         (why.empty() ? std::string(".") : ": " + why + ".") +
+         "\r\n\r\nChoose a default program for " +
+         (address ? "such addresses" : "this kind of file") +
+         " in the desktop's settings and try again.";
+}
+
+void TellCannotOpen(platform::MessageBoxes& messages, const std::string& target,
+                    const std::string& why) {
+  messages.Show(
+      {CannotOpenText(target, why), kCaption, MessageIcon::kExclamation, MessageButtons::kOk});
+}
+
+void OpenOrTell(platform::ProgramLauncher& launcher, platform::MessageBoxes& messages,
+                const std::string& target) {
+  if (!launcher.OpenWithDefault(target)) TellCannotOpen(messages, target, "");
 }
 
 bool SendToRecycleBin(CommandContext& c, const std::string& path) {

@@ -53,6 +53,16 @@ void ChangeUserNameAndIcon(CommandContext& context);
 void ShowDesktopIcons(CommandContext& context, bool hide);
 void ShowTaskbar(CommandContext& context, bool hide);
 
+// What the user is told when a document, folder or web address could not be opened: what it
+// was, and `why` (the system's reason; empty when it gave none), with what to do about it.
+std::string CannotOpenText(const std::string& target, const std::string& why);
+void TellCannotOpen(platform::MessageBoxes& messages, const std::string& target,
+                    const std::string& why);
+// Hands a document or web address to the desktop's default program; a refusal is told at once,
+// a failure found later through the launcher's late failures.
+void OpenOrTell(platform::ProgramLauncher& launcher, platform::MessageBoxes& messages,
+                const std::string& target);
+
 // Moves a dropped file into the recycle bin. True on success.
 bool SendToRecycleBin(CommandContext& context, const std::string& path);
 

@@ -10,6 +10,7 @@
 #include "platform/utf8_path.h"
 #include "shortcuts/group_editing.h"
 #include "shortcuts/link_resolution.h"
+#include "shortcuts/readers/application_entries.h"
 #include "shortcuts/readers/desktop_entry.h"
 #include "startup/environment/registry_access.h"
 #include "text/text.h"
@@ -153,21 +154,46 @@ bool Belongs(DefaultGroupContext& c, const std::filesystem::path& file, bool app
 }
 
 std::string FindDesktopEntry(const DefaultGroupContext& c, const std::string& id) {
-  for (const std::string& folder : c.applicationFolders) {
-    const std::string candidate = folder + id + ".desktop";
-    std::error_code error;
-    if (std::filesystem::is_regular_file(platform::PathFromUtf8(candidate), error))
-      return candidate;
+  return readers::FindDesktopEntry(c.applicationFolders, id + ".desktop");
+}
+
+// Adds one member, or counts it when the group has no room left: the user hears of those once,
+// after the start.
+void AddOrCount(DefaultGroupContext& c, int group, const std::string& path) {
+  if (!HasRoom(c, group)) {
+    ++c.leftOut;
+    return;
   }
-  return {};
+  Add(c, group, path);
+}
+
+// Every application a menu lists, one per desktop-file id, from every applications folder: the
+// user's copy of an entry stands for it (and may hide it).
+void AddInstalledApplications(DefaultGroupContext& c, int group) {
+  for (const readers::ApplicationEntry& entry :
+       readers::ListApplicationEntries(c.applicationFolders)) {
+    if (Belongs(c, platform::PathFromUtf8(entry.path), true)) AddOrCount(c, group, entry.path);
+  }
+}
+
+// One list by the titles shown, in the order of the user's language.
+void SortMembersByTitle(DefaultGroupContext& c, int group) {
+  GroupRecord& g = c.tables.Groups[static_cast<std::size_t>(group)];
+  const int count = std::clamp<int>(g.MemberCount, 0, static_cast<int>(g.Members.size()) - 1);
+  const auto first = g.Members.begin() + 1;
+  const auto title = [&c](int record) {
+    return TrimNull(c.tables.Shortcuts[static_cast<std::size_t>(record)].Title.Get());
+  };
+  std::stable_sort(first, first + count, [&](int a, int b) {
+    return c.platform.system.CompareTitles(title(a), title(b)) < 0;
+  });
 }
 
 void AddSystemFoldersAndDrives(DefaultGroupContext& c, int group) {
   const Paths& p = c.paths;
   if (c.osMajor >= 5) Add(c, group, p.WindowsFolder + "Explorer.exe");
-  for (const std::string& folder : {p.MyDocuments, p.MyPictures, p.MyMusic, p.MyVideos, p.Favorites,
-                                    p.ProgramFilesFolder, p.WindowsFolder, p.SystemFolder}) {
-    if (!folder.empty()) Add(c, group, folder);
+  for (const int csidl : p.PlaceFolders) {
+    if (const std::string folder = FolderOf(p, csidl); !folder.empty()) Add(c, group, folder);
   }
   for (const platform::Volume& volume : c.platform.volumes.List()) Add(c, group, volume.root);
 }
@@ -214,8 +240,15 @@ void AddWebsites(DefaultGroupContext& c, int group) {
 void FillGroup(DefaultGroupContext& c, int number, int group) {
   switch (number) {
     case 3:
-      AddFolderEntries(c, group, c.paths.AllUsersDesktopFolder, 0);
+      // Where applications are found by their desktop entries, every applications folder
+      // stands in for the all-users desktop.
+      if (c.applicationFolders.empty()) {
+        AddFolderEntries(c, group, c.paths.AllUsersDesktopFolder, 0);
+      } else {
+        AddInstalledApplications(c, group);
+      }
       AddFolderEntries(c, group, c.paths.DesktopFolder, 0);
+      SortMembersByTitle(c, group);
       break;
     case 4:
       AddSystemFoldersAndDrives(c, group);
@@ -251,12 +284,7 @@ void AddFolderEntries(DefaultGroupContext& c, int group, const std::string& fold
     const std::string name = platform::Utf8FromPath(entry.filename());
     if (name.empty() || name.front() == '.' || !Belongs(c, entry, applications)) continue;
     if (mode == 1 && !fs::is_regular_file(entry, error)) continue;
-    // Counted instead of refused one by one: the user hears of them once, after the start.
-    if (!HasRoom(c, group)) {
-      ++c.leftOut;
-      continue;
-    }
-    Add(c, group, folder + name);
+    AddOrCount(c, group, folder + name);
   }
 }
 

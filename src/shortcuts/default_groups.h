@@ -26,7 +26,9 @@ struct DefaultGroupContext {
 };
 
 // Builds default item `number` (3..9) into record `recordNumber` (0: the record `number`).
-// Other numbers do nothing.
+// Other numbers do nothing. The All Programs group (3) holds, in the order of their titles, the
+// applications of every applications folder (one per desktop-file id, as a menu lists them) or,
+// where there are none, the all-users desktop's entries; then the user's desktop's.
 void BuildDefaultGroup(DefaultGroupContext& context, int number, int recordNumber);
 
 // Adds the entries of `folder` as members of `group` in name order, skipping hidden files and

@@ -18,6 +18,7 @@ constexpr const char* kCaptions[] = {"&Add Shortcut", "&Delete",    "-",
 ItemContextMenu::ItemContextMenu(ItemMenuServices services, DockWindow& dock, GroupMenu& menu)
     : services_(std::move(services)), dock_(dock), groupMenu_(menu) {
   menu_.setTitle("Setting");
+  menu_.setAccessibleName("Setting");
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (std::string(kCaptions[i]) == "-") {
       entries_[i] = menu_.addSeparator();
@@ -25,13 +26,22 @@ ItemContextMenu::ItemContextMenu(ItemMenuServices services, DockWindow& dock, Gr
       entries_[i] = menu_.addAction(kCaptions[i]);
     }
   }
-  QObject::connect(entries_[0], &QAction::triggered, [this] { AddShortcut(); });
-  QObject::connect(entries_[1], &QAction::triggered, [this] { Delete(); });
+  OnEntry(0, [this] { AddShortcut(); });
+  OnEntry(1, [this] { Delete(); });
   for (int direction = kMoveUp; direction <= kMoveBottom; ++direction) {
-    QObject::connect(entries_[static_cast<std::size_t>(direction)], &QAction::triggered,
-                     [this, direction] { ChangePosition(direction); });
+    OnEntry(direction, [this, direction] { ChangePosition(direction); });
   }
-  QObject::connect(entries_[8], &QAction::triggered, [this] { Properties(); });
+  OnEntry(8, [this] { Properties(); });
+}
+
+// An entry runs from the event loop once the menu is closed: a screen reader's Press triggers
+// it inside its own request, which must be answered before a dialog or a question opens.
+void ItemContextMenu::OnEntry(int index, std::function<void()> action) {
+  QObject::connect(entries_[static_cast<std::size_t>(index)], &QAction::triggered, &menu_,
+                   [this, action = std::move(action)] {
+                     menu_.hide();
+                     QMetaObject::invokeMethod(&menu_, action, Qt::QueuedConnection);
+                   });
 }
 
 void ItemContextMenu::Prepare(int record, int slot) {
@@ -47,9 +57,17 @@ std::array<bool, 9> ItemContextMenu::Offered() const {
   return offered;
 }
 
+// Popped up without a loop of its own; its first offered entry has the focus, so that assistive
+// technology follows the keyboard into the menu.
 void ItemContextMenu::ShowItemMenu(int record, int slot) {
   Prepare(record, slot);
-  menu_.exec(QCursor::pos());
+  menu_.popup(QCursor::pos());
+  for (QAction* entry : entries_) {
+    if (!entry->isSeparator() && entry->isEnabled()) {
+      menu_.setActiveAction(entry);
+      break;
+    }
+  }
 }
 
 void ItemContextMenu::LeaveOtherModes() {

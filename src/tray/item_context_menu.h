@@ -32,7 +32,8 @@ class ItemContextMenu final : public ItemMenu {
  public:
   ItemContextMenu(ItemMenuServices services, DockWindow& dock, GroupMenu& menu);
 
-  // Pops the menu up at the mouse for `record`, opened on dock place (or group) `slot`.
+  // Pops the menu up at the mouse for `record`, opened on dock place (or group) `slot`, and
+  // returns; the chosen entry runs later from the event loop.
   void ShowItemMenu(int record, int slot) override;
 
   // The entry actions, also run by tests without the pop-up.
@@ -47,6 +48,7 @@ class ItemContextMenu final : public ItemMenu {
   void Prepare(int record, int slot);
 
  private:
+  void OnEntry(int index, std::function<void()> action);
   void LeaveOtherModes();
   void CommonEnd();
 

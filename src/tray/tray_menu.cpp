@@ -40,11 +40,13 @@ void TrayMenu::About() {
 }
 
 void TrayMenu::VisitWebsite() {
-  commands_().platform.launcher.OpenWithDefault(kProductSite.index);
+  CommandContext c = commands_();
+  OpenOrTell(c.platform.launcher, c.platform.messages, kProductSite.index);
 }
 
 void TrayMenu::OnlineHelp() {
-  commands_().platform.launcher.OpenWithDefault(kProductSite.faq);
+  CommandContext c = commands_();
+  OpenOrTell(c.platform.launcher, c.platform.messages, kProductSite.faq);
 }
 
 // A shown dock fades out first, so the program does not vanish in the middle of a frame.

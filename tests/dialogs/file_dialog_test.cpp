@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QTimer>
 
@@ -68,6 +69,54 @@ TEST(FileDialog, SaveDialogProposesTheNameAndReturnsTheChoice) {
   EXPECT_EQ(seenTitle, "QAV Launcher - Backup Configuration");
   EXPECT_EQ(seenFilters, QStringList({"*.bak (*.bak)", "*.* (*)"}));
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// What the open dialog shows first; it is then given `choice` (a file in the folder shown when
+// relative) and accepted, or cancelled when `choice` is empty.
+QString StartFolder(QtFileDialogs& dialogs, const platform::FileDialogRequest& request,
+                    const QString& choice, std::string* chosen = nullptr) {
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QFileDialog*>(widget);
+      if (dialog == nullptr || !dialog->isVisible()) continue;
+      shown = dialog->directory().absolutePath();
+      if (choice.isEmpty()) {
+        dialog->reject();
+      } else {
+        dialog->selectFile(choice);
+        static_cast<QDialog*>(dialog)->accept();
+      }
+    }
+  });
+  const std::string result = dialogs.ShowFileDialog(request);
+  if (chosen) *chosen = result;
+  return shown;
+}
+
+TEST(FileDialog, StartsAtHomeThenWhereTheLastFileWasChosenNeverInTheWorkingFolder) {
+  platform::fake::RecordingMessageBoxes messages;
+  QtFileDialogs dialogs(messages);
+  const test::TempDir elsewhere;
+  const QString started = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(elsewhere.path())));
+  platform::FileDialogRequest request;
+  request.title = "QAV Launcher - Restore Configuration";
+  request.initialName = "QAV Launcher Cfg.bak";  // a proposed name without a folder
+  EXPECT_EQ(StartFolder(dialogs, request, {}), QDir::homePath());
+
+  const test::TempDir backups;
+  test::WriteText(backups / "Cfg.bak", "cfg");
+  std::string chosen;
+  StartFolder(dialogs, request, QString::fromStdString(backups / "Cfg.bak"), &chosen);
+  EXPECT_EQ(chosen, backups / "Cfg.bak");
+  EXPECT_EQ(StartFolder(dialogs, request, {}),
+            QDir(QString::fromStdString(backups.path())).absolutePath());
+  // A folder the caller names still wins.
+  request.initialName = elsewhere.path();
+  EXPECT_EQ(StartFolder(dialogs, request, {}),
+            QDir(QString::fromStdString(elsewhere.path())).absolutePath());
+  QDir::setCurrent(started);
 }
 
 }  // namespace

@@ -6,18 +6,23 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTest>
 
 #include <cmath>
 #include <filesystem>
 #include <memory>
 #include <variant>
 
+#include "startup/environment/hot_key_file.h"
 #include "startup/environment/registry_access.h"
 #include "startup/startup_fixture.h"
 
@@ -33,6 +38,19 @@ class RecordingPreview final : public SettingsPreview {
   void SetMenuClearType(bool clearType) override { clearTypes.push_back(clearType); }
   void ReloadAll(const ReloadOptions&) override { ++reloads; }
   void ShowAbout() override { ++abouts; }
+  platform::HotKeyBindings HotKeys() override { return hotKeys; }
+  std::vector<platform::HotKey> ApplyHotKeys(const platform::HotKeyBindings& bindings) override {
+    hotKeys = bindings;
+    ++applied;
+    std::vector<platform::HotKey> refused;
+    for (platform::HotKey key : platform::kAllHotKeys) {
+      if (bindings[static_cast<std::size_t>(key)] &&
+          bindings[static_cast<std::size_t>(key)] == heldElsewhere) {
+        refused.push_back(key);
+      }
+    }
+    return refused;
+  }
 
   std::vector<int> modes;
   std::vector<int> rebuilt;
@@ -40,6 +58,9 @@ class RecordingPreview final : public SettingsPreview {
   std::vector<bool> clearTypes;
   int reloads = 0;
   int abouts = 0;
+  platform::HotKeyBindings hotKeys = platform::DefaultHotKeys();
+  int applied = 0;
+  std::optional<platform::KeyCombination> heldElsewhere;
 
  private:
   const AppState& state_;
@@ -80,7 +101,7 @@ TEST_F(FrmConfigTest, CaptionPagesAndControlsAreSetUpFromTheSettings) {
   EXPECT_EQ(dialog->windowTitle(), "QAV Launcher - Settings");
   EXPECT_FALSE(dialog->isModal());
   auto* tabs = Control<QTabWidget>("TabSConfig");
-  ASSERT_EQ(tabs->count(), 2);
+  ASSERT_EQ(tabs->count(), 3);
   EXPECT_EQ(tabs->tabText(0), "  General  ");
   EXPECT_EQ(tabs->tabText(1), "  Appearance  ");
 
@@ -218,6 +239,78 @@ TEST_F(FrmConfigTest, SavedSettingsComeBackIntoAFreshWindow) {
   EXPECT_EQ(again.findChild<QSlider*>("SldTrans")->value(), 33);
   EXPECT_EQ(again.findChild<QComboBox*>("CombIconCount")->currentIndex(), 2);
   EXPECT_EQ(preview.modes.size(), previews);  // loading the controls acts on nothing
+}
+
+// A screen reader's Toggle flips the box without a click; the setting must follow all the same.
+TEST_F(FrmConfigTest, EveryCheckBoxActsTheSameWhenAScreenReaderTogglesIt) {
+  state.paths.ExecutablePath = "/opt/qav/qav-launcher";
+  state.settings.AutoRun = false;
+  Open(platform);
+  const auto toggle = [this](const char* name) {
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Control<QCheckBox>(name));
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(box->actionInterface(), nullptr);
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  };
+  for (const char* name : {"ChkAutoRun", "ChkAutoHide", "ChkDisplayLetter", "ChkClearType"}) {
+    toggle(name);
+  }
+  EXPECT_TRUE(state.settings.AutoRun);
+  EXPECT_NE(RegValueText(ReadRegValue(registry, kRunKey, kRunValueName)).find("qav-launcher"),
+            std::string::npos);
+  EXPECT_EQ(state.settings.Record.AutoHide, 1);
+  EXPECT_EQ(state.settings.Record.HideShortcutLetters, 1);
+  EXPECT_EQ(state.settings.Record.ClearType, 1);
+  EXPECT_EQ(preview.clearTypes, (std::vector<bool>{true}));
+
+  // Keys reach the same place: Space on a focused box.
+  Control<QCheckBox>("ChkAutoHide")->toggle();
+  EXPECT_EQ(state.settings.Record.AutoHide, 0);
+  // Loading the controls from the settings is no choice of the user's.
+  state.settings.Record.ClearType = 0;
+  dialog->IniConfigData();
+  EXPECT_EQ(preview.clearTypes, (std::vector<bool>{true}));
+}
+
+// The Keys page: each hot key shows its combination, records another, or none; every change is
+// taken at once and kept in the hot-key file, and what cannot be a hot key is said.
+TEST_F(FrmConfigTest, TheKeysPageChangesEachHotKeyAtOnceAndKeepsItInItsFile) {
+  auto* tabs = Control<QTabWidget>("TabSConfig");
+  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_EQ(tabs->tabText(2), "  Keys  ");
+  auto* edit = Control<QKeySequenceEdit>("KeyEdit1");
+  EXPECT_EQ(edit->keySequence(), QKeySequence("Shift+Tab"));
+  EXPECT_EQ(edit->accessibleName(), "Switch between the launcher and the desktop");
+
+  const auto record = [&](int action, QKeyCombination keys) {
+    Control<QPushButton>(QStringLiteral("KeyChange%1").arg(action).toUtf8())->click();
+    auto* recorder = Control<QKeySequenceEdit>(QStringLiteral("KeyEdit%1").arg(action).toUtf8());
+    QTest::keyClick(recorder, keys.key(), keys.keyboardModifiers());
+    const int before = preview.applied;
+    const QString label = LabelText("LabKeys");
+    QTRY_VERIFY_WITH_TIMEOUT(preview.applied != before || LabelText("LabKeys") != label, 3000);
+  };
+  record(1, QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_S));
+  const platform::KeyCombination ctrlAltS{platform::kCtrl | platform::kAlt, "S"};
+  EXPECT_EQ(preview.hotKeys[1], ctrlAltS);
+  EXPECT_EQ(ReadHotKeyFile(state.paths.HotKeyFile).bindings[1], ctrlAltS);
+  EXPECT_TRUE(LabelText("LabKeys").startsWith("Ctrl+Alt+S now does this from every program"));
+
+  record(2, QKeyCombination(Qt::ShiftModifier, Qt::Key_K));  // would take typing away
+  EXPECT_TRUE(LabelText("LabKeys").contains("Shift+K cannot be a hot key"));
+  EXPECT_EQ(preview.hotKeys[2], (platform::KeyCombination{platform::kCtrl, "Tab"}));
+  record(2, QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_S));  // taken above
+  EXPECT_TRUE(LabelText("LabKeys").contains("already does something else"));
+
+  Control<QPushButton>("KeyNone0")->click();
+  EXPECT_FALSE(preview.hotKeys[0].has_value());
+  EXPECT_TRUE(Control<QKeySequenceEdit>("KeyEdit0")->keySequence().isEmpty());
+  EXPECT_NE(test::ReadText(state.paths.HotKeyFile).find("keyboard = none\n"), std::string::npos);
+
+  preview.heldElsewhere = platform::KeyCombination{platform::kAlt, "Space"};
+  Control<QPushButton>("KeyDefaults")->click();
+  EXPECT_EQ(preview.hotKeys, platform::DefaultHotKeys());
+  EXPECT_TRUE(LabelText("LabKeys").contains("Alt+Space is held by another program"));
 }
 
 // A registry that keeps nothing, as a session whose auto-start entry cannot be written.

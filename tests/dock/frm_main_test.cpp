@@ -56,6 +56,30 @@ TEST_F(DockTest, HoverMagnifiesTheIconAndLeavingRestoresTheRing) {
   EXPECT_EQ(Alpha(s.MagLeft + 2, s.MagTop + 32), 0);
 }
 
+// While a size slider moves, the pictures of the new size do not exist yet: the preview stretches
+// the ones there are, but draws every part the resting ring has, tiles and centre included.
+TEST_F(DockTest, TheSizePreviewDrawsTheWholeRingWithTheOldPicturesStretched) {
+  QImage plate(128, 128, QImage::Format_ARGB32);
+  plate.fill(QColor(0, 0, 255));
+  images.Skin[kSkinBackSelectColor][0] = MakeScaledImage(plate, 0, 0, true);
+  QImage border(190, 190, QImage::Format_ARGB32);
+  border.fill(QColor(0, 255, 0));
+  images.Skin[kSkinBorder][0] = MakeScaledImage(border, 0, 0, true);
+  QImage none(64, 64, QImage::Format_ARGB32);
+  none.fill(Qt::transparent);
+  images.Items[dock->Slots().SlotImage[5]][0] = MakeScaledImage(none, 0, 0, true);
+  state.settings.NormalIconSize = 40;
+  CalcRingLayout(state.ring, state.screen, {40, 64, 300, 8});
+  dock->DockSizeChange();
+  const auto at = [this](QPoint p) {
+    return dock->grab(QRect(p, QSize(1, 1))).toImage().pixel(0, 0);
+  };
+  EXPECT_EQ(at(CentreOf(5)), qRgb(0, 0, 255));  // the tile of a place without a picture
+  EXPECT_EQ(at(CentreOf(4)), qRgb(255, 0, 0));  // a picture over its tile
+  const RingSlot& centre = state.ring.Slots[0];
+  EXPECT_EQ(at(QPoint(centre.MagLeft + 1, centre.MagTop + 1)), qRgb(0, 255, 0));  // the border
+}
+
 TEST_F(DockTest, ClickLaunchesAndDraggingOffTheRingDeletes) {
   QTest::mouseClick(dock.get(), Qt::LeftButton, Qt::NoModifier, CentreOf(4));
   ASSERT_EQ(launcher.launched.size(), 1u);

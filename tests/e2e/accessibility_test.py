@@ -1,7 +1,7 @@
 """The real dock and group menu seen through AT-SPI, as a screen reader sees them: the ring is a
 list of buttons named by their titles, groups tell their size, pressing "My Computer" does what a
-click does, its menu's rows are menu items a press runs, and the focus follows the pointer and
-keyboard mode. Runs on a private session bus with its own accessibility bus."""
+click does, its menu's rows are menu items a press runs, the focus follows the pointer and
+keyboard mode, and the item context menu takes the focus with rows a press runs. Runs on a private session bus with its own accessibility bus."""
 
 import os
 import sys
@@ -11,6 +11,7 @@ from e2e_support import (Session, marker_script, polling as wait, ran, slot_cent
                          window_id, xdo)
 
 GROUP_SLOT = 4  # "System Folders & Drives Group" in the default items
+INTERNET_SLOT = 8  # the "Internet" dock shortcut
 
 
 class Tree(Ui):
@@ -19,11 +20,14 @@ class Tree(Ui):
     def __init__(self):
         super().__init__()
         self.focused = []
+        self.sources = {}
         self.at.Registry.registerEventListener(self._on_focus, "object:state-changed:focused")
 
     def _on_focus(self, event):
         if event.detail1:
-            self.focused.append((event.source.getRoleName(), event.source.name))
+            seen = (event.source.getRoleName(), event.source.name)
+            self.focused.append(seen)
+            self.sources[seen] = event.source
 
 
 def run_in_event_loop(pyatspi, steps):
@@ -110,6 +114,27 @@ def scenario(session, tree, opener):
                           ("menu item", "Properties")], tree.focused
     xdo("key", "Escape")
     yield from wait(lambda: menu.childCount == 0, "the menu closed by Escape")
+
+    # 6. The item context menu of a dock shortcut takes the focus; its rows are named menu items
+    # of a popup menu, and pressing "Properties" closes it and opens the properties window.
+    xdo("key", "Escape")
+    tree.focused.clear()
+    tree.sources.clear()
+    xdo("mousemove", *slot_centre(INTERNET_SLOT))
+    yield from focus_reaches("push button", "Internet")
+    xdo("click", 3)
+    yield from focus_reaches("menu item", "Delete")
+    session.screenshot("a11y-item-menu.png")
+    item_menu = tree.sources[("menu item", "Delete")].parent
+    assert item_menu.getRoleName() == "popup menu", item_menu.getRoleName()
+    rows = [r.name for r in item_menu if r.getRoleName() == "menu item"]
+    assert rows == ["Add Shortcut", "Delete", "Move Up", "Move Down", "Move Top", "Move Bottom",
+                    "Properties"], rows
+    tree.press(next(r for r in item_menu if r.name == "Properties"), "Press")
+    dialog = yield from wait(lambda: tree.lookup("dialog", "Properties"), "the properties window")
+    session.screenshot("a11y-item-properties.png")
+    tree.press(tree.find("push button", "OK", dialog))
+    yield from wait(lambda: tree.lookup("dialog", "Properties") is None, "the window closed")
 
 
 def main(binary, artifacts, bus_launcher="/usr/libexec/at-spi-bus-launcher"):

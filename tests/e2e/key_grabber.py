@@ -2,7 +2,7 @@
 notes every press it receives in a log file. With --check it only says whether the grab can be
 taken (exit 0) or another client holds it (exit 3).
 
-Usage: key_grabber.py control|shift|alt <keysym> <log> [--check]"""
+Usage: key_grabber.py control|shift|alt[+...] <keysym> <log> [--check]"""
 
 import sys
 
@@ -15,8 +15,11 @@ def main(modifier, keysym, log, *options):
     d = display.Display()
     root = d.screen().root
     code = d.keysym_to_keycode(XK.string_to_keysym(keysym))
+    mask = 0
+    for name in modifier.split("+"):
+        mask |= MODIFIERS[name]
     refused = error.CatchError(error.BadAccess)
-    root.grab_key(code, MODIFIERS[modifier], False, X.GrabModeAsync, X.GrabModeAsync,
+    root.grab_key(code, mask, False, X.GrabModeAsync, X.GrabModeAsync,
                   onerror=refused)
     d.sync()
     taken = not refused.get_error()

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAccessibleActionInterface>
+#include <QAction>
 #include <QTest>
+#include <QToolTip>
 
 #include "dock/dock_fixture.h"
 #include "menus/reorder.h"
@@ -195,6 +197,40 @@ QAccessibleInterface* Accessible(FrmSubMenu* menu) {
   return QAccessible::queryAccessibleInterface(menu);
 }
 
+// The item context menu is a menu of named rows on the accessibility bus: opening it moves the
+// focus into it (reported by Qt while a screen reader listens), and a screen reader's Press closes
+// it and runs the entry once its request is answered, as the group menu's rows do.
+TEST_F(MenuTest, TheItemContextMenuTakesTheFocusAndItsRowsArePressable) {
+  int properties = 0;
+  ItemMenuServices itemServices{state,    images,   messages,
+                                pictures, services, [&](bool add) { properties += add ? 10 : 1; }};
+  ItemContextMenu contextMenu(itemServices, *dock, *menu);
+  state.CurrentRecord = 4;
+  contextMenu.ShowItemMenu(4, 4);
+  ASSERT_TRUE(contextMenu.Menu().isVisible());
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&contextMenu.Menu());
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->role(), QAccessible::PopupMenu);
+  QStringList rows;
+  for (int i = 0; i < view->childCount(); ++i) {
+    if (view->child(i)->role() == QAccessible::MenuItem)
+      rows << view->child(i)->text(QAccessible::Name);
+  }
+  EXPECT_EQ(rows, QStringList({"Add Shortcut", "Delete", "Move Up", "Move Down", "Move Top",
+                               "Move Bottom", "Properties"}));
+  // The first entry offered on place 4 has the focus, which Qt reports to the bus.
+  ASSERT_NE(contextMenu.Menu().activeAction(), nullptr);
+  EXPECT_EQ(contextMenu.Menu().activeAction()->text(), "&Delete");
+
+  QAccessibleInterface* row = view->child(8);
+  ASSERT_EQ(row->text(QAccessible::Name), "Properties");
+  row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_FALSE(contextMenu.Menu().isVisible());
+  EXPECT_EQ(properties, 0);  // not while the request is being answered
+  QCoreApplication::processEvents();
+  EXPECT_EQ(properties, 1);
+}
+
 TEST_F(MenuTest, TheOpenMenuListsItsMembersAsMenuItemsWithTheHighlightFocused) {
   QAccessibleInterface* menuView = Accessible(menu.get());
   ASSERT_NE(menuView, nullptr);
@@ -221,6 +257,21 @@ TEST_F(MenuTest, TheOpenMenuListsItsMembersAsMenuItemsWithTheHighlightFocused) {
   EXPECT_EQ(menuView->focusChild(), menuView->child(18));
   EXPECT_FALSE(menuView->child(18)->state().offscreen);
   EXPECT_TRUE(first->state().offscreen);
+}
+
+// A title too long for its row is cut with an ellipsis; the highlighted row then shows it whole,
+// and the accessible name always holds all of it.
+TEST_F(MenuTest, ACutTitleIsShownWholeOnTheHighlightedRow) {
+  const std::string longTitle =
+      "Document Viewer for Portable Documents, Comic Books and Scanned Pages (Second Copy)";
+  state.tables.Shortcuts[128 + 5 * 50 + 2].Title = longTitle;
+  menu->MenuFocus(true, 5);
+  Move(RowCentre(1));  // a title that fits: no tip
+  EXPECT_FALSE(QToolTip::isVisible());
+  Key(Qt::Key_Down);  // the keys reach the row as the pointer does
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text().toStdString(), longTitle);
+  EXPECT_EQ(Accessible(menu.get())->child(1)->text(QAccessible::Name).toStdString(), longTitle);
 }
 
 TEST_F(MenuTest, PressingARowRunsItsMemberAsAClickDoes) {

@@ -121,5 +121,82 @@ TEST_F(DefaultGroupsTest, ApplicationsFolderGivesOnlyTheApplicationsAMenuLists) 
   EXPECT_EQ(titles, (std::vector<std::string>{"here-only", "installed", "shown"}));
 }
 
+// What the group of system folders and drives holds comes from the desktop: on Windows the
+// program's folders and drive titles, on Linux home, the user's folders that exist, the file
+// system and the volumes, each by the name the desktop gives it.
+TEST_F(DefaultGroupsTest, SystemFoldersAndDrivesUseTheDesktopsPlacesAndNames) {
+  namespace fs = std::filesystem;
+  const auto titles = [this] {
+    std::vector<std::string> found;
+    for (int m = 1; m <= state.tables.Groups[4].MemberCount; ++m) {
+      found.push_back(Record(state.tables.Groups[4].Members[m]).Title.Get());
+    }
+    return found;
+  };
+  const std::string root = test::Native("/");
+  volumes.volumes = {{root, platform::DriveType::kFixed, "C:", true, false, {}}};
+  state.paths.PlaceFolders = platform::fake::FakeShellFolders().PlaceFolders();
+  Build(4);
+  EXPECT_EQ(titles(), (std::vector<std::string>{"My Documents", "Windows Directory",
+                                                "System Directory", "Local Disk (C:)"}));
+
+  Paths& p = state.paths;
+  p.DesktopFolder = home / "Desktop/";
+  p.Favorites = home / "Downloads/";
+  p.MyMusic = home / "Musik/";
+  p.MyPictures = home / "Pictures/";
+  p.MyVideos = home / "Videos/";  // not there: left out
+  for (const std::string& folder : {p.DesktopFolder, p.Favorites, p.MyMusic, p.MyPictures}) {
+    fs::create_directories(platform::PathFromUtf8(folder));
+  }
+  p.PlaceFolders = {kCsidlProfile, kCsidlDesktop,    kCsidlPersonal, kCsidlFavorites,
+                    kCsidlMyMusic, kCsidlMyPictures, kCsidlMyVideo};
+  p.FolderTitles = {{kCsidlProfile, "Home"},       {kCsidlDesktop, "Desktop"},
+                    {kCsidlPersonal, "Documents"}, {kCsidlFavorites, "Downloads"},
+                    {kCsidlMyMusic, "Musik"},      {kCsidlMyPictures, "Pictures"}};
+  fs::create_directories(platform::PathFromUtf8(home / "stick"));
+  volumes.volumes = {
+      {root, platform::DriveType::kFixed, "/", true, false, "File System"},
+      {home / "stick/", platform::DriveType::kRemovable, "STICK", false, false, "STICK"}};
+  state.tables.Groups[4].MemberCount = 0;
+  Build(4);
+  EXPECT_EQ(titles(), (std::vector<std::string>{"Home", "Desktop", "Documents", "Downloads",
+                                                "Musik", "Pictures", "File System", "STICK"}));
+  EXPECT_EQ(Record(state.tables.Groups[4].Members[1]).IconFile.Get(),
+            "/app/SysIcons/UserFolder.png");
+}
+
+// All Programs reads every applications folder, one entry per desktop-file id with the user's
+// copy standing for it, adds the user's desktop, and lists everything as one list by title.
+TEST_F(DefaultGroupsTest, AllProgramsListsEveryApplicationsFolderByTitle) {
+  namespace fs = std::filesystem;
+  const auto entry = [&](const std::string& path, const std::string& name,
+                         const std::string& extra = "") {
+    fs::create_directories(fs::path(path).parent_path());
+    test::WriteText(
+        path, "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=/bin/true\n" + extra);
+  };
+  entry(home / "user/zulu.desktop", "Zulu Editor");
+  entry(home / "system/zulu.desktop", "Zulu Editor (system)");
+  entry(home / "user/gone.desktop", "Gone", "Hidden=true\n");
+  entry(home / "system/gone.desktop", "Gone (system)");
+  entry(home / "system/apple.desktop", "apple notes");
+  entry(home / "system/kde/konsole.desktop", "Konsole");
+  entry(home / "desk/mango.desktop", "Mango Player");
+  state.paths.AllUsersDesktopFolder = home / "system/";
+  state.paths.DesktopFolder = home / "desk/";
+  Classifier classifier(Context());
+  DefaultGroupContext context{
+      state.tables, state.paths, platform,
+      classifier,   6,           {home / "user/", home / "none/", home / "system/"}};
+  BuildDefaultGroup(context, 3, 0);
+  std::vector<std::string> titles;
+  for (int m = 1; m <= state.tables.Groups[3].MemberCount; ++m) {
+    titles.push_back(Record(state.tables.Groups[3].Members[m]).Title.Get());
+  }
+  EXPECT_EQ(titles,
+            (std::vector<std::string>{"apple notes", "Konsole", "Mango Player", "Zulu Editor"}));
+}
+
 }  // namespace
 }  // namespace qav

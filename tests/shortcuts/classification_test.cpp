@@ -68,12 +68,20 @@ TEST_F(ClassificationTest, FoldersDrivesAndWebAddresses) {
   EXPECT_EQ(Drop(home.path()).Title.Get(), "ann");  // the profile folder
 
   const std::string root = test::Native("/");
-  volumes.volumes = {{root, platform::DriveType::kFixed, "system", true, false},
-                     {home.path() + platform::kPathSeparator, platform::DriveType::kRemovable,
-                      "STICK", false, false}};
+  volumes.volumes = {{root, platform::DriveType::kFixed, "system", true, false, {}},
+                     {home.path() + platform::kPathSeparator,
+                      platform::DriveType::kRemovable,
+                      "STICK",
+                      false,
+                      false,
+                      {}}};
   EXPECT_EQ(Drop(home.path()).Title.Get(), "Removable Disk (STICK)");
   EXPECT_EQ(Record(20).IconFile.Get(), "/app/SysIcons/RemDrive.png");
   EXPECT_EQ(Drop(root).Title.Get(), "Local Disk (system)");
+  EXPECT_EQ(Record(20).IconFile.Get(), "/app/SysIcons/WinDrive.png");
+  // A desktop that names its volumes itself gets its names, with the picture of the kind.
+  volumes.volumes[0].title = "File System";
+  EXPECT_EQ(Drop(root).Title.Get(), "File System");
   EXPECT_EQ(Record(20).IconFile.Get(), "/app/SysIcons/WinDrive.png");
 
   const ShortcutRecord& web = Drop("https://example.org/news");

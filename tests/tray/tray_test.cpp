@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <QTest>
+
+#include <filesystem>
 
 #include "dock/dock_fixture.h"
 #include "menus/frm_sub_menu.h"
@@ -154,6 +157,17 @@ TEST_F(TrayTest, MenuEntriesInOrderAndWhatEachOpens) {
   EXPECT_EQ(launcher.opened[0], kProductSite.index);
   EXPECT_EQ(launcher.opened[1], kProductSite.faq);
   EXPECT_TRUE(launcher.opened[1].starts_with(kProductSite.home));
+  EXPECT_TRUE(messages.shown.empty());
+  // Where nothing opens web pages, the entry says so instead of doing nothing.
+  launcher.accept = false;
+  entries[4]->trigger();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(
+      messages.shown[0].text.rfind(
+          "No program on this system could open '" + std::string(kProductSite.index) + "'.", 0),
+      0u);
+  launcher.accept = true;
 
   targets.calls.clear();
   targets.userName = "  Bea  ";
@@ -251,13 +265,15 @@ TEST_F(TrayTest, HotKeysComeFirstAndGoLastAndAHeldOneIsReported) {
   EXPECT_EQ(state.DockState, DockView::kShown);
   EXPECT_TRUE(state.TintMode);
 
-  const std::string notice = FrmTray::RefusedNotice(t.RefusedHotKeys());
+  const platform::HotKeyBindings defaults = platform::DefaultHotKeys();
+  const std::string notice = FrmTray::RefusedNotice(t.RefusedHotKeys(), defaults);
   EXPECT_NE(notice.find("Ctrl+Tab"), std::string::npos);
   EXPECT_EQ(notice.find("Alt+Space"), std::string::npos);
-  EXPECT_NE(
-      FrmTray::RefusedNotice({HotKey::kSwitch, HotKey::kMinimize}).find("Shift+Tab and Ctrl+Tab"),
-      std::string::npos);
-  EXPECT_TRUE(FrmTray::RefusedNotice({}).empty());
+  EXPECT_NE(notice.find("Keys page of the settings"), std::string::npos);
+  EXPECT_NE(FrmTray::RefusedNotice({HotKey::kSwitch, HotKey::kMinimize}, defaults)
+                .find("Shift+Tab and Ctrl+Tab"),
+            std::string::npos);
+  EXPECT_TRUE(FrmTray::RefusedNotice({}, defaults).empty());
 
   tray.reset();
   EXPECT_EQ(hotKeys.events, (std::vector<std::string>{"install", "remove"}));
@@ -273,8 +289,65 @@ TEST_F(TrayTest, WithoutATrayTheNoticeIsAMessageThatDoesNotWait) {
   }
   ASSERT_NE(box, nullptr);
   EXPECT_FALSE(box->isModal());
+  // Held by the window manager, Alt+Space has three ways out, each named.
   EXPECT_TRUE(box->text().contains("Alt+Space"));
+  EXPECT_TRUE(box->text().contains("window manager"));
+  EXPECT_TRUE(box->text().contains("tray icon"));
+  EXPECT_TRUE(box->text().contains("qav-launcher --keyboard"));
+  EXPECT_TRUE(box->text().contains("Keys page of the settings"));
   box->close();
+}
+
+// The user's own combinations come from the hot-key file at the start; lines that cannot be
+// used are told, and their actions keep the usual keys. Changed later, they are taken at once.
+TEST_F(TrayTest, TheHotKeyFileChoosesTheCombinationsAndBadLinesAreTold) {
+  state.paths.HotKeyFile = home / "config/hot-keys.conf";
+  std::filesystem::create_directories(home / "config");
+  test::WriteText(state.paths.HotKeyFile,
+                  "# mine\nminimize = Ctrl+Alt+M\nswitch = none\nkeyboard = Shift+K\n");
+  FrmTray& t = Tray();
+  platform::HotKeyBindings expected = platform::DefaultHotKeys();
+  expected[2] = platform::KeyCombination{platform::kCtrl | platform::kAlt, "M"};
+  expected[1].reset();
+  EXPECT_EQ(hotKeys.bindings, expected);
+  EXPECT_EQ(hotKeys.taken, (std::vector<HotKey>{HotKey::kFocus, HotKey::kMinimize}));
+  QTest::qWait(1700);
+  QMessageBox* box = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+  }
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->text().contains("line 4 (keyboard = Shift+K)"));
+  box->close();
+
+  expected[1] = platform::KeyCombination{platform::kSuper, "F5"};
+  EXPECT_TRUE(t.ApplyHotKeys(expected).empty());
+  EXPECT_EQ(hotKeys.bindings, expected);
+  EXPECT_EQ(hotKeys.taken.size(), 3u);
+}
+
+// In the program's own dialogs the combinations are the dialog's keys (Shift+Tab moves the focus
+// back): the hot keys are given back while one has the keyboard.
+TEST_F(TrayTest, TheHotKeysPauseWhileOneOfTheProgramsDialogsHasTheKeyboard) {
+  Tray();
+  QDialog dialog;
+  dialog.show();
+  dialog.activateWindow();
+  QTRY_VERIFY(hotKeys.paused);
+  hotKeys.Press(HotKey::kSwitch);
+  EXPECT_EQ(state.DockState, DockView::kShown);
+  dialog.hide();
+  dock->activateWindow();
+  QTRY_VERIFY(!hotKeys.paused);
+  // A dialog deleted while it has the keyboard gives the keys back too, though the focus may
+  // move on without a word.
+  auto* closing = new QDialog;
+  closing->setAttribute(Qt::WA_DeleteOnClose);
+  closing->show();
+  closing->activateWindow();
+  QTRY_VERIFY(hotKeys.paused);
+  closing->close();
+  QTRY_VERIFY(!hotKeys.paused);
 }
 
 }  // namespace

@@ -10,12 +10,16 @@ namespace qav::platform::fake {
 
 class FakeHotKeys final : public HotKeys {
  public:
-  std::vector<HotKey> Install(std::function<void(HotKey)> pressed) override {
+  using HotKeys::Install;
+  std::vector<HotKey> Install(const HotKeyBindings& wanted,
+                              std::function<void(HotKey)> pressed) override {
     pressed_ = std::move(pressed);
     events.push_back("install");
+    bindings = wanted;
     taken.clear();
     std::vector<HotKey> refused;
     for (HotKey key : kAllHotKeys) {
+      if (!wanted[static_cast<std::size_t>(key)]) continue;
       if (std::find(heldElsewhere.begin(), heldElsewhere.end(), key) != heldElsewhere.end()) {
         refused.push_back(key);
       } else {
@@ -29,15 +33,24 @@ class FakeHotKeys final : public HotKeys {
     taken.clear();
     pressed_ = nullptr;
   }
+  void Pause(bool pause) override {
+    if (pause == paused) return;
+    paused = pause;
+    events.push_back(pause ? "pause" : "resume");
+  }
 
-  // Presses `key`; nothing happens unless it was taken.
+  // Presses `key`; nothing happens unless it was taken and the keys are not paused.
   void Press(HotKey key) {
-    if (pressed_ && std::find(taken.begin(), taken.end(), key) != taken.end()) pressed_(key);
+    if (pressed_ && !paused && std::find(taken.begin(), taken.end(), key) != taken.end()) {
+      pressed_(key);
+    }
   }
 
   std::vector<HotKey> heldElsewhere;
   std::vector<HotKey> taken;
   std::vector<std::string> events;
+  HotKeyBindings bindings;
+  bool paused = false;
 
  private:
   std::function<void(HotKey)> pressed_;

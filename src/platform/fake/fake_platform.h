@@ -118,10 +118,13 @@ class FakeProgramLauncher final : public ProgramLauncher {
     return accept;
   }
   bool HasTerminal() override { return terminal; }
+  void TellLateFailures(LateFailure tell) override { lateFailures = std::move(tell); }
   std::vector<LaunchRequest> launched;
   std::vector<std::string> opened;
   bool accept = true;
   bool terminal = true;
+  // What the program listens with for openers that fail later; a test calls it to be one.
+  LateFailure lateFailures;
 };
 
 class FakeSystemActions final : public SystemActions {

@@ -112,10 +112,37 @@ bool LinuxProgramLauncher::OpenWithDefault(const std::string& target) {
   return !target.empty() && Open(target, {});
 }
 
-// The opener is watched for a moment: it fails at once when nothing can open the target.
+std::string OpenerFailure(int status) {
+  switch (status) {
+    case 1:
+      return "the desktop's opener (xdg-open) did not understand the request";
+    case 2:
+      return "it does not exist";
+    case 3:
+      return "no program for it was found (xdg-open found none to hand it to)";
+    case 4:
+      return "the program chosen for it failed to open it";
+    case 127:
+      return "the desktop's opener (xdg-open) could not be started";
+    default:
+      return "the desktop's opener (xdg-open) ended with status " + std::to_string(status);
+  }
+}
+
+void LinuxProgramLauncher::TellLateFailures(LateFailure tell) {
+  *tell_ = std::move(tell);
+}
+
+// The opener fails at once when nothing can open the target: it is watched for a moment by a
+// process of its own, and its failure told afterwards.
 bool LinuxProgramLauncher::Open(const std::string& target, const std::string& folder) {
-  const auto& start = commands_.startWatched ? commands_.startWatched : commands_.start;
-  return start(commands_.find("xdg-open"), {NotAnOption(target)}, folder);
+  const std::string opener = commands_.find("xdg-open");
+  if (!commands_.startWatched) return commands_.start(opener, {NotAnOption(target)}, folder);
+  const std::weak_ptr<LateFailure> tell = tell_;
+  return commands_.startWatched(opener, {NotAnOption(target)}, folder, [tell, target](int status) {
+    const auto told = tell.lock();
+    if (told && *told) (*told)(target, OpenerFailure(status));
+  });
 }
 
 // gio launches an entry as the desktop does (startup notification, D-Bus activation, terminal);

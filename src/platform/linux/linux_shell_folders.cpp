@@ -96,6 +96,22 @@ std::string LinuxShellFolders::SpecialFolder(int csidl) {
   }
 }
 
+std::string LinuxShellFolders::ProgramConfigFolder() {
+  return ConfigHome() + "/qav-launcher";
+}
+
+std::vector<int> LinuxShellFolders::PlaceFolders() {
+  return {40, 0, 5, 6, 13, 39, 14};
+}
+
+std::string LinuxShellFolders::FolderTitle(int csidl) {
+  if (csidl == 40) return "Home";
+  const std::string folder = SpecialFolder(csidl);
+  const auto slash = folder.rfind('/');
+  return slash == std::string::npos || slash + 1 >= folder.size() ? std::string()
+                                                                  : folder.substr(slash + 1);
+}
+
 std::vector<std::string> LinuxShellFolders::ApplicationFolders() {
   std::vector<std::string> folders{DataHome() + "/applications/"};
   std::string dirs = environment_("XDG_DATA_DIRS").value_or("");

@@ -20,8 +20,16 @@ class LinuxShellFolders final : public ShellFolders {
   // $XDG_DATA_HOME and then each of $XDG_DATA_DIRS, with "applications/" appended. Relative
   // entries are ignored, as the base directory rules ask.
   std::vector<std::string> ApplicationFolders() override;
+  // Home, the desktop, documents, downloads, music, pictures and videos: what a Linux user
+  // reaches for. The system's own folders, which play the Windows folders' roles, are left out.
+  std::vector<int> PlaceFolders() override;
+  // "Home" for the home folder; every other folder by its own name, which xdg-user-dirs gives
+  // in the user's language ("Documents", "Schreibtisch").
+  std::string FolderTitle(int csidl) override;
   // $XDG_CONFIG_HOME, or ~/.config.
   std::string ConfigHome() const;
+  // "qav-launcher" in ConfigHome(), where the user edits configuration by hand.
+  std::string ProgramConfigFolder() override;
 
  private:
   std::string Home() const;

@@ -17,6 +17,7 @@
 #include "platform/linux/desktop_pages.h"
 #include "platform/linux/linux_program_launcher.h"
 #include "platform/linux/linux_shell_folders.h"
+#include "shortcuts/readers/application_entries.h"
 #include "shortcuts/readers/desktop_entry.h"
 #include "text/text.h"
 
@@ -119,27 +120,6 @@ bool ForceDisplayOffWithDpms() {
   return off;
 }
 
-std::string FindDesktopEntry(const std::vector<std::string>& applicationFolders,
-                             const std::string& entryId) {
-  if (entryId.empty() || entryId.find('/') != std::string::npos) return {};
-  std::error_code error;
-  for (const std::string& listed : applicationFolders) {
-    std::string folder = listed;
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    const fs::path direct = fs::path(folder) / entryId;
-    if (fs::is_regular_file(direct, error)) return direct.string();
-    fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
-                                        error);
-    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-      std::string id = fs::relative(it->path(), folder, error).string();
-      std::replace(id.begin(), id.end(), '/', '-');
-      if (id == entryId && it->is_regular_file(error)) return it->path().string();
-    }
-    error.clear();
-  }
-  return {};
-}
-
 LinuxSystemActions::LinuxSystemActions(SystemCommands commands, LogindBus logind,
                                        std::function<bool()> displayOff, std::string trashFolder)
     : commands_(std::move(commands)),
@@ -230,8 +210,8 @@ std::string LinuxSystemActions::DefaultEntryId(DefaultProgramKind kind) {
 }
 
 std::string LinuxSystemActions::ProgramOfEntry(const std::string& entryId) {
-  const std::string path =
-      FindDesktopEntry(LinuxShellFolders(commands_.environment).ApplicationFolders(), entryId);
+  const std::string path = readers::FindDesktopEntry(
+      LinuxShellFolders(commands_.environment).ApplicationFolders(), entryId);
   if (path.empty()) return {};
   const auto entry = readers::ReadDesktopEntryFile(path, "");
   if (!entry) return {};

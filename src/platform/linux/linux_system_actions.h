@@ -62,9 +62,4 @@ class LinuxSystemActions final : public SystemActions {
   std::string trashFolder_;
 };
 
-// The desktop file with id `entryId` ("org.gnome.Nautilus.desktop"; "kde-foo.desktop" may be
-// "kde/foo.desktop") in the first of `applicationFolders` that has it; empty when none has.
-std::string FindDesktopEntry(const std::vector<std::string>& applicationFolders,
-                             const std::string& entryId);
-
 }  // namespace qav::platform

@@ -35,7 +35,23 @@ std::string ReadText(const char* path) {
   return text.str();
 }
 
+QCollator TitleCollator(QLocale locale) {
+  if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
+  QCollator collator(locale);
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  collator.setNumericMode(true);
+  return collator;
+}
+
 }  // namespace
+
+LinuxSystemInfo::LinuxSystemInfo(const QLocale& locale) : collator_(TitleCollator(locale)) {}
+
+int LinuxSystemInfo::CompareTitles(const std::string& a, const std::string& b) {
+  const int order = collator_.compare(QString::fromStdString(a), QString::fromStdString(b));
+  if (order != 0) return order;
+  return a.compare(b);
+}
 
 std::string OsReleasePrettyName(const std::string& osReleaseText) {
   std::istringstream lines(osReleaseText);

@@ -118,7 +118,10 @@ Volume ToVolume(const Mount& mount, const MountSources& sources) {
   volume.isSystem = mount.point == "/";
   volume.isFloppy = StartsWith(mount.device, "/dev/fd");
   if (StartsWith(mount.device, "/dev/")) volume.name = sources.label(mount.device);
-  if (volume.name.empty()) volume.name = mount.device;
+  // A device node ("/dev/vda1") means nothing to a user: a volume without a label is known by
+  // the folder it is mounted on, as file managers show it.
+  if (volume.name.empty()) volume.name = mount.point;
+  volume.title = volume.isSystem ? "File System" : volume.name;
   return volume;
 }
 

@@ -1,11 +1,15 @@
 #include "platform/linux/system_commands.h"
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -20,7 +24,7 @@ namespace qav::platform {
 namespace {
 
 constexpr int kRunTimeoutMs = 5000;
-// How long a started opener is watched for an early failure.
+// How long a started opener is watched for an early failure, by a process of its own.
 constexpr int kWatchMs = 1500;
 constexpr int kWatchStepMs = 50;
 
@@ -57,11 +61,41 @@ std::optional<std::string> RunToEnd(const std::string& program, const Arguments&
   _exit(127);
 }
 
-// A watcher process starts the program and waits a moment for it: its own exit status says
-// whether the program failed within that moment. A program still running then is left to run;
-// the watcher has ended, so the system, not we, reaps it.
-bool StartWatched(const std::string& program, const Arguments& arguments,
-                  const std::string& folder) {
+// Collects the watcher process once it has ended (it ends right after saying how the program
+// did), without waiting on the user-interface thread.
+void Reap(pid_t watcher) {
+  const pid_t done = waitpid(watcher, nullptr, WNOHANG);
+  if (done == 0 || (done < 0 && errno == EINTR)) {
+    QTimer::singleShot(kWatchStepMs, QCoreApplication::instance(), [watcher] { Reap(watcher); });
+  }
+}
+
+// The watcher's one byte (the program's failing exit status, 0 when it ran or still runs)
+// arrives on `verdict` while the event loop goes on.
+void AwaitVerdict(pid_t watcher, int verdict, std::function<void(int)> failed) {
+  auto* notifier =
+      new QSocketNotifier(verdict, QSocketNotifier::Read, QCoreApplication::instance());
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier,
+                   [notifier, verdict, watcher, failed = std::move(failed)] {
+                     unsigned char status = 0;
+                     const ssize_t got = read(verdict, &status, 1);
+                     notifier->setEnabled(false);
+                     close(verdict);
+                     notifier->deleteLater();
+                     Reap(watcher);
+                     if (got != 1 || status == 0 || !failed) return;
+                     // Told once this handler has returned: the news may open a message box.
+                     QMetaObject::invokeMethod(
+                         QCoreApplication::instance(), [failed, status] { failed(status); },
+                         Qt::QueuedConnection);
+                   });
+}
+
+// A watcher process starts the program and watches it for a moment; it writes how the program
+// did down a pipe and ends. A program still running then is left to run; the watcher has ended,
+// so the system, not we, reaps it. Nothing here waits for either process.
+bool StartWatched(const std::string& program, const Arguments& arguments, const std::string& folder,
+                  std::function<void(int)> failed) {
   if (program.empty()) return false;
   std::vector<std::string> words{program};
   words.insert(words.end(), arguments.begin(), arguments.end());
@@ -69,27 +103,34 @@ bool StartWatched(const std::string& program, const Arguments& arguments,
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
   const char* workIn = folder.empty() ? nullptr : folder.c_str();
+  int pipeEnds[2];
+  if (pipe2(pipeEnds, O_CLOEXEC) != 0) return false;
   const pid_t watcher = fork();
-  if (watcher < 0) return false;
+  if (watcher < 0) {
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    return false;
+  }
   if (watcher == 0) {
+    unsigned char status = 0;
     const pid_t child = fork();
-    if (child < 0) _exit(1);
     if (child == 0) ExecInFolder(argv.data(), workIn);
+    if (child < 0) status = 127;
     const timespec step{0, kWatchStepMs * 1000 * 1000};
-    for (int waited = 0; waited < kWatchMs; waited += kWatchStepMs) {
-      int status = 0;
-      if (waitpid(child, &status, WNOHANG) == child) {
-        _exit(WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1);
+    for (int waited = 0; child > 0 && waited < kWatchMs; waited += kWatchStepMs) {
+      int ended = 0;
+      if (waitpid(child, &ended, WNOHANG) == child) {
+        status = static_cast<unsigned char>(WIFEXITED(ended) ? WEXITSTATUS(ended) : 128);
+        break;
       }
       nanosleep(&step, nullptr);
     }
-    _exit(0);
+    const ssize_t written = write(pipeEnds[1], &status, 1);
+    _exit(written == 1 ? 0 : 1);
   }
-  int status = 0;
-  while (waitpid(watcher, &status, 0) < 0) {
-    if (errno != EINTR) return false;
-  }
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  close(pipeEnds[1]);
+  AwaitVerdict(watcher, pipeEnds[0], std::move(failed));
+  return true;
 }
 
 std::string FindExecutable(const std::string& program) {

@@ -25,11 +25,12 @@ struct SystemCommands {
   // when there is none.
   std::function<std::string(const std::string& program)> find;
   std::function<std::optional<std::string>(const std::string& name)> environment;
-  // Like `start`, but watches the program for a moment (an opener such as xdg-open fails at
-  // once when nothing can open its target): false also when it ended with a failure by then.
-  // Empty: `start` serves.
+  // Like `start`, but the program is watched for a moment without waiting for it (an opener such
+  // as xdg-open fails at once when nothing can open its target): when it ends with a failure in
+  // that moment, `failed` runs later on the user-interface thread with its exit status (127: it
+  // could not be run). Empty: `start` serves, and nothing is watched.
   std::function<bool(const std::string& program, const Arguments& arguments,
-                     const std::string& folder)>
+                     const std::string& folder, std::function<void(int status)> failed)>
       startWatched;
 };
 

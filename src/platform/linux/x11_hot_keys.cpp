@@ -17,12 +17,33 @@ namespace qav::platform {
 namespace {
 
 // Keysyms of <X11/keysymdef.h>.
-constexpr xcb_keysym_t kSpace = 0x0020;
-constexpr xcb_keysym_t kTab = 0xff09;
 constexpr xcb_keysym_t kNumLock = 0xff7f;
 constexpr xcb_keysym_t kScrollLock = 0xff14;
 constexpr xcb_keysym_t kAltLeft = 0xffe9;
 constexpr xcb_keysym_t kAltRight = 0xffea;
+constexpr xcb_keysym_t kSuperLeft = 0xffeb;
+constexpr xcb_keysym_t kSuperRight = 0xffec;
+constexpr xcb_keysym_t kF1 = 0xffbe;
+
+constexpr std::pair<std::string_view, xcb_keysym_t> kNamedKeysyms[] = {
+    {"Space", 0x0020},     {"Tab", 0xff09},    {"Return", 0xff0d},   {"Escape", 0xff1b},
+    {"Backspace", 0xff08}, {"Insert", 0xff63}, {"Delete", 0xffff},   {"Home", 0xff50},
+    {"End", 0xff57},       {"PageUp", 0xff55}, {"PageDown", 0xff56}, {"Left", 0xff51},
+    {"Up", 0xff52},        {"Right", 0xff53},  {"Down", 0xff54},     {"Pause", 0xff13},
+    {"Print", 0xff61}};
+
+// The keysym of a key name (letters by their unshifted, lower-case symbol); 0 when unknown.
+xcb_keysym_t KeysymOf(const std::string& key) {
+  if (key.size() == 1 && key[0] >= 'A' && key[0] <= 'Z') {
+    return static_cast<xcb_keysym_t>('a' + (key[0] - 'A'));
+  }
+  if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') return static_cast<xcb_keysym_t>(key[0]);
+  if (IsFunctionKey(key)) return kF1 + static_cast<xcb_keysym_t>(std::stoi(key.substr(1)) - 1);
+  for (const auto& [name, keysym] : kNamedKeysyms) {
+    if (name == key) return keysym;
+  }
+  return 0;
+}
 
 struct KeySymbolsDeleter {
   void operator()(xcb_key_symbols_t* symbols) const { xcb_key_symbols_free(symbols); }
@@ -78,32 +99,53 @@ std::vector<std::uint16_t> Combinations(const std::vector<std::uint16_t>& bits) 
 struct X11HotKeys::Modifiers {
   KeySymbols symbols;
   std::uint16_t alt = XCB_MOD_MASK_1;
+  std::uint16_t super = XCB_MOD_MASK_4;
+
+  // The server's modifier bits of a combination's modifiers.
+  std::uint16_t Of(unsigned modifiers) const {
+    std::uint16_t bits = 0;
+    if (modifiers & kCtrl) bits |= XCB_MOD_MASK_CONTROL;
+    if (modifiers & kShift) bits |= XCB_MOD_MASK_SHIFT;
+    if (modifiers & kAlt) bits |= alt;
+    if (modifiers & kSuper) bits |= super;
+    return bits;
+  }
 };
 
 X11HotKeys::~X11HotKeys() {
   Remove();
 }
 
-std::vector<HotKey> X11HotKeys::Install(std::function<void(HotKey)> pressed) {
+std::vector<HotKey> X11HotKeys::Install(const HotKeyBindings& bindings,
+                                        std::function<void(HotKey)> pressed) {
   Remove();
   pressed_ = std::move(pressed);
   connection_ = XcbConnection();
-  const std::vector<HotKey> all(std::begin(kAllHotKeys), std::end(kAllHotKeys));
-  if (!connection_) return all;
+  std::vector<HotKey> bound;
+  for (HotKey key : kAllHotKeys) {
+    const auto& combination = bindings[static_cast<std::size_t>(key)];
+    if (combination) {
+      wanted_.push_back({key, *combination});
+      bound.push_back(key);
+    }
+  }
+  if (!connection_) {
+    wanted_.clear();
+    return bound;
+  }
   root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
-  wanted_ = all;
   GrabAgain();
   std::vector<HotKey> refused;
-  for (HotKey key : all) {
+  for (HotKey key : bound) {
     const bool taken =
         std::any_of(grabs_.begin(), grabs_.end(), [key](const Grab& g) { return g.key == key; });
     if (!taken) refused.push_back(key);
   }
-  // Only what was taken at start is taken again after a change of the keyboard mapping.
-  wanted_.clear();
-  for (const Grab& g : grabs_) {
-    if (std::find(wanted_.begin(), wanted_.end(), g.key) == wanted_.end()) wanted_.push_back(g.key);
-  }
+  // Only what was taken at start is taken again after a pause or a change of the keyboard
+  // mapping.
+  std::erase_if(wanted_, [&refused](const Wanted& w) {
+    return std::find(refused.begin(), refused.end(), w.key) != refused.end();
+  });
   calls_ = std::make_unique<QObject>();
   QCoreApplication::instance()->installNativeEventFilter(this);
   filtering_ = true;
@@ -118,6 +160,9 @@ void X11HotKeys::GrabAgain() {
   const std::uint16_t scroll = ModifierOf(connection_, modifiers.symbols.get(), {kScrollLock});
   const std::uint16_t alt = ModifierOf(connection_, modifiers.symbols.get(), {kAltLeft, kAltRight});
   if (alt != 0) modifiers.alt = alt;
+  const std::uint16_t super =
+      ModifierOf(connection_, modifiers.symbols.get(), {kSuperLeft, kSuperRight});
+  if (super != 0) modifiers.super = super;
   std::vector<std::uint16_t> locks{XCB_MOD_MASK_LOCK};
   for (std::uint16_t bit : {num, scroll}) {
     if (bit != 0 && std::find(locks.begin(), locks.end(), bit) == locks.end()) locks.push_back(bit);
@@ -125,17 +170,18 @@ void X11HotKeys::GrabAgain() {
   lockCombinations_ = Combinations(locks);
   lockMask_ = 0;
   for (std::uint16_t bit : locks) lockMask_ = static_cast<std::uint16_t>(lockMask_ | bit);
-  for (HotKey key : wanted_) GrabCombination(key, modifiers);
+  if (!paused_) {
+    for (const Wanted& wanted : wanted_) GrabCombination(wanted, modifiers);
+  }
   xcb_flush(connection_);
 }
 
-bool X11HotKeys::GrabCombination(HotKey key, const Modifiers& modifiers) {
-  const bool space = key == HotKey::kFocus;
-  const std::uint16_t base = key == HotKey::kFocus    ? modifiers.alt
-                             : key == HotKey::kSwitch ? std::uint16_t{XCB_MOD_MASK_SHIFT}
-                                                      : std::uint16_t{XCB_MOD_MASK_CONTROL};
+bool X11HotKeys::GrabCombination(const Wanted& wanted, const Modifiers& modifiers) {
+  const HotKey key = wanted.key;
+  const std::uint16_t base = modifiers.Of(wanted.combination.modifiers);
+  const xcb_keysym_t keysym = KeysymOf(wanted.combination.key);
   const std::vector<xcb_keycode_t> codes =
-      KeycodesOf(modifiers.symbols.get(), space ? kSpace : kTab);
+      keysym == 0 ? std::vector<xcb_keycode_t>{} : KeycodesOf(modifiers.symbols.get(), keysym);
   if (codes.empty()) return false;
   std::vector<xcb_void_cookie_t> cookies;
   for (xcb_keycode_t code : codes) {
@@ -188,8 +234,22 @@ void X11HotKeys::Remove() {
   }
   grabs_.clear();
   wanted_.clear();
+  paused_ = false;
   connection_ = nullptr;
   pressed_ = nullptr;
+}
+
+void X11HotKeys::Pause(bool paused) {
+  if (paused == paused_) return;
+  paused_ = paused;
+  if (!connection_ || XcbConnection() != connection_) return;
+  if (paused) {
+    UngrabAll();
+    xcb_flush(connection_);
+  } else {
+    GrabAgain();
+  }
+  keyDown_ = 0;
 }
 
 void X11HotKeys::OnPress(std::uint8_t keycode, std::uint16_t state, std::uint32_t time) {

@@ -24,8 +24,11 @@ class X11HotKeys final : public HotKeys, private QAbstractNativeEventFilter {
   X11HotKeys(const X11HotKeys&) = delete;
   X11HotKeys& operator=(const X11HotKeys&) = delete;
 
-  std::vector<HotKey> Install(std::function<void(HotKey)> pressed) override;
+  using HotKeys::Install;
+  std::vector<HotKey> Install(const HotKeyBindings& bindings,
+                              std::function<void(HotKey)> pressed) override;
   void Remove() override;
+  void Pause(bool paused) override;
 
  private:
   struct Grab {
@@ -33,11 +36,15 @@ class X11HotKeys final : public HotKeys, private QAbstractNativeEventFilter {
     std::uint8_t keycode;
     std::uint16_t modifiers;  // without the lock modifiers
   };
+  struct Wanted {
+    HotKey key;
+    KeyCombination combination;
+  };
   struct Modifiers;
 
   bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
   // Grabs `key` in every lock combination; all or nothing. False when another client holds it.
-  bool GrabCombination(HotKey key, const Modifiers& modifiers);
+  bool GrabCombination(const Wanted& wanted, const Modifiers& modifiers);
   void UngrabAll();
   void GrabAgain();
   void OnPress(std::uint8_t keycode, std::uint16_t state, std::uint32_t time);
@@ -45,7 +52,8 @@ class X11HotKeys final : public HotKeys, private QAbstractNativeEventFilter {
   xcb_connection_t* connection_ = nullptr;
   std::uint32_t root_ = 0;
   std::function<void(HotKey)> pressed_;
-  std::vector<HotKey> wanted_;
+  std::vector<Wanted> wanted_;
+  bool paused_ = false;
   std::vector<Grab> grabs_;
   std::vector<std::uint16_t> lockCombinations_;
   std::uint16_t lockMask_ = 0;

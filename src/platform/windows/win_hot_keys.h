@@ -19,8 +19,11 @@ class WinHotKeys final : public HotKeys {
   WinHotKeys(const WinHotKeys&) = delete;
   WinHotKeys& operator=(const WinHotKeys&) = delete;
 
-  std::vector<HotKey> Install(std::function<void(HotKey)> pressed) override;
+  using HotKeys::Install;
+  std::vector<HotKey> Install(const HotKeyBindings& bindings,
+                              std::function<void(HotKey)> pressed) override;
   void Remove() override;
+  void Pause(bool paused) override;
 
   // The window procedure's way in.
   void OnHotKey(int id);
@@ -29,6 +32,8 @@ class WinHotKeys final : public HotKeys {
   void* window_ = nullptr;
   std::function<void(HotKey)> pressed_;
   std::vector<HotKey> taken_;
+  HotKeyBindings bindings_;
+  bool paused_ = false;
   // Owns the calls queued from the window procedure, so none runs after Remove().
   std::unique_ptr<QObject> calls_;
 };

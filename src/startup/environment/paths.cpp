@@ -78,6 +78,35 @@ std::string GetUserLogonName(platform::SystemInfo& system) {
   return system.UserLogonName();
 }
 
+std::string FolderOf(const Paths& p, int csidl) {
+  switch (csidl) {
+    case kCsidlDesktop:
+      return p.DesktopFolder;
+    case kCsidlPersonal:
+      return p.MyDocuments;
+    case kCsidlFavorites:
+      return p.Favorites;
+    case kCsidlMyMusic:
+      return p.MyMusic;
+    case kCsidlMyVideo:
+      return p.MyVideos;
+    case kCsidlCommonDesktop:
+      return p.AllUsersDesktopFolder;
+    case kCsidlWindows:
+      return p.WindowsFolder;
+    case kCsidlSystem:
+      return p.SystemFolder;
+    case kCsidlProgramFiles:
+      return p.ProgramFilesFolder;
+    case kCsidlMyPictures:
+      return p.MyPictures;
+    case kCsidlProfile:
+      return p.ProfileFolder;
+    default:
+      return {};
+  }
+}
+
 std::string GetSpecialFolder(platform::ShellFolders& folders, int csidl) {
   std::string folder = folders.SpecialFolder(csidl);
   if (const auto nul = folder.find('\0'); nul != std::string::npos) folder.resize(nul);
@@ -101,6 +130,14 @@ Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system) {
   p.MyMusic = GetSpecialFolder(folders, kCsidlMyMusic);
   p.MyVideos = GetSpecialFolder(folders, kCsidlMyVideo);
   p.Favorites = GetSpecialFolder(folders, kCsidlFavorites);
+  p.PlaceFolders = folders.PlaceFolders();
+  for (const int csidl :
+       {kCsidlDesktop, kCsidlPersonal, kCsidlFavorites, kCsidlMyMusic, kCsidlMyVideo, kCsidlWindows,
+        kCsidlSystem, kCsidlProgramFiles, kCsidlMyPictures, kCsidlProfile}) {
+    if (std::string title = folders.FolderTitle(csidl); !title.empty()) {
+      p.FolderTitles[csidl] = std::move(title);
+    }
+  }
 
   // A fresh account may not have the application-data folder yet, so its parents are made too.
   const std::string vendor = GetSpecialFolder(folders, kCsidlAppData) + kVendorFolder + sep;
@@ -113,6 +150,8 @@ Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system) {
   p.UserIconFile = p.IconStore + "User Icon.ico";
   p.SettingsFile = p.DataFolder + "QAVCfg.cfg";
   p.MenuFile = p.DataFolder + "QAVMenu.cfg";
+  const std::string own = folders.ProgramConfigFolder();
+  p.HotKeyFile = (own.empty() ? p.DataFolder : WithSeparator(own)) + "hot-keys.conf";
   return p;
 }
 

@@ -2,7 +2,9 @@
 // Where the program keeps its files, and the small path and file tests every other part uses.
 // Every folder value ends with the platform's path separator.
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "platform/shell_folders.h"
 #include "platform/system_info.h"
@@ -44,14 +46,25 @@ struct Paths {
   std::string UserIconFile;
   std::string SettingsFile;
   std::string MenuFile;
+  // The user's hot keys (hot_key_file.h): in the program's own configuration folder, else the
+  // data folder.
+  std::string HotKeyFile;
   std::string ExecutablePath;
   // What the desktop starts the program with (the automatic start at logon): the small client
   // installed with the dock program where there is one, else the executable itself.
   std::string StartCommand;
+  // The "System Folders & Drives" group's folders, by id, in order (ShellFolders::PlaceFolders).
+  std::vector<int> PlaceFolders;
+  // The desktop's own titles of folders in the roles above, by id; a role without one keeps the
+  // program's name for it.
+  std::map<int, std::string> FolderTitles;
 
   std::string SettingsBackup() const { return SettingsFile + ".bak"; }
   std::string MenuBackup() const { return MenuFile + ".bak"; }
 };
+
+// The folder of `csidl` among the path variables (with its separator); empty for other ids.
+std::string FolderOf(const Paths& paths, int csidl);
 
 // The shell folder with a separator appended; empty when the platform does not know the id.
 std::string GetSpecialFolder(platform::ShellFolders& folders, int csidl);

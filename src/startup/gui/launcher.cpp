@@ -31,7 +31,9 @@ Launcher::Launcher(platform::Platform& platform, platform::WindowShape& shape,
                    platform::HotKeys& hotKeys, platform::TrayHosts& trayHosts)
     : platform_(platform), shape_(shape), hotKeys_(hotKeys), trayHosts_(trayHosts) {}
 
-Launcher::~Launcher() = default;
+Launcher::~Launcher() {
+  platform_.launcher.TellLateFailures({});
+}
 
 bool Launcher::CheckOperatingSystem() {
   const OsName os = GetOSName(platform_.system.QueryOsVersion(), state_.OsMajor);
@@ -80,7 +82,7 @@ void Launcher::CreateForms() {
   settings_ = std::make_unique<SettingsWindow>(SettingsWindowParts{
       state_, platform_, imageCache_, [this](const ReloadOptions& options) { ReloadAll(options); },
       [this] { dialogs_->ShowAbout(); }});
-  settings_->SetWindows(frmMain_.get(), frmSubMenu_.get());
+  settings_->SetWindows(frmMain_.get(), frmSubMenu_.get(), frmTray_.get());
   dialogs_->SetSettingsOpener([this] { settings_->Show(); });
 }
 
@@ -142,6 +144,10 @@ bool Launcher::Start() {
   CommandContext commands = Commands();
   ShowDesktopIcons(commands, state_.settings.Record.HideDesktopIcons != 0);
   CreateForms();
+  // An opener that gives up a moment after it was started is told as one refused at once is.
+  platform_.launcher.TellLateFailures([this](const std::string& target, const std::string& why) {
+    TellCannotOpen(platform_.messages, target, why);
+  });
   imageCache_.LoadSkinImages(true);
   platform_.process.TrimWorkingSet();
   SetMinimizedPosition(state_.ring, state_.screen, state_.settings.Record.MinimizedPosition);

@@ -2,6 +2,7 @@
 
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_input.h"
+#include "shortcuts/commands.h"
 
 #include <QMessageBox>
 #include <QProcess>
@@ -10,7 +11,7 @@ namespace qav {
 
 QtDialogs::QtDialogs(platform::ProgramLauncher& launcher, platform::MessageBoxes& messages,
                      std::string osName)
-    : launcher_(launcher), osName_(std::move(osName)), files_(messages) {}
+    : launcher_(launcher), messages_(messages), osName_(std::move(osName)), files_(messages) {}
 
 void QtDialogs::ShowSettings() {
   if (openSettings_) openSettings_();
@@ -18,10 +19,10 @@ void QtDialogs::ShowSettings() {
 
 void QtDialogs::ShowAbout() {
   if (!about_) {
-    about_ =
-        new FrmAbout({QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSION_PATCH, osName_,
-                      [this](const std::string& address) { launcher_.OpenWithDefault(address); }},
-                     owner_);
+    about_ = new FrmAbout(
+        {QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSION_PATCH, osName_,
+         [this](const std::string& address) { OpenOrTell(launcher_, messages_, address); }},
+        owner_);
     about_->setAttribute(Qt::WA_DeleteOnClose);
     about_->setWindowModality(Qt::ApplicationModal);
   }

@@ -43,6 +43,7 @@ class QtDialogs final : public Dialogs {
 
  private:
   platform::ProgramLauncher& launcher_;
+  platform::MessageBoxes& messages_;
   std::string osName_;
   QtFileDialogs files_;
   QWidget* owner_ = nullptr;

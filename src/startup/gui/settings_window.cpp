@@ -3,6 +3,7 @@
 #include "dock/frm_main.h"
 #include "dock/geometry/ring_layout.h"
 #include "menus/frm_sub_menu.h"
+#include "tray/frm_tray.h"
 
 namespace qav {
 
@@ -12,17 +13,24 @@ SettingsWindow::SettingsWindow(SettingsWindowParts parts)
 // The window belongs to the dock, which deletes it with itself.
 SettingsWindow::~SettingsWindow() = default;
 
-void SettingsWindow::SetWindows(FrmMain* dock, FrmSubMenu* menu) {
+void SettingsWindow::SetWindows(FrmMain* dock, FrmSubMenu* menu, FrmTray* tray) {
   dock_ = dock;
   menu_ = menu;
+  tray_ = tray;
 }
 
+// However the window is opened (a command, the tray, a request), the dock is up for as long as
+// it is open, so that every change shows at once.
 void SettingsWindow::Show() {
+  AppState& state = parts_.state;
   if (!window_) {
-    window_ = new FrmConfig({parts_.state, parts_.platform, files_, *this}, dock_);
+    window_ = new FrmConfig({state, parts_.platform, files_, *this}, dock_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     files_.SetOwner(window_);
+    state.SettingsShown = true;
+    QObject::connect(window_, &QObject::destroyed, [&state] { state.SettingsShown = false; });
   }
+  if (dock_ && state.DockState == DockView::kHidden) dock_->MinWindows(DockView::kShown);
   window_->show();
   window_->raise();
   window_->activateWindow();
@@ -38,15 +46,18 @@ void SettingsWindow::RingChanged(int mode) {
       dock_->DockSizeChange();
       break;
     case 2:
-      parts_.cache.RebuildSizedImages(2);
+      RebuildSizedImages(2);
       break;
     default:
       break;
   }
 }
 
+// The size preview drew stretched pictures; once the pictures of the new size exist the dock
+// shows its resting frame with them, so no change of size leaves a preview frame behind.
 void SettingsWindow::RebuildSizedImages(int slot) {
   parts_.cache.RebuildSizedImages(slot);
+  if (dock_) dock_->DockNormal(false);
 }
 
 void SettingsWindow::DockNormal() {
@@ -67,6 +78,15 @@ void SettingsWindow::ReloadAll(const ReloadOptions& options) {
 
 void SettingsWindow::ShowAbout() {
   parts_.showAbout();
+}
+
+platform::HotKeyBindings SettingsWindow::HotKeys() {
+  return tray_ ? tray_->HotKeyBindings() : platform::DefaultHotKeys();
+}
+
+std::vector<platform::HotKey> SettingsWindow::ApplyHotKeys(
+    const platform::HotKeyBindings& bindings) {
+  return tray_ ? tray_->ApplyHotKeys(bindings) : std::vector<platform::HotKey>{};
 }
 
 }  // namespace qav

@@ -15,6 +15,7 @@ namespace qav {
 
 class FrmMain;
 class FrmSubMenu;
+class FrmTray;
 
 struct SettingsWindowParts {
   AppState& state;
@@ -31,7 +32,7 @@ class SettingsWindow final : public SettingsPreview {
   SettingsWindow(const SettingsWindow&) = delete;
   SettingsWindow& operator=(const SettingsWindow&) = delete;
 
-  void SetWindows(FrmMain* dock, FrmSubMenu* menu);
+  void SetWindows(FrmMain* dock, FrmSubMenu* menu, FrmTray* tray);
   // Opens the window owned by the dock, or brings the open one to the front.
   void Show();
   FrmConfig* Window() { return window_.data(); }
@@ -42,12 +43,15 @@ class SettingsWindow final : public SettingsPreview {
   void SetMenuClearType(bool clearType) override;
   void ReloadAll(const ReloadOptions& options) override;
   void ShowAbout() override;
+  platform::HotKeyBindings HotKeys() override;
+  std::vector<platform::HotKey> ApplyHotKeys(const platform::HotKeyBindings& bindings) override;
 
  private:
   SettingsWindowParts parts_;
   QtFileDialogs files_;
   FrmMain* dock_ = nullptr;
   FrmSubMenu* menu_ = nullptr;
+  FrmTray* tray_ = nullptr;
   QPointer<FrmConfig> window_;
 };
 

@@ -46,6 +46,8 @@ struct AppState {
   bool TintMode = false;    // keyboard mode: the screen tinted, key letters shown
   bool Dragging = false;    // an icon is being dragged out of the ring
   bool AnimateShowHide = false;
+  // The settings window is open: its changes show on the dock, which stays up meanwhile.
+  bool SettingsShown = false;
   int IdleTicks = 0;
   // The item a context menu, a move or the properties dialog works on.
   int CurrentRecord = 0;

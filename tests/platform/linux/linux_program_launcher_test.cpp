@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -96,14 +98,49 @@ TEST_F(ProgramLauncherTest, TerminalProgramsRunInsideTheTerminalEmulator) {
   EXPECT_FALSE(LinuxProgramLauncher(commands).Launch(request));
 }
 
-// An opener that fails at once (nothing can open the address) makes the launch fail.
-TEST_F(ProgramLauncherTest, AnOpenerThatFailsIsAFailedLaunch) {
-  test::WriteText(opener, "#!/bin/sh\nexit 3\n");
-  EXPECT_FALSE(Launcher().Launch({"http://www.example.org/", {}, ""}));
-  EXPECT_FALSE(Launcher().OpenWithDefault("mailto:ann@example.org"));
-  // One that is still busy after the moment it is watched for counts as started.
+// An opener that fails at once (nothing can open the address) is not waited for: the launch is
+// accepted and the failure told from the event loop afterwards, with the opener's reason.
+TEST_F(ProgramLauncherTest, AnOpenerThatFailsIsToldAfterwardsWithoutBeingWaitedFor) {
+  test::WriteText(opener, "#!/bin/sh\nsleep 0.3\nexit 3\n");
+  LinuxProgramLauncher launcher = Launcher();
+  std::vector<std::string> told;
+  launcher.TellLateFailures([&told](const std::string& target, const std::string& why) {
+    told.push_back(target + " | " + why);
+  });
+  EXPECT_TRUE(launcher.Launch({"http://www.example.org/", {}, ""}));
+  EXPECT_TRUE(told.empty());  // the opener is still running: nothing has waited for it
+  for (int i = 0; i < 100 && told.empty(); ++i) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0], "http://www.example.org/ | " + OpenerFailure(3));
+
+  // One still busy after the moment it is watched for is left to run, and nothing is told.
   test::WriteText(opener, "#!/bin/sh\nsleep 3\n");
-  EXPECT_TRUE(Launcher().OpenWithDefault("http://www.example.org/"));
+  EXPECT_TRUE(launcher.OpenWithDefault("http://www.example.org/"));
+  for (int i = 0; i < 100; ++i) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_EQ(told.size(), 1u);
+}
+
+// A verdict that arrives once its launcher is gone reaches nothing.
+TEST_F(ProgramLauncherTest, AVerdictAfterTheLauncherIsGoneIsDropped) {
+  test::WriteText(opener, "#!/bin/sh\nexit 4\n");
+  int told = 0;
+  {
+    LinuxProgramLauncher launcher = Launcher();
+    launcher.TellLateFailures([&told](const std::string&, const std::string&) { ++told; });
+    EXPECT_TRUE(launcher.OpenWithDefault("/tmp"));
+  }
+  for (int i = 0; i < 50; ++i) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_EQ(told, 0);
+  EXPECT_NE(OpenerFailure(3).find("no program"), std::string::npos);
 }
 
 }  // namespace

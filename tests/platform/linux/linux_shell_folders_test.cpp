@@ -66,5 +66,17 @@ TEST_F(ShellFoldersTest, UserDirectoriesComeFromUserDirsDirs) {
   EXPECT_EQ(folders.SpecialFolder(14), home / "Videos");
 }
 
+// The group of places offers what a Linux user reaches for, named as the folders are named.
+TEST_F(ShellFoldersTest, PlacesAreHomeAndTheUserFoldersByTheirOwnNames) {
+  env["XDG_DOCUMENTS_DIR"] = home / "Dokumente";
+  LinuxShellFolders folders = Folders();
+  EXPECT_EQ(folders.PlaceFolders(), (std::vector<int>{40, 0, 5, 6, 13, 39, 14}));
+  EXPECT_EQ(folders.FolderTitle(40), "Home");
+  EXPECT_EQ(folders.FolderTitle(5), "Dokumente");
+  EXPECT_EQ(folders.FolderTitle(6), "Downloads");
+  EXPECT_EQ(folders.FolderTitle(36), "usr");  // never "Windows Directory"
+  EXPECT_EQ(folders.FolderTitle(99), "");
+}
+
 }  // namespace
 }  // namespace qav::platform

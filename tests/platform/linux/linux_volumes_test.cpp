@@ -30,12 +30,12 @@ constexpr char kMountTable[] =
     "pool/data /srv/data zfs rw 0 0\n"
     "encfs /home/ann/private fuse.encfs rw 0 0\n";
 
-// One line per volume: root, type, name and the flags, so a whole list compares at once.
+// One line per volume: root, type, name, title and the flags, so a whole list compares at once.
 std::vector<std::string> Describe(const std::vector<Volume>& volumes) {
   std::vector<std::string> lines;
   for (const Volume& v : volumes) {
-    lines.push_back(v.root + " " + std::to_string(static_cast<int>(v.type)) + " " + v.name +
-                    (v.isSystem ? " system" : "") + (v.isFloppy ? " floppy" : ""));
+    lines.push_back(v.root + " " + std::to_string(static_cast<int>(v.type)) + " " + v.name + " [" +
+                    v.title + "]" + (v.isSystem ? " system" : "") + (v.isFloppy ? " floppy" : ""));
   }
   return lines;
 }
@@ -50,20 +50,22 @@ LinuxVolumes VolumesOf(std::string table) {
                        [](const std::string& device) { return device == "/dev/sdc1"; }});
 }
 
+// A volume is known by its label, else by where it is mounted: never by its device node.
 TEST(LinuxVolumesTest, ListsUserVolumesByRoleWithTheSystemFirst) {
-  EXPECT_EQ(Describe(VolumesOf(kMountTable).List()), (std::vector<std::string>{
-                                                         "/ 3 /dev/sda1 system",
-                                                         "/home/ 3 Home",
-                                                         "/tmp/ 6 tmpfs",
-                                                         "/mnt/nfs/ 4 server:/export",
-                                                         "/mnt/my share/ 4 //nas/share",
-                                                         "/media/ann/CDROM/ 5 DISC",
-                                                         "/run/media/ann/STICK/ 2 /dev/sdb1",
-                                                         "/mnt/usb/ 2 /dev/sdc1",
-                                                         "/mnt/floppy/ 2 /dev/fd0 floppy",
-                                                         "/srv/data/ 3 pool/data",
-                                                         "/home/ann/private/ 0 encfs",
-                                                     }));
+  EXPECT_EQ(Describe(VolumesOf(kMountTable).List()),
+            (std::vector<std::string>{
+                "/ 3 / [File System] system",
+                "/home/ 3 Home [Home]",
+                "/tmp/ 6 /tmp [/tmp]",
+                "/mnt/nfs/ 4 /mnt/nfs [/mnt/nfs]",
+                "/mnt/my share/ 4 /mnt/my share [/mnt/my share]",
+                "/media/ann/CDROM/ 5 DISC [DISC]",
+                "/run/media/ann/STICK/ 2 /run/media/ann/STICK [/run/media/ann/STICK]",
+                "/mnt/usb/ 2 /mnt/usb [/mnt/usb]",
+                "/mnt/floppy/ 2 /mnt/floppy [/mnt/floppy] floppy",
+                "/srv/data/ 3 /srv/data [/srv/data]",
+                "/home/ann/private/ 0 /home/ann/private [/home/ann/private]",
+            }));
 }
 
 TEST(LinuxVolumesTest, ContainerRootAndOverMountsAndLookUp) {
@@ -73,7 +75,7 @@ TEST(LinuxVolumesTest, ContainerRootAndOverMountsAndLookUp) {
       "nas:/d /data nfs rw 0 0\n"
       "garbage\n");
   EXPECT_EQ(Describe(volumes.List()),
-            (std::vector<std::string>{"/ 3 overlay system", "/data/ 4 nas:/d"}));
+            (std::vector<std::string>{"/ 3 / [File System] system", "/data/ 4 /data [/data]"}));
   ASSERT_TRUE(volumes.At("/data").has_value());
   EXPECT_EQ(volumes.At("/data/")->type, DriveType::kRemote);
   EXPECT_TRUE(volumes.At("/")->isSystem);

@@ -11,8 +11,10 @@
 
 #include <filesystem>
 
+#include "dialogs/frm_config.h"
 #include "dock/frm_main.h"
 #include "platform/fake/fake_native_platform.h"
+#include "shortcuts/catalog.h"
 #include "startup/startup_fixture.h"
 #include "store/menu_file.h"
 
@@ -86,6 +88,52 @@ TEST_F(LauncherTest, FailingSaveOnTerminationIsReportedWithoutWaiting) {
   Tables saved = MakeTables();
   ASSERT_TRUE(LoadMenuFile(saved, {menu, files}));
   EXPECT_EQ(saved.Shortcuts[300].Title.Get(), "kept");
+}
+
+// With Auto-Hide on, the settings window opened by the centre's "Settings" command (or the tray,
+// or a request) shows its changes on the dock: the command's own end does not hide the dock, nor
+// does the idle timer while the window is open; once it closes, the dock hides again.
+TEST_F(LauncherTest, TheSettingsWindowKeepsAnAutoHidingDockShownWhileItIsOpen) {
+  Launcher app(platform, shape, hotKeys, trayHosts);
+  ASSERT_TRUE(app.Start());
+  AppState& s = app.state();
+  s.settings.Record.AutoHide = 1;
+  CommandContext commands = app.Commands();
+  ExecuteBuiltIn(commands, kCmdSettings);
+  ASSERT_NE(app.Settings()->Window(), nullptr);
+  EXPECT_EQ(s.DockState, DockView::kShown);
+  for (int tick = 0; tick < 10; ++tick) app.Dock()->OnTimer4();
+  EXPECT_EQ(s.DockState, DockView::kShown);
+
+  // Opened again while the dock had hidden itself, the dock comes back for the preview.
+  app.Dock()->MinWindows(DockView::kHidden);
+  app.Settings()->Show();
+  EXPECT_EQ(s.DockState, DockView::kShown);
+
+  app.Settings()->Window()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_EQ(app.Settings()->Window(), nullptr);
+  app.Dock()->Timer4().start();
+  for (int tick = 0; tick < 7; ++tick) app.Dock()->OnTimer4();
+  EXPECT_EQ(s.DockState, DockView::kHidden);
+}
+
+// A document or address the opener gives up on a moment after it started is told in one
+// message that says what and why; the launcher stops listening when it goes.
+TEST_F(LauncherTest, AnOpeningThatFailsLaterIsToldWithItsReason) {
+  {
+    Launcher app(platform, shape, hotKeys, trayHosts);
+    ASSERT_TRUE(app.Start());
+    ASSERT_TRUE(launcher.lateFailures);
+    const std::size_t before = messages.shown.size();
+    launcher.lateFailures("http://www.example.org/", "no program for it was found");
+    ASSERT_EQ(messages.shown.size(), before + 1);
+    EXPECT_EQ(messages.shown.back().text,
+              "No program on this system could open 'http://www.example.org/': no program for "
+              "it was found.\r\n\r\nChoose a default program for such addresses in the "
+              "desktop's settings and try again.");
+  }
+  EXPECT_FALSE(launcher.lateFailures);
 }
 
 }  // namespace

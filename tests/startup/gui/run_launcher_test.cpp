@@ -64,7 +64,12 @@ TEST_F(RunFixture, StartsAnswersTheControlChannelAndSavesOnTermination) {
   const auto data = home / ".local/share/Brevona/QAV Launcher/";
   EXPECT_TRUE(std::filesystem::exists(data + "QAVCfg.cfg"));
   EXPECT_TRUE(std::filesystem::exists(data + "QAVMenu.cfg"));
-  EXPECT_EQ(fake.services.hotKeys.events, (std::vector<std::string>{"install", "remove"}));
+  // Taken first and given back last (paused between while the getting-started window had the
+  // keyboard).
+  const std::vector<std::string>& keys = fake.services.hotKeys.events;
+  ASSERT_FALSE(keys.empty());
+  EXPECT_EQ(keys.front(), "install");
+  EXPECT_EQ(keys.back(), "remove");
   EXPECT_FALSE(fake.services.shape.regions.empty());
   EXPECT_EQ(fake.startUpEnds, 1);
 }
