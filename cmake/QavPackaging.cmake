@@ -36,6 +36,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QAV_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "x-terminal-emulator")
+# Qt's Wayland platform plugin: the dock runs natively in a Wayland session with it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Sections a package does not ship (the compilers' .comment), taken out of the staged binaries.

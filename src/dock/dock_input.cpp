@@ -176,7 +176,7 @@ void FrmMain::TakeKeyboard() {
   // take the closed menu for another program coming to the front and end the mode.
   if (state_.TintMode) {
     activationPending_ = true;
-    activateWindow();
+    Activate();
   }
   setFocus();
 }

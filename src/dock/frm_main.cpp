@@ -32,6 +32,7 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
   ShowThrough(services_.shape.Pixels());
+  TakePlace(services_.shape);
   CreateGraphic();
   IniIconParam();
   centreImage_ = -1;
@@ -92,12 +93,12 @@ void FrmMain::FollowScreen() {
 }
 
 void FrmMain::ToBottom() {
-  lower();
+  Lower();
   UpdateInputRegion();
 }
 
 void FrmMain::ToTop() {
-  raise();
+  Raise();
   UpdateInputRegion();
 }
 
@@ -131,7 +132,7 @@ void FrmMain::AltSpace() {
     RefreshDock();
   }
   ToTop();
-  activateWindow();
+  Activate();
   setFocus();
   ReportSlotFocus(*this, -1);
 }

@@ -168,6 +168,28 @@ void LayeredSurface::Relocate(const QRect& geometry) {
   pushedArea_ = {};
 }
 
+void LayeredSurface::TakePlace(platform::WindowShape& shape) {
+  layers_ = shape.Layers();
+  if (layers_ == nullptr) return;
+  layers_->Adopt(winId(), kind_ == SurfaceKind::kDock ? platform::WindowRole::kDock
+                                                      : platform::WindowRole::kMenu);
+}
+
+void LayeredSurface::Raise() {
+  raise();
+  if (layers_) layers_->Raise(winId());
+}
+
+void LayeredSurface::Lower() {
+  lower();
+  if (layers_) layers_->Lower(winId());
+}
+
+void LayeredSurface::Activate() {
+  activateWindow();
+  if (layers_) layers_->TakeKeyboard(winId());
+}
+
 void LayeredSurface::SetInputShape(platform::WindowShape& shape,
                                    const std::vector<platform::ShapeRect>& rects) {
   std::vector<platform::ShapeRect> pixels;

@@ -14,6 +14,7 @@
 
 #include <vector>
 
+#include "platform/window_layers.h"
 #include "platform/window_pixels.h"
 #include "platform/window_shape.h"
 #include "startup/environment/screen_metrics.h"
@@ -107,6 +108,16 @@ class LayeredSurface : public QWidget {
   // through the toolkit's own copy of the window. Called once the window's flags are final.
   void ShowThrough(platform::WindowPixels* pixels);
 
+  // Where the window system keeps the desktop's own surfaces in layers apart from the programs'
+  // windows (Wayland), the window takes its place there: the dock's, or a part of the dock.
+  // Called once the window's flags are final.
+  void TakePlace(platform::WindowShape& shape);
+  // Over every other window, under them all, and the keyboard: through those layers where the
+  // window system has them, else the toolkit's own stacking and activation.
+  void Raise();
+  void Lower();
+  void Activate();
+
   // Only these rectangles (logical pixels) take the mouse. The window system counts device
   // pixels, so on a high-density screen they are scaled to cover what was drawn.
   void SetInputShape(platform::WindowShape& shape, const std::vector<platform::ShapeRect>& rects);
@@ -165,6 +176,7 @@ class LayeredSurface : public QWidget {
   int pushCount_ = 0;
   int surfaceSerial_ = 0;
   platform::WindowPixels* pixels_ = nullptr;
+  platform::WindowLayers* layers_ = nullptr;
 };
 
 }  // namespace qav

@@ -28,6 +28,7 @@ FrmSubMenu::FrmSubMenu(AppState& state, const ImageTables& images, MenuServices 
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
   ShowThrough(services_.shape.Pixels());
+  TakePlace(services_.shape);
   CreateGraphicOnFirstUse(state_.settings.Record.ClearType == 1);
   ExUpdateGDIPlus(255);
   timer1_.setInterval(kTimerMilliseconds);
@@ -91,7 +92,7 @@ void FrmSubMenu::MenuFocus(bool open, int slot) {
     timer1_.stop();
     timer2_.stop();
     shown_ = false;
-    lower();
+    Lower();
     services_.clock.Sleep(50);
     return;
   }
@@ -103,8 +104,8 @@ void FrmSubMenu::MenuFocus(bool open, int slot) {
   LayOut(n);
   canScrollUp_ = false;
   canScrollDown_ = geometry_.scrolling;
-  raise();
-  activateWindow();
+  Raise();
+  Activate();
   setFocus();
   topIndex_ = 0;
   IniMenuParam();

@@ -82,6 +82,10 @@ class HotKeys {
   std::vector<HotKey> Install(std::function<void(HotKey)> pressed) {
     return Install(DefaultHotKeys(), std::move(pressed));
   }
+  // Where the desktop, not the program, binds system-wide keys (a Wayland session), `tell` runs
+  // once with what the user does instead, and no combination is reported as refused. Set before
+  // Install().
+  virtual void WhenDesktopBinds(std::function<void(const std::string&)> tell) { (void)tell; }
   // Gives every taken combination back to the system, so other programs receive it again.
   virtual void Remove() = 0;
   // While paused, the taken combinations are given back, so that the window with the keyboard

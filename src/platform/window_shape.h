@@ -7,6 +7,7 @@
 
 namespace qav::platform {
 
+class WindowLayers;
 class WindowPixels;
 
 struct ShapeRect {
@@ -27,6 +28,9 @@ class WindowShape {
   // The same window system's way of showing pixels straight from a surface; none where windows
   // paint through the toolkit only.
   virtual WindowPixels* Pixels() { return nullptr; }
+  // Where the window system gives the dock and its menu layers of their own; none where they
+  // are ordinary top-level windows, raised and lowered as such.
+  virtual WindowLayers* Layers() { return nullptr; }
 };
 
 }  // namespace qav::platform

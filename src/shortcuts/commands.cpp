@@ -217,7 +217,9 @@ void RunCommand(CommandContext& c, int id) {
       break;
     case kCmdMonitorOff:
       c.sleep(1000);  // so that letting go of the mouse does not wake the screen again
-      c.platform.actions.MonitorOff();
+      if (!c.platform.actions.MonitorOff()) {
+        Tell(c, "The monitor could not be switched off: this desktop does not let programs do it.");
+      }
       break;
     case kCmdRun:
       c.dialogs.RunBox();

@@ -27,6 +27,10 @@ FrmTray::FrmTray(TrayServices services)
       trayMenu_(std::make_unique<TrayMenu>(services_.commands, services_.clock)) {
   setWindowTitle("QAV Launcher");
   setAccessibleName("QAV Launcher");
+  services_.hotKeys.WhenDesktopBinds([this](const std::string& text) {
+    QTimer::singleShot(kNoticeDelayMilliseconds, this,
+                       [this, notice = QString::fromStdString(text)] { Tell(notice, false); });
+  });
   const HotKeyChoice choice = ReadHotKeyFile(services_.state.paths.HotKeyFile);
   bindings_ = choice.bindings;
   fileProblems_ = choice.problems;
@@ -164,11 +168,18 @@ void FrmTray::TellRefused() {
       RefusedNotice(refused_, bindings_, fileProblems_, services_.state.paths.HotKeyFile));
   if (text.isEmpty()) return;
   qWarning("%s", qPrintable(text));
+  Tell(text, true);
+}
+
+// Through the tray where one runs, else in a box that waits for nobody.
+void FrmTray::Tell(const QString& text, bool warning) {
   if (trayIcon_ && services_.trayHosts.Available()) {
-    trayIcon_->showMessage("QAV Launcher", text, QSystemTrayIcon::Warning);
+    trayIcon_->showMessage("QAV Launcher", text,
+                           warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
     return;
   }
-  auto* box = new QMessageBox(QMessageBox::Warning, "QAV Launcher", text, QMessageBox::Ok);
+  auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
+                              "QAV Launcher", text, QMessageBox::Ok);
   box->setAccessibleName("QAV Launcher");
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setModal(false);

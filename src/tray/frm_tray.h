@@ -62,6 +62,7 @@ class FrmTray final : public QWidget {
   void AddIcon();
   void OnHotKey(platform::HotKey key);
   void TellRefused();
+  void Tell(const QString& text, bool warning);
   void TakeHotKeys();
   // Gives the hot keys back while `window` is one of the program's own dialogs.
   void FollowFocus(QWindow* window);

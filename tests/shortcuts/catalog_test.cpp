@@ -136,6 +136,10 @@ TEST_F(DefaultGroupsTest, SystemFoldersAndDrivesUseTheDesktopsPlacesAndNames) {
   const std::string root = test::Native("/");
   volumes.volumes = {{root, platform::DriveType::kFixed, "C:", true, false, {}}};
   state.paths.PlaceFolders = platform::fake::FakeShellFolders().PlaceFolders();
+  // Folders that exist on every system, so that each is taken for the folder in its role.
+  state.paths.WindowsFolder = home / "windows/";
+  state.paths.SystemFolder = home / "windows/system/";
+  fs::create_directories(platform::PathFromUtf8(state.paths.SystemFolder));
   Build(4);
   EXPECT_EQ(titles(), (std::vector<std::string>{"My Documents", "Windows Directory",
                                                 "System Directory", "Local Disk (C:)"}));

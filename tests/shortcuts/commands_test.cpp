@@ -139,6 +139,13 @@ TEST_F(CommandsTest, CommandsReachTheSystemOrSayTheyCannot) {
   ExecuteBuiltIn(c, kCmdMonitorOff);
   EXPECT_EQ(slept, 1000);
   EXPECT_EQ(actions.monitorOffs, 1);
+  EXPECT_TRUE(messages.shown.empty());
+  actions.monitorOffWorks = false;  // a desktop that switches no monitor off for a program
+  ExecuteBuiltIn(c, kCmdMonitorOff);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text,
+            "The monitor could not be switched off: this desktop does not let programs do it.");
+  messages.shown.clear();
   ExecuteBuiltIn(c, kCmdUserDocuments);
   EXPECT_EQ(actions.folders, std::vector<std::string>{home.path() + platform::kPathSeparator});
   actions.pageAvailable = false;

@@ -135,7 +135,7 @@ class FakeSystemActions final : public SystemActions {
   }
   bool MonitorOff() override {
     ++monitorOffs;
-    return true;
+    return monitorOffWorks;
   }
   bool OpenPage(SystemPage page) override {
     pages.push_back(page);
@@ -150,6 +150,7 @@ class FakeSystemActions final : public SystemActions {
   }
   std::vector<PowerAction> power;
   int monitorOffs = 0;
+  bool monitorOffWorks = true;
   std::vector<SystemPage> pages;
   std::vector<std::string> folders;
   bool pageAvailable = true;

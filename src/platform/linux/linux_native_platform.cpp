@@ -1,4 +1,5 @@
-// The Linux choice behind CreatePlatform(): the freedesktop and X11 services made together.
+// The Linux choice behind CreatePlatform(): the freedesktop and X11 or Wayland services made
+// together.
 
 #include <malloc.h>
 
@@ -30,8 +31,8 @@ class LinuxSystemServices final : public SystemServices {
             messages,         system_.process, system_.desktop, system_.launcher,
             system_.actions,  system_.trash,   system_.volumes};
   }
-  WindowShape& Shape() override { return system_.shape; }
-  HotKeys& Keys() override { return system_.hotKeys; }
+  WindowShape& Shape() override { return *system_.shape; }
+  HotKeys& Keys() override { return *system_.hotKeys; }
   TrayHosts& Trays() override { return system_.trayHosts; }
 
  private:

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/linux/toolkit_environment.h"
 #include "text/text.h"
 
 namespace qav::platform {
@@ -37,13 +38,18 @@ QStringList ToQt(const Arguments& arguments) {
 bool StartDetached(const std::string& program, const Arguments& arguments,
                    const std::string& folder) {
   if (program.empty()) return false;
-  return QProcess::startDetached(QString::fromStdString(program), ToQt(arguments),
-                                 QString::fromStdString(folder));
+  QProcess process;
+  process.setProgram(QString::fromStdString(program));
+  process.setArguments(ToQt(arguments));
+  process.setWorkingDirectory(QString::fromStdString(folder));
+  process.setProcessEnvironment(ChildProcessEnvironment());
+  return process.startDetached();
 }
 
 std::optional<std::string> RunToEnd(const std::string& program, const Arguments& arguments) {
   QProcess process;
   process.setStandardInputFile(QProcess::nullDevice());
+  process.setProcessEnvironment(ChildProcessEnvironment());
   process.start(QString::fromStdString(program), ToQt(arguments));
   if (!process.waitForFinished(kRunTimeoutMs)) {
     process.kill();
@@ -55,9 +61,9 @@ std::optional<std::string> RunToEnd(const std::string& program, const Arguments&
 }
 
 // Runs in a forked child: only async-signal-safe calls until the exec.
-[[noreturn]] void ExecInFolder(char* const* argv, const char* folder) {
+[[noreturn]] void ExecInFolder(char* const* argv, char* const* envp, const char* folder) {
   if (folder != nullptr && chdir(folder) != 0) _exit(127);
-  execv(argv[0], argv);
+  execve(argv[0], argv, envp);
   _exit(127);
 }
 
@@ -102,6 +108,10 @@ bool StartWatched(const std::string& program, const Arguments& arguments, const 
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
+  std::vector<std::string> entries = ChildEnvironmentEntries();
+  std::vector<char*> envp;
+  for (std::string& entry : entries) envp.push_back(entry.data());
+  envp.push_back(nullptr);
   const char* workIn = folder.empty() ? nullptr : folder.c_str();
   int pipeEnds[2];
   if (pipe2(pipeEnds, O_CLOEXEC) != 0) return false;
@@ -114,7 +124,7 @@ bool StartWatched(const std::string& program, const Arguments& arguments, const 
   if (watcher == 0) {
     unsigned char status = 0;
     const pid_t child = fork();
-    if (child == 0) ExecInFolder(argv.data(), workIn);
+    if (child == 0) ExecInFolder(argv.data(), envp.data(), workIn);
     if (child < 0) status = 127;
     const timespec step{0, kWatchStepMs * 1000 * 1000};
     for (int waited = 0; child > 0 && waited < kWatchMs; waited += kWatchStepMs) {

@@ -84,6 +84,20 @@ void Launcher::CreateForms() {
       [this] { dialogs_->ShowAbout(); }});
   settings_->SetWindows(frmMain_.get(), frmSubMenu_.get(), frmTray_.get());
   dialogs_->SetSettingsOpener([this] { settings_->Show(); });
+  // Where the window system, not the program, picks the dock's screen and when it is drawn
+  // anew, the dock follows it: laid out again there, at that screen's density.
+  if (platform::WindowLayers* layers = shape_.Layers()) {
+    layers->WhenDockPlaced([this](const std::string& name) {
+      for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name().toStdString() != name) continue;
+        if (screen == dockScreen_ && screen->devicePixelRatio() == imageCache_.DeviceRatio()) {
+          continue;
+        }
+        dockScreenInfo_ = {};
+        PlaceOnScreen(screen);
+      }
+    });
+  }
 }
 
 void Launcher::ShowDock() {
@@ -253,7 +267,7 @@ void Launcher::AltSpace() {
 }
 
 void Launcher::SendToBottom() {
-  if (frmMain_) frmMain_->lower();
+  if (frmMain_) frmMain_->Lower();
 }
 
 void Launcher::ShowItemMenu(int record, int slot) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <stdlib.h>
 
 #include <chrono>
 #include <filesystem>
@@ -96,6 +97,26 @@ TEST_F(ProgramLauncherTest, TerminalProgramsRunInsideTheTerminalEmulator) {
   commands.find = [](const std::string&) { return std::string(); };
   EXPECT_FALSE(LinuxProgramLauncher(commands).HasTerminal());
   EXPECT_FALSE(LinuxProgramLauncher(commands).Launch(request));
+}
+
+// The switch the program sets for Qt's Wayland client stays the program's own: what it starts,
+// directly or through the opener, sees the rest of its environment without it.
+TEST_F(ProgramLauncherTest, StartedProgramsDoNotInheritTheToolkitsOwnSwitch) {
+  ::setenv("QT_WAYLAND_USE_BYPASSWINDOWMANAGERHINT", "1", 1);
+  ::setenv("QAV_TEST_KEPT", "kept", 1);
+  const std::string body =
+      "#!/bin/sh\nprintf '%s %s\\n' \"${QT_WAYLAND_USE_BYPASSWINDOWMANAGERHINT-unset}\" "
+      "\"$QAV_TEST_KEPT\" > \"$0.part\" && mv \"$0.part\" \"$0.out\"\n";
+  const std::string program = dir / "program";
+  test::WriteText(program, body);
+  fs::permissions(program, fs::perms::owner_all);
+  test::WriteText(opener, body);
+  EXPECT_TRUE(Launcher().Launch({program, {}, ""}));
+  EXPECT_TRUE(Launcher().OpenWithDefault("http://www.example.org/"));
+  EXPECT_EQ(Output(program + ".out"), "unset kept\n");
+  EXPECT_EQ(Output(opener + ".out"), "unset kept\n");
+  ::unsetenv("QT_WAYLAND_USE_BYPASSWINDOWMANAGERHINT");
+  ::unsetenv("QAV_TEST_KEPT");
 }
 
 // An opener that fails at once (nothing can open the address) is not waited for: the launch is

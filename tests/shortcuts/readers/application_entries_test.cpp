@@ -31,12 +31,13 @@ TEST(ApplicationEntries, TheMostImportantFolderCountsForEachIdAndSubFoldersAreDa
   fs::create_symlink(dir / "flatpak/app/real.desktop", system + "org.flat.Pak.desktop");
 #endif
   const std::vector<std::string> folders{user, local, system};
+  const std::string konqueror = local + test::Native("/kde/konqueror.desktop");
 
   const std::vector<ApplicationEntry> entries = ListApplicationEntries(folders);
   std::vector<std::string> seen;
   for (const ApplicationEntry& e : entries) seen.push_back(e.id + " " + e.path);
   std::vector<std::string> expected{"editor.desktop " + user + "editor.desktop",
-                                    "kde-konqueror.desktop " + local + "/kde/konqueror.desktop",
+                                    "kde-konqueror.desktop " + konqueror,
                                     "org.app.Viewer.desktop " + system + "org.app.Viewer.desktop"};
 #ifndef _WIN32
   expected.push_back("org.flat.Pak.desktop " + system + "org.flat.Pak.desktop");
@@ -44,7 +45,7 @@ TEST(ApplicationEntries, TheMostImportantFolderCountsForEachIdAndSubFoldersAreDa
   EXPECT_EQ(seen, expected);
 
   EXPECT_EQ(FindDesktopEntry(folders, "editor.desktop"), user + "editor.desktop");
-  EXPECT_EQ(FindDesktopEntry(folders, "kde-konqueror.desktop"), local + "/kde/konqueror.desktop");
+  EXPECT_EQ(FindDesktopEntry(folders, "kde-konqueror.desktop"), konqueror);
   EXPECT_EQ(FindDesktopEntry({system}, "kde-konqueror.desktop"), system + "kde-konqueror.desktop");
   EXPECT_EQ(FindDesktopEntry(folders, "org.app.Viewer.desktop"), system + "org.app.Viewer.desktop");
   EXPECT_EQ(FindDesktopEntry(folders, "missing.desktop"), "");
