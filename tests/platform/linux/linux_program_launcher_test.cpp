@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <stdlib.h>
+#include <QCoreApplication>
 
 #include <chrono>
 #include <filesystem>
