@@ -1,9 +1,9 @@
 #include "shortcuts/readers/application_entries.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <system_error>
+#include <utility>
 
 #include "platform/utf8_path.h"
 
@@ -35,8 +35,12 @@ void Collect(const fs::path& folder, std::map<std::string, std::string>& found) 
        it.increment(error), ++seen) {
     if (it.depth() >= kMaxDepth) it.disable_recursion_pending();
     if (!IsDesktopFile(it->path())) continue;
-    std::string id = platform::Utf8FromPath(it->path().lexically_relative(folder));
-    std::replace(id.begin(), id.end(), '/', '-');
+    // Joined part by part: Windows separates folders with a backslash, which a Linux name may hold.
+    std::string id;
+    for (const fs::path& part : it->path().lexically_relative(folder)) {
+      if (!id.empty()) id += '-';
+      id += platform::Utf8FromPath(part);
+    }
     found.emplace(std::move(id), platform::Utf8FromPath(it->path()));
   }
 }
