@@ -7,12 +7,12 @@
 #include <QWindow>
 #include <filesystem>
 
-#include "dock/dock_fixture.h"
-#include "dock/frm_main.h"
-#include "formats/pe_resources.h"
-#include "formats/test_inputs.h"
-#include "graphics/image_cache.h"
-#include "graphics/imaging.h"
+#include "formats/pe/pe_resources.h"
+#include "formats/pe/test_inputs.h"
+#include "gui/dock/dock_fixture.h"
+#include "gui/dock/frm_main.h"
+#include "gui/graphics/image_cache.h"
+#include "gui/graphics/imaging.h"
 #include "support/temp_dir.h"
 
 namespace qav {

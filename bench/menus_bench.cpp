@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QWheelEvent>
 
-#include "dock/dock_fixture.h"
-#include "menus/frm_sub_menu.h"
+#include "gui/dock/dock_fixture.h"
+#include "gui/group_menu/frm_sub_menu.h"
 
 namespace qav {
 namespace {

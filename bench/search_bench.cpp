@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "search/ranking.h"
-#include "text/text.h"
+#include "base/text.h"
+#include "core/search/ranking.h"
 
 namespace qav::search {
 namespace {

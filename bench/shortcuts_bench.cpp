@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
+#include "core/shortcuts/catalog.h"
+#include "core/shortcuts/default_groups.h"
+#include "core/state/app_state.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/platform.h"
-#include "shortcuts/catalog.h"
-#include "shortcuts/default_groups.h"
-#include "startup/state/app_state.h"
 #include "support/fake_item_pictures.h"
 #include "support/fake_system.h"
 #include "support/temp_dir.h"

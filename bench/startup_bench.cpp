@@ -11,13 +11,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/store/menu_file.h"
+#include "gui/launcher/launcher.h"
+#include "gui/launcher/qt_message_boxes.h"
 #include "platform/fake/fake_hot_keys.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_tray_hosts.h"
 #include "platform/native_platform.h"
-#include "startup/gui/launcher.h"
-#include "startup/gui/qt_message_boxes.h"
-#include "store/menu_file.h"
 #include "support/real_files.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,7 @@ the time from exec to the first window mapped on the screen (a MapNotify on the 
 the resident memory 3 s later. Runs are interleaved case by case so that a busy machine slows every case alike; the
 medians are printed with their ratios to the fastest other launcher found.
 
-    bench/startup_compare.py [--launcher build/release/src/app/qav-launcher] [--runs 5]
+    bench/startup_compare.py [--launcher build/release/src/app/dock/qav-launcher] [--runs 5]
 
 Cases: this launcher's first start (an empty home), a later start (the defaults saved by a first
 run) and a full file (36 dock items and a 896-member All Programs group, each with its own

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "store/backup_file.h"
-#include "store/menu_file.h"
+#include "core/store/backup_file.h"
+#include "core/store/menu_file.h"
 #include "support/real_files.h"
 #include "support/temp_dir.h"
 
@@ -63,19 +63,21 @@ struct PictureMenu {
   }
   test::TempDir dir;
   Tables tables = MakeTables();
+  test::RealFiles files;
 };
 
 void BM_WriteBackupOfAThousandPictures(benchmark::State& state) {
   PictureMenu menu;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(WriteBackupFile(menu.dir / "icons.bak", menu.tables, "/sys/").Ok());
+    benchmark::DoNotOptimize(
+        WriteBackupFile(menu.files, menu.dir / "icons.bak", menu.tables, "/sys/").Ok());
   }
 }
 BENCHMARK(BM_WriteBackupOfAThousandPictures)->Unit(benchmark::kMillisecond);
 
 void BM_RestoreBackupOfAThousandPictures(benchmark::State& state) {
   PictureMenu menu;
-  (void)WriteBackupFile(menu.dir / "icons.bak", menu.tables, "/sys/");
+  (void)WriteBackupFile(menu.files, menu.dir / "icons.bak", menu.tables, "/sys/");
   std::filesystem::create_directories(menu.dir / "other");
   test::RealFiles files;
   const RestoreTarget target{menu.dir / "QAVMenu.cfg", menu.dir / "other/", "/sys/", files};

@@ -14,7 +14,7 @@ and, in the same run, `rofi -show run` from exec to its window mapped (a MapNoti
 window). The medians are printed with the ratio of the command line to rofi; the aims are at most
 0.3 times rofi's start and one frame at 60 Hz (16 ms) for the hot key.
 
-    bench/summon_compare.py [--launcher build/release/src/app/qav-launcher] [--runs 9]
+    bench/summon_compare.py [--launcher build/release/src/app/dock/qav-launcher] [--runs 9]
 
 Without rofi installed only the dock's figures are printed. `--check` makes it end with status 1
 when an aim is missed (a benchmark's figures depend on the machine; CI only runs it once)."""

@@ -9,7 +9,7 @@ The first frame is seen on the screen itself: a pixel of the ring's top place, p
 darker there: sway's green background, the compositing manager's grey or the server's black
 root). Polling adds its own few milliseconds to both.
 
-    bench/wayland_startup.py [--launcher build/release/src/app/qav-launcher] [--runs 7]
+    bench/wayland_startup.py [--launcher build/release/src/app/dock/qav-launcher] [--runs 7]
 
 sway refuses to run as root: started as root, the script runs itself again as the unprivileged
 user the Wayland tests use."""

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shortcuts/item_pictures.h"
+#include "core/shortcuts/item_pictures.h"
 
 namespace qav::test {
 

@@ -10,8 +10,8 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/path_separator.h"
-#include "platform/utf8_path.h"
+#include "base/path_separator.h"
+#include "base/utf8_path.h"
 
 namespace qav::test {
 

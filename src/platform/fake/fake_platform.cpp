@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "text/text.h"
+#include "base/text.h"
 
 namespace qav::platform::fake {
 FakeRegistry::Key FakeRegistry::MakeKey(std::uint32_t root, const std::string& subKey,

@@ -7,9 +7,9 @@
 #include <random>
 #include <system_error>
 
+#include "base/utf8_path.h"
 #include "platform/file_ops.h"
 #include "platform/temporary_names.h"
-#include "platform/utf8_path.h"
 
 namespace qav::platform {
 namespace {

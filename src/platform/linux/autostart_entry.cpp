@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string_view>
 
+#include "base/text.h"
+#include "formats/links/desktop_entry.h"
 #include "platform/linux/file_registry.h"
 #include "platform/linux/posix_file_ops.h"
-#include "shortcuts/readers/desktop_entry.h"
-#include "text/text.h"
 
 namespace qav::platform {
 namespace {

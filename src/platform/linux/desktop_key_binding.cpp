@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "text/text.h"
+#include "base/text.h"
 
 namespace qav::platform {
 namespace {

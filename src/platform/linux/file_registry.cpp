@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/bounded_read.h"
+#include "base/text.h"
+#include "platform/files/bounded_read.h"
 #include "platform/linux/posix_file_ops.h"
-#include "text/text.h"
 
 namespace qav::platform {
 namespace {

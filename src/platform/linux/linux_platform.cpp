@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
+#include "platform/files/program_files.h"
 #include "platform/linux/wayland_hot_keys.h"
 #include "platform/linux/wayland_window_shape.h"
 #include "platform/linux/x11_hot_keys.h"
 #include "platform/linux/x11_window_shape.h"
-#include "platform/program_files.h"
 
 namespace qav::platform {
 namespace {

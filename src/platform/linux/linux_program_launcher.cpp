@@ -5,7 +5,7 @@
 #include <fstream>
 #include <utility>
 
-#include "shortcuts/readers/desktop_entry.h"
+#include "formats/links/desktop_entry.h"
 
 namespace qav::platform {
 namespace {

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <utility>
 
+#include "base/text.h"
 #include "platform/linux/autostart_entry.h"
-#include "text/text.h"
 
 namespace qav::platform {
 namespace {

@@ -14,12 +14,12 @@
 #include <memory>
 #include <utility>
 
+#include "base/text.h"
+#include "formats/links/application_entries.h"
+#include "formats/links/desktop_entry.h"
 #include "platform/linux/desktop_pages.h"
 #include "platform/linux/linux_program_launcher.h"
 #include "platform/linux/linux_shell_folders.h"
-#include "shortcuts/readers/application_entries.h"
-#include "shortcuts/readers/desktop_entry.h"
-#include "text/text.h"
 
 namespace qav::platform {
 namespace {

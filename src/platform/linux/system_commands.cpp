@@ -18,8 +18,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/text.h"
 #include "platform/linux/toolkit_environment.h"
-#include "text/text.h"
 
 namespace qav::platform {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/files/wide_text.h"
 #include "platform/windows/pipe_io.h"
-#include "platform/windows/wide_text.h"
 
 namespace qav::platform {
 namespace {

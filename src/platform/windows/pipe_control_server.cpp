@@ -8,9 +8,9 @@
 
 #include <cstdio>
 
+#include "platform/files/wide_text.h"
 #include "platform/windows/control_pipe.h"
 #include "platform/windows/pipe_io.h"
-#include "platform/windows/wide_text.h"
 
 namespace qav::platform {
 namespace {

@@ -4,7 +4,7 @@
 // After windows.h, which it builds on.
 #include <shellapi.h>
 
-#include "platform/windows/wide_text.h"
+#include "platform/files/wide_text.h"
 
 namespace qav::platform {
 

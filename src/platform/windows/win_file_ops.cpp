@@ -6,8 +6,8 @@
 #include <array>
 #include <random>
 
+#include "platform/files/wide_text.h"
 #include "platform/temporary_names.h"
-#include "platform/windows/wide_text.h"
 
 namespace qav::platform {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "formats/links/command_line.h"
 #include "platform/windows/shell_execute.h"
-#include "shortcuts/readers/command_line.h"
 
 namespace qav::platform {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/windows/wide_text.h"
+#include "platform/files/wide_text.h"
 
 namespace qav::platform {
 namespace {

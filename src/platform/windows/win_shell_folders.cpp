@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "platform/windows/wide_text.h"
+#include "platform/files/wide_text.h"
 
 namespace qav::platform {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "platform/windows/wide_text.h"
+#include "platform/files/wide_text.h"
 
 namespace qav::platform {
 

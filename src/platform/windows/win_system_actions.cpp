@@ -5,8 +5,8 @@
 #include <powrprof.h>
 #include <shlwapi.h>
 
+#include "platform/files/wide_text.h"
 #include "platform/windows/shell_execute.h"
-#include "platform/windows/wide_text.h"
 
 namespace qav::platform {
 namespace {

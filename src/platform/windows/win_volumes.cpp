@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "platform/windows/wide_text.h"
-#include "text/text.h"
+#include "base/text.h"
+#include "platform/files/wide_text.h"
 
 namespace qav::platform {
 namespace {

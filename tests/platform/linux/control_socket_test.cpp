@@ -23,9 +23,9 @@
 #include <future>
 #include <thread>
 
+#include "core/operations/remote_operations.h"
 #include "platform/linux/control_lines.h"
 #include "platform/linux/runtime_folder.h"
-#include "startup/remote_operations.h"
 
 namespace qav {
 namespace {

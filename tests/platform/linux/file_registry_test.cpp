@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
+#include "base/text.h"
 #include "support/temp_dir.h"
-#include "text/text.h"
 
 namespace qav::platform {
 namespace {

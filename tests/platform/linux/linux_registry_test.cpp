@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
+#include "core/environment/registry_access.h"
 #include "platform/linux/autostart_entry.h"
-#include "startup/environment/registry_access.h"
 #include "support/temp_dir.h"
 
 namespace qav::platform {

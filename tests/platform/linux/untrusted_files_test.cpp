@@ -7,11 +7,11 @@
 
 #include <filesystem>
 
-#include "platform/bounded_read.h"
+#include "formats/links/desktop_entry.h"
+#include "platform/files/bounded_read.h"
 #include "platform/linux/autostart_entry.h"
 #include "platform/linux/file_lock_instance.h"
 #include "platform/linux/file_registry.h"
-#include "shortcuts/readers/desktop_entry.h"
 #include "support/temp_dir.h"
 
 namespace qav::platform {

@@ -6,8 +6,8 @@
 
 #include <thread>
 
+#include "platform/files/wide_text.h"
 #include "platform/windows/control_pipe.h"
-#include "platform/windows/wide_text.h"
 
 namespace qav::platform {
 namespace {

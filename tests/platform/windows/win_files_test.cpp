@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/bounded_read.h"
-#include "platform/windows/wide_text.h"
+#include "platform/files/bounded_read.h"
+#include "platform/files/wide_text.h"
 #include "platform/windows/win_file_ops.h"
 #include "platform/windows/win_test_folder.h"
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/windows/wide_text.h"
+#include "platform/files/wide_text.h"
 #include "platform/windows/win_registry.h"
 
 namespace qav::platform {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/windows/wide_text.h"
+#include "platform/files/wide_text.h"
 #include "platform/windows/win_shell_folders.h"
 #include "platform/windows/win_single_instance.h"
 #include "platform/windows/win_system_info.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <system_error>
 
-#include "platform/windows/wide_text.h"
+#include "platform/files/wide_text.h"
 
 namespace qav::test {
 

@@ -1,5 +1,0 @@
-#include "startup/gui/run_launcher.h"
-
-int main(int argc, char** argv) {
-  return qav::RunLauncher(argc, argv);
-}

@@ -1,5 +1,0 @@
-#include "client/dock_client.h"
-
-int main(int argc, char** argv) {
-  return qav::RunClient(argc, argv);
-}

@@ -1,0 +1,64 @@
+#pragma once
+// The built-in records every start rebuilds before the menu file is read: the user item at the
+// centre, My Computer, the recycle bin, the three built-in groups of command items, and the
+// template records whose pictures serve as fallbacks.
+
+#include <string>
+
+#include "core/store/records.h"
+
+namespace qav {
+
+struct CatalogContext {
+  std::string sysIconsFolder;
+  std::string userIconFile;  // the user's picture, used when the file exists
+  std::string userName;
+  bool hideDesktopIcons = false;
+  bool draggingLocked = false;
+  bool recycleBinFull = false;
+};
+
+void BuildCatalog(Tables& tables, const CatalogContext& context);
+void BuildCatalogTemplates(Tables& tables, const CatalogContext& context);
+
+// The recycle-bin face that matches the bin's state: the full or the empty template.
+int RecycleBinTemplate(bool full);
+
+// Command numbers of the built-in items (their record numbers).
+enum BuiltInCommand : int {
+  kCmdUserDocuments = 65,
+  kCmdChangeUser = 66,
+  kCmdSettings = 67,
+  kCmdAbout = 68,
+  kCmdMinimize = 69,
+  kCmdHide = 70,
+  kCmdExit = 71,
+  kCmdDesktopIcons = 72,
+  kCmdSwitchDesktop = 73,
+  kCmdDragging = 74,
+  kCmdSleep = 75,
+  kCmdShutDown = 76,
+  kCmdRestart = 77,
+  kCmdLogOff = 78,
+  kCmdLock = 79,
+  kCmdMonitorOff = 80,
+  kCmdComputer = 81,
+  kCmdProperties = 82,
+  kCmdPersonalize = 83,
+  kCmdScreenResolution = 84,
+  kCmdUninstall = 85,
+  kCmdNetwork = 86,
+  kCmdInternetOptions = 87,
+  kCmdControlPanel = 88,
+  kCmdWorkgroup = 89,
+  kCmdPrinters = 90,
+  kCmdDeviceManager = 91,
+  kCmdSearch = 92,
+  kCmdRun = 93,
+  kCmdNetworkConnections = 94,
+  kCmdEmptyRecycleBin = 101,
+  kCmdOpenRecycleBin = 102,
+  kCmdRecycleBinStatus = 103,
+};
+
+}  // namespace qav

@@ -1,0 +1,83 @@
+#pragma once
+// Turns a path or web address into a filled item record: kind, title, picture, target and
+// arguments. Classification only looks at the path's text, the file system and the registry; it
+// never runs anything.
+
+#include <string>
+
+#include "core/environment/path_services.h"
+#include "core/shortcuts/item_pictures.h"
+#include "core/shortcuts/link_resolution.h"
+#include "core/store/records.h"
+#include "platform/message_boxes.h"
+#include "platform/registry.h"
+#include "platform/volumes.h"
+
+namespace qav {
+
+struct ClassifyContext {
+  Tables& tables;
+  const Paths& paths;
+  platform::SystemInfo& system;
+  platform::Registry& registry;
+  platform::Volumes& volumes;
+  platform::MessageBoxes& messages;
+  ItemPictures& pictures;
+  int iconCount = 24;
+};
+
+// The last path component (after the last backslash, or for file paths the last separator);
+// ".lnk" and ".exe" endings are dropped unless `keepExtension`. A path ending in a separator
+// gives an empty title.
+std::string GetTitleFromPath(const std::string& path, bool keepExtension);
+
+struct DefaultIcon {
+  std::string iconFile;
+  int iconIndex = 0;
+};
+// The registry's icon for a file extension (".txt"); empty when it names none.
+DefaultIcon GetDefaultIcon(platform::Registry& registry, const std::string& extension,
+                           const PathContext& context);
+
+class Classifier {
+ public:
+  explicit Classifier(ClassifyContext context);
+
+  // Classifies `path` into the record chosen from `record`'s kind: a dock shortcut is replaced
+  // (after asking), a blank place is filled, a group gets a new member. Nothing happens for a
+  // path that neither exists nor is a web address, or that the group already holds.
+  void AddItemFromPath(const std::string& path, int record, const std::string& title,
+                       const std::string& iconFile);
+  // Classifies `path` into `record` itself, without questions or groups.
+  void ClassifyIntoRecord(const std::string& path, int record, const std::string& title,
+                          const std::string& iconFile);
+  // Rebuilds only the picture of an existing record from its path.
+  void RefreshItemIcon(int record);
+
+  int LastAddedRecord() const { return lastAdded_; }
+  const LinkInfo& Link() const { return link_; }
+
+ private:
+  struct Subject;
+  Subject Examine(const std::string& path);
+  int ChooseRecord(const std::string& path, int record);
+  bool FitsRecord(const std::string& path);
+  void Classify(const std::string& path, int record, const std::string& title,
+                const std::string& iconFile);
+  void ClassifyLink(const Subject& s, ShortcutRecord& r, bool keepPicture);
+  void ClassifyDesktopEntry(ShortcutRecord& r, bool keepPicture);
+  void ClassifyInternetShortcut(const Subject& s, ShortcutRecord& r);
+  void ClassifyProgram(const Subject& s, ShortcutRecord& r, bool refresh);
+  void ClassifyNativeProgram(const Subject& s, ShortcutRecord& r, bool refresh);
+  void ClassifyFile(const Subject& s, ShortcutRecord& r, bool refresh);
+  void ClassifyFolder(const Subject& s, ShortcutRecord& r);
+  bool ClassifyDrive(const Subject& s, ShortcutRecord& r);
+  std::string SysIcon(const char* name) const;
+  PathContext PathCtx() const { return {c_.paths, c_.system}; }
+
+  ClassifyContext c_;
+  LinkInfo link_;
+  int lastAdded_ = 0;
+};
+
+}  // namespace qav

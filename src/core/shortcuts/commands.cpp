@@ -1,0 +1,354 @@
+#include "core/shortcuts/commands.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "base/text.h"
+#include "core/environment/path_services.h"
+#include "core/environment/paths.h"
+#include "core/shortcuts/catalog.h"
+#include "core/shortcuts/recycle_bin.h"
+#include "formats/links/command_line.h"
+#include "formats/links/desktop_entry.h"
+
+namespace qav {
+namespace {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+constexpr const char* kCaption = "QAV Launcher";
+
+platform::WindowStyle StyleOf(int runStyle) {
+  const int show = runStyle + 1;
+  if (show < 1 || show > 3) return platform::WindowStyle::kNormal;
+  return static_cast<platform::WindowStyle>(show);
+}
+
+// Programs start in their own folder, as Windows programs expect to find their files there.
+std::string WorkingFolderFor(const std::string& target) {
+  if (UpperAscii(target).ends_with(".EXE")) {
+    const auto cut = target.find_last_of("\\/");
+    if (cut != std::string::npos) return target.substr(0, cut + 1);
+  }
+  return {};
+}
+
+// With Auto-Hide a command hides the dock, unless it opened (or left open) the settings window,
+// whose changes show on the dock.
+void AfterCommand(CommandContext& c) {
+  c.dock.EscCancel();
+  if (c.state.settings.Record.AutoHide == 1 && !c.state.SettingsShown) {
+    c.dock.MinWindows(DockView::kHidden);
+  }
+}
+
+void Tell(CommandContext& c, const std::string& text) {
+  c.platform.messages.Show({text, kCaption, MessageIcon::kInformation, MessageButtons::kOk});
+}
+
+void EmptyBinAfterAsking(CommandContext& c) {
+  if (c.platform.trash.Query().items < 1) return;
+  if (c.platform.messages.Show({"Are you sure you want to empty the Recycle Bin?",
+                                "Empty Recycle Bin", MessageIcon::kQuestion, MessageButtons::kYesNo,
+                                true}) == MessageAnswer::kNo) {
+    return;
+  }
+  c.platform.trash.Empty();
+}
+
+void RecycleBinStatus(CommandContext& c) {
+  const BinReport report = RecycleBinReport(c.platform.trash.Query(), c.decimalPoint, c.thousands);
+  if (!report.asksToEmpty) {
+    c.platform.messages.Show(
+        {report.text, "Recycle Bin", MessageIcon::kInformation, MessageButtons::kOk});
+    return;
+  }
+  if (c.platform.messages.Show({report.text, "Recycle Bin", MessageIcon::kQuestion,
+                                MessageButtons::kYesNo}) == MessageAnswer::kYes) {
+    c.platform.trash.Empty();
+  }
+}
+
+void ToggleDragging(CommandContext& c) {
+  Tables& t = c.state.tables;
+  c.pictures.DiscardItem(kCmdDragging);
+  ShortcutRecord& item = t.Shortcuts[kCmdDragging];
+  item.Kind = kKindBuiltIn;
+  item.IsBuiltIn = kVbTrue;
+  item.CommandId = kCmdDragging;
+  item.ImageRow = kCmdDragging;
+  VbBool& locked = c.state.settings.Record.DraggingLocked;
+  const char* next = locked != 0 ? "Lock Dragging" : "Allow Dragging";
+  item.Title = next;
+  item.IconFile = c.state.paths.SysIconsFolder + next + ".png";
+  locked = ToVbBool(locked == 0);
+  c.pictures.LoadItemImage(kCmdDragging);
+  c.saver.SaveMenu();
+  c.saver.SaveSettings();
+}
+
+}  // namespace
+
+void SwitchDesktop(CommandContext& c) {
+  const bool animate = c.dock.AnimateShowHide();
+  c.dock.SetAnimateShowHide(false);
+  if (c.dock.DockHidden()) {
+    ShowDesktopIcons(c, true);
+    c.dock.MinWindows(DockView::kShown);
+  } else {
+    c.dock.MinWindows(DockView::kHidden);
+    ShowDesktopIcons(c, false);
+  }
+  c.dock.SetAnimateShowHide(animate);
+}
+
+void ChangeUserNameAndIcon(CommandContext& c) {
+  ShortcutRecord& user = c.state.tables.Shortcuts[kUserRecord];
+  const auto picture = c.dialogs.OpenFile("QAV Launcher - Change User Icon",
+                                          "*.bmp;*.jpg;*.png;*.gif|*.bmp;*.jpg;*.png;*.gif");
+  const std::string& userIcon = c.state.paths.UserIconFile;
+  if (picture && c.pictures.ImageFileToPng(*picture, userIcon, true, 128, 128)) {
+    user.Kind = kKindUser;
+    user.IconFile = userIcon;
+    c.pictures.LoadItemImage(kUserRecord);
+    c.dock.DockNormal();
+    c.saver.SaveSettings();
+  }
+  const auto name =
+      c.dialogs.InputBox("Enter the new user name. To discard changes, please click 'Cancel'.",
+                         "Change User Name", user.Title.Get());
+  if (name && !TrimNull(*name).empty()) {
+    user.Title = TrimNull(*name);
+    c.saver.SaveMenu();
+  }
+  c.dock.DockNormal();
+}
+
+namespace {
+
+void Power(CommandContext& c, platform::PowerAction action, const char* what) {
+  if (!c.platform.actions.Power(action)) {
+    Tell(c, std::string("The system did not accept the request to ") + what + ".");
+  }
+}
+
+struct PageCommand {
+  int command;
+  platform::SystemPage page;
+};
+
+constexpr PageCommand kPages[] = {
+    {kCmdComputer, platform::SystemPage::kComputer},
+    {kCmdProperties, platform::SystemPage::kSystemProperties},
+    {kCmdPersonalize, platform::SystemPage::kPersonalize},
+    {kCmdScreenResolution, platform::SystemPage::kScreenResolution},
+    {kCmdUninstall, platform::SystemPage::kUninstall},
+    {kCmdNetwork, platform::SystemPage::kNetwork},
+    {kCmdInternetOptions, platform::SystemPage::kInternetOptions},
+    {kCmdControlPanel, platform::SystemPage::kControlPanel},
+    {kCmdWorkgroup, platform::SystemPage::kWorkgroup},
+    {kCmdPrinters, platform::SystemPage::kPrinters},
+    {kCmdDeviceManager, platform::SystemPage::kDeviceManager},
+    {kCmdSearch, platform::SystemPage::kSearch},
+    {kCmdNetworkConnections, platform::SystemPage::kNetworkConnections},
+    {kCmdOpenRecycleBin, platform::SystemPage::kTrash},
+};
+
+// Opens a system page; a desktop without one says so instead of doing nothing.
+bool OpenPage(CommandContext& c, int command) {
+  for (const PageCommand& p : kPages) {
+    if (p.command != command) continue;
+    if (!c.platform.actions.OpenPage(p.page)) {
+      const std::string title = c.state.tables.Shortcuts[command].Title.Get();
+      Tell(c, "\"" + title + "\" is not available on this desktop.");
+    }
+    return true;
+  }
+  return false;
+}
+
+void RunCommand(CommandContext& c, int id) {
+  using platform::PowerAction;
+  switch (id) {
+    case kCmdUserDocuments:
+      c.platform.actions.OpenFolder(c.state.paths.ProfileFolder);
+      break;
+    case kCmdChangeUser:
+      ChangeUserNameAndIcon(c);
+      break;
+    case kCmdSettings:
+      c.dialogs.ShowSettings();
+      break;
+    case kCmdAbout:
+      c.dialogs.ShowAbout();
+      break;
+    case kCmdMinimize:
+      c.dock.MinWindows(DockView::kMinimized);
+      break;
+    case kCmdHide:
+      c.dock.MinWindows(DockView::kHidden);
+      break;
+    case kCmdDesktopIcons:
+      ShowDesktopIcons(c, !c.state.DesktopIconsHidden);
+      c.saver.SaveSettings();
+      break;
+    case kCmdSwitchDesktop:
+      SwitchDesktop(c);
+      break;
+    case kCmdDragging:
+      ToggleDragging(c);
+      break;
+    case kCmdSleep:
+      Power(c, PowerAction::kSleep, "sleep");
+      break;
+    case kCmdShutDown:
+      Power(c, PowerAction::kShutDown, "shut down");
+      break;
+    case kCmdRestart:
+      Power(c, PowerAction::kRestart, "restart");
+      break;
+    case kCmdLogOff:
+      Power(c, PowerAction::kLogOff, "log off");
+      break;
+    case kCmdLock:
+      Power(c, PowerAction::kLock, "lock this computer");
+      break;
+    case kCmdMonitorOff:
+      c.sleep(1000);  // so that letting go of the mouse does not wake the screen again
+      if (!c.platform.actions.MonitorOff()) {
+        Tell(c, "The monitor could not be switched off: this desktop does not let programs do it.");
+      }
+      break;
+    case kCmdRun:
+      c.dialogs.RunBox();
+      break;
+    case kCmdEmptyRecycleBin:
+      EmptyBinAfterAsking(c);
+      break;
+    case kCmdRecycleBinStatus:
+      RecycleBinStatus(c);
+      break;
+    default:
+      OpenPage(c, id);
+      break;
+  }
+}
+
+void ProblemWithShortcut(CommandContext& c, const std::string& text) {
+  c.platform.messages.Show(
+      {text, "Problem with Shortcut", MessageIcon::kExclamation, MessageButtons::kOk});
+}
+
+std::string NothingToOpenText(const std::string& title) {
+  return "'" + title +
+         "' has nothing to open: no program for it was found on this system, and the shortcut "
+         "names no target.\r\n\r\nChoose a default web browser and mail program in the "
+         "desktop's settings, or give the shortcut a target in its properties.";
+}
+
+std::string NoTerminalText(const std::string& title) {
+  return "'" + title +
+         "' runs in a terminal, but no terminal emulator was found on this system "
+         "(x-terminal-emulator, gnome-terminal, konsole, xfce4-terminal, xterm, ...).\r\n\r\n"
+         "Install one and try again.";
+}
+
+// A desktop entry asks for a terminal by Terminal=true; the item's target is then its program.
+bool RunsInTerminal(const std::string& path) {
+  if (!UpperAscii(path).ends_with(".DESKTOP")) return false;
+  const auto entry = readers::ReadDesktopEntryFile(path, "");
+  return entry && entry->terminal;
+}
+
+void ExplainFailedLaunch(CommandContext& c, const std::string& target) {
+  if (IsWebAddress(target)) {
+    ProblemWithShortcut(c, CannotOpenText(target, ""));
+  } else if (!PathExists(target)) {
+    ProblemWithShortcut(c, "The item '" + target +
+                               "' that this shortcut refers to has been changed or removed, so "
+                               "this shortcut will no longer work properly.\r\n\r\n");
+  } else {
+    OpenOrTell(c.platform.launcher, c.platform.messages, target);
+  }
+}
+
+}  // namespace
+
+bool LaunchShortcut(CommandContext& c, int record) {
+  if (record < 0 || record >= static_cast<int>(c.state.tables.Shortcuts.size())) return false;
+  ShortcutRecord& r = c.state.tables.Shortcuts[record];
+  const std::string target = r.Target.Get();
+  const std::string arguments = r.Arguments.Get();
+  r.Target = target;
+  r.Arguments = arguments;
+  // The stored arguments are a command line in the links' own convention; they are split here
+  // and reach the program word for word.
+  platform::LaunchRequest request{target, readers::SplitCommandLine(arguments),
+                                  WorkingFolderFor(target), StyleOf(r.RunStyle)};
+  request.inTerminal = RunsInTerminal(r.Path.Get());
+  if (target.empty()) {
+    ProblemWithShortcut(c, NothingToOpenText(r.Title.Get()));
+    AfterCommand(c);
+    return false;
+  }
+  if (request.inTerminal && !c.platform.launcher.HasTerminal()) {
+    ProblemWithShortcut(c, NoTerminalText(r.Title.Get()));
+    AfterCommand(c);
+    return false;
+  }
+  const bool result = c.platform.launcher.Launch(request);
+  if (!result) ExplainFailedLaunch(c, target);
+  AfterCommand(c);
+  return result;
+}
+
+void ExecuteBuiltIn(CommandContext& c, int commandId) {
+  c.dock.EscCancel();
+  if (commandId == kCmdExit) {
+    c.dock.DockFocus(false);
+    c.dock.ExitApplication();
+    return;
+  }
+  RunCommand(c, commandId);
+  AfterCommand(c);
+}
+
+void ShowDesktopIcons(CommandContext& c, bool hide) {
+  if (!c.platform.desktop.ShowDesktopIcons(!hide)) return;
+  c.state.DesktopIconsHidden = hide;
+  c.state.tables.Shortcuts[kCmdDesktopIcons].Title =
+      hide ? "Always Show Desktop Icons" : "Always Hide Desktop Icons";
+  c.state.settings.Record.HideDesktopIcons = hide ? 1 : 0;
+}
+
+void ShowTaskbar(CommandContext& c, bool hide) {
+  c.platform.desktop.ShowTaskbar(!hide);
+}
+
+std::string CannotOpenText(const std::string& target, const std::string& why) {
+  const bool address = IsWebAddress(target) || UpperAscii(target).starts_with("MAILTO:");
+  return "No program on this system could open '" + target + "'" +
+         (why.empty() ? std::string(".") : ": " + why + ".") +
+         "\r\n\r\nChoose a default program for " +
+         (address ? "such addresses" : "this kind of file") +
+         " in the desktop's settings and try again.";
+}
+
+void TellCannotOpen(platform::MessageBoxes& messages, const std::string& target,
+                    const std::string& why) {
+  messages.Show(
+      {CannotOpenText(target, why), kCaption, MessageIcon::kExclamation, MessageButtons::kOk});
+}
+
+void OpenOrTell(platform::ProgramLauncher& launcher, platform::MessageBoxes& messages,
+                const std::string& target) {
+  if (!launcher.OpenWithDefault(target)) TellCannotOpen(messages, target, "");
+}
+
+bool SendToRecycleBin(CommandContext& c, const std::string& path) {
+  return c.platform.trash.MoveToTrash(path);
+}
+
+}  // namespace qav

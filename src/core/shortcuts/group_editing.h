@@ -1,0 +1,53 @@
+#pragma once
+// The small operations every change of a group rests on: free records, membership, title
+// suffixes, removal, and which entries of the item context menu an item offers.
+
+#include <array>
+#include <string>
+
+#include "core/shortcuts/item_pictures.h"
+#include "core/store/records.h"
+#include "platform/message_boxes.h"
+
+namespace qav {
+
+inline constexpr int kNoRecord = 0;
+
+// A free record for a new item. For a group member: the first free record of the pool
+// (129..1024). The table never grows: the menu file keeps records 0..1024 only, so a record past
+// them would silently vanish at the next start; callers tell the user instead. For a dock icon:
+// the first blank or free dock position 4..iconCount, else the All Programs group (3) while it
+// has room, else none.
+int FindFreeRecord(const Tables& tables, bool forDock, int iconCount);
+
+// True when no member of the group has exactly this (trimmed) path.
+bool IsNotInGroup(const Tables& tables, int group, const std::string& path);
+
+// Rewrites the " (Empty)"/" (Full)" suffix of the group's title from its member count.
+void UpdateGroupTitle(Tables& tables, int group);
+
+struct EditingContext {
+  Tables& tables;
+  ItemPictures& pictures;
+  platform::MessageBoxes& messages;
+  std::string sysIconsFolder;
+};
+
+// Deletes an item by its kind: a dock shortcut or group becomes a blank place, a member leaves
+// its group, the All Programs group is emptied but stays. Groups ask first unless `silent`.
+// True when done (or nothing to do), false when the user declined.
+bool DeleteItem(EditingContext& context, int record, bool silent);
+
+// Removes a member record from the first group that holds it, closing the gap.
+void RemoveGroupMember(EditingContext& context, int record);
+
+// Entries of the item context menu: 0 add shortcut, 1 delete, 3..6 move up, down, top, bottom,
+// 8 properties (2 and 7 are separators).
+using ItemMenuEntries = std::array<bool, 9>;
+
+// Which entries the menu offers for `record`; `selectedSlot` is the dock place whose group menu
+// is open when the record is a member.
+ItemMenuEntries ItemMenuAvailability(const Tables& tables, int record, int iconCount,
+                                     int selectedSlot);
+
+}  // namespace qav

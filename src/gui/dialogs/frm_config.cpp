@@ -1,0 +1,304 @@
+#include "gui/dialogs/frm_config.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "core/dock_geometry/ring_layout.h"
+#include "core/operations/ini_param.h"
+
+namespace qav {
+namespace {
+
+constexpr int kMinIconSize = 16;
+constexpr int kMaxIconSize = 128;
+
+const char* const kIconCounts[] = {"8 icons",  "12 icons", "16 icons", "20 icons",
+                                   "24 icons", "28 icons", "32 icons", "36 icons"};
+const char* const kPositions[] = {"Center",   "Top",       "Bottom",      "Left",        "Right",
+                                  "Top-Left", "Top-Right", "Bottom-Left", "Bottom-Right"};
+
+QSlider* MakeSlider(const char* name, const char* accessibleName, int minimum, int maximum,
+                    int pageStep) {
+  auto* slider = new QSlider(Qt::Horizontal);
+  slider->setObjectName(name);
+  slider->setAccessibleName(accessibleName);
+  slider->setRange(minimum, maximum);
+  slider->setSingleStep(1);
+  slider->setPageStep(pageStep);
+  return slider;
+}
+
+QLabel* MakeLabel(const char* name) {
+  auto* label = new QLabel;
+  label->setObjectName(name);
+  return label;
+}
+
+// A value label over a slider between its two end labels.
+void AddSliderRow(QVBoxLayout* layout, QLabel* label, QSlider* slider, const char* low,
+                  const char* high) {
+  layout->addWidget(label);
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel(low));
+  row->addWidget(slider, 1);
+  row->addWidget(new QLabel(high));
+  layout->addLayout(row);
+  label->setBuddy(slider);
+}
+
+void AddListRow(QVBoxLayout* layout, QLabel* label, QComboBox* list) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(label, 1);
+  row->addWidget(list);
+  label->setBuddy(list);
+  layout->addLayout(row);
+}
+
+QComboBox* MakeList(const char* name, const char* accessibleName,
+                    std::initializer_list<const char*> items) {
+  auto* list = new QComboBox;
+  list->setObjectName(name);
+  list->setAccessibleName(accessibleName);
+  for (const char* item : items) list->addItem(item);
+  return list;
+}
+
+}  // namespace
+
+FrmConfig::FrmConfig(FrmConfigServices services, QWidget* parent)
+    : QDialog(parent), services_(services), settings_(services.state.settings) {
+  setObjectName("FrmConfig");
+  setWindowTitle("QAV Launcher - Settings");
+  setAccessibleName("QAV Launcher - Settings");
+  setModal(false);
+
+  tabs_ = new QTabWidget;
+  tabs_->setObjectName("TabSConfig");
+  tabs_->setAccessibleName("Settings pages");
+  tabs_->addTab(BuildGeneralPage(), "  General  ");
+  tabs_->addTab(BuildAppearancePage(), "  Appearance  ");
+  tabs_->addTab(BuildKeysPage(), "  Keys  ");
+
+  auto* about = new QPushButton("&About  QAV Launcher");
+  about->setObjectName("Command1_0");
+  about->setAccessibleName("About QAV Launcher");
+  about->setAutoDefault(false);
+  auto* ok = new QPushButton("&OK");
+  ok->setObjectName("Command1_1");
+  ok->setAccessibleName("OK");
+  ok->setDefault(true);
+  connect(about, &QPushButton::clicked, this, [this] { services_.preview.ShowAbout(); });
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(about);
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tabs_);
+  layout->addLayout(buttons);
+
+  IniConfigData();
+  ConnectAppearance();
+  ConnectGeneral();
+  ConnectKeys();
+}
+
+QWidget* FrmConfig::BuildAppearancePage() {
+  auto* page = new QWidget;
+  page->setObjectName("PicSet2");
+  labNormal_ = MakeLabel("LabNormal");
+  labMagnified_ = MakeLabel("LabMagnified");
+  labRadius_ = MakeLabel("LabRadius");
+  labTrans_ = MakeLabel("LabTrans");
+  labIconCount_ = MakeLabel("LabIconCount");
+  labMinimizedPosition_ = MakeLabel("LabMinimizedPosition");
+  sldNormal_ = MakeSlider("SldNormal", "Normal Icon Size", kMinIconSize, kMaxIconSize, 8);
+  sldMagnified_ = MakeSlider("SldMagnified", "Magnified Icon Size", kMinIconSize, kMaxIconSize, 8);
+  sldRadius_ = MakeSlider("SldRadius", "Circle Diameter", settings_.MinRingRadius,
+                          settings_.MinRingRadius, 5);
+  sldTrans_ = MakeSlider("SldTrans", "Opacity", 0, 255, 8);
+  combIconCount_ = MakeList("CombIconCount", "Icon Quantity",
+                            {kIconCounts[0], kIconCounts[1], kIconCounts[2], kIconCounts[3],
+                             kIconCounts[4], kIconCounts[5], kIconCounts[6], kIconCounts[7]});
+  combMinimizedPosition_ =
+      MakeList("CombMinimizedPosition", "Minimized Position",
+               {kPositions[0], kPositions[1], kPositions[2], kPositions[3], kPositions[4],
+                kPositions[5], kPositions[6], kPositions[7], kPositions[8]});
+
+  auto* appearance = new QGroupBox("Appearance");
+  auto* a = new QVBoxLayout(appearance);
+  AddSliderRow(a, labNormal_, sldNormal_, "Small", "Large");
+  AddSliderRow(a, labMagnified_, sldMagnified_, "Small", "Large");
+  AddSliderRow(a, labRadius_, sldRadius_, "Small", "Large");
+  AddListRow(a, labIconCount_, combIconCount_);
+
+  auto* background = new QGroupBox("Background");
+  auto* b = new QVBoxLayout(background);
+  AddSliderRow(b, labTrans_, sldTrans_, "Min", "Max");
+  AddListRow(b, labMinimizedPosition_, combMinimizedPosition_);
+
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(appearance);
+  layout->addWidget(background);
+  layout->addStretch(1);
+  return page;
+}
+
+void FrmConfig::IniConfigData() {
+  const QSignalBlocker blockers[] = {
+      QSignalBlocker(sldNormal_),        QSignalBlocker(sldMagnified_),
+      QSignalBlocker(sldRadius_),        QSignalBlocker(sldTrans_),
+      QSignalBlocker(combIconCount_),    QSignalBlocker(combMinimizedPosition_),
+      QSignalBlocker(chkAutoRun_),       QSignalBlocker(chkAutoHide_),
+      QSignalBlocker(chkDisplayLetter_), QSignalBlocker(chkClearType_)};
+  const SettingsRecord& record = settings_.Record;
+  sldNormal_->setValue(settings_.NormalIconSize);
+  sldMagnified_->setValue(settings_.MagnifiedIconSize);
+  // A screen too small for the usual smallest ring lowers the lower end rather than invert the
+  // range.
+  const int maxRadius = std::max(settings_.MaxRadius, 1);
+  sldRadius_->setRange(std::min(settings_.MinRingRadius, maxRadius), maxRadius);
+  sldRadius_->setValue(settings_.RingRadius);
+  combIconCount_->setCurrentIndex(std::clamp((settings_.IconCount - 8) / 4, 0, 7));
+  combMinimizedPosition_->setCurrentIndex(std::clamp<int>(record.MinimizedPosition, 0, 8));
+  sldTrans_->setValue(settings_.TintSetting.alpha);
+  chkClearType_->setChecked(record.ClearType == 1);
+  chkAutoRun_->setChecked(settings_.AutoRun);
+  chkAutoHide_->setChecked(record.AutoHide == 1);
+  chkDisplayLetter_->setChecked(record.HideShortcutLetters == 1);
+  rememberedMagnified_ = settings_.MagnifiedIconSize;
+  UpdateLabels();
+}
+
+void FrmConfig::UpdateLabels() {
+  labNormal_->setText(QStringLiteral("Normal Icon Size:  %1  Pixels").arg(sldNormal_->value()));
+  labMagnified_->setText(
+      QStringLiteral("Magnified Icon Size:  %1  Pixels").arg(sldMagnified_->value()));
+  labRadius_->setText(QStringLiteral("Circle Diameter:  %1  Pixels").arg(2 * sldRadius_->value()));
+  labTrans_->setText(QStringLiteral("Opacity:  %1").arg(sldTrans_->value()));
+  labIconCount_->setText(QStringLiteral("Icon Quantity:  %1  Icons").arg(settings_.IconCount));
+  labMinimizedPosition_->setText("Current Minimized Position: " +
+                                 combMinimizedPosition_->currentText());
+}
+
+void FrmConfig::ConnectAppearance() {
+  connect(sldNormal_, &QSlider::sliderPressed, this, [this] { NormalPressed(); });
+  connect(sldNormal_, &QSlider::valueChanged, this, [this](int value) { NormalChanged(value); });
+  connect(sldNormal_, &QSlider::sliderReleased, this, [this] { NormalReleased(); });
+  connect(sldMagnified_, &QSlider::valueChanged, this,
+          [this](int value) { MagnifiedChanged(value); });
+  connect(sldMagnified_, &QSlider::sliderReleased, this, [this] { Relayout(2); });
+  connect(sldRadius_, &QSlider::valueChanged, this, [this](int value) { RadiusChanged(value); });
+  connect(sldTrans_, &QSlider::sliderPressed, this, [this] { TransHeld(true); });
+  connect(sldTrans_, &QSlider::sliderReleased, this, [this] { TransHeld(false); });
+  connect(sldTrans_, &QSlider::valueChanged, this, [this](int value) { TransChanged(value); });
+  connect(combIconCount_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { IconCountChosen(index); });
+  connect(combMinimizedPosition_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { MinimizedPositionChosen(index); });
+}
+
+void FrmConfig::Relayout(int mode) {
+  AppState& state = services_.state;
+  state.imageSlots.Sizes[1] = settings_.NormalIconSize;
+  state.imageSlots.Sizes[2] = settings_.MagnifiedIconSize;
+  CalcRingLayout(state.ring, state.screen,
+                 {settings_.NormalIconSize, settings_.MagnifiedIconSize, settings_.RingRadius,
+                  settings_.IconCount});
+  services_.preview.RingChanged(mode);
+}
+
+void FrmConfig::NormalPressed() {
+  rememberedMagnified_ = settings_.MagnifiedIconSize;
+}
+
+// While the normal size is dragged, the magnified size is pushed up along with it and falls back
+// to what it was at the press when the normal size comes down again.
+void FrmConfig::NormalChanged(int value) {
+  // A step from the keyboard is a whole press, move and release.
+  const bool stepped = !sldNormal_->isSliderDown();
+  if (stepped) NormalPressed();
+  settings_.NormalIconSize = value;
+  settings_.MagnifiedIconSize = std::max(value, rememberedMagnified_);
+  {
+    const QSignalBlocker blocker(sldMagnified_);
+    sldMagnified_->setValue(settings_.MagnifiedIconSize);
+  }
+  UpdateLabels();
+  Relayout(1);
+  if (stepped) NormalReleased();
+}
+
+void FrmConfig::NormalReleased() {
+  services_.state.imageSlots.Sizes[1] = settings_.NormalIconSize;
+  services_.preview.RebuildSizedImages(1);
+  if (settings_.NormalIconSize > rememberedMagnified_) Relayout(2);
+}
+
+void FrmConfig::MagnifiedChanged(int value) {
+  settings_.MagnifiedIconSize = value;
+  UpdateLabels();
+  if (!sldMagnified_->isSliderDown()) Relayout(2);
+}
+
+// The user's choice is what the file keeps, also when it was made on a smaller screen.
+void FrmConfig::RadiusChanged(int value) {
+  settings_.RingRadius = value;
+  settings_.StoredRingRadius = 0;
+  UpdateLabels();
+  Relayout(0);
+}
+
+// Holding the opacity slider tints the whole screen so the user sees what the value means.
+void FrmConfig::TransHeld(bool held) {
+  services_.state.TintMode = held;
+  services_.preview.DockNormal();
+}
+
+void FrmConfig::TransChanged(int value) {
+  settings_.TintSetting.alpha = static_cast<std::uint8_t>(value);
+  settings_.TintColour = settings_.TintSetting;
+  UpdateLabels();
+  services_.preview.DockNormal();
+}
+
+void FrmConfig::IconCountChosen(int index) {
+  if (index < 0) return;
+  settings_.IconCount = 8 + 4 * index;
+  UpdateLabels();
+  Relayout(0);
+}
+
+void FrmConfig::MinimizedPositionChosen(int index) {
+  if (index < 0) return;
+  settings_.Record.MinimizedPosition = static_cast<std::uint8_t>(index);
+  UpdateLabels();
+  AppState& state = services_.state;
+  // The dock takes the new place the next time it is minimized.
+  SetMinimizedPosition(state.ring, state.screen, index);
+}
+
+void FrmConfig::done(int result) {
+  if (!closed_) {
+    closed_ = true;
+    // Leaving while the opacity slider is held must not leave the screen tinted.
+    if (services_.state.TintMode && sldTrans_->isSliderDown()) TransHeld(false);
+    AppState& state = services_.state;
+    SaveSettingsFile(settings_, state, services_.platform);
+    services_.platform.process.TrimWorkingSet();
+  }
+  QDialog::done(result);
+}
+
+}  // namespace qav

@@ -1,0 +1,237 @@
+// The settings window's "Keys" page: which combination, if any, each of the three hot keys has.
+// A change is taken at once and kept in the hot-key file; a combination another program holds
+// is kept too, and the user told it does nothing for now.
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeySequenceEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "core/environment/hot_key_file.h"
+#include "gui/dialogs/frm_config.h"
+
+namespace qav {
+namespace {
+
+using platform::HotKey;
+using platform::KeyCombination;
+
+struct QtKeyName {
+  Qt::Key key;
+  const char* name;
+};
+
+constexpr QtKeyName kQtKeys[] = {
+    {Qt::Key_Space, "Space"},         {Qt::Key_Tab, "Tab"},       {Qt::Key_Backtab, "Tab"},
+    {Qt::Key_Return, "Return"},       {Qt::Key_Enter, "Return"},  {Qt::Key_Escape, "Escape"},
+    {Qt::Key_Backspace, "Backspace"}, {Qt::Key_Insert, "Insert"}, {Qt::Key_Delete, "Delete"},
+    {Qt::Key_Home, "Home"},           {Qt::Key_End, "End"},       {Qt::Key_PageUp, "PageUp"},
+    {Qt::Key_PageDown, "PageDown"},   {Qt::Key_Left, "Left"},     {Qt::Key_Up, "Up"},
+    {Qt::Key_Right, "Right"},         {Qt::Key_Down, "Down"},     {Qt::Key_Pause, "Pause"},
+    {Qt::Key_Print, "Print"}};
+
+constexpr std::pair<Qt::KeyboardModifier, unsigned> kQtModifiers[] = {
+    {Qt::ControlModifier, platform::kCtrl},
+    {Qt::ShiftModifier, platform::kShift},
+    {Qt::AltModifier, platform::kAlt},
+    {Qt::MetaModifier, platform::kSuper}};
+
+// The name of a Qt key as the hot-key file writes it; empty for keys it has no name for.
+std::string KeyName(Qt::Key key) {
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return std::string(1, static_cast<char>(key));
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return std::string(1, static_cast<char>(key));
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return "F" + std::to_string(key - Qt::Key_F1 + 1);
+  for (const QtKeyName& named : kQtKeys) {
+    if (named.key == key) return named.name;
+  }
+  return {};
+}
+
+Qt::Key QtKeyOf(const std::string& name) {
+  if (name.size() == 1) return static_cast<Qt::Key>(name[0]);
+  if (platform::IsFunctionKey(name)) {
+    return static_cast<Qt::Key>(Qt::Key_F1 + std::stoi(name.substr(1)) - 1);
+  }
+  for (const QtKeyName& named : kQtKeys) {
+    if (named.name == name) return named.key;
+  }
+  return Qt::Key_unknown;
+}
+
+// "Ctrl+Alt+K" as the recorder shows it.
+QKeySequence SequenceOf(const std::optional<KeyCombination>& combination) {
+  if (!combination) return {};
+  Qt::KeyboardModifiers modifiers;
+  for (const auto& [qt, bit] : kQtModifiers) {
+    if (combination->modifiers & bit) modifiers |= qt;
+  }
+  return QKeySequence(QKeyCombination(modifiers, QtKeyOf(combination->key)));
+}
+
+// The recorder's first combination in the file's words: "Ctrl+Alt+K".
+std::string TextOf(const QKeyCombination& pressed) {
+  const std::string key = KeyName(pressed.key());
+  if (key.empty()) return QKeySequence(pressed).toString().toStdString();
+  KeyCombination combination{0, key};
+  for (const auto& [qt, bit] : kQtModifiers) {
+    if (pressed.keyboardModifiers() & qt) combination.modifiers |= bit;
+  }
+  return platform::CombinationText(combination);
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QWidget* FrmConfig::BuildKeysPage() {
+  auto* page = new QWidget;
+  page->setObjectName("PicSet3");
+  auto* keys = new QGroupBox("Hot Keys");
+  auto* grid = new QGridLayout(keys);
+  for (HotKey key : platform::kAllHotKeys) {
+    const auto i = static_cast<int>(key);
+    const QString purpose = Text(HotKeyPurpose(key));
+    auto* label = new QLabel(purpose + ":");
+    keyEdit_[i] = new QKeySequenceEdit;
+    keyEdit_[i]->setObjectName(QStringLiteral("KeyEdit%1").arg(i));
+    keyEdit_[i]->setAccessibleName(purpose);
+    // The recorder takes every key, Tab too: the keyboard reaches it through "Change".
+    keyEdit_[i]->setFocusPolicy(Qt::ClickFocus);
+    if (auto* line = keyEdit_[i]->findChild<QLineEdit*>()) line->setAccessibleName(purpose);
+    label->setBuddy(keyEdit_[i]);
+    keyChange_[i] = new QPushButton("Change...");
+    keyChange_[i]->setObjectName(QStringLiteral("KeyChange%1").arg(i));
+    keyChange_[i]->setAccessibleName("Change: " + purpose);
+    keyChange_[i]->setAutoDefault(false);
+    keyNone_[i] = new QPushButton("None");
+    keyNone_[i]->setObjectName(QStringLiteral("KeyNone%1").arg(i));
+    keyNone_[i]->setAccessibleName("No hot key: " + purpose);
+    keyNone_[i]->setAutoDefault(false);
+    grid->addWidget(label, i, 0);
+    grid->addWidget(keyEdit_[i], i, 1);
+    grid->addWidget(keyChange_[i], i, 2);
+    grid->addWidget(keyNone_[i], i, 3);
+  }
+  keyDefaults_ = new QPushButton("Restore Default Keys");
+  keyDefaults_->setObjectName("KeyDefaults");
+  keyDefaults_->setAccessibleName("Restore Default Keys");
+  keyDefaults_->setAutoDefault(false);
+  grid->addWidget(keyDefaults_, 3, 0, 1, 4, Qt::AlignLeft);
+
+  auto* about = new QLabel(
+      "These combinations reach QAV Launcher from every program, which then no longer gets "
+      "them; in QAV Launcher's own windows they keep their usual meaning. Where the window "
+      "manager keeps Alt+Space, bind the command \"qav-launcher --keyboard\" to a shortcut in the "
+      "desktop's keyboard settings, or choose another combination here.");
+  about->setWordWrap(true);
+  labKeys_ = new QLabel;
+  labKeys_->setObjectName("LabKeys");
+  labKeys_->setWordWrap(true);
+  labKeys_->setAccessibleName("Hot key state");
+
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(keys);
+  layout->addWidget(about);
+  layout->addWidget(labKeys_);
+  layout->addStretch(1);
+  hotKeys_ = services_.preview.HotKeys();
+  ShowHotKeys();
+  return page;
+}
+
+void FrmConfig::ConnectKeys() {
+  for (int i = 0; i < 3; ++i) {
+    connect(keyChange_[i], &QPushButton::clicked, this, [this, i] { RecordHotKey(i); });
+    connect(keyEdit_[i], &QKeySequenceEdit::editingFinished, this,
+            [this, i] { HotKeyRecorded(i); });
+    connect(keyNone_[i], &QPushButton::clicked, this, [this, i] {
+      platform::HotKeyBindings next = hotKeys_;
+      next[static_cast<std::size_t>(i)].reset();
+      TakeHotKeys(next, i);
+    });
+  }
+  connect(keyDefaults_, &QPushButton::clicked, this,
+          [this] { TakeHotKeys(platform::DefaultHotKeys(), -1); });
+}
+
+void FrmConfig::ShowHotKeys() {
+  for (int i = 0; i < 3; ++i) {
+    keyEdit_[i]->setKeySequence(SequenceOf(hotKeys_[static_cast<std::size_t>(i)]));
+  }
+}
+
+void FrmConfig::RecordHotKey(int action) {
+  keyEdit_[action]->clear();
+  keyEdit_[action]->setFocus(Qt::OtherFocusReason);
+  labKeys_->setText("Press the new combination for \"" +
+                    Text(HotKeyPurpose(static_cast<HotKey>(action))) + "\".");
+}
+
+void FrmConfig::HotKeyRecorded(int action) {
+  const QKeySequence recorded = keyEdit_[action]->keySequence();
+  keyChange_[action]->setFocus(Qt::OtherFocusReason);
+  if (recorded.isEmpty()) {
+    ShowHotKeys();
+    return;
+  }
+  const std::string text = TextOf(recorded[0]);
+  const std::string problem = CombinationProblem(text);
+  if (!problem.empty()) {
+    ShowHotKeys();
+    labKeys_->setText(QString::fromStdString(text + " cannot be a hot key: " + problem + "."));
+    return;
+  }
+  const KeyCombination combination = *ParseCombination(text);
+  for (HotKey other : platform::kAllHotKeys) {
+    const auto o = static_cast<std::size_t>(other);
+    if (static_cast<int>(o) == action || hotKeys_[o] != combination) continue;
+    ShowHotKeys();
+    labKeys_->setText(QString::fromStdString(text + " already does something else: ") +
+                      Text(HotKeyPurpose(other)) + ".");
+    return;
+  }
+  platform::HotKeyBindings next = hotKeys_;
+  next[static_cast<std::size_t>(action)] = combination;
+  TakeHotKeys(next, action);
+}
+
+// Taken at once and kept in the hot-key file; what another program holds is said.
+void FrmConfig::TakeHotKeys(const platform::HotKeyBindings& bindings, int changed) {
+  hotKeys_ = bindings;
+  ShowHotKeys();
+  const std::vector<HotKey> refused = services_.preview.ApplyHotKeys(bindings);
+  const Result saved =
+      WriteHotKeyFile(services_.platform.files, services_.state.paths.HotKeyFile, bindings);
+  QString text;
+  if (changed >= 0) {
+    const auto& combination = bindings[static_cast<std::size_t>(changed)];
+    const QString purpose = Text(HotKeyPurpose(static_cast<HotKey>(changed)));
+    text = combination ? QString::fromStdString(platform::CombinationText(*combination)) +
+                             " now does this from every program: " + purpose + "."
+                       : "No hot key now does this: " + purpose + ".";
+  } else {
+    text = "The hot keys are the usual ones again.";
+  }
+  for (HotKey key : refused) {
+    text += " " +
+            QString::fromStdString(
+                platform::CombinationText(*bindings[static_cast<std::size_t>(key)])) +
+            " is held by another program (often the window manager), so it does nothing until "
+            "that program lets it go.";
+  }
+  labKeys_->setText(text);
+  if (!saved) {
+    services_.platform.messages.Show({saved.Error(), "QAV Launcher",
+                                      platform::MessageIcon::kExclamation,
+                                      platform::MessageButtons::kOk});
+  }
+}
+
+}  // namespace qav

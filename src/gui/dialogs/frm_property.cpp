@@ -1,0 +1,426 @@
+#include "gui/dialogs/frm_property.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+#include "base/path_separator.h"
+#include "base/text.h"
+#include "core/environment/path_services.h"
+#include "core/shortcuts/classification.h"
+#include "core/shortcuts/commands.h"
+#include "core/shortcuts/default_groups.h"
+#include "core/shortcuts/group_editing.h"
+#include "gui/graphics/image_cache.h"
+
+namespace qav {
+namespace {
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+constexpr int kPictureEdge = 128;
+constexpr int kModeAddMember = -1;
+
+// Ready-made entries: list place k (1..) builds default item k + 7 on a shortcut (8 the web
+// browser, 9 the mail program) and k + 3 on a group (4..7 the four groups in list order).
+constexpr int kShortcutOffset = 7;
+constexpr int kGroupOffset = 3;
+
+constexpr const char* kReadyMadeGroups[] = {"'System Folders & Drives Group'",
+                                            "'Accessories Group'", "'Microsoft Office Suite Group'",
+                                            "'Website Group'"};
+
+// Up to and including the last separator: the folder a file dialog starts in.
+std::string GetParentFolder(const std::string& path) {
+  const auto cut = path.find_last_of(std::string("\\") + platform::kPathSeparator);
+  return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+std::string Text(const QString& text) {
+  return text.toStdString();
+}
+
+}  // namespace
+
+bool RefuseFullGroup(const Tables& tables, int group, platform::MessageBoxes& messages) {
+  if (group < 0 || group >= kGroupCount) return true;
+  const GroupRecord& g = tables.Groups[static_cast<std::size_t>(group)];
+  const int capacity = std::min(GroupCapacity(group), static_cast<int>(g.Members.size()) - 1);
+  if (g.MemberCount < capacity) return false;
+  messages.Show({"This group is full. Please choose another group or create a new group!",
+                 "Add Shortcut", MessageIcon::kInformation, MessageButtons::kOk});
+  return true;
+}
+
+QImage PropertyPicture(ShortcutRecord& record, ShellIcons& shellIcons) {
+  std::string picture = record.CustomIcon.Get();
+  record.CustomIcon = picture;
+  if (!PathExists(picture)) {
+    picture = record.IconFile.Get();
+    record.IconFile = picture;
+  }
+  const std::string path = record.Path.Get();
+  record.Path = path;
+  QImage source = PathExists(picture) ? LoadPictureFile(picture) : QImage();
+  if (source.isNull() && PathExists(path)) source = shellIcons.IconFor(path, kPictureEdge);
+  QImage canvas(kPictureEdge, kPictureEdge, QImage::Format_ARGB32);
+  canvas.fill(Qt::white);
+  if (!source.isNull()) {
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(0, 0, std::min(source.width(), kPictureEdge),
+                            std::min(source.height(), kPictureEdge)),
+                      source);
+  }
+  return canvas;
+}
+
+FrmProperty::FrmProperty(PropertyServices services, bool addShortcut, QWidget* owner)
+    : QDialog(owner), s_(std::move(services)), addShortcutMode_(addShortcut) {
+  BuildControls();
+  ConnectControls();
+  Reload();
+}
+
+ShortcutRecord& FrmProperty::Current() {
+  auto& records = s_.state.tables.Shortcuts;
+  const int record = std::clamp(s_.state.CurrentRecord, 0, static_cast<int>(records.size()) - 1);
+  return records[static_cast<std::size_t>(record)];
+}
+
+int FrmProperty::GroupMemberCount() const {
+  const int record = s_.state.CurrentRecord;
+  if (record < 0 || record >= kGroupCount) return 0;
+  return s_.state.tables.Groups[static_cast<std::size_t>(record)].MemberCount;
+}
+
+void FrmProperty::Reload() {
+  const QScopedValueRollback<bool> reloading(reloading_, true);
+  ShortcutRecord& r = Current();
+  mode_ = r.Kind;
+  if (addShortcutMode_) {
+    setWindowTitle("Add Shortcut");
+    setAccessibleName("Add Shortcut");
+    if (mode_ == kKindGroup || mode_ == kKindAllPrograms) mode_ = kModeAddMember;
+  }
+  if (mode_ != kModeAddMember) {
+    const std::string title = r.Title.Get();
+    const std::string target = r.Target.Get();
+    const std::string arguments = r.Arguments.Get();
+    r.Title = title;
+    r.Target = target;
+    r.Arguments = arguments;
+    txtTitle_->setText(QString::fromStdString(title));
+    txtTarget_->setText(QString::fromStdString(target));
+    txtArg_->setText(QString::fromStdString(arguments));
+    combRun_->setCurrentIndex(std::clamp(r.RunStyle, 0, 2));
+    DrawQavIcon();
+  }
+  IniCombLink();
+  SetEnabledFor(mode_);
+  if (addShortcutMode_) {
+    if (mode_ == kModeAddMember) optType_[1]->setEnabled(false);
+    addShortcutMode_ = false;
+  }
+}
+
+void FrmProperty::SetEnabledFor(int mode) {
+  const int selected = mode >= kKindAllPrograms ? 2 : mode == kKindGroup ? 1 : 0;
+  optType_[static_cast<std::size_t>(selected)]->setChecked(true);
+  cmdBrowse_->setEnabled(selected == 0);
+  const bool editable = mode < kKindAllPrograms && mode != kKindGroup;
+  txtTarget_->setEnabled(editable);
+  txtArg_->setEnabled(editable);
+  combRun_->setEnabled(editable);
+  combLink_->setEnabled(mode < kKindAllPrograms);
+  txtTitle_->setEnabled(mode < kKindAllPrograms);
+  optType_[0]->setEnabled(mode < kKindAllPrograms);
+  // Members never become groups: only dock places can hold one.
+  const bool dockPlace = s_.state.CurrentRecord <= kLastDockRecord;
+  optType_[1]->setEnabled(mode == kKindGroup || (editable && dockPlace && mode != kModeAddMember));
+  optType_[2]->setEnabled(mode >= kKindAllPrograms);
+}
+
+void FrmProperty::IniCombLink() {
+  combLink_->clear();
+  ShortcutRecord& r = Current();
+  const std::string path = r.Path.Get();
+  r.Path = path;
+  QStringList entries;
+  if (mode_ != kModeAddMember) entries << QString::fromStdString(path);
+  if (mode_ == kKindFree || mode_ == kKindBlank) {
+    entries << "Add New 'Internet' Shortcut"
+            << "Add New 'Check Email' Shortcut";
+  } else if (mode_ == kKindDockShortcut || mode_ == kKindMember) {
+    entries << "Replace by  New 'Internet' Shortcut"
+            << "Replace by  New 'Check Email' Shortcut";
+  } else if (mode_ == kKindGroup) {
+    const char* verb = GroupMemberCount() > 0 ? "Replace by  New " : "Add New ";
+    for (const char* group : kReadyMadeGroups) entries << QString(verb) + group;
+  }
+  combLink_->addItems(entries);
+  if (!entries.isEmpty()) combLink_->setCurrentIndex(0);
+}
+
+void FrmProperty::DrawQavIcon() {
+  picIcon_->setPixmap(QPixmap::fromImage(PropertyPicture(Current(), s_.shellIcons)));
+}
+
+bool FrmProperty::AskYesNo(const std::string& text, const std::string& caption, bool noIsDefault) {
+  return s_.platform.messages.Show({text, caption, MessageIcon::kQuestion, MessageButtons::kYesNo,
+                                    noIsDefault}) == MessageAnswer::kYes;
+}
+
+void FrmProperty::RefreshDock() {
+  if (s_.iniIconParam) s_.iniIconParam();
+  if (s_.dockNormal) s_.dockNormal();
+}
+
+void FrmProperty::Delete(int record) {
+  EditingContext editing{s_.state.tables, s_.pictures, s_.platform.messages,
+                         s_.state.paths.SysIconsFolder};
+  DeleteItem(editing, record, true);
+}
+
+void FrmProperty::ClassifyInto(const std::string& path, int record, const std::string& title) {
+  AppState& st = s_.state;
+  Classifier classifier({st.tables, st.paths, s_.platform.system, s_.platform.registry,
+                         s_.platform.volumes, s_.platform.messages, s_.pictures,
+                         st.settings.IconCount});
+  classifier.ClassifyIntoRecord(path, record, title, "");
+}
+
+void FrmProperty::BuildReadyMade(int number) {
+  AppState& st = s_.state;
+  Classifier classifier({st.tables, st.paths, s_.platform.system, s_.platform.registry,
+                         s_.platform.volumes, s_.platform.messages, s_.pictures,
+                         st.settings.IconCount});
+  DefaultGroupContext context{st.tables,  st.paths,   s_.platform,
+                              classifier, st.OsMajor, s_.applicationFolders};
+  BuildDefaultGroup(context, number, st.CurrentRecord);
+}
+
+void FrmProperty::OptTypeClick(int index) {
+  const int record = s_.state.CurrentRecord;
+  ShortcutRecord& r = Current();
+  bool changed = false;
+  if (index == 0 && mode_ == kKindGroup) {
+    if (GroupMemberCount() == 0 ||
+        AskYesNo("This operation will delete all items of this group, continue?", "QAV Launcher",
+                 false)) {
+      Delete(record);
+      mode_ = kKindBlank;
+      changed = true;
+    }
+  } else if (index == 1 && record >= kFirstDockRecord && record <= kLastDockRecord) {
+    bool proceed = false;
+    if (mode_ == kKindDockShortcut || mode_ == kKindMember) {
+      proceed =
+          AskYesNo("This operation will delete this shortcut, continue?", "QAV Launcher", false);
+    } else if (mode_ == kKindFree || mode_ == kKindBlank) {
+      proceed = true;
+    }
+    if (proceed) {
+      Delete(record);
+      mode_ = kKindGroup;
+      r.Kind = kKindGroup;
+      r.Title = "New Group  (Empty)";
+      r.ImageRow = record;
+      r.IconFile = s_.state.paths.SysIconsFolder + "Group.png";
+      s_.pictures.LoadItemImage(record);
+      changed = true;
+    }
+  }
+  Reload();
+  if (changed) {
+    RefreshDock();
+    if (s_.saveMenu) s_.saveMenu();
+  } else if (s_.dockNormal) {
+    s_.dockNormal();
+  }
+}
+
+void FrmProperty::CombLinkClick(int index) {
+  if (index < 1) return;
+  const int record = s_.state.CurrentRecord;
+  const char* question = "Are you sure to replace?";
+  switch (mode_) {
+    case kKindDockShortcut:
+    case kKindGroup:
+      if ((mode_ == kKindDockShortcut || GroupMemberCount() > 0) &&
+          !AskYesNo(question, "Properties", true)) {
+        combLink_->setCurrentIndex(0);
+        return;
+      }
+      Delete(record);
+      break;
+    case kKindMember:
+      if (!AskYesNo(question, "Properties", true)) {
+        combLink_->setCurrentIndex(0);
+        return;
+      }
+      if (s_.dropCustomIcon) s_.dropCustomIcon(record);
+      Current().CustomIcon = "";
+      break;
+    case kKindFree:
+    case kKindBlank:
+      break;
+    default:
+      return;
+  }
+  BuildReadyMade(index + (mode_ == kKindGroup ? kGroupOffset : kShortcutOffset));
+  s_.pictures.LoadItemImage(record);
+  Reload();
+  RefreshDock();
+  if (s_.saveMenu) s_.saveMenu();
+}
+
+int FrmProperty::AppendMember() {
+  AppState& st = s_.state;
+  const int group = st.CurrentRecord;
+  if (group < 0 || group > kLastDockRecord) return kNoRecord;
+  if (RefuseFullGroup(st.tables, group, s_.platform.messages)) return kNoRecord;
+  GroupRecord& g = st.tables.Groups[static_cast<std::size_t>(group)];
+  const int r = FindFreeRecord(st.tables, false, st.settings.IconCount);
+  if (r == kNoRecord) {
+    s_.platform.messages.Show(
+        {"There is no room for another shortcut: all 1024 places are in use. Remove shortcuts "
+         "you no longer need and try again.",
+         "Add Shortcut", MessageIcon::kInformation, MessageButtons::kOk});
+    return kNoRecord;
+  }
+  ResetRecord(st.tables.Shortcuts[static_cast<std::size_t>(r)]);
+  st.tables.Shortcuts[static_cast<std::size_t>(r)].Kind = kKindMember;
+  g.MemberCount += 1;
+  g.Members[static_cast<std::size_t>(g.MemberCount)] = r;
+  UpdateGroupTitle(st.tables, group);
+  return r;
+}
+
+void FrmProperty::CmdBrowseClick() {
+  ShortcutRecord& r = Current();
+  std::string start = r.Path.Get();
+  if (!PathExists(start)) start = r.Target.Get();
+  start = PathExists(start) ? GetParentFolder(start) : s_.state.paths.ProgramFilesFolder;
+  platform::FileDialogRequest request;
+  request.title = "QAV Launcher - Properties";
+  request.filter = "*.lnk;*.exe;*.*|*.lnk;*.exe;*.*";
+  request.initialName = start;
+  const std::string file = s_.files.ShowFileDialog(request);
+  if (file.empty()) return;
+  if (mode_ != kModeAddMember) {
+    ClassifyInto(file, s_.state.CurrentRecord, "");
+  } else {
+    const int member = AppendMember();
+    if (member == kNoRecord) return;
+    mode_ = kKindMember;
+    ClassifyInto(file, member, "");
+    // The dialog goes on with the new member, so OK edits it rather than the group.
+    s_.state.CurrentRecord = member;
+  }
+  RefreshDock();
+  Reload();
+  if (s_.saveMenu) s_.saveMenu();
+}
+
+void FrmProperty::CmdIconClick(int index) {
+  const int record = s_.state.CurrentRecord;
+  ShortcutRecord& r = Current();
+  if (index == 2) {
+    OpenOrTell(s_.platform.launcher, s_.platform.messages, kIconSearchAddress);
+    return;
+  }
+  if (index == 0) {
+    platform::FileDialogRequest request;
+    request.title = "QAV Launcher - Change Icon";
+    request.filter = "*.ico;*.png|*.ico;*.png";
+    const std::string file = s_.files.ShowFileDialog(request);
+    if (file.empty()) return;
+    if (s_.dropCustomIcon) s_.dropCustomIcon(record);
+    const std::string stored = s_.pictures.NextIconStoreName();
+    const bool made = s_.pictures.IconFileToPng(file, stored);
+    // The old picture is gone either way; the item falls back to its own picture.
+    r.CustomIcon = made ? stored : std::string();
+    if (!made) {
+      s_.platform.messages.Show(
+          {"Change icon failed", "QAV Launcher", MessageIcon::kExclamation, MessageButtons::kOk});
+    }
+  } else if (index == 1) {
+    if (s_.dropCustomIcon) s_.dropCustomIcon(record);
+    const std::string iconFile = r.IconFile.Get();
+    r.IconFile = iconFile;
+    const std::string& shipped = s_.state.paths.SysIconsFolder;
+    if (shipped.empty() || !iconFile.starts_with(shipped)) {
+      AppState& st = s_.state;
+      Classifier({st.tables, st.paths, s_.platform.system, s_.platform.registry,
+                  s_.platform.volumes, s_.platform.messages, s_.pictures, st.settings.IconCount})
+          .RefreshItemIcon(record);
+    }
+    r.CustomIcon = "";
+  } else {
+    return;
+  }
+  r.ImageRow = record;
+  s_.pictures.LoadItemImage(record);
+  if (s_.dockNormal) s_.dockNormal();
+  DrawQavIcon();
+  if (s_.saveMenu) s_.saveMenu();
+}
+
+std::string FrmProperty::AcceptedText(const QString& text) const {
+  const std::string path = Text(text);
+  const std::string existing = ExistingPath(path, false, {s_.state.paths, s_.platform.system});
+  if (!existing.empty()) return existing;
+  if (IsWebAddress(path)) return TrimNull(path);
+  return {};
+}
+
+void FrmProperty::CmdOKClick() {
+  AppState& st = s_.state;
+  const std::string link = AcceptedText(combLink_->currentText());
+  const std::string typedTarget = AcceptedText(txtTarget_->text());
+  const std::string target = link.empty() ? typedTarget : link;
+  if (target.empty() && mode_ != kKindGroup) {
+    accept();
+    return;
+  }
+  std::string title = Text(txtTitle_->text().trimmed());
+  if (title == "Blank Shortcut") title.clear();
+  if (mode_ == kModeAddMember) {
+    const int member = AppendMember();
+    if (member != kNoRecord) {
+      ClassifyInto(target, member, title);
+      st.CurrentRecord = member;
+      RefreshDock();
+      ShortcutRecord& r = st.tables.Shortcuts[static_cast<std::size_t>(member)];
+      r.RunStyle = combRun_->currentIndex();
+      r.Arguments = Text(txtArg_->text());
+      if (s_.saveMenu) s_.saveMenu();
+    }
+  } else if (mode_ == kKindBlank || mode_ == kKindFree) {
+    ClassifyInto(target, st.CurrentRecord, title);
+    RefreshDock();
+    if (s_.saveMenu) s_.saveMenu();
+  } else {
+    ShortcutRecord& r = Current();
+    r.Title = Text(txtTitle_->text().trimmed());
+    if (!link.empty()) r.Path = link;
+    r.RunStyle = std::max(0, combRun_->currentIndex());
+    r.Arguments = Text(txtArg_->text());
+    r.Target = typedTarget.empty() ? TrimNull(Text(combLink_->currentText())) : typedTarget;
+    RefreshDock();
+    if (s_.saveMenu) s_.saveMenu();
+  }
+  accept();
+}
+
+}  // namespace qav

@@ -1,0 +1,114 @@
+#include "gui/dialogs/frm_started.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace qav {
+namespace {
+
+// What each page shows, for screen readers (the pictures carry the same words).
+constexpr const char* kPageNames[kStartedPages] = {
+    "Page 1 of 5: Welcome. Click an icon of the ring to start it; point at it to see its title.",
+    "Page 2 of 5: Drop files, folders or web addresses on the ring to add them.",
+    "Page 3 of 5: Click a group to open its menu; drag an item out to remove it.",
+    "Page 4 of 5: Alt+Space labels every icon with a key; Shift+Tab shows the desktop; "
+    "Ctrl+Tab minimizes the launcher. Choose other keys, or none, on the Keys page of the "
+    "settings.",
+    "Page 5 of 5: Right-click an icon for its properties; the tray icon brings the launcher "
+    "back. Press F1 to see these pages again."};
+
+}  // namespace
+
+FrmStarted::FrmStarted(std::int16_t& startedPage, std::function<void()> save, QWidget* owner)
+    : QDialog(owner), startedPage_(startedPage), save_(std::move(save)) {
+  setWindowTitle("QAV Launcher Getting Started");
+  setAccessibleName("QAV Launcher Getting Started");
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+  pages_ = new QStackedWidget;
+  pages_->setObjectName("PicStarted");
+  for (int p = 0; p < kStartedPages; ++p) {
+    auto* picture = new QLabel;
+    picture->setObjectName(QString("PicStarted%1").arg(p));
+    picture->setAccessibleName(kPageNames[p]);
+    picture->setFixedSize(640, 400);
+    picture->setAlignment(Qt::AlignCenter);
+    pages_->addWidget(picture);
+  }
+
+  chkStarted_ = new QCheckBox("Don't show again");
+  chkStarted_->setObjectName("ChkStarted");
+  chkStarted_->setAccessibleName("Don't show again");
+  last_ = new QPushButton("<< Last");
+  next_ = new QPushButton("Next >>");
+  auto* cancel = new QPushButton("Cancel");
+  const char* names[] = {"Last", "Next", "Cancel"};
+  int index = 0;
+  for (QPushButton* button : {last_, next_, cancel}) {
+    button->setObjectName(QString("Cmd%1").arg(index));
+    button->setAccessibleName(names[index]);
+    connect(button, &QPushButton::clicked, this, [this, index] { CmdClick(index); });
+    ++index;
+  }
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(chkStarted_);
+  row->addStretch();
+  row->addWidget(last_);
+  row->addWidget(next_);
+  row->addWidget(cancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages_);
+  layout->addLayout(row);
+  // Only a button already inside the dialog becomes its default.
+  next_->setDefault(true);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  page_ = startedPage_;
+  if (page_ < 0 || page_ >= kStartedPages) page_ = 0;
+  ShowPage();
+  next_->setFocus();
+}
+
+// A page's picture is a megabyte once decoded: only the page on show holds one.
+void FrmStarted::ShowPage() {
+  last_->setEnabled(page_ > 0);
+  next_->setEnabled(page_ < kStartedPages - 1);
+  if (auto* shown = qobject_cast<QLabel*>(pages_->currentWidget())) shown->setPixmap({});
+  if (auto* picture = qobject_cast<QLabel*>(pages_->widget(page_))) {
+    picture->setPixmap(QPixmap(QString(":/started/PAGE%1.png").arg(page_ + 1)));
+  }
+  pages_->setCurrentIndex(page_);
+}
+
+void FrmStarted::CmdClick(int index) {
+  if (index == 2) {
+    reject();
+    return;
+  }
+  page_ = std::clamp(page_ + (index == 0 ? -1 : 1), 0, kStartedPages - 1);
+  startedPage_ = static_cast<std::int16_t>(page_);
+  ShowPage();
+  // A button that just went grey would leave the keyboard nowhere.
+  if (!last_->isEnabled() && last_->hasFocus()) next_->setFocus();
+  if (!next_->isEnabled() && next_->hasFocus()) last_->setFocus();
+}
+
+// However the window ends (a button, Esc, the title bar), the choice is stored once.
+void FrmStarted::done(int result) {
+  if (!closed_) {
+    closed_ = true;
+    if (chkStarted_->isChecked()) startedPage_ = kStartedOff;
+    if (save_) save_();
+  }
+  QDialog::done(result);
+}
+
+}  // namespace qav
