@@ -138,7 +138,9 @@ TEST(BackupFile, AFailedWriteOrRenameKeepsTheEarlierBackup) {
   WriteBytes(backup, Of("earlier backup"));
   auto names = [&] {
     std::set<std::string> found;
-    for (const auto& entry : fs::directory_iterator(m.root.path())) found.insert(entry.path());
+    for (const auto& entry : fs::directory_iterator(m.root.path())) {
+      found.insert(platform::Utf8FromPath(entry.path()));
+    }
     return found;
   };
   const std::set<std::string> before = names();
