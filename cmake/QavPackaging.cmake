@@ -4,7 +4,10 @@
 #   libqt6svg6  the SVG image and icon-engine plugins, for the desktop's icon theme (the X11
 #               platform plugin itself is part of libqt6gui6);
 #   xdg-utils   xdg-open, xdg-mime and xdg-settings, through which documents, folders, web
-#               addresses and the default programs are reached.
+#               addresses and the default programs are reached;
+#   file        what xdg-open asks the type of a folder or document with when no desktop
+#               environment answers (a plain window manager): without it, on a bare system,
+#               every folder and document item fails to open (the bare-system test shows it).
 # A terminal emulator is only needed for programs that run in one, so it is suggested.
 # With SOURCE_DATE_EPOCH set, every file in the package carries that time: two builds of the same
 # sources give the same package.
@@ -34,7 +37,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.brevona.com/")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QAV_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, xdg-utils, file")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "x-terminal-emulator")
 # Qt's Wayland platform plugin: the dock runs natively in a Wayland session with it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
