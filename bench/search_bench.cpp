@@ -36,7 +36,8 @@ std::vector<Candidate> MakeCandidates() {
          {program, std::string(kWords[random() % 24]) + ";" + kWords[random() % 24]},
          Source::kApplication,
          "Application",
-         static_cast<int>(i)});
+         -1,
+         "/usr/share/applications/app" + std::to_string(i) + ".desktop"});
   }
   return candidates;
 }

@@ -23,7 +23,8 @@ struct Candidate {
   std::vector<std::string> others;  // matched too: generic name, keywords, program, target
   Source source = Source::kRing;
   std::string origin;  // where it comes from, shown greyed: a group's name, "Application", ...
-  int reference = -1;  // the caller's handle: a record number, an index into its own list
+  int reference = -1;  // the record number of a ring item, group member or command
+  std::string target;  // else what starting it opens: a desktop entry's path, a file
 };
 
 enum class MatchTier { kOtherField = 0, kTitleLetters = 1, kTitleWord = 2, kTitleStart = 3 };

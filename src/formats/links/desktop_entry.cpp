@@ -164,6 +164,14 @@ bool Meets(std::string_view desktops, const std::vector<std::string>& list) {
   return false;
 }
 
+// The value of `key` in the best translation for `locale`, else the untranslated one.
+std::string Localized(const Group& group, const std::string& key, std::string_view locale) {
+  for (const std::string& suffix : LocaleSuffixes(locale)) {
+    if (auto value = group.Get(key + "[" + suffix + "]")) return std::move(*value);
+  }
+  return group.Text(key);
+}
+
 }  // namespace
 
 std::optional<DesktopEntry> ParseDesktopEntry(std::string_view text, std::string_view locale) {
@@ -175,13 +183,9 @@ std::optional<DesktopEntry> ParseDesktopEntry(std::string_view text, std::string
   const Group group(std::move(entries));
   DesktopEntry entry;
   entry.type = group.Text("Type");
-  for (const std::string& suffix : LocaleSuffixes(locale)) {
-    if (auto name = group.Get("Name[" + suffix + "]")) {
-      entry.name = std::move(*name);
-      break;
-    }
-  }
-  if (entry.name.empty()) entry.name = group.Text("Name");
+  entry.name = Localized(group, "Name", locale);
+  entry.genericName = Localized(group, "GenericName", locale);
+  entry.keywords = ListOf(Localized(group, "Keywords", locale));
   ReadExec(group.Text("Exec"), entry);
   entry.url = group.Text("URL");
   entry.workingDir = group.Text("Path");

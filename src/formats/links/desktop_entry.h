@@ -12,7 +12,9 @@
 namespace qav::readers {
 
 struct DesktopEntry {
-  std::string name;  // Name, in the best translation for the locale
+  std::string name;                   // Name, in the best translation for the locale
+  std::string genericName;            // GenericName ("Web Browser"), translated likewise
+  std::vector<std::string> keywords;  // Keywords, translated likewise
   std::string type;  // Application, Link or Directory; empty when the entry names none
   // Exec split into words by the format's quoting rules, field codes still in place.
   std::vector<std::string> exec;
@@ -34,7 +36,8 @@ struct DesktopEntry {
 
 // Reads the [Desktop Entry] group; nothing when the text has none. `locale` is a POSIX locale
 // name ("de_AT.UTF-8@euro"): Name is looked up as Name[lang_COUNTRY@MODIFIER],
-// Name[lang_COUNTRY], Name[lang@MODIFIER], Name[lang], then Name. Exec is split by the format's
+// Name[lang_COUNTRY], Name[lang@MODIFIER], Name[lang], then Name (GenericName and Keywords
+// alike). Exec is split by the format's
 // quoting rules (and, as desktops do, single quotes); in `program` and `arguments` field codes
 // such as %f or %U are dropped and %% becomes %.
 std::optional<DesktopEntry> ParseDesktopEntry(std::string_view text, std::string_view locale);

@@ -34,7 +34,7 @@ TEST(FuzzyMatch, PrefixesAndWordStartsBeatScatteredLetters) {
 
 struct RankFixture : ::testing::Test {
   Candidate Make(std::string key, std::string title, std::vector<std::string> others = {}) {
-    return {std::move(key), std::move(title), std::move(others), Source::kApplication, "", 0};
+    return {std::move(key), std::move(title), std::move(others), Source::kApplication, "", 0, ""};
   }
   std::vector<std::string> Titles(std::string_view query, std::size_t limit = 10) {
     std::vector<std::string> titles;

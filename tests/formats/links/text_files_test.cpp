@@ -73,6 +73,15 @@ TEST(DesktopEntry, NameFollowsTheLocaleFallbackOrder) {
                                      {"C", "plain"}}) {
     EXPECT_EQ(ParseDesktopEntry(text, locale)->name, name) << locale;
   }
+  // What search matches besides the name follows the same order, a list of keywords included.
+  const auto firefox = ParseDesktopEntry(
+      "[Desktop Entry]\nName=Firefox\nGenericName=Web Browser\nGenericName[de]=Webbrowser\n"
+      "Keywords=Internet;WWW;Browser;\nKeywords[de]=Internet;WWW;Surfen;\n",
+      "de_AT.UTF-8");
+  ASSERT_TRUE(firefox);
+  EXPECT_EQ(firefox->genericName, "Webbrowser");
+  EXPECT_EQ(firefox->keywords, (std::vector<std::string>{"Internet", "WWW", "Surfen"}));
+  EXPECT_EQ(ParseDesktopEntry("[Desktop Entry]\nName=x\n", "de")->keywords.size(), 0u);
 }
 
 TEST(DesktopEntry, ExecQuotingEscapesAndFieldCodes) {
