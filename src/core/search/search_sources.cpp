@@ -1,6 +1,6 @@
 #include "core/search/search_sources.h"
 
-#include <set>
+#include <algorithm>
 #include <utility>
 
 #include "core/search/recent_files.h"
@@ -77,9 +77,11 @@ std::vector<Candidate> ItemCandidates(const Tables& tables, int ringPlaces) {
 
 std::vector<Candidate> ApplicationCandidates(const std::vector<std::string>& folders,
                                              std::string_view locale, std::string_view desktops,
-                                             const InstalledTest& installed) {
+                                             const InstalledTest& installed,
+                                             const std::function<bool()>& stopped) {
   std::vector<Candidate> out;
   for (const readers::ApplicationEntry& file : readers::ListApplicationEntries(folders)) {
+    if (stopped && stopped()) break;
     const auto entry = readers::ReadDesktopEntryFile(file.path, locale);
     if (!entry || entry->name.empty() || !readers::ShownInMenus(*entry, desktops, installed)) {
       continue;

@@ -24,10 +24,12 @@ using InstalledTest = std::function<bool(const std::string& program)>;
 
 // The applications of `folders` (the XDG applications folders, most important first) that a menu
 // of `desktops` ($XDG_CURRENT_DESKTOP) lists; `target` is the desktop entry's path. Reads every
-// entry: meant to run away from the user-interface thread.
+// entry: meant to run away from the user-interface thread; `stopped` is asked before each one,
+// and once it says so the rest is left unread.
 std::vector<Candidate> ApplicationCandidates(const std::vector<std::string>& folders,
                                              std::string_view locale, std::string_view desktops,
-                                             const InstalledTest& installed);
+                                             const InstalledTest& installed,
+                                             const std::function<bool()>& stopped = {});
 
 // The files of the desktop's recently-used list (the text of recently-used.xbel), newest first,
 // at most `limit`; `target` is the file.
