@@ -10,7 +10,7 @@
 #include "formats/pe/pe_resources.h"
 #include "formats/pe/test_inputs.h"
 #include "gui/dock/dock_fixture.h"
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 #include "gui/graphics/image_cache.h"
 #include "gui/graphics/imaging.h"
 #include "support/temp_dir.h"

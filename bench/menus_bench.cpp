@@ -6,7 +6,7 @@
 #include <QWheelEvent>
 
 #include "gui/dock/dock_fixture.h"
-#include "gui/group_menu/frm_sub_menu.h"
+#include "gui/group_menu/group_menu_window.h"
 
 namespace qav {
 namespace {
@@ -24,12 +24,12 @@ struct FullGroup : test::DockFixture {
       images.Items[static_cast<std::size_t>(r)][4] = picture;
     }
     state.tables.Groups[3].MemberCount = kAllProgramsCapacity;
-    menu = std::make_unique<FrmSubMenu>(
+    menu = std::make_unique<GroupMenuWindow>(
         state, images,
         MenuServices{platform, [this] { return Commands(); }, pictures, services, services,
                      services, services, nullptr, nullptr});
   }
-  std::unique_ptr<FrmSubMenu> menu;
+  std::unique_ptr<GroupMenuWindow> menu;
 };
 
 void BM_OpenThousandMemberGroup(benchmark::State& bench) {

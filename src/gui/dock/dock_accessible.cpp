@@ -1,6 +1,6 @@
 #include "gui/dock/dock_accessible.h"
 
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 #include "gui/graphics/accessible_surface.h"
 
 namespace qav {
@@ -14,7 +14,7 @@ QString GroupDescription(int members) {
 
 class DockAccessible final : public AccessibleSurface {
  public:
-  explicit DockAccessible(FrmMain* dock)
+  explicit DockAccessible(DockWindow* dock)
       : AccessibleSurface(dock, QAccessible::List, QAccessible::PushButton), dock_(dock) {}
 
   QString text(QAccessible::Text kind) const override {
@@ -31,7 +31,7 @@ class DockAccessible final : public AccessibleSurface {
     const AppState& state = dock_->State();
     DrawnItem item;
     item.name = QString::fromStdString(dock_->Slots().SlotTitle[static_cast<std::size_t>(slot)]);
-    item.keyBinding = QString::fromStdString(FrmMain::KeyLetter(slot));
+    item.keyBinding = QString::fromStdString(DockWindow::KeyLetter(slot));
     item.focused = state.HoverSlot == slot;
     const int members = MemberCount(slot);
     item.hasMenu = members > 0;
@@ -44,7 +44,7 @@ class DockAccessible final : public AccessibleSurface {
   }
 
   std::function<void()> Action(int index, bool menu) const override {
-    FrmMain* dock = dock_;
+    DockWindow* dock = dock_;
     return [dock, slot = index + 1, menu] {
       dock->PressSlot(slot, menu ? ClickMode::kKeyLetter : ClickMode::kClick);
     };
@@ -58,11 +58,11 @@ class DockAccessible final : public AccessibleSurface {
     return dock_->State().tables.Groups[static_cast<std::size_t>(slot)].MemberCount;
   }
 
-  FrmMain* dock_;
+  DockWindow* dock_;
 };
 
 QAccessibleInterface* DockAccessibleFactory(const QString&, QObject* object) {
-  auto* dock = dynamic_cast<FrmMain*>(object);
+  auto* dock = dynamic_cast<DockWindow*>(object);
   return dock == nullptr ? nullptr : new DockAccessible(dock);
 }
 
@@ -72,12 +72,12 @@ void InstallDockAccessibility() {
   QAccessible::installFactory(DockAccessibleFactory);
 }
 
-void ReportSlotFocus(FrmMain& dock, int slot) {
+void ReportSlotFocus(DockWindow& dock, int slot) {
   ReportItemFocus(&dock, slot >= 1 && slot < kRingSlotCount ? slot - 1 : -1);
 }
 
 // The place is pressed as if the pointer were over it, and the pointer's place kept.
-void FrmMain::PressSlot(int slot, ClickMode mode) {
+void DockWindow::PressSlot(int slot, ClickMode mode) {
   if (slot < 0 || slot > IconCount()) return;
   const int hover = state_.HoverSlot;
   state_.HoverSlot = slot;

@@ -5,11 +5,11 @@
 
 namespace qav {
 
-class FrmMain;
+class DockWindow;
 
 // Lets the accessibility layer describe every dock window; installing twice is harmless.
 void InstallDockAccessibility();
 // Reports ring place `slot` (1..36) as focused; any other value reports the dock itself.
-void ReportSlotFocus(FrmMain& dock, int slot);
+void ReportSlotFocus(DockWindow& dock, int slot);
 
 }  // namespace qav

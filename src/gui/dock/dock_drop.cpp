@@ -9,7 +9,7 @@
 
 #include "base/text.h"
 #include "core/shortcuts/classification.h"
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 #include "gui/graphics/imaging.h"
 
 namespace qav {
@@ -40,7 +40,7 @@ int HitSlot(const AppState& state, const QPointF& at) {
 
 }  // namespace
 
-bool FrmMain::GroupFull(int record) const {
+bool DockWindow::GroupFull(int record) const {
   if (record < 0 || record >= kGroupCount) return false;
   const int kind = state_.tables.Shortcuts[record].Kind;
   const int count = state_.tables.Groups[record].MemberCount;
@@ -50,7 +50,7 @@ bool FrmMain::GroupFull(int record) const {
 
 // The picture shown over `slot` for a drag, -1 for none; a drop is only taken where it is
 // "ADDICON" or "REPLACEICON".
-int FrmMain::DropPicture(int slot, bool hasFiles) const {
+int DockWindow::DropPicture(int slot, bool hasFiles) const {
   const int kind = state_.tables.Shortcuts[slot].Kind;
   int picture = kSkinNoDrop;
   if (!DraggingLocked() && hasFiles && kind < kKindComputer) {
@@ -77,7 +77,7 @@ int FrmMain::DropPicture(int slot, bool hasFiles) const {
   return picture;
 }
 
-void FrmMain::ShowDropFeedback(int slot, bool hasFiles) {
+void DockWindow::ShowDropFeedback(int slot, bool hasFiles) {
   if (slot == -1) {
     DockNormal(false);
     return;
@@ -85,10 +85,10 @@ void FrmMain::ShowDropFeedback(int slot, bool hasFiles) {
   DockNormal(true);
   const int picture = DropPicture(slot, hasFiles);
   if (picture >= 0) DrawOver(picture, mouseX_, mouseY_);
-  UpdateGDIPlus();
+  Push();
 }
 
-void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+void DockWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (state_.DockState == DockView::kMinimized) return;
   if (!state_.TintMode) ToTop();
   // Asking a drag for its data is a round trip to the source; the answer cannot change while
@@ -99,7 +99,7 @@ void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
   event->acceptProposedAction();
 }
 
-void FrmMain::dragMoveEvent(QDragMoveEvent* event) {
+void DockWindow::dragMoveEvent(QDragMoveEvent* event) {
   if (state_.DockState == DockView::kMinimized) return;
   mouseX_ = static_cast<int>(std::lround(event->position().x()));
   mouseY_ = static_cast<int>(std::lround(event->position().y()));
@@ -115,7 +115,7 @@ void FrmMain::dragMoveEvent(QDragMoveEvent* event) {
   if (dragSlot_ == -1 && !state_.TintMode) ToBottom();
 }
 
-void FrmMain::dragLeaveEvent(QDragLeaveEvent* /*event*/) {
+void DockWindow::dragLeaveEvent(QDragLeaveEvent* /*event*/) {
   dragSlot_ = -1;
   DockNormal(false);
   if (!state_.TintMode) ToBottom();
@@ -123,7 +123,7 @@ void FrmMain::dragLeaveEvent(QDragLeaveEvent* /*event*/) {
 
 // The record a drop on `slot` goes to: the centre sends it to the first free dock place, or the
 // All Programs group when there is none (saying so).
-int FrmMain::DropTarget(int slot) {
+int DockWindow::DropTarget(int slot) {
   if (slot != 0) return slot;
   const int free = FindFreeRecord(state_.tables, true, IconCount());
   if (free == kAllProgramsGroup) {
@@ -134,7 +134,7 @@ int FrmMain::DropTarget(int slot) {
   return free == kNoRecord ? slot : free;
 }
 
-bool FrmMain::AddDroppedFiles(int target, const std::vector<std::string>& files) {
+bool DockWindow::AddDroppedFiles(int target, const std::vector<std::string>& files) {
   Classifier classifier = MakeClassifier();
   if (files.size() == 1) {
     classifier.AddItemFromPath(files.front(), target, "", "");
@@ -162,7 +162,7 @@ bool FrmMain::AddDroppedFiles(int target, const std::vector<std::string>& files)
   return true;
 }
 
-void FrmMain::dropEvent(QDropEvent* event) {
+void DockWindow::dropEvent(QDropEvent* event) {
   int target = dragSlot_;
   if (state_.DockState == DockView::kMinimized || target == -1 || DraggingLocked()) {
     event->ignore();

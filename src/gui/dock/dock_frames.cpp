@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/state/constants.h"
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 #include "gui/graphics/imaging.h"
 
 namespace qav {
@@ -24,13 +24,13 @@ QRgb TintArgb(const TintBytes& tint) {
 
 }  // namespace
 
-bool FrmMain::LettersShown() const {
+bool DockWindow::LettersShown() const {
   return state_.TintMode && state_.settings.Record.HideShortcutLetters == 0;
 }
 
 // The ring with a margin for the drop pictures, and the band the centre's title can reach.
 // A dragged icon and its puff may draw anywhere; keyboard mode's tint elsewhere is the backdrop.
-QRect FrmMain::RingArea() const {
+QRect DockWindow::RingArea() const {
   if (state_.Dragging) return {};
   const RingLayout& ring = state_.ring;
   const RingSlot& centre = ring.Slots[0];
@@ -45,19 +45,19 @@ QRect FrmMain::RingArea() const {
 
 // Keyboard mode tints the whole screen: the window system fills all but the ring with the tint,
 // so a summon sends the ring's pixels, not a screen's worth of one colour.
-void FrmMain::Background() {
+void DockWindow::Background() {
   SetDrawnArea(RingArea());
   SetBackdrop(state_.TintMode ? TintArgb(state_.settings.TintColour) : QRgb{0});
   RestoreToBackdrop();
 }
 
-void FrmMain::DrawKeyLetter(int k) {
+void DockWindow::DrawKeyLetter(int k) {
   if (!LettersShown()) return;
   const RingSlot& s = state_.ring.Slots[k];
   DrawLabel(KeyLetter(k), s.LabelDX, state_.screen.RingCentreY + s.LabelDY - 12);
 }
 
-void FrmMain::DrawRingSlot(int k) {
+void DockWindow::DrawRingSlot(int k) {
   const RingSlot& s = state_.ring.Slots[k];
   const int size = s.PlateSize;
   DrawImage(Graphics(), images_.Skin, kSkinBackSelectColor, 1, s.PlateLeft, s.PlateTop, size, size);
@@ -65,29 +65,29 @@ void FrmMain::DrawRingSlot(int k) {
   DrawKeyLetter(k);
 }
 
-int FrmMain::TitleWidth() const {
+int DockWindow::TitleWidth() const {
   // A long title stays inside the ring's width (and the screen) instead of running across it.
   const int widest =
       std::min(state_.screen.ScreenWidth - 2 * kTitleMargin, 2 * state_.settings.RingRadius);
   return std::max(widest, 1);
 }
 
-int FrmMain::TitleLeft() const {
+int DockWindow::TitleLeft() const {
   return state_.ring.Slots[0].LabelDX - state_.screen.ScreenWidth / 2;
 }
 
-QRect FrmMain::TitleBand() const {
+QRect DockWindow::TitleBand() const {
   return DockLabelBand(TitleLeft(), state_.ring.Slots[0].LabelDY, TitleWidth());
 }
 
-void FrmMain::DrawCentreTitle(const std::string& title) {
+void DockWindow::DrawCentreTitle(const std::string& title) {
   const int x = TitleLeft();
   const int y = state_.ring.Slots[0].LabelDY;
   DrawLabel(title, x, y, TitleWidth());
   if (LettersShown()) DrawLabel("~", x, y - kBorderSize - 20);
 }
 
-void FrmMain::DrawCentrePicture(int row, int fade) {
+void DockWindow::DrawCentrePicture(int row, int fade) {
   const RingSlot& centre = state_.ring.Slots[0];
   DrawImage(Graphics(), images_.Items, row < 1 ? 0 : row, 0, centre.PlateLeft, centre.PlateTop,
             kCentreSize, kCentreSize, fade);
@@ -95,12 +95,12 @@ void FrmMain::DrawCentrePicture(int row, int fade) {
             kBorderSize, fade);
 }
 
-void FrmMain::DrawOver(int skinRow, int x, int y) {
+void DockWindow::DrawOver(int skinRow, int x, int y) {
   DrawImage(Graphics(), images_.Skin, skinRow, 1, x - kDropPictureSize / 2,
             y - kDropPictureSize / 2, kDropPictureSize, kDropPictureSize);
 }
 
-void FrmMain::DockNormal(bool noPush) {
+void DockWindow::DockNormal(bool noPush) {
   if (state_.DockState != DockView::kShown) return;
   ShortcutRecord& user = state_.tables.Shortcuts[kUserRecord];
   user.Title = user.Title.Get();
@@ -111,21 +111,21 @@ void FrmMain::DockNormal(bool noPush) {
     }
   }
   if (noPush) return;
-  UpdateGDIPlus();
+  Push();
   NoteComposed(-1, false);
 }
 
-void FrmMain::DockAction(bool pressed) {
+void DockWindow::DockAction(bool pressed) {
   if (state_.DockState != DockView::kShown) return;
   const int h = state_.HoverSlot;
   if (ComposeChangedParts(h, pressed)) return;
   Background();
   for (const FramePart& part : HoverParts(h, pressed)) DrawPart(part, pressed);
-  UpdateGDIPlus();
+  Push();
   NoteComposed(h, pressed);
 }
 
-void FrmMain::EffectAction(int slot) {
+void DockWindow::EffectAction(int slot) {
   if (slot < 0) slot = 0;
   const int next = slot >= 1 && slot < kRingSlotCount ? slots_.SlotImage[slot] : 0;
   if (next == centreImage_ || state_.DockState != DockView::kShown) return;
@@ -161,7 +161,7 @@ void FrmMain::EffectAction(int slot) {
   }
 }
 
-void FrmMain::MinWindows(DockView newState) {
+void DockWindow::MinWindows(DockView newState) {
   if (newState == state_.DockState) return;
   state_.DockState = newState;
   if (newState != DockView::kShown) state_.TintMode = false;
@@ -185,12 +185,12 @@ void FrmMain::MinWindows(DockView newState) {
   }
   if (state_.AnimateShowHide) {
     for (int i = 1; i <= kHideSteps; ++i) {
-      ExUpdateGDIPlus(kAlphaRamp[static_cast<std::size_t>(kHideSteps - i)]);
+      Push(kAlphaRamp[static_cast<std::size_t>(kHideSteps - i)]);
       services_.clock.Sleep(kFrameMilliseconds);
     }
   } else {
-    RestoreGDIPlus();
-    ExUpdateGDIPlus(0);
+    ClearAll();
+    Push(0);
   }
   Timer4().stop();
   state_.IdleTicks = 0;
@@ -198,23 +198,23 @@ void FrmMain::MinWindows(DockView newState) {
   ToBottom();
 }
 
-void FrmMain::DrawMinimized() {
-  RestoreGDIPlus();
+void DockWindow::DrawMinimized() {
+  ClearAll();
   SetDrawnArea({});
   const RingLayout& ring = state_.ring;
   DrawImage(Graphics(), images_.Items, 0, 0, ring.MinPicLeft, ring.MinPicTop, kCentreSize,
             kCentreSize);
   DrawImage(Graphics(), images_.Skin, kSkinBorder, 0, ring.MinLeft, ring.MinTop, ring.MinSize,
             ring.MinSize);
-  ExUpdateGDIPlus(255);
+  Push(255);
 }
 
-void FrmMain::DockDelEffect(float x, float y) {
+void DockWindow::DockDelEffect(float x, float y) {
   const QImage& strip = images_.Skin[kSkinDelIcon][0];
   for (int f = 0; f < kPuffFrames; ++f) {
     DockNormal(true);
     DrawPuffFrame(Graphics(), strip, f, x, y);
-    UpdateGDIPlus();
+    Push();
     services_.clock.Sleep(kFrameMilliseconds);
   }
   services_.clock.ProcessEvents();
@@ -223,7 +223,7 @@ void FrmMain::DockDelEffect(float x, float y) {
 // The size preview while a size slider moves: the whole resting frame, tiles, pictures, centre
 // and title, but with every picture stretched from its own size, since the pictures pre-scaled
 // to the normal size still have the old one.
-void FrmMain::DockSizeChange() {
+void DockWindow::DockSizeChange() {
   state_.DockState = DockView::kShown;
   Background();
   const int size = state_.settings.NormalIconSize;
@@ -237,7 +237,7 @@ void FrmMain::DockSizeChange() {
   }
   DrawCentreTitle(state_.tables.Shortcuts[kUserRecord].Title.Get());
   DrawCentrePicture(centreImage_, kNoFade);
-  UpdateGDIPlus();
+  Push();
 }
 
 }  // namespace qav

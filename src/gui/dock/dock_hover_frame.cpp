@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 #include "gui/graphics/imaging.h"
 
 namespace qav {
@@ -19,7 +19,7 @@ void Mix(std::size_t& key, long long value) {
 
 }  // namespace
 
-std::vector<FrmMain::FramePart> FrmMain::HoverParts(int hover, bool pressed) const {
+std::vector<DockWindow::FramePart> DockWindow::HoverParts(int hover, bool pressed) const {
   const RingLayout& ring = state_.ring;
   const bool magnified = hover >= 1 && hover < kRingSlotCount;
   std::vector<FramePart> parts;
@@ -53,7 +53,7 @@ std::vector<FrmMain::FramePart> FrmMain::HoverParts(int hover, bool pressed) con
   return parts;
 }
 
-void FrmMain::DrawPart(const FramePart& part, bool pressed) {
+void DockWindow::DrawPart(const FramePart& part, bool pressed) {
   const int h = part.slot;
   const bool magnified = h >= 1 && h < kRingSlotCount;
   switch (part.kind) {
@@ -86,7 +86,7 @@ void FrmMain::DrawPart(const FramePart& part, bool pressed) {
 
 // Everything a hover frame's parts depend on besides the hovered place and the title: when any
 // of it changes, the surface no longer holds the parts that a partial frame keeps.
-std::size_t FrmMain::FrameKey() const {
+std::size_t DockWindow::FrameKey() const {
   std::size_t key = 0;
   for (const int value : {IconCount(), width(), height(), centreImage_, state_.TintMode ? 1 : 0,
                           state_.Dragging ? 1 : 0}) {
@@ -115,19 +115,19 @@ std::size_t FrmMain::FrameKey() const {
 
 // Keyboard mode draws key letters outside the parts and a dragged icon anywhere; a fractional
 // pixel ratio would blend the edges of a cleared rectangle.
-bool FrmMain::PartialFramesPossible() const {
+bool DockWindow::PartialFramesPossible() const {
   const qreal ratio = devicePixelRatioF();
   return state_.DockState == DockView::kShown && !state_.TintMode && !state_.Dragging &&
          PushedAlpha() == 255 && ratio == std::floor(ratio);
 }
 
-void FrmMain::NoteComposed(int hover, bool pressed) {
+void DockWindow::NoteComposed(int hover, bool pressed) {
   composed_ = {};
   if (!PartialFramesPossible()) return;
   composed_ = {SurfaceSerial(), FrameKey(), hover, pressed, false};
 }
 
-bool FrmMain::ComposeChangedParts(int hover, bool pressed) {
+bool DockWindow::ComposeChangedParts(int hover, bool pressed) {
   if (!PartialFramesPossible() || composed_.serial != SurfaceSerial()) return false;
   const std::size_t key = FrameKey();
   if (composed_.key != key) return false;

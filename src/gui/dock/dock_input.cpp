@@ -6,7 +6,7 @@
 
 #include "core/shortcuts/classification.h"
 #include "gui/dock/dock_accessible.h"
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 #include "gui/graphics/imaging.h"
 #include "platform/key_positions.h"
 
@@ -19,18 +19,18 @@ bool Draggable(int kind) {
 
 }  // namespace
 
-Classifier FrmMain::MakeClassifier() {
+Classifier DockWindow::MakeClassifier() {
   platform::Platform& p = services_.platform;
   return Classifier({state_.tables, state_.paths, p.system, p.registry, p.volumes, p.messages,
                      services_.pictures, IconCount()});
 }
 
-EditingContext FrmMain::MakeEditing() {
+EditingContext DockWindow::MakeEditing() {
   return {state_.tables, services_.pictures, services_.platform.messages,
           state_.paths.SysIconsFolder};
 }
 
-void FrmMain::mouseMoveEvent(QMouseEvent* event) {
+void DockWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPointF at = event->position();
   state_.IdleTicks = 0;
   mouseX_ = static_cast<int>(std::lround(at.x()));
@@ -43,7 +43,7 @@ void FrmMain::mouseMoveEvent(QMouseEvent* event) {
       const int size = state_.settings.NormalIconSize;
       DrawImage(Graphics(), images_.Items, slots_.SlotImage[dragSlot_], 1, mouseX_ - size / 2,
                 mouseY_ - size / 2, size, size);
-      UpdateGDIPlus();
+      Push();
     }
   }
   state_.HoverSlot =
@@ -55,7 +55,7 @@ void FrmMain::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
-void FrmMain::mousePressEvent(QMouseEvent* event) {
+void DockWindow::mousePressEvent(QMouseEvent* event) {
   // A click on the dock beside an open group menu closes the menu at once and goes on to do
   // what it does without one (open another group, run an item).
   if (services_.menu.MenuShown()) services_.menu.MenuEscCancel(true);
@@ -78,7 +78,7 @@ void FrmMain::mousePressEvent(QMouseEvent* event) {
   }
 }
 
-void FrmMain::FinishDragOut(QMouseEvent* event) {
+void DockWindow::FinishDragOut(QMouseEvent* event) {
   EditingContext editing = MakeEditing();
   if (DeleteItem(editing, dragSlot_, false)) {
     IniIconParam();
@@ -92,7 +92,7 @@ void FrmMain::FinishDragOut(QMouseEvent* event) {
   pressArmed_ = false;
 }
 
-void FrmMain::ReleaseOverRing(Qt::MouseButton button) {
+void DockWindow::ReleaseOverRing(Qt::MouseButton button) {
   const int slot = state_.HoverSlot;
   if (button == Qt::RightButton) {
     DockAction(false);
@@ -112,7 +112,7 @@ void FrmMain::ReleaseOverRing(Qt::MouseButton button) {
   }
 }
 
-void FrmMain::mouseReleaseEvent(QMouseEvent* event) {
+void DockWindow::mouseReleaseEvent(QMouseEvent* event) {
   state_.HoverSlot =
       HitTestSlot(state_.ring, IconCount(), static_cast<float>(event->position().x()),
                   static_cast<float>(event->position().y()));
@@ -144,7 +144,7 @@ static int SlotOfKey(const QKeyEvent* event) {
   return -1;
 }
 
-bool FrmMain::HandleKey(QKeyEvent* event) {
+bool DockWindow::HandleKey(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     EscCancel();
     if (AutoHides()) MinWindows(DockView::kHidden);
@@ -162,7 +162,7 @@ bool FrmMain::HandleKey(QKeyEvent* event) {
   return true;
 }
 
-void FrmMain::keyPressEvent(QKeyEvent* event) {
+void DockWindow::keyPressEvent(QKeyEvent* event) {
   if (services_.menu.MenuShown()) {
     services_.menu.MenuEscCancel(false);
     // Esc closes only the menu; keyboard mode goes on until the next one.
@@ -171,7 +171,7 @@ void FrmMain::keyPressEvent(QKeyEvent* event) {
   if (!HandleKey(event)) LayeredSurface::keyPressEvent(event);
 }
 
-void FrmMain::TakeKeyboard() {
+void DockWindow::TakeKeyboard() {
   // In keyboard mode the dock must be the active window again, or its foreground watch would
   // take the closed menu for another program coming to the front and end the mode.
   if (state_.TintMode) {
@@ -181,7 +181,7 @@ void FrmMain::TakeKeyboard() {
   setFocus();
 }
 
-void FrmMain::keyReleaseEvent(QKeyEvent* event) {
+void DockWindow::keyReleaseEvent(QKeyEvent* event) {
   if (event->key() != Qt::Key_F1) return;
   EscCancel();
   if (services_.showStarted) services_.showStarted();

@@ -1,14 +1,14 @@
 #pragma once
 // What the dock window works with besides the state and the pictures: the group menu, the item
 // context menu, the actions of its items, the window system and the clock of its animations.
-// The interfaces of the other windows are in forms/form_services.h.
+// The interfaces of the other windows are in gui/services/window_services.h.
 
 #include <functional>
 #include <string>
 
 #include "core/shortcuts/commands.h"
 #include "core/shortcuts/group_editing.h"
-#include "gui/services/form_services.h"
+#include "gui/services/window_services.h"
 #include "platform/window_shape.h"
 
 namespace qav {
@@ -19,8 +19,8 @@ struct DockServices {
   std::function<CommandContext()> commands;
   ItemPictures& pictures;
   ConfigurationSaver& saver;
-  GroupMenu& menu;
-  ItemMenu& itemMenu;
+  GroupMenuRequests& menu;
+  ItemMenuRequests& itemMenu;
   platform::WindowShape& shape;
   FrameClock& clock;
   // Shows the getting-started window (F1).

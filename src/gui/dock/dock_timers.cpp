@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "core/shortcuts/catalog.h"
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 
 namespace qav {
 namespace {
@@ -16,7 +16,7 @@ constexpr int kDwellTicks = 3;
 
 }  // namespace
 
-void FrmMain::OnTimer1() {
+void DockWindow::OnTimer1() {
   if (state_.DockState != DockView::kShown) lastHoverSlot_ = -1;
   if (lastHoverSlot_ == -1 || state_.Dragging) return;
   const QPoint at =
@@ -29,7 +29,7 @@ void FrmMain::OnTimer1() {
   }
 }
 
-void FrmMain::OnTimer2() {
+void DockWindow::OnTimer2() {
   const bool pending = std::exchange(activationPending_, false);
   if (QApplication::activeWindow() != nullptr || pending) return;
   EscCancel();
@@ -37,7 +37,7 @@ void FrmMain::OnTimer2() {
   Timer2().stop();
 }
 
-void FrmMain::OnTimer3() {
+void DockWindow::OnTimer3() {
   const int face = RecycleBinTemplate(services_.platform.trash.HasItems());
   ShortcutRecord& bin = state_.tables.Shortcuts[kRecycleBinRecord];
   if (bin.ImageRow == face) return;
@@ -46,7 +46,7 @@ void FrmMain::OnTimer3() {
   RefreshDock();
 }
 
-void FrmMain::OnTimer4() {
+void DockWindow::OnTimer4() {
   const bool busy =
       !AutoHides() || state_.HoverSlot != -1 || services_.menu.MenuBusy() || state_.Dragging;
   state_.IdleTicks = busy ? 0 : state_.IdleTicks + 1;
@@ -61,7 +61,7 @@ void FrmMain::OnTimer4() {
   Timer4().stop();
 }
 
-void FrmMain::OnTimer5() {
+void DockWindow::OnTimer5() {
   if (mouseX_ != dwellX_ || mouseY_ != dwellY_) {
     dwellX_ = mouseX_;
     dwellY_ = mouseY_;

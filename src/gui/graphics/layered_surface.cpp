@@ -248,7 +248,7 @@ bool LayeredSurface::MenuLabelFits(const std::string& text, double width) const 
   return QFontMetricsF(font_).elidedText(label, Qt::ElideRight, width) == label;
 }
 
-void LayeredSurface::ExUpdateGDIPlus(int alpha) {
+void LayeredSurface::Push(int alpha) {
   alpha = std::clamp(alpha, 0, 255);
   // Pixels travel only for the drawn area; a change of the window's alpha or backdrop touches the
   // rest of the window too, which shows the backdrop.
@@ -266,7 +266,7 @@ void LayeredSurface::ExUpdateGDIPlus(int alpha) {
 }
 
 void LayeredSurface::RestoreToBackdrop() {
-  RestoreGDIPlus();
+  ClearAll();
   if (qAlpha(backdrop_) == 0) return;
   QPainter& painter = Graphics();
   painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -287,7 +287,7 @@ void LayeredSurface::PushPart(const QRegion& part) {
   if (isVisible()) repaint(part);
 }
 
-void LayeredSurface::RestoreGDIPlus() {
+void LayeredSurface::ClearAll() {
   // A surface not built yet, or not drawn on since it was cleared, is clear already.
   if (touched_.contains(bounds_)) {
     ClearGraphics(surface_, kTransparent);
@@ -324,9 +324,9 @@ QRect LayeredSurface::DockLabelBand(int x, int y, int maxWidth) const {
   return {centre - maxWidth / 2 - margin, y - margin, maxWidth + 2 * margin, height + 2 * margin};
 }
 
-void LayeredSurface::CleanGDIPlus() {
-  RestoreGDIPlus();
-  ExUpdateGDIPlus(255);
+void LayeredSurface::ClearAndHide() {
+  ClearAll();
+  Push(255);
   hide();
 }
 

@@ -76,16 +76,15 @@ class LayeredSurface : public QWidget {
 
   // Pushes the surface to the window with full opacity (dock) or a constant alpha for the whole
   // window. Alpha 0 leaves the window existing but invisible.
-  void UpdateGDIPlus() { ExUpdateGDIPlus(255); }
-  void ExUpdateGDIPlus(int alpha);
+  void Push(int alpha = 255);
   // Clears the surface to fully transparent; the next push shows it.
-  void RestoreGDIPlus();
+  void ClearAll();
   // Menu: cleared, pushed and hidden.
-  void CleanGDIPlus();
+  void ClearAndHide();
   // Pushes only `part` of the surface, at the alpha and within the area of the last push: for a
   // frame that changed only that part of the last one.
   void PushPart(const QRegion& part);
-  // Clears `part` of the surface to fully transparent, as RestoreGDIPlus does the whole.
+  // Clears `part` of the surface to fully transparent, as ClearAll does the whole.
   void ClearPart(const QRegion& part);
   // Changes whenever the surface is pushed, cleared or built again: a window that composes only
   // what changed since its last frame checks that nothing else came between.
@@ -101,7 +100,7 @@ class LayeredSurface : public QWidget {
   // a uniform backdrop such as keyboard mode's tint is filled by the window system and never
   // travels as pixels. A new backdrop shows with the next push, over the whole window.
   void SetBackdrop(QRgb argb) { backdrop_ = argb; }
-  // Clears the surface as RestoreGDIPlus does and fills its drawn area with the backdrop.
+  // Clears the surface as ClearAll does and fills its drawn area with the backdrop.
   void RestoreToBackdrop();
 
   // Shows the surface straight through `pixels` where the window system can take it, instead of

@@ -1,13 +1,13 @@
 #include "gui/group_menu/menu_accessible.h"
 
 #include "gui/graphics/accessible_surface.h"
-#include "gui/group_menu/frm_sub_menu.h"
+#include "gui/group_menu/group_menu_window.h"
 
 namespace qav {
 namespace {
 
 // The member (1-based) on the highlighted row, or 0.
-int HighlightedMember(FrmSubMenu& menu) {
+int HighlightedMember(GroupMenuWindow& menu) {
   const int row = menu.State().MenuHotRow;
   const MenuGeometry& g = menu.Geometry();
   if (!menu.MenuShown() || row < 1 || row > g.VisibleRows()) return 0;
@@ -16,7 +16,7 @@ int HighlightedMember(FrmSubMenu& menu) {
 
 class MenuAccessible final : public AccessibleSurface {
  public:
-  explicit MenuAccessible(FrmSubMenu* menu)
+  explicit MenuAccessible(GroupMenuWindow* menu)
       : AccessibleSurface(menu, QAccessible::PopupMenu, QAccessible::MenuItem), menu_(menu) {}
 
   QString text(QAccessible::Text kind) const override {
@@ -45,7 +45,7 @@ class MenuAccessible final : public AccessibleSurface {
   }
 
   std::function<void()> Action(int index, bool) const override {
-    FrmSubMenu* menu = menu_;
+    GroupMenuWindow* menu = menu_;
     return [menu, member = index + 1] {
       if (menu->MenuShown()) menu->MenuClick(member);
     };
@@ -58,11 +58,11 @@ class MenuAccessible final : public AccessibleSurface {
     return shortcuts[static_cast<std::size_t>(record)].Title.Get();
   }
 
-  FrmSubMenu* menu_;
+  GroupMenuWindow* menu_;
 };
 
 QAccessibleInterface* MenuAccessibleFactory(const QString&, QObject* object) {
-  auto* menu = dynamic_cast<FrmSubMenu*>(object);
+  auto* menu = dynamic_cast<GroupMenuWindow*>(object);
   return menu == nullptr ? nullptr : new MenuAccessible(menu);
 }
 
@@ -72,7 +72,7 @@ void InstallMenuAccessibility() {
   QAccessible::installFactory(MenuAccessibleFactory);
 }
 
-void ReportRowFocus(FrmSubMenu& menu) {
+void ReportRowFocus(GroupMenuWindow& menu) {
   const int member = HighlightedMember(menu);
   if (member > 0) ReportItemFocus(&menu, member - 1);
 }

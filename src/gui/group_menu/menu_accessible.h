@@ -5,11 +5,11 @@
 
 namespace qav {
 
-class FrmSubMenu;
+class GroupMenuWindow;
 
 // Lets the accessibility layer describe every group menu; installing twice is harmless.
 void InstallMenuAccessibility();
 // Reports the highlighted member as focused, if a member row is highlighted.
-void ReportRowFocus(FrmSubMenu& menu);
+void ReportRowFocus(GroupMenuWindow& menu);
 
 }  // namespace qav

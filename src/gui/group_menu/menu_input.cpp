@@ -9,7 +9,7 @@
 
 #include "core/shortcuts/group_editing.h"
 #include "gui/graphics/imaging.h"
-#include "gui/group_menu/frm_sub_menu.h"
+#include "gui/group_menu/group_menu_window.h"
 
 namespace qav {
 namespace {
@@ -18,16 +18,16 @@ constexpr float kDragThreshold = 5.0f;
 
 }  // namespace
 
-void FrmSubMenu::RedrawAfterScroll() {
+void GroupMenuWindow::RedrawAfterScroll() {
   if (state_.MenuHotRow < 0) {
     MenuNormal();
-    ExUpdateGDIPlus(255);
+    Push(255);
   } else {
     MenuAction(false);
   }
 }
 
-void FrmSubMenu::MenuWheel(bool up, bool byKey) {
+void GroupMenuWindow::MenuWheel(bool up, bool byKey) {
   const int rows = geometry_.menuRows;
   const int visible = std::min(itemCount_, rows);
   bool scroll = !byKey;
@@ -59,7 +59,7 @@ void FrmSubMenu::MenuWheel(bool up, bool byKey) {
   RedrawAfterScroll();
 }
 
-void FrmSubMenu::MenuUpAndDown(bool up) {
+void GroupMenuWindow::MenuUpAndDown(bool up) {
   const int rows = geometry_.menuRows;
   if (geometry_.scrolling && up) {
     topIndex_ = std::max(topIndex_ - rows, 0);
@@ -74,7 +74,7 @@ void FrmSubMenu::MenuUpAndDown(bool up) {
   RedrawAfterScroll();
 }
 
-void FrmSubMenu::MenuClick(int member) {
+void GroupMenuWindow::MenuClick(int member) {
   EscCancel(false);
   const int r = MemberRecord(member);
   if (r >= 0 && member <= itemCount_) {
@@ -88,7 +88,7 @@ void FrmSubMenu::MenuClick(int member) {
   shown_ = false;
 }
 
-void FrmSubMenu::EscCancel(bool keepFocus) {
+void GroupMenuWindow::EscCancel(bool keepFocus) {
   if (!shown_) return;
   ShowCutTitle(0);
   MenuFocus(false, 0);
@@ -99,7 +99,7 @@ void FrmSubMenu::EscCancel(bool keepFocus) {
   if (!keepFocus && services_.focusDock) services_.focusDock();
 }
 
-void FrmSubMenu::mousePressEvent(QMouseEvent* event) {
+void GroupMenuWindow::mousePressEvent(QMouseEvent* event) {
   const QPointF at = event->position();
   const int hit = MenuHitTest(geometry_, static_cast<int>(at.x()), static_cast<int>(at.y()));
   if (hit == -1 && event->button() == Qt::LeftButton) {
@@ -120,7 +120,7 @@ void FrmSubMenu::mousePressEvent(QMouseEvent* event) {
   if (h != -1) MenuAction(true);
 }
 
-void FrmSubMenu::mouseMoveEvent(QMouseEvent* event) {
+void GroupMenuWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPointF at = event->position();
   const auto x = static_cast<float>(at.x());
   const auto y = static_cast<float>(at.y());
@@ -133,7 +133,7 @@ void FrmSubMenu::mouseMoveEvent(QMouseEvent* event) {
     const int row = state_.tables.Shortcuts[static_cast<std::size_t>(dragRecord_)].ImageRow;
     DrawImage(Graphics(), images_.Items, row, 4, static_cast<int>(x) - 16, static_cast<int>(y) - 16,
               32, 32);
-    ExUpdateGDIPlus(255);
+    Push(255);
   }
   state_.MenuHotRow = MenuHitTest(geometry_, static_cast<int>(x), static_cast<int>(y));
   if (state_.MenuHotRow != -1 && state_.MenuHotRow != lastHotRow_) {
@@ -142,7 +142,7 @@ void FrmSubMenu::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
-void FrmSubMenu::FinishDrag(QMouseEvent* event) {
+void GroupMenuWindow::FinishDrag(QMouseEvent* event) {
   if (state_.MenuHotRow == -1) {
     EditingContext editing{state_.tables, services_.pictures, services_.platform.messages,
                            state_.paths.SysIconsFolder};
@@ -162,7 +162,7 @@ void FrmSubMenu::FinishDrag(QMouseEvent* event) {
   services_.saver.SaveMenu();
 }
 
-void FrmSubMenu::ClickRow(Qt::MouseButton button) {
+void GroupMenuWindow::ClickRow(Qt::MouseButton button) {
   const int h = state_.MenuHotRow;
   if (button == Qt::LeftButton) {
     if (geometry_.scrolling && h == 0) {
@@ -180,7 +180,7 @@ void FrmSubMenu::ClickRow(Qt::MouseButton button) {
   }
 }
 
-void FrmSubMenu::mouseReleaseEvent(QMouseEvent* event) {
+void GroupMenuWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (dragArmed_ && dragging_) {
     FinishDrag(event);
     return;
@@ -192,12 +192,12 @@ void FrmSubMenu::mouseReleaseEvent(QMouseEvent* event) {
   ClickRow(event->button());
 }
 
-void FrmSubMenu::wheelEvent(QWheelEvent* event) {
+void GroupMenuWindow::wheelEvent(QWheelEvent* event) {
   MenuWheel(event->angleDelta().y() >= 0, false);
   event->accept();
 }
 
-void FrmSubMenu::keyPressEvent(QKeyEvent* event) {
+void GroupMenuWindow::keyPressEvent(QKeyEvent* event) {
   if (!shown_) return;
   const int key = event->key();
   const int h = state_.MenuHotRow;
@@ -234,7 +234,7 @@ void FrmSubMenu::keyPressEvent(QKeyEvent* event) {
 // Closes the menu once another program has come to the front. While one of this program's own
 // windows is active it stays: a click on the dock closes it there, and a window manager may
 // hand the keyboard to the menu a moment after the dock was clicked.
-void FrmSubMenu::OnTimer1() {
+void GroupMenuWindow::OnTimer1() {
   if (QApplication::activeWindow() != nullptr || QApplication::activePopupWidget() != nullptr) {
     return;
   }
@@ -242,14 +242,14 @@ void FrmSubMenu::OnTimer1() {
   EscCancel(false);
 }
 
-void FrmSubMenu::OnTimer2() {
+void GroupMenuWindow::OnTimer2() {
   if (!shown_) lastHotRow_ = -1;
   if (lastHotRow_ == -1 || dragging_) return;
   const QPoint at =
       QCursor::pos() - QPoint(state_.screen.WorkArea.left, state_.screen.WorkArea.top);
   if (MenuHitTest(geometry_, at.x(), at.y()) != -1) return;
   MenuNormal();
-  ExUpdateGDIPlus(255);
+  Push(255);
   ShowCutTitle(0);
   lastHotRow_ = -1;
   state_.MenuHotRow = -1;

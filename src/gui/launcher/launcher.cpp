@@ -12,13 +12,13 @@
 #include "core/operations/screen_fit.h"
 #include "core/shortcuts/classification.h"
 #include "core/shortcuts/default_groups.h"
-#include "gui/dialogs/frm_property.h"
-#include "gui/dialogs/frm_started.h"
-#include "gui/dock/frm_main.h"
-#include "gui/group_menu/frm_sub_menu.h"
+#include "gui/dialogs/getting_started_dialog.h"
+#include "gui/dialogs/properties_dialog.h"
+#include "gui/dock/dock_window.h"
+#include "gui/group_menu/group_menu_window.h"
 #include "gui/launcher/screen_probe.h"
-#include "gui/tray/frm_tray.h"
 #include "gui/tray/item_context_menu.h"
+#include "gui/tray/tray_icon.h"
 
 namespace qav {
 namespace {
@@ -54,13 +54,13 @@ void Launcher::PrepareDataFolders() {
 }
 
 void Launcher::CreateForms() {
-  frmTray_ = std::make_unique<FrmTray>(TrayServices{
+  trayIcon_ = std::make_unique<TrayIcon>(TrayServices{
       state_, hotKeys_, trayHosts_, [this] { return Commands(); }, *this, *this, *this});
   DockServices services{
       platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, shape_,
       *this,     [this] { ShowStarted(true); }};
-  frmMain_ = std::make_unique<FrmMain>(state_, images_, std::move(services));
-  dialogs_->SetOwner(frmMain_.get());
+  dockWindow_ = std::make_unique<DockWindow>(state_, images_, std::move(services));
+  dialogs_->SetOwner(dockWindow_.get());
   MenuServices menuServices{platform_,
                             [this] { return Commands(); },
                             *pictures_,
@@ -69,20 +69,20 @@ void Launcher::CreateForms() {
                             *this,
                             shape_,
                             [this] {
-                              if (frmMain_) frmMain_->DockFocus(true);
+                              if (dockWindow_) dockWindow_->DockFocus(true);
                             },
                             [this] {
-                              if (frmMain_) frmMain_->TakeKeyboard();
+                              if (dockWindow_) dockWindow_->TakeKeyboard();
                             }};
-  frmSubMenu_ = std::make_unique<FrmSubMenu>(state_, images_, std::move(menuServices));
+  groupMenu_ = std::make_unique<GroupMenuWindow>(state_, images_, std::move(menuServices));
   ItemMenuServices itemServices{
       state_,     images_, platform_.messages,
       *pictures_, *this,   [this](bool addShortcut) { ShowProperties(addShortcut); }};
-  itemMenu_ = std::make_unique<ItemContextMenu>(std::move(itemServices), *frmMain_, *frmSubMenu_);
-  settings_ = std::make_unique<SettingsWindow>(SettingsWindowParts{
+  itemMenu_ = std::make_unique<ItemContextMenu>(std::move(itemServices), *dockWindow_, *groupMenu_);
+  settings_ = std::make_unique<SettingsDialogHost>(SettingsDialogHostParts{
       state_, platform_, imageCache_, [this](const ReloadOptions& options) { ReloadAll(options); },
       [this] { dialogs_->ShowAbout(); }});
-  settings_->SetWindows(frmMain_.get(), frmSubMenu_.get(), frmTray_.get());
+  settings_->SetWindows(dockWindow_.get(), groupMenu_.get(), trayIcon_.get());
   dialogs_->SetSettingsOpener([this] { settings_->Show(); });
   // Where the window system, not the program, picks the dock's screen and when it is drawn
   // anew, the dock follows it: laid out again there, at that screen's density.
@@ -101,8 +101,8 @@ void Launcher::CreateForms() {
 }
 
 void Launcher::ShowDock() {
-  frmMain_->show();
-  frmMain_->DockFocus(true);
+  dockWindow_->show();
+  dockWindow_->DockFocus(true);
 }
 
 // Drawing needs a screen; without one the program cannot show anything and ends. The dock
@@ -131,7 +131,7 @@ void Launcher::FollowScreens() {
 // Only the working values follow the screen; the settings the user stored stay as they are.
 void Launcher::PlaceOnScreen(QScreen* screen) {
   const auto info = ProbeScreen(screen);
-  if (!info || !frmMain_ || exited_) return;
+  if (!info || !dockWindow_ || exited_) return;
   dockScreen_ = screen;
   if (*info == dockScreenInfo_) return;
   dockScreenInfo_ = *info;
@@ -142,8 +142,8 @@ void Launcher::PlaceOnScreen(QScreen* screen) {
     imageCache_.FreeAllImages();
     imageCache_.LoadSkinImages();
   }
-  if (frmSubMenu_) frmSubMenu_->FollowScreen();
-  frmMain_->FollowScreen();
+  if (groupMenu_) groupMenu_->FollowScreen();
+  dockWindow_->FollowScreen();
 }
 
 bool Launcher::Start() {
@@ -178,7 +178,7 @@ bool Launcher::Start() {
       },
       Qt::QueuedConnection);
   QMetaObject::invokeMethod(
-      &queuedCalls_, [this] { frmTray_->PutUpIcon(); }, Qt::QueuedConnection);
+      &queuedCalls_, [this] { trayIcon_->PutUpIcon(); }, Qt::QueuedConnection);
   screenWatcher_ = std::make_unique<ScreenWatcher>([this] { FollowScreens(); });
   // Once the dock is up, never in the middle of building it.
   QMetaObject::invokeMethod(
@@ -240,34 +240,34 @@ void Launcher::ReloadAll(const ReloadOptions& options, platform::MessageBoxes& m
   imageCache_.LoadSkinImages();
   platform_.process.TrimWorkingSet();
   QCoreApplication::processEvents();
-  if (frmMain_) frmMain_->DockFocus(true);
+  if (dockWindow_) dockWindow_->DockFocus(true);
 }
 
 void Launcher::EscCancel() {
-  if (frmMain_) frmMain_->EscCancel();
+  if (dockWindow_) dockWindow_->EscCancel();
 }
 
 void Launcher::MinWindows(DockView state) {
   if (state == DockView::kShown) FollowPointer();
-  if (frmMain_) frmMain_->MinWindows(state);
+  if (dockWindow_) dockWindow_->MinWindows(state);
 }
 
 void Launcher::DockFocus(bool show) {
   if (show) FollowPointer();
-  if (frmMain_) frmMain_->DockFocus(show);
+  if (dockWindow_) dockWindow_->DockFocus(show);
 }
 
 void Launcher::DockNormal() {
-  if (frmMain_) frmMain_->DockNormal(false);
+  if (dockWindow_) dockWindow_->DockNormal(false);
 }
 
 void Launcher::AltSpace() {
   FollowPointer();
-  if (frmMain_) frmMain_->AltSpace();
+  if (dockWindow_) dockWindow_->AltSpace();
 }
 
 void Launcher::SendToBottom() {
-  if (frmMain_) frmMain_->Lower();
+  if (dockWindow_) dockWindow_->Lower();
 }
 
 void Launcher::ShowItemMenu(int record, int slot) {
@@ -286,14 +286,14 @@ void Launcher::ShowProperties(bool addShortcut) {
                             shellIcons_,
                             [this](int record) { imageCache_.DropCustomIcon(record); },
                             [this] {
-                              if (frmMain_) frmMain_->IniIconParam();
+                              if (dockWindow_) dockWindow_->IniIconParam();
                             },
                             [this] {
-                              if (frmMain_) frmMain_->DockNormal(false);
+                              if (dockWindow_) dockWindow_->DockNormal(false);
                             },
                             [this] { SaveMenu(); },
                             platform_.folders.ApplicationFolders()};
-  FrmProperty dialog(std::move(services), addShortcut, frmMain_.get());
+  PropertiesDialog dialog(std::move(services), addShortcut, dockWindow_.get());
   dialog.exec();
 }
 
@@ -308,30 +308,30 @@ void Launcher::ShowStarted(bool fromKey) {
     return;
   }
   if (page == kStartedOff) return;
-  started_ = new FrmStarted(
-      page, [this] { SaveSettings(); }, frmMain_.get());
+  started_ = new GettingStartedDialog(
+      page, [this] { SaveSettings(); }, dockWindow_.get());
   started_->setAttribute(Qt::WA_DeleteOnClose);
   started_->show();
 }
 
 void Launcher::MenuFocus(bool show, int slot) {
-  if (frmSubMenu_) frmSubMenu_->MenuFocus(show, slot);
+  if (groupMenu_) groupMenu_->MenuFocus(show, slot);
 }
 
 bool Launcher::MenuShown() {
-  return frmSubMenu_ && frmSubMenu_->MenuShown();
+  return groupMenu_ && groupMenu_->MenuShown();
 }
 
 void Launcher::MenuEscCancel(bool keepFocus) {
-  if (frmSubMenu_) frmSubMenu_->EscCancel(keepFocus);
+  if (groupMenu_) groupMenu_->EscCancel(keepFocus);
 }
 
 bool Launcher::MenuBusy() {
-  return frmSubMenu_ && frmSubMenu_->MenuBusy();
+  return groupMenu_ && groupMenu_->MenuBusy();
 }
 
 void Launcher::MenuRefresh() {
-  if (frmSubMenu_) frmSubMenu_->MenuRefresh();
+  if (groupMenu_) groupMenu_->MenuRefresh();
 }
 
 void Launcher::Sleep(int milliseconds) {

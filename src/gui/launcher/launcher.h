@@ -22,23 +22,23 @@
 #include "gui/graphics/shell_icons.h"
 #include "gui/launcher/qt_dialogs.h"
 #include "gui/launcher/screen_watcher.h"
-#include "gui/launcher/settings_window.h"
+#include "gui/launcher/settings_dialog_host.h"
 #include "gui/tray/hot_key_actions.h"
 #include "platform/platform.h"
 #include "platform/tray_hosts.h"
 
 namespace qav {
 
-class FrmTray;
-class FrmMain;
-class FrmSubMenu;
+class TrayIcon;
+class DockWindow;
+class GroupMenuWindow;
 class ItemContextMenu;
-class FrmStarted;
+class GettingStartedDialog;
 
 class Launcher final : public DockControl,
                        public ConfigurationSaver,
-                       public GroupMenu,
-                       public ItemMenu,
+                       public GroupMenuRequests,
+                       public ItemMenuRequests,
                        public FrameClock,
                        public HotKeyDock {
  public:
@@ -94,8 +94,8 @@ class Launcher final : public DockControl,
   void Sleep(int milliseconds) override;
   void ProcessEvents() override;
 
-  FrmMain* Dock() { return frmMain_.get(); }
-  SettingsWindow* Settings() { return settings_.get(); }
+  DockWindow* Dock() { return dockWindow_.get(); }
+  SettingsDialogHost* Settings() { return settings_.get(); }
 
   // Saves both files without ending, when the session asks to keep the user's data.
   void SaveForSession();
@@ -135,15 +135,15 @@ class Launcher final : public DockControl,
   ImageCache imageCache_{images_, state_, shellIcons_};
   std::unique_ptr<GraphicsItemPictures> pictures_;
   std::unique_ptr<QtDialogs> dialogs_;
-  std::unique_ptr<SettingsWindow> settings_;
-  std::unique_ptr<FrmTray> frmTray_;
-  std::unique_ptr<FrmMain> frmMain_;
-  std::unique_ptr<FrmSubMenu> frmSubMenu_;
+  std::unique_ptr<SettingsDialogHost> settings_;
+  std::unique_ptr<TrayIcon> trayIcon_;
+  std::unique_ptr<DockWindow> dockWindow_;
+  std::unique_ptr<GroupMenuWindow> groupMenu_;
   std::unique_ptr<ItemContextMenu> itemMenu_;
   // Calls queued for later run on this object, so that they die with the launcher instead of
   // reaching a destroyed one.
   QObject queuedCalls_;
-  QPointer<FrmStarted> started_;
+  QPointer<GettingStartedDialog> started_;
   // The screen the dock is laid out for, and what it was like then.
   QPointer<QScreen> dockScreen_;
   ScreenInfo dockScreenInfo_;

@@ -1,8 +1,8 @@
 #include "gui/launcher/qt_dialogs.h"
 
 #include "core/shortcuts/commands.h"
-#include "gui/dialogs/frm_about.h"
-#include "gui/dialogs/frm_input.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/input_dialog.h"
 
 #include <QMessageBox>
 #include <QProcess>
@@ -19,7 +19,7 @@ void QtDialogs::ShowSettings() {
 
 void QtDialogs::ShowAbout() {
   if (!about_) {
-    about_ = new FrmAbout(
+    about_ = new AboutDialog(
         {QAV_VERSION_MAJOR, QAV_VERSION_MINOR, QAV_VERSION_PATCH, osName_,
          [this](const std::string& address) { OpenOrTell(launcher_, messages_, address); }},
         owner_);

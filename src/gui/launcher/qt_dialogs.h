@@ -16,7 +16,7 @@ class QWidget;
 
 namespace qav {
 
-class FrmAbout;
+class AboutDialog;
 
 class QtDialogs final : public Dialogs {
  public:
@@ -48,7 +48,7 @@ class QtDialogs final : public Dialogs {
   QtFileDialogs files_;
   QWidget* owner_ = nullptr;
   std::function<void()> openSettings_;
-  QPointer<FrmAbout> about_;
+  QPointer<AboutDialog> about_;
 };
 
 }  // namespace qav

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "core/state/app_state.h"
-#include "gui/services/form_services.h"
+#include "gui/services/window_services.h"
 #include "platform/hot_keys.h"
 
 namespace qav {
@@ -24,7 +24,7 @@ class HotKeyDock {
 struct HotKeyTargets {
   AppState& state;
   HotKeyDock& dock;
-  GroupMenu& menu;
+  GroupMenuRequests& menu;
   // Between the dock and the plain desktop.
   std::function<void()> switchDesktop;
 };

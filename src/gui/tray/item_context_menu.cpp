@@ -15,7 +15,8 @@ constexpr const char* kCaptions[] = {"&Add Shortcut", "&Delete",    "-",
 
 }  // namespace
 
-ItemContextMenu::ItemContextMenu(ItemMenuServices services, DockWindow& dock, GroupMenu& menu)
+ItemContextMenu::ItemContextMenu(ItemMenuServices services, DockRequests& dock,
+                                 GroupMenuRequests& menu)
     : services_(std::move(services)), dock_(dock), groupMenu_(menu) {
   menu_.setTitle("Setting");
   menu_.setAccessibleName("Setting");

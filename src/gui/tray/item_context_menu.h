@@ -11,7 +11,7 @@
 #include "core/shortcuts/item_pictures.h"
 #include "core/state/app_state.h"
 #include "gui/graphics/image_tables.h"
-#include "gui/services/form_services.h"
+#include "gui/services/window_services.h"
 #include "platform/message_boxes.h"
 
 class QAction;
@@ -28,9 +28,9 @@ struct ItemMenuServices {
   std::function<void(bool addShortcut)> showProperties;
 };
 
-class ItemContextMenu final : public ItemMenu {
+class ItemContextMenu final : public ItemMenuRequests {
  public:
-  ItemContextMenu(ItemMenuServices services, DockWindow& dock, GroupMenu& menu);
+  ItemContextMenu(ItemMenuServices services, DockRequests& dock, GroupMenuRequests& menu);
 
   // Pops the menu up at the mouse for `record`, opened on dock place (or group) `slot`, and
   // returns; the chosen entry runs later from the event loop.
@@ -53,8 +53,8 @@ class ItemContextMenu final : public ItemMenu {
   void CommonEnd();
 
   ItemMenuServices services_;
-  DockWindow& dock_;
-  GroupMenu& groupMenu_;
+  DockRequests& dock_;
+  GroupMenuRequests& groupMenu_;
   QMenu menu_;
   std::array<QAction*, 9> entries_{};
 };

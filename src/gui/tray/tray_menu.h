@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "core/shortcuts/commands.h"
-#include "gui/services/form_services.h"
+#include "gui/services/window_services.h"
 
 namespace qav {
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "core/store/settings_file.h"
-#include "gui/dialogs/frm_about.h"
-#include "gui/dialogs/frm_input.h"
-#include "gui/dialogs/frm_started.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/getting_started_dialog.h"
+#include "gui/dialogs/input_dialog.h"
 #include "platform/fake/fake_platform.h"
 #include "support/real_files.h"
 #include "support/temp_dir.h"
@@ -25,9 +25,9 @@ namespace {
 
 // Runs `step` on the input box once it is up, then lets InputText return.
 std::string RunInput(const std::string& caption, const std::string& initial,
-                     const std::function<void(FrmInput&)>& step, bool* accepted = nullptr) {
+                     const std::function<void(InputDialog&)>& step, bool* accepted = nullptr) {
   QTimer::singleShot(0, [&] {
-    auto* box = dynamic_cast<FrmInput*>(QApplication::activeModalWidget());
+    auto* box = dynamic_cast<InputDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     step(*box);
   });
@@ -44,7 +44,7 @@ TEST(InputText, CaptionPromptAndTheAnswer) {
   bool accepted = false;
   EXPECT_EQ(RunInput(
                 "", "Ann",
-                [&](FrmInput& box) {
+                [&](InputDialog& box) {
                   caption = box.windowTitle();
                   shown = box.Field().selectedText();
                   box.Field().setText("Bea");
@@ -58,7 +58,7 @@ TEST(InputText, CaptionPromptAndTheAnswer) {
 
   EXPECT_EQ(RunInput(
                 "Change User Name", "Ann",
-                [&](FrmInput& box) {
+                [&](InputDialog& box) {
                   caption = box.windowTitle();
                   box.Field().setText("Bea");
                   Press(box, "CmdInput1");
@@ -73,7 +73,7 @@ TEST(InputText, OnlyBlanksKeepTheInitialTextButStillClose) {
   bool accepted = false;
   EXPECT_EQ(RunInput(
                 "", "Ann",
-                [](FrmInput& box) {
+                [](InputDialog& box) {
                   box.Field().setText("   ");
                   QTest::keyClick(&box.Field(), Qt::Key_Return);
                 },
@@ -82,16 +82,16 @@ TEST(InputText, OnlyBlanksKeepTheInitialTextButStillClose) {
   EXPECT_TRUE(accepted);
   // Surrounding blanks of a real answer are kept as typed.
   EXPECT_EQ(RunInput("", "Ann",
-                     [](FrmInput& box) {
+                     [](InputDialog& box) {
                        box.Field().setText(" Bea ");
                        box.CmdOKClick();
                      }),
             " Bea ");
 }
 
-TEST(FrmStarted, PagesForwardAndBackWithinTheFive) {
+TEST(GettingStartedDialog, PagesForwardAndBackWithinTheFive) {
   std::int16_t page = 3;
-  FrmStarted started(page, nullptr);
+  GettingStartedDialog started(page, nullptr);
   auto* last = started.findChild<QPushButton*>("Cmd0");
   auto* next = started.findChild<QPushButton*>("Cmd1");
   EXPECT_EQ(started.Page(), 3);
@@ -116,7 +116,7 @@ TEST(FrmStarted, PagesForwardAndBackWithinTheFive) {
   EXPECT_TRUE(next->isEnabled());
 
   std::int16_t outOfRange = 9;
-  FrmStarted reset(outOfRange, nullptr);
+  GettingStartedDialog reset(outOfRange, nullptr);
   EXPECT_EQ(reset.Page(), 0);
   EXPECT_FALSE(reset.findChild<QPushButton*>("Cmd0")->isEnabled());
 }
@@ -144,19 +144,19 @@ struct SettingsOnDisk {
   test::RealFiles files;
 };
 
-TEST(FrmStarted, ClosingStoresThePageOrThatItStaysClosed) {
+TEST(GettingStartedDialog, ClosingStoresThePageOrThatItStaysClosed) {
   SettingsOnDisk disk;
   std::int16_t& page = disk.settings.Record.StartedPage;
   page = 1;
   {
-    FrmStarted started(page, [&] { disk.Write(); });
+    GettingStartedDialog started(page, [&] { disk.Write(); });
     started.CmdClick(1);
     started.CmdClick(1);
     started.CmdClick(2);
   }
   EXPECT_EQ(disk.ReadPage(), 3);
   {
-    FrmStarted started(page, [&] { disk.Write(); });
+    GettingStartedDialog started(page, [&] { disk.Write(); });
     EXPECT_EQ(started.Page(), 3);
     started.DontShowAgain().setChecked(true);
     started.reject();  // Esc or the title bar
@@ -165,9 +165,9 @@ TEST(FrmStarted, ClosingStoresThePageOrThatItStaysClosed) {
   EXPECT_EQ(disk.ReadPage(), kStartedOff);
 }
 
-TEST(FrmAbout, ShowsVersionAndSystemAndOpensItsLinks) {
+TEST(AboutDialog, ShowsVersionAndSystemAndOpensItsLinks) {
   std::vector<std::string> opened;
-  FrmAbout about(
+  AboutDialog about(
       {1, 4, 12, "Debian GNU/Linux 12", [&](const std::string& a) { opened.push_back(a); }});
   EXPECT_EQ(about.windowTitle(), "About QAV Launcher");
   EXPECT_EQ(about.findChild<QLabel*>("LabAbout")->text(),
@@ -181,9 +181,9 @@ TEST(FrmAbout, ShowsVersionAndSystemAndOpensItsLinks) {
 // Screen readers and test drivers find every control by its name.
 TEST(SmallDialogs, EveryControlHasAnAccessibleName) {
   std::int16_t page = 0;
-  FrmStarted started(page, nullptr);
-  FrmAbout about({1, 0, 0, "Linux", nullptr});
-  FrmInput input("Prompt", "", "x");
+  GettingStartedDialog started(page, nullptr);
+  AboutDialog about({1, 0, 0, "Linux", nullptr});
+  InputDialog input("Prompt", "", "x");
   for (QWidget* dialog : std::initializer_list<QWidget*>{&started, &about, &input}) {
     for (QWidget* control : dialog->findChildren<QWidget*>()) {
       if (control->focusPolicy() == Qt::NoFocus || control->objectName().isEmpty()) continue;

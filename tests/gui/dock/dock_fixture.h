@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "core/shortcuts/catalog.h"
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 #include "gui/graphics/imaging.h"
 #include "platform/fake/fake_platform.h"
 #include "support/fake_item_pictures.h"
@@ -13,8 +13,8 @@
 
 namespace qav::test {
 
-class RecordingServices final : public GroupMenu,
-                                public ItemMenu,
+class RecordingServices final : public GroupMenuRequests,
+                                public ItemMenuRequests,
                                 public FrameClock,
                                 public ConfigurationSaver,
                                 public DockControl,
@@ -97,7 +97,7 @@ struct DockFixture : FakeSystem {
     plate.fill(QColor(200, 200, 255, 255));
     images.Skin[kSkinBackSelectColor][1] = MakeScaledImage(plate, 48, 48, false);
     images.Skin[kSkinBackSelectColor][2] = MakeScaledImage(plate, 64, 64, false);
-    dock = std::make_unique<FrmMain>(state, images, Services());
+    dock = std::make_unique<DockWindow>(state, images, Services());
     dock->show();
     dock->DockFocus(true);
   }
@@ -129,7 +129,7 @@ struct DockFixture : FakeSystem {
   ImageTables images;
   FakeItemPictures pictures{home / "store/"};
   RecordingServices services;
-  std::unique_ptr<FrmMain> dock;
+  std::unique_ptr<DockWindow> dock;
 };
 
 }  // namespace qav::test

@@ -35,18 +35,18 @@ class HoverFrameTest : public ::testing::Test, protected test::DockFixture {
     QImage border(190, 190, QImage::Format_ARGB32);
     border.fill(QColor(220, 220, 230, 120));
     images.Skin[kSkinBorder][0] = MakeScaledImage(border, 0, 0, true);
-    whole = std::make_unique<FrmMain>(state, images, Services());
+    whole = std::make_unique<DockWindow>(state, images, Services());
     whole->show();
     dock->DockFocus(true);
     whole->DockFocus(true);
     Mark(*dock) = 0xff123456;  // a frame drawn whole clears it
   }
   // A pixel in the ring's margin, where only a whole frame's clear reaches.
-  QRgb& Mark(FrmMain& d) const {
+  QRgb& Mark(DockWindow& d) const {
     const QPoint at = Marker(d) - d.SurfaceOrigin();
     return reinterpret_cast<QRgb*>(d.Surface().scanLine(at.y()))[at.x()];
   }
-  QPoint Marker(const FrmMain& d) const {
+  QPoint Marker(const DockWindow& d) const {
     QPoint corner(d.width(), d.height());
     for (int k = 0; k <= 36; ++k) {
       const RingSlot& s = state.ring.Slots[static_cast<std::size_t>(k)];
@@ -63,7 +63,7 @@ class HoverFrameTest : public ::testing::Test, protected test::DockFixture {
   }
   // The other dock composes the same frame whole; the surfaces must match but for the marker.
   void ExpectSameAsWhole(bool pressed) {
-    whole->RestoreGDIPlus();
+    whole->ClearAll();
     whole->DockAction(pressed);
     EXPECT_EQ(Mark(*dock), 0xff123456u) << "the frame was drawn whole";
     QImage partial = dock->Surface().copy();
@@ -73,7 +73,7 @@ class HoverFrameTest : public ::testing::Test, protected test::DockFixture {
     EXPECT_TRUE(partial == whole->Surface()) << "hover " << state.HoverSlot;
   }
 
-  std::unique_ptr<FrmMain> whole;
+  std::unique_ptr<DockWindow> whole;
 };
 
 TEST_F(HoverFrameTest, PartialFramesMatchWholeOnesAfterHoversPressesAndFades) {
@@ -96,7 +96,7 @@ TEST_F(HoverFrameTest, AChangedPictureMakesTheNextFrameWhole) {
   images.Items[7][1] = images.Items[8][1].copy();  // another picture in a place not hovered
   Hover(5);
   EXPECT_NE(Mark(*dock), 0xff123456u);
-  whole->RestoreGDIPlus();
+  whole->ClearAll();
   whole->DockAction(false);
   EXPECT_TRUE(dock->Surface() == whole->Surface());
 }

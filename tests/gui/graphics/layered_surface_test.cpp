@@ -22,27 +22,27 @@ class SurfaceTest : public ::testing::Test {
 
 TEST_F(SurfaceTest, PushAlphaAppliesToTheWholePictureAndZeroHidesWithoutLosingPixels) {
   surface.Graphics().fillRect(10, 10, 20, 20, Qt::red);
-  surface.UpdateGDIPlus();
+  surface.Push();
   EXPECT_EQ(qAlpha(ShownAt(15, 15)), 255);
   EXPECT_EQ(qAlpha(ShownAt(50, 50)), 0);  // untouched surface is transparent
 
-  surface.ExUpdateGDIPlus(0);
+  surface.Push(0);
   EXPECT_TRUE(surface.isVisible());
   EXPECT_EQ(qAlpha(ShownAt(15, 15)), 0);
-  surface.ExUpdateGDIPlus(128);
+  surface.Push(128);
   EXPECT_NEAR(qAlpha(ShownAt(15, 15)), 128, 1);
-  surface.ExUpdateGDIPlus(255);
+  surface.Push(255);
   EXPECT_EQ(ShownAt(15, 15), qRgba(255, 0, 0, 255));
 }
 
 TEST_F(SurfaceTest, RestoreClearsWithoutAPushAndTheNextPushShowsIt) {
   surface.Graphics().fillRect(0, 0, 400, 200, Qt::green);
-  surface.UpdateGDIPlus();
+  surface.Push();
   EXPECT_EQ(ShownAt(100, 100), qRgba(0, 255, 0, 255));
   const int pushes = surface.PushCount();
-  surface.RestoreGDIPlus();
+  surface.ClearAll();
   EXPECT_EQ(surface.PushCount(), pushes);
-  surface.UpdateGDIPlus();
+  surface.Push();
   EXPECT_EQ(qAlpha(ShownAt(100, 100)), 0);
   EXPECT_TRUE(surface.isVisible());  // a transparent window still exists
 }
@@ -63,13 +63,13 @@ TEST_F(SurfaceTest, RestoreClearsEverythingDrawnSinceTheLastClear) {
   surface.Graphics().fillRect(10, 10, 50, 50, Qt::red);
   surface.SetDrawnArea(QRect(300, 100, 30, 30));
   surface.Graphics().fillRect(300, 100, 30, 30, Qt::blue);
-  surface.RestoreGDIPlus();
+  surface.ClearAll();
   EXPECT_TRUE(blank());
 
   surface.SetDrawnArea({});  // a frame that may draw anywhere
   surface.Graphics().fillRect(0, 150, 400, 50, Qt::green);
   surface.SetDrawnArea(QRect(10, 10, 50, 50));
-  surface.RestoreGDIPlus();
+  surface.ClearAll();
   EXPECT_TRUE(blank());
 }
 
@@ -101,7 +101,7 @@ TEST_F(SurfaceTest, DockLabelIsWhiteWithDiagonalShadows) {
 // A label longer than its limit ends in an ellipsis inside it; a shorter one is drawn as is.
 TEST_F(SurfaceTest, LongDockLabelsAreCutToTheirLimit) {
   const auto inked = [this](const std::string& text, int maxWidth) {
-    surface.RestoreGDIPlus();
+    surface.ClearAll();
     surface.DrawLabel(text, 0, 50, maxWidth);
     QRect box;
     for (int y = 40; y < 100; ++y) {
@@ -199,15 +199,15 @@ TEST(SurfacePixels, PushesSendOnlyDrawnPixelsAndClearTheRest) {
   ShowThrough(surface, pixels);
   surface.SetDrawnArea(QRect(100, 50, 40, 30));
   surface.Graphics().fillRect(110, 60, 10, 10, QColor(200, 100, 50));
-  surface.UpdateGDIPlus();
+  surface.Push();
   EXPECT_EQ(pixels.shown.pixel(115, 65), qRgb(200, 100, 50));
   EXPECT_EQ(pixels.shown.pixel(105, 55), 0u);  // drawn area, nothing drawn there
   EXPECT_EQ(pixels.shown.pixel(10, 10), 0u);   // never drawn: cleared, not sent
   EXPECT_LE(pixels.put, 40 * 30);
 
-  surface.ExUpdateGDIPlus(128);
+  surface.Push(128);
   EXPECT_EQ(pixels.shown.pixel(115, 65), qRgba(100, 50, 25, 128));
-  surface.ExUpdateGDIPlus(0);
+  surface.Push(0);
   EXPECT_EQ(pixels.shown.pixel(115, 65), 0u);
   EXPECT_TRUE(surface.isVisible());
 }
@@ -221,7 +221,7 @@ TEST(SurfacePixels, ABackdropIsFilledNotSent) {
   ShowThrough(surface, pixels);
   // A frame over the whole window first, as a drag draws.
   surface.Graphics().fillRect(0, 0, 400, 200, QColor(0, 200, 0));
-  surface.UpdateGDIPlus();
+  surface.Push();
   pixels.put = 0;
 
   const QRgb tint = qRgba(0, 0, 0, 192);
@@ -229,18 +229,18 @@ TEST(SurfacePixels, ABackdropIsFilledNotSent) {
   surface.SetBackdrop(tint);
   surface.RestoreToBackdrop();
   surface.Graphics().fillRect(110, 60, 10, 10, QColor(200, 100, 50));
-  surface.UpdateGDIPlus();
+  surface.Push();
   EXPECT_EQ(pixels.shown.pixel(115, 65), qRgb(200, 100, 50));
   EXPECT_EQ(pixels.shown.pixel(105, 55), tint) << "the drawn area, filled with the backdrop";
   EXPECT_EQ(pixels.shown.pixel(10, 10), tint) << "outside it: filled, and the old frame gone";
   EXPECT_LE(pixels.put, 40 * 30);
   EXPECT_GE(pixels.filled, 400 * 200 - 40 * 30);
 
-  surface.ExUpdateGDIPlus(128);
+  surface.Push(128);
   EXPECT_EQ(pixels.shown.pixel(10, 10), qRgba(0, 0, 0, 96));
   surface.SetBackdrop(0);
   surface.RestoreToBackdrop();
-  surface.UpdateGDIPlus();
+  surface.Push();
   EXPECT_EQ(pixels.shown.pixel(10, 10), 0u);
   EXPECT_EQ(pixels.shown.pixel(105, 55), 0u);
 }
@@ -276,7 +276,7 @@ TEST_F(MenuSurfaceTest, MenuTextIsNearBlackOrGreyWhenDimmedAndLeftAligned) {
 
 TEST_F(MenuSurfaceTest, CleanLeavesAHiddenTransparentWindow) {
   surface.Graphics().fillRect(0, 0, 10, 10, Qt::blue);
-  surface.CleanGDIPlus();
+  surface.ClearAndHide();
   EXPECT_FALSE(surface.isVisible());
   EXPECT_EQ(surface.PushedAlpha(), 255);
   EXPECT_EQ(qAlpha(ShownAt(5, 5)), 0);

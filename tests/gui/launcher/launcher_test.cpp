@@ -14,8 +14,8 @@
 #include "core/operations/startup_fixture.h"
 #include "core/shortcuts/catalog.h"
 #include "core/store/menu_file.h"
-#include "gui/dialogs/frm_config.h"
-#include "gui/dock/frm_main.h"
+#include "gui/dialogs/settings_dialog.h"
+#include "gui/dock/dock_window.h"
 #include "platform/fake/fake_native_platform.h"
 
 namespace qav {

@@ -1,4 +1,4 @@
-#include "gui/tray/frm_tray.h"
+#include "gui/tray/tray_icon.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "gui/dock/dock_fixture.h"
-#include "gui/group_menu/frm_sub_menu.h"
+#include "gui/group_menu/group_menu_window.h"
 #include "gui/tray/product_site.h"
 #include "platform/fake/fake_hot_keys.h"
 #include "platform/fake/fake_tray_hosts.h"
@@ -25,7 +25,7 @@ using platform::HotKey;
 // with the calls noted in order.
 class RecordingTargets final : public DockControl, public Dialogs, public HotKeyDock {
  public:
-  RecordingTargets(FrmMain& dock, AppState& state) : dock_(dock), state_(state) {}
+  RecordingTargets(DockWindow& dock, AppState& state) : dock_(dock), state_(state) {}
   void EscCancel() override { dock_.EscCancel(); }
   void MinWindows(DockView newState) override {
     calls.push_back("min " + std::to_string(static_cast<int>(newState)));
@@ -58,13 +58,13 @@ class RecordingTargets final : public DockControl, public Dialogs, public HotKey
   std::optional<std::string> userName;
 
  private:
-  FrmMain& dock_;
+  DockWindow& dock_;
   AppState& state_;
 };
 
-class MenuAdapter final : public GroupMenu {
+class MenuAdapter final : public GroupMenuRequests {
  public:
-  explicit MenuAdapter(std::unique_ptr<FrmSubMenu>& menu) : menu_(menu) {}
+  explicit MenuAdapter(std::unique_ptr<GroupMenuWindow>& menu) : menu_(menu) {}
   void MenuFocus(bool show, int slot) override { menu_->MenuFocus(show, slot); }
   bool MenuShown() override { return menu_->MenuShown(); }
   void MenuEscCancel(bool keepFocus) override { menu_->EscCancel(keepFocus); }
@@ -72,7 +72,7 @@ class MenuAdapter final : public GroupMenu {
   void MenuRefresh() override { menu_->MenuRefresh(); }
 
  private:
-  std::unique_ptr<FrmSubMenu>& menu_;  // made after the adapter
+  std::unique_ptr<GroupMenuWindow>& menu_;  // made after the adapter
 };
 
 class CountingClock final : public FrameClock {
@@ -89,7 +89,7 @@ class TrayTest : public ::testing::Test, protected test::DockFixture {
     state.tables.Groups[5].Members[1] = 300;
     state.tables.Groups[5].MemberCount = 1;
     Shortcut(300, kKindMember, "/bin/member");
-    menu = std::make_unique<FrmSubMenu>(state, images, GroupMenuServices());
+    menu = std::make_unique<GroupMenuWindow>(state, images, GroupMenuServices());
   }
   ~TrayTest() override {
     tray.reset();
@@ -105,8 +105,8 @@ class TrayTest : public ::testing::Test, protected test::DockFixture {
   CommandContext Context() {
     return {state, platform, pictures, targets, targets, services, [](int) {}};
   }
-  FrmTray& Tray() {
-    tray = std::make_unique<FrmTray>(TrayServices{
+  TrayIcon& Tray() {
+    tray = std::make_unique<TrayIcon>(TrayServices{
         state, hotKeys, trayHosts, [this] { return Context(); }, targets, groupMenu, clock});
     tray->PutUpIcon();
     return *tray;
@@ -119,23 +119,23 @@ class TrayTest : public ::testing::Test, protected test::DockFixture {
   }
 
   RecordingTargets targets{*dock, state};
-  std::unique_ptr<FrmSubMenu> menu;
+  std::unique_ptr<GroupMenuWindow> menu;
   MenuAdapter groupMenu{menu};
   platform::fake::FakeHotKeys hotKeys;
   platform::fake::FakeTrayHosts trayHosts;
   CountingClock clock;
-  std::unique_ptr<FrmTray> tray;
+  std::unique_ptr<TrayIcon> tray;
 };
 
 TEST_F(TrayTest, MenuEntriesInOrderAndWhatEachOpens) {
-  FrmTray& t = Tray();
+  TrayIcon& t = Tray();
   EXPECT_EQ(t.Icon(), nullptr);  // no tray yet
   trayHosts.Arrive();
   QSystemTrayIcon* icon = t.Icon();
   ASSERT_NE(icon, nullptr);
   EXPECT_TRUE(icon->isVisible());
   EXPECT_EQ(icon->contextMenu(), &t.Menu().Menu());
-  EXPECT_EQ(icon->toolTip(), FrmTray::ToolTip());
+  EXPECT_EQ(icon->toolTip(), TrayIcon::ToolTip());
   trayHosts.Arrive();  // the tray restarted: the same one icon, put up again
   EXPECT_EQ(t.Icon(), icon);
   EXPECT_TRUE(icon->isVisible());
@@ -176,7 +176,7 @@ TEST_F(TrayTest, MenuEntriesInOrderAndWhatEachOpens) {
   EXPECT_EQ(state.tables.Shortcuts[kUserRecord].Title.Get(), "Bea");
   EXPECT_EQ(services.menuSaves, 1);
 
-  const QStringList lines = FrmTray::ToolTip().split("\r\n");
+  const QStringList lines = TrayIcon::ToolTip().split("\r\n");
   ASSERT_EQ(lines.size(), 2);
   EXPECT_TRUE(lines[0].startsWith("QAV Launcher "));
   EXPECT_EQ(lines[1], kProductSite.home);
@@ -185,7 +185,7 @@ TEST_F(TrayTest, MenuEntriesInOrderAndWhatEachOpens) {
 // The launcher puts the icon up once the dock is drawn; until then a running tray is not asked.
 TEST_F(TrayTest, TheIconWaitsForPutUpIconAndComesOnce) {
   trayHosts.available = true;
-  tray = std::make_unique<FrmTray>(TrayServices{
+  tray = std::make_unique<TrayIcon>(TrayServices{
       state, hotKeys, trayHosts, [this] { return Context(); }, targets, groupMenu, clock});
   EXPECT_EQ(tray->Icon(), nullptr);
   tray->PutUpIcon();
@@ -197,7 +197,7 @@ TEST_F(TrayTest, TheIconWaitsForPutUpIconAndComesOnce) {
 }
 
 TEST_F(TrayTest, ExitLetsAShownDockGoFirst) {
-  FrmTray& t = Tray();
+  TrayIcon& t = Tray();
   t.Menu().Exit();
   EXPECT_EQ(targets.calls, (std::vector<std::string>{"unfocus", "exit"}));
   EXPECT_EQ(clock.runs, 1);
@@ -254,7 +254,7 @@ TEST_F(TrayTest, CtrlTabMinimizesAndWhenMinimizedOnlyRestacks) {
 TEST_F(TrayTest, HotKeysComeFirstAndGoLastAndAHeldOneIsReported) {
   hotKeys.heldElsewhere = {HotKey::kMinimize};
   trayHosts.available = true;
-  FrmTray& t = Tray();
+  TrayIcon& t = Tray();
   EXPECT_EQ(t.RefusedHotKeys(), std::vector<HotKey>{HotKey::kMinimize});
   hotKeys.Press(HotKey::kMinimize);  // another program's now
   EXPECT_EQ(state.DockState, DockView::kShown);
@@ -266,14 +266,14 @@ TEST_F(TrayTest, HotKeysComeFirstAndGoLastAndAHeldOneIsReported) {
   EXPECT_TRUE(state.TintMode);
 
   const platform::HotKeyBindings defaults = platform::DefaultHotKeys();
-  const std::string notice = FrmTray::RefusedNotice(t.RefusedHotKeys(), defaults);
+  const std::string notice = TrayIcon::RefusedNotice(t.RefusedHotKeys(), defaults);
   EXPECT_NE(notice.find("Ctrl+Tab"), std::string::npos);
   EXPECT_EQ(notice.find("Alt+Space"), std::string::npos);
   EXPECT_NE(notice.find("Keys page of the settings"), std::string::npos);
-  EXPECT_NE(FrmTray::RefusedNotice({HotKey::kSwitch, HotKey::kMinimize}, defaults)
+  EXPECT_NE(TrayIcon::RefusedNotice({HotKey::kSwitch, HotKey::kMinimize}, defaults)
                 .find("Shift+Tab and Ctrl+Tab"),
             std::string::npos);
-  EXPECT_TRUE(FrmTray::RefusedNotice({}, defaults).empty());
+  EXPECT_TRUE(TrayIcon::RefusedNotice({}, defaults).empty());
 
   tray.reset();
   EXPECT_EQ(hotKeys.events, (std::vector<std::string>{"install", "remove"}));
@@ -305,7 +305,7 @@ TEST_F(TrayTest, TheHotKeyFileChoosesTheCombinationsAndBadLinesAreTold) {
   std::filesystem::create_directories(home / "config");
   test::WriteText(state.paths.HotKeyFile,
                   "# mine\nminimize = Ctrl+Alt+M\nswitch = none\nkeyboard = Shift+K\n");
-  FrmTray& t = Tray();
+  TrayIcon& t = Tray();
   platform::HotKeyBindings expected = platform::DefaultHotKeys();
   expected[2] = platform::KeyCombination{platform::kCtrl | platform::kAlt, "M"};
   expected[1].reset();

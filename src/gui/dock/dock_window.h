@@ -22,9 +22,9 @@ namespace qav {
 // key letter in keyboard mode.
 enum class ClickMode { kClick, kRightClick, kKeyLetter };
 
-class FrmMain final : public LayeredSurface, public DockWindow {
+class DockWindow final : public LayeredSurface, public DockRequests {
  public:
-  FrmMain(AppState& state, const ImageTables& images, DockServices services);
+  DockWindow(AppState& state, const ImageTables& images, DockServices services);
 
   // The other windows' view of the dock.
   void DockEscCancel() override { EscCancel(); }

@@ -25,16 +25,16 @@ class QTabWidget;
 
 namespace qav {
 
-struct FrmConfigServices {
+struct SettingsDialogServices {
   AppState& state;
   platform::Platform& platform;
   platform::FileDialogs& files;
   SettingsPreview& preview;
 };
 
-class FrmConfig final : public QDialog {
+class SettingsDialog final : public QDialog {
  public:
-  explicit FrmConfig(FrmConfigServices services, QWidget* parent = nullptr);
+  explicit SettingsDialog(SettingsDialogServices services, QWidget* parent = nullptr);
 
   // Loads every control from the settings without acting on them.
   void IniConfigData();
@@ -77,43 +77,43 @@ class FrmConfig final : public QDialog {
   void ResetShortcutsClicked();
   std::string ChooseFile(bool save, const std::string& title, const std::string& name);
 
-  // Keys page handlers (frm_config_keys.cpp).
+  // Keys page handlers (settings_dialog_keys.cpp).
   void ShowHotKeys();
   void RecordHotKey(int action);
   void HotKeyRecorded(int action);
   void TakeHotKeys(const platform::HotKeyBindings& bindings, int changed);
   BackupFlowContext FlowContext();
 
-  FrmConfigServices services_;
+  SettingsDialogServices services_;
   Settings& settings_;
   int rememberedMagnified_ = 0;
   bool closed_ = false;
 
   QTabWidget* tabs_ = nullptr;
-  QCheckBox* chkAutoRun_ = nullptr;
-  QCheckBox* chkAutoHide_ = nullptr;
-  QCheckBox* chkDisplayLetter_ = nullptr;
-  QCheckBox* chkClearType_ = nullptr;
-  QPushButton* cmdBackup_[4] = {};
-  QPushButton* cmdSetting_[2] = {};
-  QSlider* sldNormal_ = nullptr;
-  QSlider* sldMagnified_ = nullptr;
-  QSlider* sldRadius_ = nullptr;
-  QSlider* sldTrans_ = nullptr;
-  QComboBox* combIconCount_ = nullptr;
-  QComboBox* combMinimizedPosition_ = nullptr;
-  QLabel* labNormal_ = nullptr;
-  QLabel* labMagnified_ = nullptr;
-  QLabel* labRadius_ = nullptr;
-  QLabel* labTrans_ = nullptr;
-  QLabel* labIconCount_ = nullptr;
-  QLabel* labMinimizedPosition_ = nullptr;
+  QCheckBox* autoRunCheck_ = nullptr;
+  QCheckBox* autoHideCheck_ = nullptr;
+  QCheckBox* displayLetterCheck_ = nullptr;
+  QCheckBox* clearTypeCheck_ = nullptr;
+  QPushButton* backupRestoreButtons_[4] = {};
+  QPushButton* resetButtons_[2] = {};
+  QSlider* normalSizeSlider_ = nullptr;
+  QSlider* magnifiedSizeSlider_ = nullptr;
+  QSlider* radiusSlider_ = nullptr;
+  QSlider* transparencySlider_ = nullptr;
+  QComboBox* iconCountList_ = nullptr;
+  QComboBox* minimizedPositionList_ = nullptr;
+  QLabel* normalSizeLabel_ = nullptr;
+  QLabel* magnifiedSizeLabel_ = nullptr;
+  QLabel* radiusLabel_ = nullptr;
+  QLabel* transparencyLabel_ = nullptr;
+  QLabel* iconCountLabel_ = nullptr;
+  QLabel* minimizedPositionLabel_ = nullptr;
   platform::HotKeyBindings hotKeys_;
-  QKeySequenceEdit* keyEdit_[3] = {};
-  QPushButton* keyChange_[3] = {};
-  QPushButton* keyNone_[3] = {};
-  QPushButton* keyDefaults_ = nullptr;
-  QLabel* labKeys_ = nullptr;
+  QKeySequenceEdit* hotKeyEdits_[3] = {};
+  QPushButton* hotKeyChangeButtons_[3] = {};
+  QPushButton* hotKeyNoneButtons_[3] = {};
+  QPushButton* defaultKeysButton_ = nullptr;
+  QLabel* keysLabel_ = nullptr;
 };
 
 }  // namespace qav

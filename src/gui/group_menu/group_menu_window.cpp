@@ -1,4 +1,4 @@
-#include "gui/group_menu/frm_sub_menu.h"
+#include "gui/group_menu/group_menu_window.h"
 
 #include <QToolTip>
 
@@ -16,7 +16,7 @@ constexpr double kTitleWidth = 183;  // a row's title column
 
 }  // namespace
 
-FrmSubMenu::FrmSubMenu(AppState& state, const ImageTables& images, MenuServices services)
+GroupMenuWindow::GroupMenuWindow(AppState& state, const ImageTables& images, MenuServices services)
     : LayeredSurface(SurfaceKind::kMenu),
       state_(state),
       images_(images),
@@ -30,7 +30,7 @@ FrmSubMenu::FrmSubMenu(AppState& state, const ImageTables& images, MenuServices 
   ShowThrough(services_.shape.Pixels());
   TakePlace(services_.shape);
   CreateGraphicOnFirstUse(state_.settings.Record.ClearType == 1);
-  ExUpdateGDIPlus(255);
+  Push(255);
   timer1_.setInterval(kTimerMilliseconds);
   timer2_.setInterval(kTimerMilliseconds);
   QObject::connect(&timer1_, &QTimer::timeout, [this] { OnTimer1(); });
@@ -38,13 +38,13 @@ FrmSubMenu::FrmSubMenu(AppState& state, const ImageTables& images, MenuServices 
   timer2_.start();
 }
 
-int FrmSubMenu::GetMenuLoc(bool horizontal, int memberCount, int position) const {
+int GroupMenuWindow::GetMenuLoc(bool horizontal, int memberCount, int position) const {
   const MenuPlace place{state_.ring, state_.screen, state_.settings.NormalIconSize,
                         state_.MenuRows};
   return qav::GetMenuLoc(horizontal, memberCount, position < 0 ? groupIndex_ : position, place);
 }
 
-void FrmSubMenu::LayOut(int memberCount) {
+void GroupMenuWindow::LayOut(int memberCount) {
   geometry_ = LayOutMenu(GetMenuLoc(true, memberCount, groupIndex_),
                          GetMenuLoc(false, memberCount, groupIndex_), memberCount, state_.MenuRows);
   itemCount_ = memberCount;
@@ -55,7 +55,7 @@ void FrmSubMenu::LayOut(int memberCount) {
   }
 }
 
-void FrmSubMenu::IniMenuParam() {
+void GroupMenuWindow::IniMenuParam() {
   const std::size_t n = static_cast<std::size_t>(std::max(itemCount_, 0));
   itemRecords_.assign(n + 1, 0);
   itemPictures_.assign(n + 1, 0);
@@ -74,21 +74,21 @@ void FrmSubMenu::IniMenuParam() {
   }
 }
 
-void FrmSubMenu::FollowScreen() {
+void GroupMenuWindow::FollowScreen() {
   EscCancel(true);
   Relocate(WorkAreaRect(state_.screen));
 }
 
-void FrmSubMenu::MenuRefresh() {
+void GroupMenuWindow::MenuRefresh() {
   IniMenuParam();
   MenuNormal();
-  ExUpdateGDIPlus(255);
+  Push(255);
 }
 
-void FrmSubMenu::MenuFocus(bool open, int slot) {
+void GroupMenuWindow::MenuFocus(bool open, int slot) {
   if (!open) {
     if (state_.AnimateShowHide) Fade({191, 127, 63});
-    CleanGDIPlus();
+    ClearAndHide();
     timer1_.stop();
     timer2_.stop();
     shown_ = false;
@@ -109,42 +109,42 @@ void FrmSubMenu::MenuFocus(bool open, int slot) {
   setFocus();
   topIndex_ = 0;
   IniMenuParam();
-  ExUpdateGDIPlus(0);
+  Push(0);
   if (state_.AnimateShowHide) {
     Fade({63, 127, 191, 255});
   } else {
     MenuNormal();
-    ExUpdateGDIPlus(255);
+    Push(255);
   }
   timer1_.start();
   timer2_.start();
   shown_ = true;
 }
 
-void FrmSubMenu::Fade(const std::vector<int>& alphas) {
+void GroupMenuWindow::Fade(const std::vector<int>& alphas) {
   for (const int alpha : alphas) {
     MenuNormal();
-    ExUpdateGDIPlus(alpha);
+    Push(alpha);
     services_.clock.Sleep(kFrameMilliseconds);
   }
 }
 
-void FrmSubMenu::DrawSkin(int row, int slot, int left, int top, int width, int height) {
+void GroupMenuWindow::DrawSkin(int row, int slot, int left, int top, int width, int height) {
   DrawImage(Graphics(), images_.Skin, row, slot, geometry_.x + left, geometry_.y + top, width,
             height);
 }
 
-int FrmSubMenu::MemberRecord(int member) const {
+int GroupMenuWindow::MemberRecord(int member) const {
   if (member < 1 || member >= static_cast<int>(itemRecords_.size())) return -1;
   return itemRecords_[static_cast<std::size_t>(member)];
 }
 
 // The menu's own picture: body and caps, and in a scrolling menu the spacers.
-void FrmSubMenu::DrawFrame() {
+void GroupMenuWindow::DrawFrame() {
   const MenuGeometry& g = geometry_;
   // Only the menu is drawn, unless a dragged member may be anywhere on the screen.
   SetDrawnArea(dragging_ ? QRect() : QRect(g.x, g.y, kMenuWidth, g.Height()));
-  RestoreGDIPlus();
+  ClearAll();
   DrawSkin(kSkinMenuBody, 0, 0, 10, kMenuWidth, g.BodyHeight());
   DrawSkin(kSkinMenuTop, 1, 0, 0);
   DrawSkin(kSkinMenuBottom, 1, 0, g.BottomCapTop());
@@ -153,7 +153,7 @@ void FrmSubMenu::DrawFrame() {
   DrawSkin(kSkinMenuSpace, 1, 10, 40 + kMenuRowHeight * g.menuRows);
 }
 
-void FrmSubMenu::DrawRow(int row, int member) {
+void GroupMenuWindow::DrawRow(int row, int member) {
   if (member < 1 || member > itemCount_) return;
   const int top = geometry_.RowTop(row);
   const auto m = static_cast<std::size_t>(member);
@@ -163,7 +163,7 @@ void FrmSubMenu::DrawRow(int row, int member) {
   DrawLabel(MenuAccelerator(member), geometry_.x + 237, geometry_.y + top + 5, 18, 28, false);
 }
 
-void FrmSubMenu::DrawArrows(int upSkin, int downSkin) {
+void GroupMenuWindow::DrawArrows(int upSkin, int downSkin) {
   const MenuGeometry& g = geometry_;
   DrawSkin(upSkin, 1, 10, 10);
   DrawSkin(downSkin, 1, 10, g.LowerArrowTop());
@@ -171,14 +171,14 @@ void FrmSubMenu::DrawArrows(int upSkin, int downSkin) {
   DrawLabel("PgDn", g.x + 210, g.y + g.LowerArrowTop(), 48, 25, !canScrollDown_);
 }
 
-void FrmSubMenu::MenuNormal() {
+void GroupMenuWindow::MenuNormal() {
   DrawFrame();
   if (geometry_.scrolling) DrawArrows(kSkinMenuUpUnselect, kSkinMenuDownUnselect);
   for (int row = 1; row <= geometry_.VisibleRows(); ++row) DrawRow(row, topIndex_ + row);
   shown_ = true;
 }
 
-void FrmSubMenu::MenuAction(bool pressed) {
+void GroupMenuWindow::MenuAction(bool pressed) {
   const int h = state_.MenuHotRow;
   const MenuGeometry& g = geometry_;
   DrawFrame();
@@ -196,7 +196,7 @@ void FrmSubMenu::MenuAction(bool pressed) {
     DrawSkin(pressed ? kSkinMenuMouseDown : kSkinMenuSelect, 1, 10, g.RowTop(h));
     DrawRow(h, topIndex_ + h);
   }
-  ExUpdateGDIPlus(255);
+  Push(255);
   if (pressed) return;
   ReportRowFocus(*this);
   ShowCutTitle(memberRow ? topIndex_ + h : 0);
@@ -204,7 +204,7 @@ void FrmSubMenu::MenuAction(bool pressed) {
 
 // A title cut to its column is shown whole beside the highlighted row, however the row was
 // reached (pointer or keys).
-void FrmSubMenu::ShowCutTitle(int member) {
+void GroupMenuWindow::ShowCutTitle(int member) {
   if (member < 1 || member > itemCount_ ||
       MenuLabelFits(itemTitles_[static_cast<std::size_t>(member)], kTitleWidth)) {
     QToolTip::hideText();
@@ -217,11 +217,11 @@ void FrmSubMenu::ShowCutTitle(int member) {
                      this, row);
 }
 
-bool FrmSubMenu::IsMemberRow(int row) const {
+bool GroupMenuWindow::IsMemberRow(int row) const {
   return row >= 1 && row <= (geometry_.scrolling ? geometry_.menuRows : itemCount_);
 }
 
-void FrmSubMenu::SetScrollFlagsForResize() {
+void GroupMenuWindow::SetScrollFlagsForResize() {
   const int n = itemCount_;
   const int rows = geometry_.menuRows;
   if (!geometry_.scrolling) {
@@ -234,7 +234,7 @@ void FrmSubMenu::SetScrollFlagsForResize() {
   canScrollDown_ = topIndex_ + rows < n;
 }
 
-void FrmSubMenu::MenuResize() {
+void GroupMenuWindow::MenuResize() {
   const int n = state_.tables.Groups[static_cast<std::size_t>(groupIndex_)].MemberCount;
   if (n <= 0) {
     EscCancel(false);
@@ -244,15 +244,15 @@ void FrmSubMenu::MenuResize() {
   SetScrollFlagsForResize();
   IniMenuParam();
   MenuNormal();
-  ExUpdateGDIPlus(255);
+  Push(255);
 }
 
-void FrmSubMenu::MenuDelEffect(float x, float y) {
+void GroupMenuWindow::MenuDelEffect(float x, float y) {
   const QImage& strip = images_.Skin[kSkinDelIcon][0];
   for (int f = 0; f < 5; ++f) {
     MenuNormal();
     DrawPuffFrame(Graphics(), strip, f, x, y);
-    ExUpdateGDIPlus(255);
+    Push(255);
     services_.clock.Sleep(kFrameMilliseconds);
   }
   services_.clock.ProcessEvents();

@@ -1,4 +1,4 @@
-#include "gui/dialogs/frm_property.h"
+#include "gui/dialogs/properties_dialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -84,26 +84,26 @@ QImage PropertyPicture(ShortcutRecord& record, ShellIcons& shellIcons) {
   return canvas;
 }
 
-FrmProperty::FrmProperty(PropertyServices services, bool addShortcut, QWidget* owner)
+PropertiesDialog::PropertiesDialog(PropertyServices services, bool addShortcut, QWidget* owner)
     : QDialog(owner), s_(std::move(services)), addShortcutMode_(addShortcut) {
   BuildControls();
   ConnectControls();
   Reload();
 }
 
-ShortcutRecord& FrmProperty::Current() {
+ShortcutRecord& PropertiesDialog::Current() {
   auto& records = s_.state.tables.Shortcuts;
   const int record = std::clamp(s_.state.CurrentRecord, 0, static_cast<int>(records.size()) - 1);
   return records[static_cast<std::size_t>(record)];
 }
 
-int FrmProperty::GroupMemberCount() const {
+int PropertiesDialog::GroupMemberCount() const {
   const int record = s_.state.CurrentRecord;
   if (record < 0 || record >= kGroupCount) return 0;
   return s_.state.tables.Groups[static_cast<std::size_t>(record)].MemberCount;
 }
 
-void FrmProperty::Reload() {
+void PropertiesDialog::Reload() {
   const QScopedValueRollback<bool> reloading(reloading_, true);
   ShortcutRecord& r = Current();
   mode_ = r.Kind;
@@ -119,39 +119,40 @@ void FrmProperty::Reload() {
     r.Title = title;
     r.Target = target;
     r.Arguments = arguments;
-    txtTitle_->setText(QString::fromStdString(title));
-    txtTarget_->setText(QString::fromStdString(target));
-    txtArg_->setText(QString::fromStdString(arguments));
-    combRun_->setCurrentIndex(std::clamp(r.RunStyle, 0, 2));
+    titleEdit_->setText(QString::fromStdString(title));
+    targetEdit_->setText(QString::fromStdString(target));
+    argumentsEdit_->setText(QString::fromStdString(arguments));
+    runStyleList_->setCurrentIndex(std::clamp(r.RunStyle, 0, 2));
     DrawQavIcon();
   }
   IniCombLink();
   SetEnabledFor(mode_);
   if (addShortcutMode_) {
-    if (mode_ == kModeAddMember) optType_[1]->setEnabled(false);
+    if (mode_ == kModeAddMember) typeOptions_[1]->setEnabled(false);
     addShortcutMode_ = false;
   }
 }
 
-void FrmProperty::SetEnabledFor(int mode) {
+void PropertiesDialog::SetEnabledFor(int mode) {
   const int selected = mode >= kKindAllPrograms ? 2 : mode == kKindGroup ? 1 : 0;
-  optType_[static_cast<std::size_t>(selected)]->setChecked(true);
-  cmdBrowse_->setEnabled(selected == 0);
+  typeOptions_[static_cast<std::size_t>(selected)]->setChecked(true);
+  browseButton_->setEnabled(selected == 0);
   const bool editable = mode < kKindAllPrograms && mode != kKindGroup;
-  txtTarget_->setEnabled(editable);
-  txtArg_->setEnabled(editable);
-  combRun_->setEnabled(editable);
-  combLink_->setEnabled(mode < kKindAllPrograms);
-  txtTitle_->setEnabled(mode < kKindAllPrograms);
-  optType_[0]->setEnabled(mode < kKindAllPrograms);
+  targetEdit_->setEnabled(editable);
+  argumentsEdit_->setEnabled(editable);
+  runStyleList_->setEnabled(editable);
+  linkList_->setEnabled(mode < kKindAllPrograms);
+  titleEdit_->setEnabled(mode < kKindAllPrograms);
+  typeOptions_[0]->setEnabled(mode < kKindAllPrograms);
   // Members never become groups: only dock places can hold one.
   const bool dockPlace = s_.state.CurrentRecord <= kLastDockRecord;
-  optType_[1]->setEnabled(mode == kKindGroup || (editable && dockPlace && mode != kModeAddMember));
-  optType_[2]->setEnabled(mode >= kKindAllPrograms);
+  typeOptions_[1]->setEnabled(mode == kKindGroup ||
+                              (editable && dockPlace && mode != kModeAddMember));
+  typeOptions_[2]->setEnabled(mode >= kKindAllPrograms);
 }
 
-void FrmProperty::IniCombLink() {
-  combLink_->clear();
+void PropertiesDialog::IniCombLink() {
+  linkList_->clear();
   ShortcutRecord& r = Current();
   const std::string path = r.Path.Get();
   r.Path = path;
@@ -167,31 +168,32 @@ void FrmProperty::IniCombLink() {
     const char* verb = GroupMemberCount() > 0 ? "Replace by  New " : "Add New ";
     for (const char* group : kReadyMadeGroups) entries << QString(verb) + group;
   }
-  combLink_->addItems(entries);
-  if (!entries.isEmpty()) combLink_->setCurrentIndex(0);
+  linkList_->addItems(entries);
+  if (!entries.isEmpty()) linkList_->setCurrentIndex(0);
 }
 
-void FrmProperty::DrawQavIcon() {
-  picIcon_->setPixmap(QPixmap::fromImage(PropertyPicture(Current(), s_.shellIcons)));
+void PropertiesDialog::DrawQavIcon() {
+  iconPicture_->setPixmap(QPixmap::fromImage(PropertyPicture(Current(), s_.shellIcons)));
 }
 
-bool FrmProperty::AskYesNo(const std::string& text, const std::string& caption, bool noIsDefault) {
+bool PropertiesDialog::AskYesNo(const std::string& text, const std::string& caption,
+                                bool noIsDefault) {
   return s_.platform.messages.Show({text, caption, MessageIcon::kQuestion, MessageButtons::kYesNo,
                                     noIsDefault}) == MessageAnswer::kYes;
 }
 
-void FrmProperty::RefreshDock() {
+void PropertiesDialog::RefreshDock() {
   if (s_.iniIconParam) s_.iniIconParam();
   if (s_.dockNormal) s_.dockNormal();
 }
 
-void FrmProperty::Delete(int record) {
+void PropertiesDialog::Delete(int record) {
   EditingContext editing{s_.state.tables, s_.pictures, s_.platform.messages,
                          s_.state.paths.SysIconsFolder};
   DeleteItem(editing, record, true);
 }
 
-void FrmProperty::ClassifyInto(const std::string& path, int record, const std::string& title) {
+void PropertiesDialog::ClassifyInto(const std::string& path, int record, const std::string& title) {
   AppState& st = s_.state;
   Classifier classifier({st.tables, st.paths, s_.platform.system, s_.platform.registry,
                          s_.platform.volumes, s_.platform.messages, s_.pictures,
@@ -199,7 +201,7 @@ void FrmProperty::ClassifyInto(const std::string& path, int record, const std::s
   classifier.ClassifyIntoRecord(path, record, title, "");
 }
 
-void FrmProperty::BuildReadyMade(int number) {
+void PropertiesDialog::BuildReadyMade(int number) {
   AppState& st = s_.state;
   Classifier classifier({st.tables, st.paths, s_.platform.system, s_.platform.registry,
                          s_.platform.volumes, s_.platform.messages, s_.pictures,
@@ -209,7 +211,7 @@ void FrmProperty::BuildReadyMade(int number) {
   BuildDefaultGroup(context, number, st.CurrentRecord);
 }
 
-void FrmProperty::OptTypeClick(int index) {
+void PropertiesDialog::OptTypeClick(int index) {
   const int record = s_.state.CurrentRecord;
   ShortcutRecord& r = Current();
   bool changed = false;
@@ -249,7 +251,7 @@ void FrmProperty::OptTypeClick(int index) {
   }
 }
 
-void FrmProperty::CombLinkClick(int index) {
+void PropertiesDialog::CombLinkClick(int index) {
   if (index < 1) return;
   const int record = s_.state.CurrentRecord;
   const char* question = "Are you sure to replace?";
@@ -258,14 +260,14 @@ void FrmProperty::CombLinkClick(int index) {
     case kKindGroup:
       if ((mode_ == kKindDockShortcut || GroupMemberCount() > 0) &&
           !AskYesNo(question, "Properties", true)) {
-        combLink_->setCurrentIndex(0);
+        linkList_->setCurrentIndex(0);
         return;
       }
       Delete(record);
       break;
     case kKindMember:
       if (!AskYesNo(question, "Properties", true)) {
-        combLink_->setCurrentIndex(0);
+        linkList_->setCurrentIndex(0);
         return;
       }
       if (s_.dropCustomIcon) s_.dropCustomIcon(record);
@@ -284,7 +286,7 @@ void FrmProperty::CombLinkClick(int index) {
   if (s_.saveMenu) s_.saveMenu();
 }
 
-int FrmProperty::AppendMember() {
+int PropertiesDialog::AppendMember() {
   AppState& st = s_.state;
   const int group = st.CurrentRecord;
   if (group < 0 || group > kLastDockRecord) return kNoRecord;
@@ -306,7 +308,7 @@ int FrmProperty::AppendMember() {
   return r;
 }
 
-void FrmProperty::CmdBrowseClick() {
+void PropertiesDialog::CmdBrowseClick() {
   ShortcutRecord& r = Current();
   std::string start = r.Path.Get();
   if (!PathExists(start)) start = r.Target.Get();
@@ -332,7 +334,7 @@ void FrmProperty::CmdBrowseClick() {
   if (s_.saveMenu) s_.saveMenu();
 }
 
-void FrmProperty::CmdIconClick(int index) {
+void PropertiesDialog::CmdIconClick(int index) {
   const int record = s_.state.CurrentRecord;
   ShortcutRecord& r = Current();
   if (index == 2) {
@@ -376,7 +378,7 @@ void FrmProperty::CmdIconClick(int index) {
   if (s_.saveMenu) s_.saveMenu();
 }
 
-std::string FrmProperty::AcceptedText(const QString& text) const {
+std::string PropertiesDialog::AcceptedText(const QString& text) const {
   const std::string path = Text(text);
   const std::string existing = ExistingPath(path, false, {s_.state.paths, s_.platform.system});
   if (!existing.empty()) return existing;
@@ -384,16 +386,16 @@ std::string FrmProperty::AcceptedText(const QString& text) const {
   return {};
 }
 
-void FrmProperty::CmdOKClick() {
+void PropertiesDialog::CmdOKClick() {
   AppState& st = s_.state;
-  const std::string link = AcceptedText(combLink_->currentText());
-  const std::string typedTarget = AcceptedText(txtTarget_->text());
+  const std::string link = AcceptedText(linkList_->currentText());
+  const std::string typedTarget = AcceptedText(targetEdit_->text());
   const std::string target = link.empty() ? typedTarget : link;
   if (target.empty() && mode_ != kKindGroup) {
     accept();
     return;
   }
-  std::string title = Text(txtTitle_->text().trimmed());
+  std::string title = Text(titleEdit_->text().trimmed());
   if (title == "Blank Shortcut") title.clear();
   if (mode_ == kModeAddMember) {
     const int member = AppendMember();
@@ -402,8 +404,8 @@ void FrmProperty::CmdOKClick() {
       st.CurrentRecord = member;
       RefreshDock();
       ShortcutRecord& r = st.tables.Shortcuts[static_cast<std::size_t>(member)];
-      r.RunStyle = combRun_->currentIndex();
-      r.Arguments = Text(txtArg_->text());
+      r.RunStyle = runStyleList_->currentIndex();
+      r.Arguments = Text(argumentsEdit_->text());
       if (s_.saveMenu) s_.saveMenu();
     }
   } else if (mode_ == kKindBlank || mode_ == kKindFree) {
@@ -412,11 +414,11 @@ void FrmProperty::CmdOKClick() {
     if (s_.saveMenu) s_.saveMenu();
   } else {
     ShortcutRecord& r = Current();
-    r.Title = Text(txtTitle_->text().trimmed());
+    r.Title = Text(titleEdit_->text().trimmed());
     if (!link.empty()) r.Path = link;
-    r.RunStyle = std::max(0, combRun_->currentIndex());
-    r.Arguments = Text(txtArg_->text());
-    r.Target = typedTarget.empty() ? TrimNull(Text(combLink_->currentText())) : typedTarget;
+    r.RunStyle = std::max(0, runStyleList_->currentIndex());
+    r.Arguments = Text(argumentsEdit_->text());
+    r.Target = typedTarget.empty() ? TrimNull(Text(linkList_->currentText())) : typedTarget;
     RefreshDock();
     if (s_.saveMenu) s_.saveMenu();
   }

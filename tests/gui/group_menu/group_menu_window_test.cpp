@@ -1,4 +1,4 @@
-#include "gui/group_menu/frm_sub_menu.h"
+#include "gui/group_menu/group_menu_window.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ class MenuTest : public ::testing::Test, protected test::DockFixture {
     MakeGroup(5, 5);
     MakeGroup(6, 11);
     MakeGroup(3, 40);
-    menu = std::make_unique<FrmSubMenu>(state, images, Services());
+    menu = std::make_unique<GroupMenuWindow>(state, images, Services());
   }
   void MakeGroup(int g, int count) {
     state.tables.Shortcuts[static_cast<std::size_t>(g)].Kind =
@@ -48,7 +48,7 @@ class MenuTest : public ::testing::Test, protected test::DockFixture {
                      Qt::NoModifier);
     QApplication::sendEvent(menu.get(), &move);
   }
-  std::unique_ptr<FrmSubMenu> menu;
+  std::unique_ptr<GroupMenuWindow> menu;
   int dockChanges = 0;
 };
 
@@ -193,7 +193,7 @@ TEST_F(MenuTest, ContextMenuDeleteAsksAndOffersWhatTheItemAllows) {
   EXPECT_EQ(services.menuSaves, 1);
 }
 
-QAccessibleInterface* Accessible(FrmSubMenu* menu) {
+QAccessibleInterface* Accessible(GroupMenuWindow* menu) {
   return QAccessible::queryAccessibleInterface(menu);
 }
 

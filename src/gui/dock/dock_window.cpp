@@ -1,4 +1,4 @@
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,7 +19,7 @@ platform::ShapeRect Box(int left, int top, int size) {
 
 }  // namespace
 
-FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices services)
+DockWindow::DockWindow(AppState& state, const ImageTables& images, DockServices services)
     : LayeredSurface(SurfaceKind::kDock),
       state_(state),
       images_(images),
@@ -36,8 +36,9 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
   CreateGraphic();
   IniIconParam();
   centreImage_ = -1;
-  void (FrmMain::*handlers[])() = {&FrmMain::OnTimer1, &FrmMain::OnTimer2, &FrmMain::OnTimer3,
-                                   &FrmMain::OnTimer4, &FrmMain::OnTimer5};
+  void (DockWindow::*handlers[])() = {&DockWindow::OnTimer1, &DockWindow::OnTimer2,
+                                      &DockWindow::OnTimer3, &DockWindow::OnTimer4,
+                                      &DockWindow::OnTimer5};
   for (std::size_t i = 0; i < timers_.size(); ++i) {
     timers_[i].setInterval(kTimerIntervals[i]);
     QObject::connect(&timers_[i], &QTimer::timeout,
@@ -48,22 +49,22 @@ FrmMain::FrmMain(AppState& state, const ImageTables& images, DockServices servic
 
 // Closing the dock from outside (the window manager's Close, Alt+F4) is the Exit command: both
 // files are saved and the program ends, instead of living on without a window.
-void FrmMain::closeEvent(QCloseEvent* event) {
+void DockWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   CommandContext commands = services_.commands();
   ExecuteBuiltIn(commands, kCmdExit);
 }
 
-void FrmMain::IniIconParam() {
+void DockWindow::IniIconParam() {
   slots_ = qav::IniIconParam(state_.tables);
 }
 
-std::string FrmMain::KeyLetter(int slot) {
+std::string DockWindow::KeyLetter(int slot) {
   if (slot < 1 || slot > 36) return {};
   return std::string(1, static_cast<char>(slot <= 10 ? 47 + slot : 54 + slot));
 }
 
-void FrmMain::RefreshDock() {
+void DockWindow::RefreshDock() {
   if (state_.HoverSlot < 1) {
     DockNormal(false);
   } else {
@@ -71,7 +72,7 @@ void FrmMain::RefreshDock() {
   }
 }
 
-void FrmMain::DockFocus(bool show) {
+void DockWindow::DockFocus(bool show) {
   IniIconParam();
   if (!show) return;
   DockNormal(false);
@@ -80,7 +81,7 @@ void FrmMain::DockFocus(bool show) {
   UpdateInputRegion();
 }
 
-void FrmMain::FollowScreen() {
+void DockWindow::FollowScreen() {
   Relocate(WorkAreaRect(state_.screen));
   state_.HoverSlot = -1;
   lastHoverSlot_ = -1;
@@ -92,26 +93,26 @@ void FrmMain::FollowScreen() {
   UpdateInputRegion();
 }
 
-void FrmMain::ToBottom() {
+void DockWindow::ToBottom() {
   Lower();
   UpdateInputRegion();
 }
 
-void FrmMain::ToTop() {
+void DockWindow::ToTop() {
   Raise();
   UpdateInputRegion();
 }
 
-void FrmMain::DockReload() {
+void DockWindow::DockReload() {
   IniIconParam();
   DockNormal(false);
 }
 
-bool FrmMain::DockActive() {
+bool DockWindow::DockActive() {
   return QApplication::activeWindow() == this;
 }
 
-void FrmMain::EscCancel() {
+void DockWindow::EscCancel() {
   ToBottom();
   if (!state_.TintMode) return;
   state_.TintMode = false;
@@ -119,7 +120,7 @@ void FrmMain::EscCancel() {
   ToBottom();
 }
 
-void FrmMain::AltSpace() {
+void DockWindow::AltSpace() {
   if (state_.TintMode) {
     ToTop();
     return;
@@ -137,7 +138,7 @@ void FrmMain::AltSpace() {
   ReportSlotFocus(*this, -1);
 }
 
-void FrmMain::IconClick(ClickMode mode) {
+void DockWindow::IconClick(ClickMode mode) {
   const int slot = state_.HoverSlot;
   if (slot < 0 || slot >= static_cast<int>(state_.tables.Shortcuts.size())) return;
   ShortcutRecord& r = state_.tables.Shortcuts[slot];
@@ -177,7 +178,7 @@ void FrmMain::IconClick(ClickMode mode) {
 
 // The ring (and the centre with its border) takes the mouse; everywhere else clicks reach the
 // windows below. In keyboard mode the whole screen is the dock's, so a click anywhere ends it.
-std::vector<platform::ShapeRect> FrmMain::InputRegion() const {
+std::vector<platform::ShapeRect> DockWindow::InputRegion() const {
   if (state_.DockState == DockView::kHidden) return {};
   const RingLayout& ring = state_.ring;
   if (state_.DockState == DockView::kMinimized)
@@ -193,7 +194,7 @@ std::vector<platform::ShapeRect> FrmMain::InputRegion() const {
   return boxes;
 }
 
-void FrmMain::UpdateInputRegion() {
+void DockWindow::UpdateInputRegion() {
   if (!isVisible()) return;
   SetInputShape(services_.shape, InputRegion());
 }

@@ -24,21 +24,21 @@ struct TrayServices {
   platform::TrayHosts& trayHosts;
   std::function<CommandContext()> commands;
   HotKeyDock& dock;
-  GroupMenu& menu;
+  GroupMenuRequests& menu;
   FrameClock& clock;
 };
 
-class FrmTray final : public QWidget {
+class TrayIcon final : public QWidget {
  public:
   // Takes the hot keys the user chose (the hot-key file of `state.paths`, else the defaults);
   // the icon comes with PutUpIcon. While one of the program's own dialogs has the keyboard the
   // hot keys are given back, so that Shift+Tab and Ctrl+Tab move its focus and pages there.
-  explicit FrmTray(TrayServices services);
+  explicit TrayIcon(TrayServices services);
   // Puts up the icon, or waits for a tray to start; a restarted tray gets it again. Asking the
   // session bus for a tray and decoding the icon need not hold up the dock's first frame.
   void PutUpIcon();
   // Takes the icon down, then gives the hot keys back: the reverse of how they came.
-  ~FrmTray() override;
+  ~TrayIcon() override;
 
   TrayMenu& Menu() { return *trayMenu_; }
   // None until a notification area runs.

@@ -1,4 +1,4 @@
-#include "gui/dialogs/frm_started.h"
+#include "gui/dialogs/getting_started_dialog.h"
 
 #include <algorithm>
 
@@ -26,7 +26,8 @@ constexpr const char* kPageNames[kStartedPages] = {
 
 }  // namespace
 
-FrmStarted::FrmStarted(std::int16_t& startedPage, std::function<void()> save, QWidget* owner)
+GettingStartedDialog::GettingStartedDialog(std::int16_t& startedPage, std::function<void()> save,
+                                           QWidget* owner)
     : QDialog(owner), startedPage_(startedPage), save_(std::move(save)) {
   setWindowTitle("QAV Launcher Getting Started");
   setAccessibleName("QAV Launcher Getting Started");
@@ -43,9 +44,9 @@ FrmStarted::FrmStarted(std::int16_t& startedPage, std::function<void()> save, QW
     pages_->addWidget(picture);
   }
 
-  chkStarted_ = new QCheckBox("Don't show again");
-  chkStarted_->setObjectName("ChkStarted");
-  chkStarted_->setAccessibleName("Don't show again");
+  dontShowAgainCheck_ = new QCheckBox("Don't show again");
+  dontShowAgainCheck_->setObjectName("ChkStarted");
+  dontShowAgainCheck_->setAccessibleName("Don't show again");
   last_ = new QPushButton("<< Last");
   next_ = new QPushButton("Next >>");
   auto* cancel = new QPushButton("Cancel");
@@ -59,7 +60,7 @@ FrmStarted::FrmStarted(std::int16_t& startedPage, std::function<void()> save, QW
   }
 
   auto* row = new QHBoxLayout;
-  row->addWidget(chkStarted_);
+  row->addWidget(dontShowAgainCheck_);
   row->addStretch();
   row->addWidget(last_);
   row->addWidget(next_);
@@ -78,7 +79,7 @@ FrmStarted::FrmStarted(std::int16_t& startedPage, std::function<void()> save, QW
 }
 
 // A page's picture is a megabyte once decoded: only the page on show holds one.
-void FrmStarted::ShowPage() {
+void GettingStartedDialog::ShowPage() {
   last_->setEnabled(page_ > 0);
   next_->setEnabled(page_ < kStartedPages - 1);
   if (auto* shown = qobject_cast<QLabel*>(pages_->currentWidget())) shown->setPixmap({});
@@ -88,7 +89,7 @@ void FrmStarted::ShowPage() {
   pages_->setCurrentIndex(page_);
 }
 
-void FrmStarted::CmdClick(int index) {
+void GettingStartedDialog::CmdClick(int index) {
   if (index == 2) {
     reject();
     return;
@@ -102,10 +103,10 @@ void FrmStarted::CmdClick(int index) {
 }
 
 // However the window ends (a button, Esc, the title bar), the choice is stored once.
-void FrmStarted::done(int result) {
+void GettingStartedDialog::done(int result) {
   if (!closed_) {
     closed_ = true;
-    if (chkStarted_->isChecked()) startedPage_ = kStartedOff;
+    if (dontShowAgainCheck_->isChecked()) startedPage_ = kStartedOff;
     if (save_) save_();
   }
   QDialog::done(result);

@@ -1,7 +1,7 @@
 // The settings window on the offscreen platform: what each control does to the settings and to
 // the ring, the save on close, and auto-start through a real freedesktop entry.
 
-#include "gui/dialogs/frm_config.h"
+#include "gui/dialogs/settings_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -66,14 +66,15 @@ class RecordingPreview final : public SettingsPreview {
   const AppState& state_;
 };
 
-class FrmConfigTest : public ::testing::Test, protected test::StartupFixture {
+class SettingsDialogTest : public ::testing::Test, protected test::StartupFixture {
  protected:
-  FrmConfigTest() {
+  SettingsDialogTest() {
     IniParam(state, true, true, false, platform, test::ScreenOf(1366, 768), pictures);
     Open(platform);
   }
   void Open(platform::Platform& services) {
-    dialog = std::make_unique<FrmConfig>(FrmConfigServices{state, services, fileDialogs, preview});
+    dialog = std::make_unique<SettingsDialog>(
+        SettingsDialogServices{state, services, fileDialogs, preview});
   }
   template <typename T>
   T* Control(const char* name) {
@@ -94,10 +95,10 @@ class FrmConfigTest : public ::testing::Test, protected test::StartupFixture {
 
   platform::fake::ScriptedFileDialogs fileDialogs;
   RecordingPreview preview{state};
-  std::unique_ptr<FrmConfig> dialog;
+  std::unique_ptr<SettingsDialog> dialog;
 };
 
-TEST_F(FrmConfigTest, CaptionPagesAndControlsAreSetUpFromTheSettings) {
+TEST_F(SettingsDialogTest, CaptionPagesAndControlsAreSetUpFromTheSettings) {
   EXPECT_EQ(dialog->windowTitle(), "QAV Launcher - Settings");
   EXPECT_FALSE(dialog->isModal());
   auto* tabs = Control<QTabWidget>("TabSConfig");
@@ -130,7 +131,7 @@ TEST_F(FrmConfigTest, CaptionPagesAndControlsAreSetUpFromTheSettings) {
   EXPECT_EQ(preview.abouts, 1);
 }
 
-TEST_F(FrmConfigTest, DraggingTheNormalSizePushesTheMagnifiedSizeAndLetsItFallBack) {
+TEST_F(SettingsDialogTest, DraggingTheNormalSizePushesTheMagnifiedSizeAndLetsItFallBack) {
   auto* normal = Control<QSlider>("SldNormal");
   normal->setSliderDown(true);
   normal->setValue(90);
@@ -163,7 +164,7 @@ TEST_F(FrmConfigTest, DraggingTheNormalSizePushesTheMagnifiedSizeAndLetsItFallBa
   EXPECT_EQ(preview.modes.back(), 2);
 }
 
-TEST_F(FrmConfigTest, RadiusAndIconQuantityRelayTheRingAtOnce) {
+TEST_F(SettingsDialogTest, RadiusAndIconQuantityRelayTheRingAtOnce) {
   Control<QSlider>("SldRadius")->setValue(250);
   EXPECT_EQ(state.settings.RingRadius, 250);
   EXPECT_EQ(LabelText("LabRadius"), "Circle Diameter:  500  Pixels");
@@ -184,7 +185,7 @@ TEST_F(FrmConfigTest, RadiusAndIconQuantityRelayTheRingAtOnce) {
   EXPECT_EQ(SavedRecord().RingRadius, 250);
 }
 
-TEST_F(FrmConfigTest, HoldingTheOpacitySliderTintsTheScreen) {
+TEST_F(SettingsDialogTest, HoldingTheOpacitySliderTintsTheScreen) {
   auto* trans = Control<QSlider>("SldTrans");
   trans->setSliderDown(true);
   EXPECT_TRUE(state.TintMode);
@@ -199,7 +200,7 @@ TEST_F(FrmConfigTest, HoldingTheOpacitySliderTintsTheScreen) {
   EXPECT_EQ(SavedRecord().Tint.alpha, 100);
 }
 
-TEST_F(FrmConfigTest, MinimizedPlaceAndTheCheckBoxesChangeTheirSettings) {
+TEST_F(SettingsDialogTest, MinimizedPlaceAndTheCheckBoxesChangeTheirSettings) {
   Control<QComboBox>("CombMinimizedPosition")->setCurrentIndex(8);
   EXPECT_EQ(state.settings.Record.MinimizedPosition, 8);
   EXPECT_EQ(LabelText("LabMinimizedPosition"), "Current Minimized Position: Bottom-Right");
@@ -224,7 +225,7 @@ TEST_F(FrmConfigTest, MinimizedPlaceAndTheCheckBoxesChangeTheirSettings) {
   EXPECT_EQ(process.trims, 1);
 }
 
-TEST_F(FrmConfigTest, SavedSettingsComeBackIntoAFreshWindow) {
+TEST_F(SettingsDialogTest, SavedSettingsComeBackIntoAFreshWindow) {
   Drag(Control<QSlider>("SldNormal"), {40});
   Control<QSlider>("SldTrans")->setValue(33);
   Control<QComboBox>("CombIconCount")->setCurrentIndex(2);
@@ -234,7 +235,7 @@ TEST_F(FrmConfigTest, SavedSettingsComeBackIntoAFreshWindow) {
   fresh.paths = state.paths;
   IniParam(fresh, true, true, false, platform, test::ScreenOf(1366, 768), pictures);
   const std::size_t previews = preview.modes.size();
-  FrmConfig again({fresh, platform, fileDialogs, preview});
+  SettingsDialog again({fresh, platform, fileDialogs, preview});
   EXPECT_EQ(again.findChild<QSlider*>("SldNormal")->value(), 40);
   EXPECT_EQ(again.findChild<QSlider*>("SldTrans")->value(), 33);
   EXPECT_EQ(again.findChild<QComboBox*>("CombIconCount")->currentIndex(), 2);
@@ -242,7 +243,7 @@ TEST_F(FrmConfigTest, SavedSettingsComeBackIntoAFreshWindow) {
 }
 
 // A screen reader's Toggle flips the box without a click; the setting must follow all the same.
-TEST_F(FrmConfigTest, EveryCheckBoxActsTheSameWhenAScreenReaderTogglesIt) {
+TEST_F(SettingsDialogTest, EveryCheckBoxActsTheSameWhenAScreenReaderTogglesIt) {
   state.paths.ExecutablePath = "/opt/qav/qav-launcher";
   state.settings.AutoRun = false;
   Open(platform);
@@ -274,7 +275,7 @@ TEST_F(FrmConfigTest, EveryCheckBoxActsTheSameWhenAScreenReaderTogglesIt) {
 
 // The Keys page: each hot key shows its combination, records another, or none; every change is
 // taken at once and kept in the hot-key file, and what cannot be a hot key is said.
-TEST_F(FrmConfigTest, TheKeysPageChangesEachHotKeyAtOnceAndKeepsItInItsFile) {
+TEST_F(SettingsDialogTest, TheKeysPageChangesEachHotKeyAtOnceAndKeepsItInItsFile) {
   auto* tabs = Control<QTabWidget>("TabSConfig");
   ASSERT_EQ(tabs->count(), 3);
   EXPECT_EQ(tabs->tabText(2), "  Keys  ");
@@ -327,7 +328,7 @@ class RefusingRegistry final : public platform::Registry {
   long Delete(std::uint32_t, const std::string&, const std::string&) override { return 0; }
 };
 
-TEST_F(FrmConfigTest, AutoStartWritesAndRemovesTheSessionEntry) {
+TEST_F(SettingsDialogTest, AutoStartWritesAndRemovesTheSessionEntry) {
   state.paths.StartCommand = "/opt/qav/qav launcher";
   state.settings.AutoRun = false;
   Open(platform);
@@ -358,7 +359,7 @@ TEST_F(FrmConfigTest, AutoStartWritesAndRemovesTheSessionEntry) {
   EXPECT_FALSE(Control<QCheckBox>("ChkAutoRun")->isChecked());
 }
 
-TEST_F(FrmConfigTest, BackupButtonsProposeTheirFileAndAskBeforeReplacing) {
+TEST_F(SettingsDialogTest, BackupButtonsProposeTheirFileAndAskBeforeReplacing) {
   const std::string target = home / "Cfg.bak";
   test::WriteText(target, "old");
   fileDialogs.answers = {target};

@@ -1,4 +1,4 @@
-#include "gui/tray/frm_tray.h"
+#include "gui/tray/tray_icon.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,7 +22,7 @@ constexpr int kNoticeDelayMilliseconds = 1500;
 
 }  // namespace
 
-FrmTray::FrmTray(TrayServices services)
+TrayIcon::TrayIcon(TrayServices services)
     : services_(std::move(services)),
       trayMenu_(std::make_unique<TrayMenu>(services_.commands, services_.clock)) {
   setWindowTitle("QAV Launcher");
@@ -42,12 +42,12 @@ FrmTray::FrmTray(TrayServices services)
   }
 }
 
-void FrmTray::TakeHotKeys() {
+void TrayIcon::TakeHotKeys() {
   refused_ = services_.hotKeys.Install(bindings_, [this](platform::HotKey key) { OnHotKey(key); });
   FollowFocus(QGuiApplication::focusWindow());
 }
 
-std::vector<platform::HotKey> FrmTray::ApplyHotKeys(const platform::HotKeyBindings& bindings) {
+std::vector<platform::HotKey> TrayIcon::ApplyHotKeys(const platform::HotKeyBindings& bindings) {
   bindings_ = bindings;
   fileProblems_.clear();
   TakeHotKeys();
@@ -58,7 +58,7 @@ std::vector<platform::HotKey> FrmTray::ApplyHotKeys(const platform::HotKeyBindin
 // dialog the combinations are the dialog's own keys, as in any other program.
 // A dialog that closes or goes away while it has the keyboard may leave without word of the
 // focus moving on, so its going is watched too.
-void FrmTray::FollowFocus(QWindow* window) {
+void TrayIcon::FollowFocus(QWindow* window) {
   bool dialog = false;
   if (window != nullptr && window->isVisible()) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -77,7 +77,7 @@ void FrmTray::FollowFocus(QWindow* window) {
   });
 }
 
-void FrmTray::PutUpIcon() {
+void TrayIcon::PutUpIcon() {
   if (watching_) return;
   watching_ = true;
   setWindowIcon(QIcon(":/app/qav-launcher.png"));
@@ -88,7 +88,7 @@ void FrmTray::PutUpIcon() {
   if (services_.trayHosts.Available()) AddIcon();
 }
 
-void FrmTray::AddIcon() {
+void TrayIcon::AddIcon() {
   if (trayIcon_) {
     trayIcon_->hide();
   } else {
@@ -103,24 +103,24 @@ void FrmTray::AddIcon() {
   trayIcon_->show();
 }
 
-FrmTray::~FrmTray() {
+TrayIcon::~TrayIcon() {
   if (trayIcon_) trayIcon_->hide();
   delete trayIcon_;
   trayIcon_ = nullptr;
   services_.hotKeys.Remove();
 }
 
-QString FrmTray::ToolTip() {
+QString TrayIcon::ToolTip() {
   return QStringLiteral("QAV Launcher %1.%2\r\n%3")
       .arg(QAV_VERSION_MAJOR)
       .arg(QAV_VERSION_MINOR)
       .arg(QString::fromLatin1(kProductSite.home));
 }
 
-std::string FrmTray::RefusedNotice(const std::vector<platform::HotKey>& refused,
-                                   const platform::HotKeyBindings& bindings,
-                                   const std::vector<std::string>& problems,
-                                   const std::string& file) {
+std::string TrayIcon::RefusedNotice(const std::vector<platform::HotKey>& refused,
+                                    const platform::HotKeyBindings& bindings,
+                                    const std::vector<std::string>& problems,
+                                    const std::string& file) {
   std::string text;
   if (!problems.empty()) {
     text = "Some lines of " + file + " could not be used (those actions keep their usual keys):";
@@ -154,7 +154,7 @@ std::string FrmTray::RefusedNotice(const std::vector<platform::HotKey>& refused,
   return text;
 }
 
-void FrmTray::OnHotKey(platform::HotKey key) {
+void TrayIcon::OnHotKey(platform::HotKey key) {
   HotKeyTargets targets{services_.state, services_.dock, services_.menu, [this] {
                           CommandContext c = services_.commands();
                           SwitchDesktop(c);
@@ -163,7 +163,7 @@ void FrmTray::OnHotKey(platform::HotKey key) {
 }
 
 // Said once per start: a combination that silently does nothing would look like a fault.
-void FrmTray::TellRefused() {
+void TrayIcon::TellRefused() {
   const QString text = QString::fromStdString(
       RefusedNotice(refused_, bindings_, fileProblems_, services_.state.paths.HotKeyFile));
   if (text.isEmpty()) return;
@@ -172,7 +172,7 @@ void FrmTray::TellRefused() {
 }
 
 // Through the tray where one runs, else in a box that waits for nobody.
-void FrmTray::Tell(const QString& text, bool warning) {
+void TrayIcon::Tell(const QString& text, bool warning) {
   if (trayIcon_ && services_.trayHosts.Available()) {
     trayIcon_->showMessage("QAV Launcher", text,
                            warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);

@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "core/environment/hot_key_file.h"
-#include "gui/dialogs/frm_config.h"
+#include "gui/dialogs/settings_dialog.h"
 
 namespace qav {
 namespace {
@@ -90,7 +90,7 @@ QString Text(std::string_view text) {
 
 }  // namespace
 
-QWidget* FrmConfig::BuildKeysPage() {
+QWidget* SettingsDialog::BuildKeysPage() {
   auto* page = new QWidget;
   page->setObjectName("PicSet3");
   auto* keys = new QGroupBox("Hot Keys");
@@ -99,31 +99,31 @@ QWidget* FrmConfig::BuildKeysPage() {
     const auto i = static_cast<int>(key);
     const QString purpose = Text(HotKeyPurpose(key));
     auto* label = new QLabel(purpose + ":");
-    keyEdit_[i] = new QKeySequenceEdit;
-    keyEdit_[i]->setObjectName(QStringLiteral("KeyEdit%1").arg(i));
-    keyEdit_[i]->setAccessibleName(purpose);
+    hotKeyEdits_[i] = new QKeySequenceEdit;
+    hotKeyEdits_[i]->setObjectName(QStringLiteral("KeyEdit%1").arg(i));
+    hotKeyEdits_[i]->setAccessibleName(purpose);
     // The recorder takes every key, Tab too: the keyboard reaches it through "Change".
-    keyEdit_[i]->setFocusPolicy(Qt::ClickFocus);
-    if (auto* line = keyEdit_[i]->findChild<QLineEdit*>()) line->setAccessibleName(purpose);
-    label->setBuddy(keyEdit_[i]);
-    keyChange_[i] = new QPushButton("Change...");
-    keyChange_[i]->setObjectName(QStringLiteral("KeyChange%1").arg(i));
-    keyChange_[i]->setAccessibleName("Change: " + purpose);
-    keyChange_[i]->setAutoDefault(false);
-    keyNone_[i] = new QPushButton("None");
-    keyNone_[i]->setObjectName(QStringLiteral("KeyNone%1").arg(i));
-    keyNone_[i]->setAccessibleName("No hot key: " + purpose);
-    keyNone_[i]->setAutoDefault(false);
+    hotKeyEdits_[i]->setFocusPolicy(Qt::ClickFocus);
+    if (auto* line = hotKeyEdits_[i]->findChild<QLineEdit*>()) line->setAccessibleName(purpose);
+    label->setBuddy(hotKeyEdits_[i]);
+    hotKeyChangeButtons_[i] = new QPushButton("Change...");
+    hotKeyChangeButtons_[i]->setObjectName(QStringLiteral("KeyChange%1").arg(i));
+    hotKeyChangeButtons_[i]->setAccessibleName("Change: " + purpose);
+    hotKeyChangeButtons_[i]->setAutoDefault(false);
+    hotKeyNoneButtons_[i] = new QPushButton("None");
+    hotKeyNoneButtons_[i]->setObjectName(QStringLiteral("KeyNone%1").arg(i));
+    hotKeyNoneButtons_[i]->setAccessibleName("No hot key: " + purpose);
+    hotKeyNoneButtons_[i]->setAutoDefault(false);
     grid->addWidget(label, i, 0);
-    grid->addWidget(keyEdit_[i], i, 1);
-    grid->addWidget(keyChange_[i], i, 2);
-    grid->addWidget(keyNone_[i], i, 3);
+    grid->addWidget(hotKeyEdits_[i], i, 1);
+    grid->addWidget(hotKeyChangeButtons_[i], i, 2);
+    grid->addWidget(hotKeyNoneButtons_[i], i, 3);
   }
-  keyDefaults_ = new QPushButton("Restore Default Keys");
-  keyDefaults_->setObjectName("KeyDefaults");
-  keyDefaults_->setAccessibleName("Restore Default Keys");
-  keyDefaults_->setAutoDefault(false);
-  grid->addWidget(keyDefaults_, 3, 0, 1, 4, Qt::AlignLeft);
+  defaultKeysButton_ = new QPushButton("Restore Default Keys");
+  defaultKeysButton_->setObjectName("KeyDefaults");
+  defaultKeysButton_->setAccessibleName("Restore Default Keys");
+  defaultKeysButton_->setAutoDefault(false);
+  grid->addWidget(defaultKeysButton_, 3, 0, 1, 4, Qt::AlignLeft);
 
   auto* about = new QLabel(
       "These combinations reach QAV Launcher from every program, which then no longer gets "
@@ -131,52 +131,52 @@ QWidget* FrmConfig::BuildKeysPage() {
       "manager keeps Alt+Space, bind the command \"qav-launcher --keyboard\" to a shortcut in the "
       "desktop's keyboard settings, or choose another combination here.");
   about->setWordWrap(true);
-  labKeys_ = new QLabel;
-  labKeys_->setObjectName("LabKeys");
-  labKeys_->setWordWrap(true);
-  labKeys_->setAccessibleName("Hot key state");
+  keysLabel_ = new QLabel;
+  keysLabel_->setObjectName("LabKeys");
+  keysLabel_->setWordWrap(true);
+  keysLabel_->setAccessibleName("Hot key state");
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(keys);
   layout->addWidget(about);
-  layout->addWidget(labKeys_);
+  layout->addWidget(keysLabel_);
   layout->addStretch(1);
   hotKeys_ = services_.preview.HotKeys();
   ShowHotKeys();
   return page;
 }
 
-void FrmConfig::ConnectKeys() {
+void SettingsDialog::ConnectKeys() {
   for (int i = 0; i < 3; ++i) {
-    connect(keyChange_[i], &QPushButton::clicked, this, [this, i] { RecordHotKey(i); });
-    connect(keyEdit_[i], &QKeySequenceEdit::editingFinished, this,
+    connect(hotKeyChangeButtons_[i], &QPushButton::clicked, this, [this, i] { RecordHotKey(i); });
+    connect(hotKeyEdits_[i], &QKeySequenceEdit::editingFinished, this,
             [this, i] { HotKeyRecorded(i); });
-    connect(keyNone_[i], &QPushButton::clicked, this, [this, i] {
+    connect(hotKeyNoneButtons_[i], &QPushButton::clicked, this, [this, i] {
       platform::HotKeyBindings next = hotKeys_;
       next[static_cast<std::size_t>(i)].reset();
       TakeHotKeys(next, i);
     });
   }
-  connect(keyDefaults_, &QPushButton::clicked, this,
+  connect(defaultKeysButton_, &QPushButton::clicked, this,
           [this] { TakeHotKeys(platform::DefaultHotKeys(), -1); });
 }
 
-void FrmConfig::ShowHotKeys() {
+void SettingsDialog::ShowHotKeys() {
   for (int i = 0; i < 3; ++i) {
-    keyEdit_[i]->setKeySequence(SequenceOf(hotKeys_[static_cast<std::size_t>(i)]));
+    hotKeyEdits_[i]->setKeySequence(SequenceOf(hotKeys_[static_cast<std::size_t>(i)]));
   }
 }
 
-void FrmConfig::RecordHotKey(int action) {
-  keyEdit_[action]->clear();
-  keyEdit_[action]->setFocus(Qt::OtherFocusReason);
-  labKeys_->setText("Press the new combination for \"" +
-                    Text(HotKeyPurpose(static_cast<HotKey>(action))) + "\".");
+void SettingsDialog::RecordHotKey(int action) {
+  hotKeyEdits_[action]->clear();
+  hotKeyEdits_[action]->setFocus(Qt::OtherFocusReason);
+  keysLabel_->setText("Press the new combination for \"" +
+                      Text(HotKeyPurpose(static_cast<HotKey>(action))) + "\".");
 }
 
-void FrmConfig::HotKeyRecorded(int action) {
-  const QKeySequence recorded = keyEdit_[action]->keySequence();
-  keyChange_[action]->setFocus(Qt::OtherFocusReason);
+void SettingsDialog::HotKeyRecorded(int action) {
+  const QKeySequence recorded = hotKeyEdits_[action]->keySequence();
+  hotKeyChangeButtons_[action]->setFocus(Qt::OtherFocusReason);
   if (recorded.isEmpty()) {
     ShowHotKeys();
     return;
@@ -185,7 +185,7 @@ void FrmConfig::HotKeyRecorded(int action) {
   const std::string problem = CombinationProblem(text);
   if (!problem.empty()) {
     ShowHotKeys();
-    labKeys_->setText(QString::fromStdString(text + " cannot be a hot key: " + problem + "."));
+    keysLabel_->setText(QString::fromStdString(text + " cannot be a hot key: " + problem + "."));
     return;
   }
   const KeyCombination combination = *ParseCombination(text);
@@ -193,8 +193,8 @@ void FrmConfig::HotKeyRecorded(int action) {
     const auto o = static_cast<std::size_t>(other);
     if (static_cast<int>(o) == action || hotKeys_[o] != combination) continue;
     ShowHotKeys();
-    labKeys_->setText(QString::fromStdString(text + " already does something else: ") +
-                      Text(HotKeyPurpose(other)) + ".");
+    keysLabel_->setText(QString::fromStdString(text + " already does something else: ") +
+                        Text(HotKeyPurpose(other)) + ".");
     return;
   }
   platform::HotKeyBindings next = hotKeys_;
@@ -203,7 +203,7 @@ void FrmConfig::HotKeyRecorded(int action) {
 }
 
 // Taken at once and kept in the hot-key file; what another program holds is said.
-void FrmConfig::TakeHotKeys(const platform::HotKeyBindings& bindings, int changed) {
+void SettingsDialog::TakeHotKeys(const platform::HotKeyBindings& bindings, int changed) {
   hotKeys_ = bindings;
   ShowHotKeys();
   const std::vector<HotKey> refused = services_.preview.ApplyHotKeys(bindings);
@@ -226,7 +226,7 @@ void FrmConfig::TakeHotKeys(const platform::HotKeyBindings& bindings, int change
             " is held by another program (often the window manager), so it does nothing until "
             "that program lets it go.";
   }
-  labKeys_->setText(text);
+  keysLabel_->setText(text);
   if (!saved) {
     services_.platform.messages.Show({saved.Error(), "QAV Launcher",
                                       platform::MessageIcon::kExclamation,

@@ -7,17 +7,17 @@
 #include <functional>
 
 #include "gui/dialogs/file_dialog.h"
-#include "gui/dialogs/frm_config.h"
+#include "gui/dialogs/settings_dialog.h"
 #include "gui/dialogs/settings_preview.h"
 #include "gui/graphics/image_cache.h"
 
 namespace qav {
 
-class FrmMain;
-class FrmSubMenu;
-class FrmTray;
+class DockWindow;
+class GroupMenuWindow;
+class TrayIcon;
 
-struct SettingsWindowParts {
+struct SettingsDialogHostParts {
   AppState& state;
   platform::Platform& platform;
   ImageCache& cache;
@@ -25,17 +25,17 @@ struct SettingsWindowParts {
   std::function<void()> showAbout;
 };
 
-class SettingsWindow final : public SettingsPreview {
+class SettingsDialogHost final : public SettingsPreview {
  public:
-  explicit SettingsWindow(SettingsWindowParts parts);
-  ~SettingsWindow() override;
-  SettingsWindow(const SettingsWindow&) = delete;
-  SettingsWindow& operator=(const SettingsWindow&) = delete;
+  explicit SettingsDialogHost(SettingsDialogHostParts parts);
+  ~SettingsDialogHost() override;
+  SettingsDialogHost(const SettingsDialogHost&) = delete;
+  SettingsDialogHost& operator=(const SettingsDialogHost&) = delete;
 
-  void SetWindows(FrmMain* dock, FrmSubMenu* menu, FrmTray* tray);
+  void SetWindows(DockWindow* dock, GroupMenuWindow* menu, TrayIcon* tray);
   // Opens the window owned by the dock, or brings the open one to the front.
   void Show();
-  FrmConfig* Window() { return window_.data(); }
+  SettingsDialog* Window() { return window_.data(); }
 
   void RingChanged(int mode) override;
   void RebuildSizedImages(int slot) override;
@@ -47,12 +47,12 @@ class SettingsWindow final : public SettingsPreview {
   std::vector<platform::HotKey> ApplyHotKeys(const platform::HotKeyBindings& bindings) override;
 
  private:
-  SettingsWindowParts parts_;
+  SettingsDialogHostParts parts_;
   QtFileDialogs files_;
-  FrmMain* dock_ = nullptr;
-  FrmSubMenu* menu_ = nullptr;
-  FrmTray* tray_ = nullptr;
-  QPointer<FrmConfig> window_;
+  DockWindow* dock_ = nullptr;
+  GroupMenuWindow* menu_ = nullptr;
+  TrayIcon* tray_ = nullptr;
+  QPointer<SettingsDialog> window_;
 };
 
 }  // namespace qav

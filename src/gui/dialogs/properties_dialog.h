@@ -43,10 +43,10 @@ struct PropertyServices {
 // The page icon searches start from.
 inline constexpr const char* kIconSearchAddress = "https://www.iconfinder.com/";
 
-class FrmProperty final : public QDialog {
+class PropertiesDialog final : public QDialog {
  public:
   // Edits state.CurrentRecord; with `addShortcut` on a group, adds a new member to it.
-  FrmProperty(PropertyServices services, bool addShortcut, QWidget* owner = nullptr);
+  PropertiesDialog(PropertyServices services, bool addShortcut, QWidget* owner = nullptr);
 
   // The dialog's view of the record: its kind, or -1 while adding a member to the group.
   int Mode() const { return mode_; }
@@ -83,16 +83,16 @@ class FrmProperty final : public QDialog {
   int mode_ = 0;
   // While Reload sets the controls from the record, their changes are not the user's choices.
   bool reloading_ = false;
-  std::array<QRadioButton*, 3> optType_{};
-  QComboBox* combLink_ = nullptr;
-  QPushButton* cmdBrowse_ = nullptr;
-  QLineEdit* txtTarget_ = nullptr;
-  QLineEdit* txtArg_ = nullptr;
-  QLineEdit* txtTitle_ = nullptr;
-  QComboBox* combRun_ = nullptr;
-  QLabel* picIcon_ = nullptr;
-  std::array<QPushButton*, 3> cmdIcon_{};
-  QPushButton* cmdOK_ = nullptr;
+  std::array<QRadioButton*, 3> typeOptions_{};
+  QComboBox* linkList_ = nullptr;
+  QPushButton* browseButton_ = nullptr;
+  QLineEdit* targetEdit_ = nullptr;
+  QLineEdit* argumentsEdit_ = nullptr;
+  QLineEdit* titleEdit_ = nullptr;
+  QComboBox* runStyleList_ = nullptr;
+  QLabel* iconPicture_ = nullptr;
+  std::array<QPushButton*, 3> iconButtons_{};
+  QPushButton* okButton_ = nullptr;
 };
 
 // True, after telling the user, when group `group` already holds all the members it can.

@@ -24,9 +24,9 @@ struct AboutInfo {
 inline constexpr const char* kSupportAddress = "mailto:support@brevona.com?subject=Help";
 inline constexpr const char* kHomeAddress = "http://www.brevona.com/";
 
-class FrmAbout final : public QDialog {
+class AboutDialog final : public QDialog {
  public:
-  explicit FrmAbout(AboutInfo info, QWidget* owner = nullptr);
+  explicit AboutDialog(AboutInfo info, QWidget* owner = nullptr);
 
   // "QAV Launcher  1.2.3" and the line under it.
   static QString AboutText(int major, int minor, int revision);

@@ -1,4 +1,4 @@
-#include "gui/dock/frm_main.h"
+#include "gui/dock/dock_window.h"
 
 #include <gtest/gtest.h>
 
@@ -115,10 +115,10 @@ TEST_F(DockTest, LockedIconsStayAndGroupsOpenTheirMenu) {
 }
 
 TEST_F(DockTest, KeyboardModeLabelsSlotsAndLaunchesByLetter) {
-  EXPECT_EQ(FrmMain::KeyLetter(1), "0");
-  EXPECT_EQ(FrmMain::KeyLetter(10), "9");
-  EXPECT_EQ(FrmMain::KeyLetter(11), "A");
-  EXPECT_EQ(FrmMain::KeyLetter(36), "Z");
+  EXPECT_EQ(DockWindow::KeyLetter(1), "0");
+  EXPECT_EQ(DockWindow::KeyLetter(10), "9");
+  EXPECT_EQ(DockWindow::KeyLetter(11), "A");
+  EXPECT_EQ(DockWindow::KeyLetter(36), "Z");
   QTest::keyClick(dock.get(), Qt::Key_3);  // outside keyboard mode letters do nothing
   EXPECT_TRUE(launcher.launched.empty());
   QTest::keyClick(dock.get(), Qt::Key_Space, Qt::AltModifier);

@@ -1,4 +1,4 @@
-#include "gui/dialogs/frm_config.h"
+#include "gui/dialogs/settings_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,9 +75,9 @@ QComboBox* MakeList(const char* name, const char* accessibleName,
 
 }  // namespace
 
-FrmConfig::FrmConfig(FrmConfigServices services, QWidget* parent)
+SettingsDialog::SettingsDialog(SettingsDialogServices services, QWidget* parent)
     : QDialog(parent), services_(services), settings_(services.state.settings) {
-  setObjectName("FrmConfig");
+  setObjectName("SettingsDialog");
   setWindowTitle("QAV Launcher - Settings");
   setAccessibleName("QAV Launcher - Settings");
   setModal(false);
@@ -114,39 +114,40 @@ FrmConfig::FrmConfig(FrmConfigServices services, QWidget* parent)
   ConnectKeys();
 }
 
-QWidget* FrmConfig::BuildAppearancePage() {
+QWidget* SettingsDialog::BuildAppearancePage() {
   auto* page = new QWidget;
   page->setObjectName("PicSet2");
-  labNormal_ = MakeLabel("LabNormal");
-  labMagnified_ = MakeLabel("LabMagnified");
-  labRadius_ = MakeLabel("LabRadius");
-  labTrans_ = MakeLabel("LabTrans");
-  labIconCount_ = MakeLabel("LabIconCount");
-  labMinimizedPosition_ = MakeLabel("LabMinimizedPosition");
-  sldNormal_ = MakeSlider("SldNormal", "Normal Icon Size", kMinIconSize, kMaxIconSize, 8);
-  sldMagnified_ = MakeSlider("SldMagnified", "Magnified Icon Size", kMinIconSize, kMaxIconSize, 8);
-  sldRadius_ = MakeSlider("SldRadius", "Circle Diameter", settings_.MinRingRadius,
-                          settings_.MinRingRadius, 5);
-  sldTrans_ = MakeSlider("SldTrans", "Opacity", 0, 255, 8);
-  combIconCount_ = MakeList("CombIconCount", "Icon Quantity",
+  normalSizeLabel_ = MakeLabel("LabNormal");
+  magnifiedSizeLabel_ = MakeLabel("LabMagnified");
+  radiusLabel_ = MakeLabel("LabRadius");
+  transparencyLabel_ = MakeLabel("LabTrans");
+  iconCountLabel_ = MakeLabel("LabIconCount");
+  minimizedPositionLabel_ = MakeLabel("LabMinimizedPosition");
+  normalSizeSlider_ = MakeSlider("SldNormal", "Normal Icon Size", kMinIconSize, kMaxIconSize, 8);
+  magnifiedSizeSlider_ =
+      MakeSlider("SldMagnified", "Magnified Icon Size", kMinIconSize, kMaxIconSize, 8);
+  radiusSlider_ = MakeSlider("SldRadius", "Circle Diameter", settings_.MinRingRadius,
+                             settings_.MinRingRadius, 5);
+  transparencySlider_ = MakeSlider("SldTrans", "Opacity", 0, 255, 8);
+  iconCountList_ = MakeList("CombIconCount", "Icon Quantity",
                             {kIconCounts[0], kIconCounts[1], kIconCounts[2], kIconCounts[3],
                              kIconCounts[4], kIconCounts[5], kIconCounts[6], kIconCounts[7]});
-  combMinimizedPosition_ =
+  minimizedPositionList_ =
       MakeList("CombMinimizedPosition", "Minimized Position",
                {kPositions[0], kPositions[1], kPositions[2], kPositions[3], kPositions[4],
                 kPositions[5], kPositions[6], kPositions[7], kPositions[8]});
 
   auto* appearance = new QGroupBox("Appearance");
   auto* a = new QVBoxLayout(appearance);
-  AddSliderRow(a, labNormal_, sldNormal_, "Small", "Large");
-  AddSliderRow(a, labMagnified_, sldMagnified_, "Small", "Large");
-  AddSliderRow(a, labRadius_, sldRadius_, "Small", "Large");
-  AddListRow(a, labIconCount_, combIconCount_);
+  AddSliderRow(a, normalSizeLabel_, normalSizeSlider_, "Small", "Large");
+  AddSliderRow(a, magnifiedSizeLabel_, magnifiedSizeSlider_, "Small", "Large");
+  AddSliderRow(a, radiusLabel_, radiusSlider_, "Small", "Large");
+  AddListRow(a, iconCountLabel_, iconCountList_);
 
   auto* background = new QGroupBox("Background");
   auto* b = new QVBoxLayout(background);
-  AddSliderRow(b, labTrans_, sldTrans_, "Min", "Max");
-  AddListRow(b, labMinimizedPosition_, combMinimizedPosition_);
+  AddSliderRow(b, transparencyLabel_, transparencySlider_, "Min", "Max");
+  AddListRow(b, minimizedPositionLabel_, minimizedPositionList_);
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(appearance);
@@ -155,61 +156,65 @@ QWidget* FrmConfig::BuildAppearancePage() {
   return page;
 }
 
-void FrmConfig::IniConfigData() {
+void SettingsDialog::IniConfigData() {
   const QSignalBlocker blockers[] = {
-      QSignalBlocker(sldNormal_),        QSignalBlocker(sldMagnified_),
-      QSignalBlocker(sldRadius_),        QSignalBlocker(sldTrans_),
-      QSignalBlocker(combIconCount_),    QSignalBlocker(combMinimizedPosition_),
-      QSignalBlocker(chkAutoRun_),       QSignalBlocker(chkAutoHide_),
-      QSignalBlocker(chkDisplayLetter_), QSignalBlocker(chkClearType_)};
+      QSignalBlocker(normalSizeSlider_),   QSignalBlocker(magnifiedSizeSlider_),
+      QSignalBlocker(radiusSlider_),       QSignalBlocker(transparencySlider_),
+      QSignalBlocker(iconCountList_),      QSignalBlocker(minimizedPositionList_),
+      QSignalBlocker(autoRunCheck_),       QSignalBlocker(autoHideCheck_),
+      QSignalBlocker(displayLetterCheck_), QSignalBlocker(clearTypeCheck_)};
   const SettingsRecord& record = settings_.Record;
-  sldNormal_->setValue(settings_.NormalIconSize);
-  sldMagnified_->setValue(settings_.MagnifiedIconSize);
+  normalSizeSlider_->setValue(settings_.NormalIconSize);
+  magnifiedSizeSlider_->setValue(settings_.MagnifiedIconSize);
   // A screen too small for the usual smallest ring lowers the lower end rather than invert the
   // range.
   const int maxRadius = std::max(settings_.MaxRadius, 1);
-  sldRadius_->setRange(std::min(settings_.MinRingRadius, maxRadius), maxRadius);
-  sldRadius_->setValue(settings_.RingRadius);
-  combIconCount_->setCurrentIndex(std::clamp((settings_.IconCount - 8) / 4, 0, 7));
-  combMinimizedPosition_->setCurrentIndex(std::clamp<int>(record.MinimizedPosition, 0, 8));
-  sldTrans_->setValue(settings_.TintSetting.alpha);
-  chkClearType_->setChecked(record.ClearType == 1);
-  chkAutoRun_->setChecked(settings_.AutoRun);
-  chkAutoHide_->setChecked(record.AutoHide == 1);
-  chkDisplayLetter_->setChecked(record.HideShortcutLetters == 1);
+  radiusSlider_->setRange(std::min(settings_.MinRingRadius, maxRadius), maxRadius);
+  radiusSlider_->setValue(settings_.RingRadius);
+  iconCountList_->setCurrentIndex(std::clamp((settings_.IconCount - 8) / 4, 0, 7));
+  minimizedPositionList_->setCurrentIndex(std::clamp<int>(record.MinimizedPosition, 0, 8));
+  transparencySlider_->setValue(settings_.TintSetting.alpha);
+  clearTypeCheck_->setChecked(record.ClearType == 1);
+  autoRunCheck_->setChecked(settings_.AutoRun);
+  autoHideCheck_->setChecked(record.AutoHide == 1);
+  displayLetterCheck_->setChecked(record.HideShortcutLetters == 1);
   rememberedMagnified_ = settings_.MagnifiedIconSize;
   UpdateLabels();
 }
 
-void FrmConfig::UpdateLabels() {
-  labNormal_->setText(QStringLiteral("Normal Icon Size:  %1  Pixels").arg(sldNormal_->value()));
-  labMagnified_->setText(
-      QStringLiteral("Magnified Icon Size:  %1  Pixels").arg(sldMagnified_->value()));
-  labRadius_->setText(QStringLiteral("Circle Diameter:  %1  Pixels").arg(2 * sldRadius_->value()));
-  labTrans_->setText(QStringLiteral("Opacity:  %1").arg(sldTrans_->value()));
-  labIconCount_->setText(QStringLiteral("Icon Quantity:  %1  Icons").arg(settings_.IconCount));
-  labMinimizedPosition_->setText("Current Minimized Position: " +
-                                 combMinimizedPosition_->currentText());
+void SettingsDialog::UpdateLabels() {
+  normalSizeLabel_->setText(
+      QStringLiteral("Normal Icon Size:  %1  Pixels").arg(normalSizeSlider_->value()));
+  magnifiedSizeLabel_->setText(
+      QStringLiteral("Magnified Icon Size:  %1  Pixels").arg(magnifiedSizeSlider_->value()));
+  radiusLabel_->setText(
+      QStringLiteral("Circle Diameter:  %1  Pixels").arg(2 * radiusSlider_->value()));
+  transparencyLabel_->setText(QStringLiteral("Opacity:  %1").arg(transparencySlider_->value()));
+  iconCountLabel_->setText(QStringLiteral("Icon Quantity:  %1  Icons").arg(settings_.IconCount));
+  minimizedPositionLabel_->setText("Current Minimized Position: " +
+                                   minimizedPositionList_->currentText());
 }
 
-void FrmConfig::ConnectAppearance() {
-  connect(sldNormal_, &QSlider::sliderPressed, this, [this] { NormalPressed(); });
-  connect(sldNormal_, &QSlider::valueChanged, this, [this](int value) { NormalChanged(value); });
-  connect(sldNormal_, &QSlider::sliderReleased, this, [this] { NormalReleased(); });
-  connect(sldMagnified_, &QSlider::valueChanged, this,
+void SettingsDialog::ConnectAppearance() {
+  connect(normalSizeSlider_, &QSlider::sliderPressed, this, [this] { NormalPressed(); });
+  connect(normalSizeSlider_, &QSlider::valueChanged, this,
+          [this](int value) { NormalChanged(value); });
+  connect(normalSizeSlider_, &QSlider::sliderReleased, this, [this] { NormalReleased(); });
+  connect(magnifiedSizeSlider_, &QSlider::valueChanged, this,
           [this](int value) { MagnifiedChanged(value); });
-  connect(sldMagnified_, &QSlider::sliderReleased, this, [this] { Relayout(2); });
-  connect(sldRadius_, &QSlider::valueChanged, this, [this](int value) { RadiusChanged(value); });
-  connect(sldTrans_, &QSlider::sliderPressed, this, [this] { TransHeld(true); });
-  connect(sldTrans_, &QSlider::sliderReleased, this, [this] { TransHeld(false); });
-  connect(sldTrans_, &QSlider::valueChanged, this, [this](int value) { TransChanged(value); });
-  connect(combIconCount_, &QComboBox::currentIndexChanged, this,
+  connect(magnifiedSizeSlider_, &QSlider::sliderReleased, this, [this] { Relayout(2); });
+  connect(radiusSlider_, &QSlider::valueChanged, this, [this](int value) { RadiusChanged(value); });
+  connect(transparencySlider_, &QSlider::sliderPressed, this, [this] { TransHeld(true); });
+  connect(transparencySlider_, &QSlider::sliderReleased, this, [this] { TransHeld(false); });
+  connect(transparencySlider_, &QSlider::valueChanged, this,
+          [this](int value) { TransChanged(value); });
+  connect(iconCountList_, &QComboBox::currentIndexChanged, this,
           [this](int index) { IconCountChosen(index); });
-  connect(combMinimizedPosition_, &QComboBox::currentIndexChanged, this,
+  connect(minimizedPositionList_, &QComboBox::currentIndexChanged, this,
           [this](int index) { MinimizedPositionChosen(index); });
 }
 
-void FrmConfig::Relayout(int mode) {
+void SettingsDialog::Relayout(int mode) {
   AppState& state = services_.state;
   state.imageSlots.Sizes[1] = settings_.NormalIconSize;
   state.imageSlots.Sizes[2] = settings_.MagnifiedIconSize;
@@ -219,41 +224,41 @@ void FrmConfig::Relayout(int mode) {
   services_.preview.RingChanged(mode);
 }
 
-void FrmConfig::NormalPressed() {
+void SettingsDialog::NormalPressed() {
   rememberedMagnified_ = settings_.MagnifiedIconSize;
 }
 
 // While the normal size is dragged, the magnified size is pushed up along with it and falls back
 // to what it was at the press when the normal size comes down again.
-void FrmConfig::NormalChanged(int value) {
+void SettingsDialog::NormalChanged(int value) {
   // A step from the keyboard is a whole press, move and release.
-  const bool stepped = !sldNormal_->isSliderDown();
+  const bool stepped = !normalSizeSlider_->isSliderDown();
   if (stepped) NormalPressed();
   settings_.NormalIconSize = value;
   settings_.MagnifiedIconSize = std::max(value, rememberedMagnified_);
   {
-    const QSignalBlocker blocker(sldMagnified_);
-    sldMagnified_->setValue(settings_.MagnifiedIconSize);
+    const QSignalBlocker blocker(magnifiedSizeSlider_);
+    magnifiedSizeSlider_->setValue(settings_.MagnifiedIconSize);
   }
   UpdateLabels();
   Relayout(1);
   if (stepped) NormalReleased();
 }
 
-void FrmConfig::NormalReleased() {
+void SettingsDialog::NormalReleased() {
   services_.state.imageSlots.Sizes[1] = settings_.NormalIconSize;
   services_.preview.RebuildSizedImages(1);
   if (settings_.NormalIconSize > rememberedMagnified_) Relayout(2);
 }
 
-void FrmConfig::MagnifiedChanged(int value) {
+void SettingsDialog::MagnifiedChanged(int value) {
   settings_.MagnifiedIconSize = value;
   UpdateLabels();
-  if (!sldMagnified_->isSliderDown()) Relayout(2);
+  if (!magnifiedSizeSlider_->isSliderDown()) Relayout(2);
 }
 
 // The user's choice is what the file keeps, also when it was made on a smaller screen.
-void FrmConfig::RadiusChanged(int value) {
+void SettingsDialog::RadiusChanged(int value) {
   settings_.RingRadius = value;
   settings_.StoredRingRadius = 0;
   UpdateLabels();
@@ -261,26 +266,26 @@ void FrmConfig::RadiusChanged(int value) {
 }
 
 // Holding the opacity slider tints the whole screen so the user sees what the value means.
-void FrmConfig::TransHeld(bool held) {
+void SettingsDialog::TransHeld(bool held) {
   services_.state.TintMode = held;
   services_.preview.DockNormal();
 }
 
-void FrmConfig::TransChanged(int value) {
+void SettingsDialog::TransChanged(int value) {
   settings_.TintSetting.alpha = static_cast<std::uint8_t>(value);
   settings_.TintColour = settings_.TintSetting;
   UpdateLabels();
   services_.preview.DockNormal();
 }
 
-void FrmConfig::IconCountChosen(int index) {
+void SettingsDialog::IconCountChosen(int index) {
   if (index < 0) return;
   settings_.IconCount = 8 + 4 * index;
   UpdateLabels();
   Relayout(0);
 }
 
-void FrmConfig::MinimizedPositionChosen(int index) {
+void SettingsDialog::MinimizedPositionChosen(int index) {
   if (index < 0) return;
   settings_.Record.MinimizedPosition = static_cast<std::uint8_t>(index);
   UpdateLabels();
@@ -289,11 +294,11 @@ void FrmConfig::MinimizedPositionChosen(int index) {
   SetMinimizedPosition(state.ring, state.screen, index);
 }
 
-void FrmConfig::done(int result) {
+void SettingsDialog::done(int result) {
   if (!closed_) {
     closed_ = true;
     // Leaving while the opacity slider is held must not leave the screen tinted.
-    if (services_.state.TintMode && sldTrans_->isSliderDown()) TransHeld(false);
+    if (services_.state.TintMode && transparencySlider_->isSliderDown()) TransHeld(false);
     AppState& state = services_.state;
     SaveSettingsFile(settings_, state, services_.platform);
     services_.platform.process.TrimWorkingSet();

@@ -10,15 +10,15 @@ class QLineEdit;
 
 namespace qav {
 
-class FrmInput final : public QDialog {
+class InputDialog final : public QDialog {
  public:
   // An empty caption keeps the box's own ("QAV Launcher Input").
-  FrmInput(const std::string& prompt, const std::string& caption, const std::string& value,
-           QWidget* owner = nullptr);
+  InputDialog(const std::string& prompt, const std::string& caption, const std::string& value,
+              QWidget* owner = nullptr);
 
   // The initial text until OK takes a text that is more than blanks.
   const std::string& Value() const { return value_; }
-  QLineEdit& Field() { return *txtInput_; }
+  QLineEdit& Field() { return *inputEdit_; }
 
   void CmdOKClick();
 
@@ -28,8 +28,8 @@ class FrmInput final : public QDialog {
 
  private:
   std::string value_;
-  QLabel* labInput_ = nullptr;
-  QLineEdit* txtInput_ = nullptr;
+  QLabel* promptLabel_ = nullptr;
+  QLineEdit* inputEdit_ = nullptr;
 };
 
 // Shows the input box modally and returns the text it was left with: the initial text when the

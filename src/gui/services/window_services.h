@@ -7,9 +7,9 @@ namespace qav {
 
 // The group menu as the dock, the hot keys and the item context menu drive it. Until the menu
 // exists these do nothing.
-class GroupMenu {
+class GroupMenuRequests {
  public:
-  virtual ~GroupMenu() = default;
+  virtual ~GroupMenuRequests() = default;
   // Opens (true) the menu of the group at dock place `slot`, or closes it (false).
   virtual void MenuFocus(bool show, int slot) = 0;
   virtual bool MenuShown() = 0;
@@ -22,9 +22,9 @@ class GroupMenu {
 };
 
 // The dock as the item context menu changes it.
-class DockWindow {
+class DockRequests {
  public:
-  virtual ~DockWindow() = default;
+  virtual ~DockRequests() = default;
   // Leaves keyboard mode and closes an open group menu.
   virtual void DockEscCancel() = 0;
   // Re-reads the dock places from the tables and redraws the ring at rest.
@@ -34,9 +34,9 @@ class DockWindow {
 };
 
 // The item context menu for record `record` (the dock place or member `slot` it was opened on).
-class ItemMenu {
+class ItemMenuRequests {
  public:
-  virtual ~ItemMenu() = default;
+  virtual ~ItemMenuRequests() = default;
   virtual void ShowItemMenu(int record, int slot) = 0;
 };
 

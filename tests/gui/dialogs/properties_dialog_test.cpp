@@ -1,4 +1,4 @@
-#include "gui/dialogs/frm_property.h"
+#include "gui/dialogs/properties_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +61,7 @@ struct PropertyFixture : test::ShortcutsFixture, ::testing::Test {
     }
   }
 
-  std::unique_ptr<FrmProperty> Open(int record, bool add = false) {
+  std::unique_ptr<PropertiesDialog> Open(int record, bool add = false) {
     state.CurrentRecord = record;
     PropertyServices services{state,
                               platform,
@@ -73,24 +73,24 @@ struct PropertyFixture : test::ShortcutsFixture, ::testing::Test {
                               [this] { ++dockNormals; },
                               [this] { ++saves; },
                               {}};
-    return std::make_unique<FrmProperty>(std::move(services), add);
+    return std::make_unique<PropertiesDialog>(std::move(services), add);
   }
 
   template <typename T>
-  static T* Child(FrmProperty& dialog, const char* name) {
+  static T* Child(PropertiesDialog& dialog, const char* name) {
     return dialog.findChild<T*>(name);
   }
-  static QRadioButton* Opt(FrmProperty& d, int i) {
+  static QRadioButton* Opt(PropertiesDialog& d, int i) {
     return Child<QRadioButton>(d, i == 0 ? "OptType0" : i == 1 ? "OptType1" : "OptType2");
   }
-  static QStringList LinkEntries(FrmProperty& d) {
+  static QStringList LinkEntries(PropertiesDialog& d) {
     QStringList entries;
     auto* combo = Child<QComboBox>(d, "CombLink");
     for (int i = 0; i < combo->count(); ++i) entries << combo->itemText(i);
     return entries;
   }
   // Which of link, target, arguments, title, run, type 0, 1, 2 and browse take input.
-  static std::string Enabled(FrmProperty& d) {
+  static std::string Enabled(PropertiesDialog& d) {
     std::string flags;
     for (QWidget* w : std::initializer_list<QWidget*>{
              Child<QComboBox>(d, "CombLink"), Child<QLineEdit>(d, "TxtTarget"),
@@ -101,7 +101,7 @@ struct PropertyFixture : test::ShortcutsFixture, ::testing::Test {
     }
     return flags;
   }
-  static int Checked(FrmProperty& d) {
+  static int Checked(PropertiesDialog& d) {
     for (int i = 0; i < 3; ++i) {
       if (Opt(d, i)->isChecked()) return i;
     }

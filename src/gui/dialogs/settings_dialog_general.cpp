@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/environment/registry_access.h"
-#include "gui/dialogs/frm_config.h"
+#include "gui/dialogs/settings_dialog.h"
 
 namespace qav {
 namespace {
@@ -41,61 +41,66 @@ QGroupBox* Group(const char* title, std::initializer_list<QWidget*> widgets) {
 
 }  // namespace
 
-QWidget* FrmConfig::BuildGeneralPage() {
+QWidget* SettingsDialog::BuildGeneralPage() {
   auto* page = new QWidget;
   page->setObjectName("PicSet1");
-  chkAutoRun_ = MakeCheck("ChkAutoRun", "Load at system startup");
-  chkAutoHide_ = MakeCheck("ChkAutoHide", "Auto-Hide QAV Launcher");
-  chkDisplayLetter_ = MakeCheck("ChkDisplayLetter", "Do not display shortcut letters");
-  chkClearType_ = MakeCheck("ChkClearType", "Turn on ClearType");
+  autoRunCheck_ = MakeCheck("ChkAutoRun", "Load at system startup");
+  autoHideCheck_ = MakeCheck("ChkAutoHide", "Auto-Hide QAV Launcher");
+  displayLetterCheck_ = MakeCheck("ChkDisplayLetter", "Do not display shortcut letters");
+  clearTypeCheck_ = MakeCheck("ChkClearType", "Turn on ClearType");
   const char* const backups[] = {"Backup Configuration", "Backup All Shortcuts && Icons",
                                  "Restore Configuration", "Restore All Shortcuts && Icons"};
   for (int i = 0; i < 4; ++i)
-    cmdBackup_[i] = MakeButton(QStringLiteral("CmdBackup%1").arg(i), backups[i]);
-  cmdSetting_[0] = MakeButton("CmdSetting0", "Reset all default program settings");
-  cmdSetting_[1] = MakeButton("CmdSetting1", "Reset all default shortcuts && icons");
+    backupRestoreButtons_[i] = MakeButton(QStringLiteral("CmdBackup%1").arg(i), backups[i]);
+  resetButtons_[0] = MakeButton("CmdSetting0", "Reset all default program settings");
+  resetButtons_[1] = MakeButton("CmdSetting1", "Reset all default shortcuts && icons");
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(
-      Group("General", {chkAutoRun_, chkAutoHide_, chkDisplayLetter_, chkClearType_}));
-  layout->addWidget(Group("Backup", {cmdBackup_[0], cmdBackup_[1]}));
-  layout->addWidget(Group("Restore", {cmdBackup_[2], cmdBackup_[3]}));
-  layout->addWidget(Group("Reset Defaults", {cmdSetting_[0], cmdSetting_[1]}));
+      Group("General", {autoRunCheck_, autoHideCheck_, displayLetterCheck_, clearTypeCheck_}));
+  layout->addWidget(Group("Backup", {backupRestoreButtons_[0], backupRestoreButtons_[1]}));
+  layout->addWidget(Group("Restore", {backupRestoreButtons_[2], backupRestoreButtons_[3]}));
+  layout->addWidget(Group("Reset Defaults", {resetButtons_[0], resetButtons_[1]}));
   layout->addStretch(1);
   return page;
 }
 
-void FrmConfig::ConnectGeneral() {
+void SettingsDialog::ConnectGeneral() {
   // A box changes by a click, its key or a screen reader's Toggle, which emits no click: each
   // acts on what the box now shows.
-  connect(chkAutoRun_, &QCheckBox::toggled, this, [this](bool on) { AutoRunToggled(on); });
-  connect(chkAutoHide_, &QCheckBox::toggled, this,
+  connect(autoRunCheck_, &QCheckBox::toggled, this, [this](bool on) { AutoRunToggled(on); });
+  connect(autoHideCheck_, &QCheckBox::toggled, this,
           [this](bool on) { settings_.Record.AutoHide = on ? 1 : 0; });
-  connect(chkDisplayLetter_, &QCheckBox::toggled, this,
+  connect(displayLetterCheck_, &QCheckBox::toggled, this,
           [this](bool on) { settings_.Record.HideShortcutLetters = on ? 1 : 0; });
-  connect(chkClearType_, &QCheckBox::toggled, this, [this](bool on) { ClearTypeToggled(on); });
-  connect(cmdBackup_[0], &QPushButton::clicked, this, [this] { BackupConfigurationClicked(); });
-  connect(cmdBackup_[1], &QPushButton::clicked, this, [this] { BackupShortcutsClicked(); });
-  connect(cmdBackup_[2], &QPushButton::clicked, this, [this] { RestoreConfigurationClicked(); });
-  connect(cmdBackup_[3], &QPushButton::clicked, this, [this] { RestoreShortcutsClicked(); });
-  connect(cmdSetting_[0], &QPushButton::clicked, this, [this] { ResetSettingsClicked(); });
-  connect(cmdSetting_[1], &QPushButton::clicked, this, [this] { ResetShortcutsClicked(); });
+  connect(clearTypeCheck_, &QCheckBox::toggled, this, [this](bool on) { ClearTypeToggled(on); });
+  connect(backupRestoreButtons_[0], &QPushButton::clicked, this,
+          [this] { BackupConfigurationClicked(); });
+  connect(backupRestoreButtons_[1], &QPushButton::clicked, this,
+          [this] { BackupShortcutsClicked(); });
+  connect(backupRestoreButtons_[2], &QPushButton::clicked, this,
+          [this] { RestoreConfigurationClicked(); });
+  connect(backupRestoreButtons_[3], &QPushButton::clicked, this,
+          [this] { RestoreShortcutsClicked(); });
+  connect(resetButtons_[0], &QPushButton::clicked, this, [this] { ResetSettingsClicked(); });
+  connect(resetButtons_[1], &QPushButton::clicked, this, [this] { ResetShortcutsClicked(); });
 }
 
 // The box stays checked only when the auto-start entry now names this program.
-void FrmConfig::AutoRunToggled(bool checked) {
+void SettingsDialog::AutoRunToggled(bool checked) {
   AppState& state = services_.state;
   settings_.AutoRun = SetAutoRun(services_.platform.registry, state.paths.StartCommand, checked);
-  const QSignalBlocker blocker(chkAutoRun_);
-  chkAutoRun_->setChecked(settings_.AutoRun);
+  const QSignalBlocker blocker(autoRunCheck_);
+  autoRunCheck_->setChecked(settings_.AutoRun);
 }
 
-void FrmConfig::ClearTypeToggled(bool checked) {
+void SettingsDialog::ClearTypeToggled(bool checked) {
   settings_.Record.ClearType = checked ? 1 : 0;
   services_.preview.SetMenuClearType(checked);
 }
 
-std::string FrmConfig::ChooseFile(bool save, const std::string& title, const std::string& name) {
+std::string SettingsDialog::ChooseFile(bool save, const std::string& title,
+                                       const std::string& name) {
   platform::FileDialogRequest request;
   request.save = save;
   request.title = title;
@@ -104,7 +109,7 @@ std::string FrmConfig::ChooseFile(bool save, const std::string& title, const std
   return services_.files.ShowFileDialog(request);
 }
 
-BackupFlowContext FrmConfig::FlowContext() {
+BackupFlowContext SettingsDialog::FlowContext() {
   return {services_.state,
           services_.platform,
           [this](const ReloadOptions& options) { services_.preview.ReloadAll(options); },
@@ -121,7 +126,7 @@ BackupFlowContext FrmConfig::FlowContext() {
           {}};
 }
 
-void FrmConfig::BackupConfigurationClicked() {
+void SettingsDialog::BackupConfigurationClicked() {
   const std::string path =
       ChooseFile(true, "QAV Launcher - Backup Configuration", kConfigBackupName);
   if (path.empty() || !ConfirmReplace(path, services_.platform.messages)) return;
@@ -129,7 +134,7 @@ void FrmConfig::BackupConfigurationClicked() {
   BackupConfiguration(path, context);
 }
 
-void FrmConfig::BackupShortcutsClicked() {
+void SettingsDialog::BackupShortcutsClicked() {
   const std::string path =
       ChooseFile(true, "QAV Launcher - Backup Shortcuts & Icons", kIconsBackupName);
   if (path.empty() || !ConfirmReplace(path, services_.platform.messages)) return;
@@ -137,7 +142,7 @@ void FrmConfig::BackupShortcutsClicked() {
   BackupShortcutsAndIcons(path, context);
 }
 
-void FrmConfig::RestoreConfigurationClicked() {
+void SettingsDialog::RestoreConfigurationClicked() {
   const std::string path =
       ChooseFile(false, "QAV Launcher - Restore Configuration", kConfigBackupName);
   if (path.empty()) return;
@@ -145,7 +150,7 @@ void FrmConfig::RestoreConfigurationClicked() {
   if (RestoreConfiguration(path, context)) IniConfigData();
 }
 
-void FrmConfig::RestoreShortcutsClicked() {
+void SettingsDialog::RestoreShortcutsClicked() {
   const std::string path =
       ChooseFile(false, "QAV Launcher - Restore Shortcuts & Icons", kIconsBackupName);
   if (path.empty()) return;
@@ -153,14 +158,14 @@ void FrmConfig::RestoreShortcutsClicked() {
   if (RestoreShortcutsAndIcons(path, context)) IniConfigData();
 }
 
-void FrmConfig::ResetSettingsClicked() {
+void SettingsDialog::ResetSettingsClicked() {
   if (!ConfirmResetSettings(services_.platform.messages)) return;
   BackupFlowContext context = FlowContext();
   ResetProgramSettings(context);
   IniConfigData();
 }
 
-void FrmConfig::ResetShortcutsClicked() {
+void SettingsDialog::ResetShortcutsClicked() {
   if (!ConfirmResetShortcuts(services_.platform.messages)) return;
   BackupFlowContext context = FlowContext();
   if (ResetShortcutsAndIcons(context)) IniConfigData();

@@ -1,4 +1,4 @@
-#include "gui/dialogs/frm_about.h"
+#include "gui/dialogs/about_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -32,14 +32,14 @@ QPushButton* LinkButton(const QString& text, const char* objectName, const QStri
 
 }  // namespace
 
-QString FrmAbout::AboutText(int major, int minor, int revision) {
+QString AboutDialog::AboutText(int major, int minor, int revision) {
   return QStringLiteral("QAV Launcher  %1.%2.%3\n\nA Powerful Application Launcher")
       .arg(major)
       .arg(minor)
       .arg(revision);
 }
 
-FrmAbout::FrmAbout(AboutInfo info, QWidget* owner) : QDialog(owner), info_(std::move(info)) {
+AboutDialog::AboutDialog(AboutInfo info, QWidget* owner) : QDialog(owner), info_(std::move(info)) {
   setWindowTitle("About QAV Launcher");
   setAccessibleName("About QAV Launcher");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -103,7 +103,7 @@ FrmAbout::FrmAbout(AboutInfo info, QWidget* owner) : QDialog(owner), info_(std::
   ok->setFocus();
 }
 
-void FrmAbout::LabHomeClick(int index) {
+void AboutDialog::LabHomeClick(int index) {
   if (info_.open) info_.open(index == 0 ? kSupportAddress : kHomeAddress);
 }
 

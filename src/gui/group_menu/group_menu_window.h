@@ -16,7 +16,7 @@
 #include "core/state/app_state.h"
 #include "gui/graphics/image_tables.h"
 #include "gui/graphics/layered_surface.h"
-#include "gui/services/form_services.h"
+#include "gui/services/window_services.h"
 #include "platform/window_shape.h"
 
 namespace qav {
@@ -27,7 +27,7 @@ struct MenuServices {
   std::function<CommandContext()> commands;
   ItemPictures& pictures;
   ConfigurationSaver& saver;
-  ItemMenu& itemMenu;
+  ItemMenuRequests& itemMenu;
   FrameClock& clock;
   platform::WindowShape& shape;
   // The dock re-reads its places (a group became empty) and takes the keyboard back.
@@ -35,9 +35,9 @@ struct MenuServices {
   std::function<void()> focusDock;
 };
 
-class FrmSubMenu final : public LayeredSurface, public GroupMenu {
+class GroupMenuWindow final : public LayeredSurface, public GroupMenuRequests {
  public:
-  FrmSubMenu(AppState& state, const ImageTables& images, MenuServices services);
+  GroupMenuWindow(AppState& state, const ImageTables& images, MenuServices services);
 
   // The dock's view of the menu.
   void MenuFocus(bool show, int slot) override;

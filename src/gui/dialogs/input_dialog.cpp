@@ -1,4 +1,4 @@
-#include "gui/dialogs/frm_input.h"
+#include "gui/dialogs/input_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -10,8 +10,8 @@
 
 namespace qav {
 
-FrmInput::FrmInput(const std::string& prompt, const std::string& caption, const std::string& value,
-                   QWidget* owner)
+InputDialog::InputDialog(const std::string& prompt, const std::string& caption,
+                         const std::string& value, QWidget* owner)
     : QDialog(owner), value_(value) {
   setWindowTitle("QAV Launcher Input");
   if (!caption.empty()) setWindowTitle(QString::fromStdString(caption));
@@ -19,17 +19,18 @@ FrmInput::FrmInput(const std::string& prompt, const std::string& caption, const 
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-  labInput_ = new QLabel(QString::fromStdString(prompt));
-  labInput_->setObjectName("LabInput");
-  labInput_->setAccessibleName("Prompt");
-  labInput_->setWordWrap(true);
-  labInput_->setMinimumWidth(360);
-  txtInput_ = new QLineEdit(QString::fromStdString(value));
-  txtInput_->setObjectName("TxtInput");
-  txtInput_->setAccessibleName(labInput_->text().isEmpty() ? QString("Input") : labInput_->text());
-  txtInput_->selectAll();
-  txtInput_->installEventFilter(this);
-  labInput_->setBuddy(txtInput_);
+  promptLabel_ = new QLabel(QString::fromStdString(prompt));
+  promptLabel_->setObjectName("LabInput");
+  promptLabel_->setAccessibleName("Prompt");
+  promptLabel_->setWordWrap(true);
+  promptLabel_->setMinimumWidth(360);
+  inputEdit_ = new QLineEdit(QString::fromStdString(value));
+  inputEdit_->setObjectName("TxtInput");
+  inputEdit_->setAccessibleName(promptLabel_->text().isEmpty() ? QString("Input")
+                                                               : promptLabel_->text());
+  inputEdit_->selectAll();
+  inputEdit_->installEventFilter(this);
+  promptLabel_->setBuddy(inputEdit_);
 
   auto* ok = new QPushButton("&OK");
   ok->setObjectName("CmdInput0");
@@ -44,34 +45,34 @@ FrmInput::FrmInput(const std::string& prompt, const std::string& caption, const 
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(labInput_);
-  layout->addWidget(txtInput_);
+  layout->addWidget(promptLabel_);
+  layout->addWidget(inputEdit_);
   layout->addSpacing(6);
   layout->addWidget(buttons);
   // Only a button already inside the dialog becomes its default.
   ok->setDefault(true);
   setFixedHeight(sizeHint().height());
-  txtInput_->setFocus();
+  inputEdit_->setFocus();
 }
 
-bool FrmInput::eventFilter(QObject* watched, QEvent* event) {
+bool InputDialog::eventFilter(QObject* watched, QEvent* event) {
   // After the event: a mouse press that gave the focus would place the caret again.
-  if (watched == txtInput_ && event->type() == QEvent::FocusIn) {
-    QTimer::singleShot(0, txtInput_, &QLineEdit::selectAll);
+  if (watched == inputEdit_ && event->type() == QEvent::FocusIn) {
+    QTimer::singleShot(0, inputEdit_, &QLineEdit::selectAll);
   }
   return QDialog::eventFilter(watched, event);
 }
 
 // Blanks alone change nothing, but the box still closes.
-void FrmInput::CmdOKClick() {
-  const QString text = txtInput_->text();
+void InputDialog::CmdOKClick() {
+  const QString text = inputEdit_->text();
   if (!text.trimmed().isEmpty()) value_ = text.toStdString();
   accept();
 }
 
 std::string InputText(const std::string& prompt, const std::string& caption,
                       const std::string& initial, QWidget* owner, bool* accepted) {
-  FrmInput box(prompt, caption, initial, owner);
+  InputDialog box(prompt, caption, initial, owner);
   const bool ok = box.exec() == QDialog::Accepted;
   if (accepted != nullptr) *accepted = ok;
   return box.Value();

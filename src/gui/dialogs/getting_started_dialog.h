@@ -17,15 +17,16 @@ namespace qav {
 inline constexpr int kStartedPages = 5;
 inline constexpr std::int16_t kStartedOff = -1;
 
-class FrmStarted final : public QDialog {
+class GettingStartedDialog final : public QDialog {
  public:
   // `startedPage` is the stored setting (0..4, or -1 when the window is turned off); `save`
   // writes the settings file when the window closes.
-  FrmStarted(std::int16_t& startedPage, std::function<void()> save, QWidget* owner = nullptr);
+  GettingStartedDialog(std::int16_t& startedPage, std::function<void()> save,
+                       QWidget* owner = nullptr);
 
   int Page() const { return page_; }
   void CmdClick(int index);
-  QCheckBox& DontShowAgain() { return *chkStarted_; }
+  QCheckBox& DontShowAgain() { return *dontShowAgainCheck_; }
 
   void done(int result) override;
 
@@ -39,7 +40,7 @@ class FrmStarted final : public QDialog {
   QStackedWidget* pages_ = nullptr;
   QPushButton* last_ = nullptr;
   QPushButton* next_ = nullptr;
-  QCheckBox* chkStarted_ = nullptr;
+  QCheckBox* dontShowAgainCheck_ = nullptr;
 };
 
 }  // namespace qav
