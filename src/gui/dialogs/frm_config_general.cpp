@@ -16,6 +16,16 @@ namespace {
 
 constexpr const char* kBackupFilter = "*.bak|*.bak|*.*|*.*";
 
+bool Confirmed(platform::MessageBoxes& messages, const platform::MessageRequest& question) {
+  return messages.Show(question) == platform::MessageAnswer::kYes;
+}
+
+// A backup over an existing file asks first; on Yes the file goes before the backup is written.
+bool MayWrite(const std::string& path, platform::MessageBoxes& messages) {
+  if (!TargetExists(path)) return true;
+  return Confirmed(messages, ReplaceQuestion()) && ClearTarget(path, messages);
+}
+
 QCheckBox* MakeCheck(const char* name, const char* caption) {
   auto* box = new QCheckBox(caption);
   box->setObjectName(name);
@@ -124,7 +134,7 @@ BackupFlowContext FrmConfig::FlowContext() {
 void FrmConfig::BackupConfigurationClicked() {
   const std::string path =
       ChooseFile(true, "QAV Launcher - Backup Configuration", kConfigBackupName);
-  if (path.empty() || !ConfirmReplace(path, services_.platform.messages)) return;
+  if (path.empty() || !MayWrite(path, services_.platform.messages)) return;
   BackupFlowContext context = FlowContext();
   BackupConfiguration(path, context);
 }
@@ -132,7 +142,7 @@ void FrmConfig::BackupConfigurationClicked() {
 void FrmConfig::BackupShortcutsClicked() {
   const std::string path =
       ChooseFile(true, "QAV Launcher - Backup Shortcuts & Icons", kIconsBackupName);
-  if (path.empty() || !ConfirmReplace(path, services_.platform.messages)) return;
+  if (path.empty() || !MayWrite(path, services_.platform.messages)) return;
   BackupFlowContext context = FlowContext();
   BackupShortcutsAndIcons(path, context);
 }
@@ -154,14 +164,14 @@ void FrmConfig::RestoreShortcutsClicked() {
 }
 
 void FrmConfig::ResetSettingsClicked() {
-  if (!ConfirmResetSettings(services_.platform.messages)) return;
+  if (!Confirmed(services_.platform.messages, ResetSettingsQuestion())) return;
   BackupFlowContext context = FlowContext();
   ResetProgramSettings(context);
   IniConfigData();
 }
 
 void FrmConfig::ResetShortcutsClicked() {
-  if (!ConfirmResetShortcuts(services_.platform.messages)) return;
+  if (!Confirmed(services_.platform.messages, ResetShortcutsQuestion())) return;
   BackupFlowContext context = FlowContext();
   if (ResetShortcutsAndIcons(context)) IniConfigData();
 }
