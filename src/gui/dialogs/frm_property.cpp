@@ -186,9 +186,8 @@ void FrmProperty::RefreshDock() {
 }
 
 void FrmProperty::Delete(int record) {
-  EditingContext editing{s_.state.tables, s_.pictures, s_.platform.messages,
-                         s_.state.paths.SysIconsFolder};
-  DeleteItem(editing, record, true);
+  EditingContext editing{s_.state.tables, s_.pictures, s_.state.paths.SysIconsFolder};
+  DeleteItem(editing, record);
 }
 
 void FrmProperty::ClassifyInto(const std::string& path, int record, const std::string& title) {

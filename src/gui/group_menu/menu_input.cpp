@@ -10,6 +10,7 @@
 #include "core/shortcuts/group_editing.h"
 #include "gui/graphics/imaging.h"
 #include "gui/group_menu/frm_sub_menu.h"
+#include "gui/services/delete_after_asking.h"
 
 namespace qav {
 namespace {
@@ -144,9 +145,8 @@ void FrmSubMenu::mouseMoveEvent(QMouseEvent* event) {
 
 void FrmSubMenu::FinishDrag(QMouseEvent* event) {
   if (state_.MenuHotRow == -1) {
-    EditingContext editing{state_.tables, services_.pictures, services_.platform.messages,
-                           state_.paths.SysIconsFolder};
-    if (DeleteItem(editing, dragRecord_, false)) {
+    EditingContext editing{state_.tables, services_.pictures, state_.paths.SysIconsFolder};
+    if (DeleteAfterAsking(editing, services_.platform.messages, dragRecord_)) {
       MenuDelEffect(static_cast<float>(event->position().x()),
                     static_cast<float>(event->position().y()));
     }
