@@ -10,6 +10,7 @@
 #include "core/shortcuts/group_editing.h"
 #include "gui/graphics/imaging.h"
 #include "gui/group_menu/frm_sub_menu.h"
+#include "gui/services/built_in_after_asking.h"
 #include "gui/services/delete_after_asking.h"
 
 namespace qav {
@@ -83,7 +84,7 @@ void FrmSubMenu::MenuClick(int member) {
     if (state_.tables.Shortcuts[static_cast<std::size_t>(r)].IsBuiltIn == 0) {
       LaunchShortcut(commands, r);
     } else {
-      ExecuteBuiltIn(commands, itemCommands_[static_cast<std::size_t>(member)]);
+      RunBuiltInAfterAsking(commands, itemCommands_[static_cast<std::size_t>(member)]);
     }
   }
   shown_ = false;
