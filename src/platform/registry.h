@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
+
 namespace qav::platform {
 
 enum class RegType : std::uint32_t {
@@ -31,11 +33,19 @@ class Registry {
   // The value, or nothing when the key or the value does not exist.
   virtual std::optional<RegData> Query(std::uint32_t root, const std::string& subKey,
                                        const std::string& name) = 0;
-  // Creates the key when needed and stores the value. 0 on success, else a platform status.
-  virtual long Set(std::uint32_t root, const std::string& subKey, const std::string& name,
-                   const RegData& data) = 0;
-  // Removes one value. 0 on success, else a platform status (2: not found).
-  virtual long Delete(std::uint32_t root, const std::string& subKey, const std::string& name) = 0;
+  // Creates the key when needed and stores the value. A failure names the value and says why,
+  // in the system's words where the system refused.
+  virtual Result Set(std::uint32_t root, const std::string& subKey, const std::string& name,
+                     const RegData& data) = 0;
+  // Removes one value. A value that is not there is a failure too, as the system reports it.
+  virtual Result Delete(std::uint32_t root, const std::string& subKey, const std::string& name) = 0;
 };
+
+// The failure of one registry step: what failed on which value, and why
+// ("cannot store the value \"APP_PATH\" in \"SOFTWARE\\QAV Launcher\\System\": Access is denied.").
+inline Result RegistryFailure(const std::string& what, const std::string& subKey,
+                              const std::string& name, const std::string& why) {
+  return Result::Failure(what + " the value \"" + name + "\" in \"" + subKey + "\": " + why);
+}
 
 }  // namespace qav::platform

@@ -15,8 +15,7 @@ namespace qav {
 namespace {
 
 constexpr std::size_t kMaxReadBytes = 1024;
-constexpr long kErrorInvalidParameter = 87;
-constexpr long kErrorInvalidHandle = 6;
+constexpr char kUnknownRoot[] = "the key path starts with no root key the registry has";
 
 constexpr std::array<std::pair<const char*, std::uint32_t>, 7> kRoots = {{
     {"HKEY_CLASSES_ROOT", 0x80000000u},
@@ -104,32 +103,36 @@ RegValue ReadRegValue(platform::Registry& registry, const std::string& keyPath,
   return {};
 }
 
-long WriteRegValue(platform::Registry& registry, const std::string& keyPath,
-                   const std::string& valueName, const std::string& value, int type) {
+Result WriteRegValue(platform::Registry& registry, const std::string& keyPath,
+                     const std::string& valueName, const std::string& value, int type) {
   std::string subKey, lastPart;
   const std::uint32_t root = ParseRegPath(keyPath, subKey, lastPart);
-  if (root == 0) return kErrorInvalidHandle;
+  if (root == 0) return platform::RegistryFailure("cannot store", keyPath, valueName, kUnknownRoot);
   platform::RegData data;
   if (type == 1 || type == 2) {
     data.type = type == 1 ? platform::RegType::kString : platform::RegType::kExpandString;
     data.bytes.assign(value.begin(), value.end());
   } else if (type == 4) {
     const auto number = TextToLong(value);
-    if (!number) return kErrorInvalidParameter;
+    if (!number) {
+      return platform::RegistryFailure("cannot store", keyPath, valueName,
+                                       "\"" + TrimNull(value) + "\" is not a number");
+    }
     data.type = platform::RegType::kDword;
     const auto raw = static_cast<std::uint32_t>(*number);
     for (int i = 0; i < 4; ++i) data.bytes.push_back(static_cast<std::uint8_t>(raw >> (8 * i)));
   } else {
-    return 0;  // other types store nothing
+    return Result::Success();  // other types store nothing
   }
   return registry.Set(root, subKey, valueName, data);
 }
 
-long DeleteRegValue(platform::Registry& registry, const std::string& keyPath,
-                    const std::string& valueName) {
+Result DeleteRegValue(platform::Registry& registry, const std::string& keyPath,
+                      const std::string& valueName) {
   std::string subKey, lastPart;
   const std::uint32_t root = ParseRegPath(keyPath, subKey, lastPart);
-  if (root == 0) return kErrorInvalidHandle;
+  if (root == 0)
+    return platform::RegistryFailure("cannot remove", keyPath, valueName, kUnknownRoot);
   return registry.Delete(root, subKey, valueName);
 }
 
@@ -137,17 +140,19 @@ bool SetAutoRun(platform::Registry& registry, const std::string& exePath, bool e
   const std::string current = ReadTrimmed(registry, kRunKey, kRunValueName);
   if (current == exePath && enable) return true;
   if (current != exePath && !enable) return false;
+  // The answer is what the entry says afterwards, so a failed write needs no text of its own.
   if (enable) {
-    WriteRegValue(registry, kRunKey, kRunValueName, exePath, 1);
+    (void)WriteRegValue(registry, kRunKey, kRunValueName, exePath, 1);
   } else {
-    DeleteRegValue(registry, kRunKey, kRunValueName);
+    (void)DeleteRegValue(registry, kRunKey, kRunValueName);
   }
   return ReadTrimmed(registry, kRunKey, kRunValueName) == exePath;
 }
 
 bool IsFirstRun(platform::Registry& registry) {
   if (ReadTrimmed(registry, kSystemKey, "FirstRun") != "0") return false;
-  WriteRegValue(registry, kSystemKey, "FirstRun", "1", 1);
+  // A flag that cannot be cleared makes the next start a first run again, which is harmless.
+  (void)WriteRegValue(registry, kSystemKey, "FirstRun", "1", 1);
   return true;
 }
 
@@ -155,12 +160,9 @@ bool WriteAppInfo(platform::Registry& registry, const std::string& exePath,
                   const AppVersion& version) {
   const std::string ver = std::to_string(version.major) + "." + std::to_string(version.minor) +
                           "." + std::to_string(version.revision);
-  if (WriteRegValue(registry, kSystemKey, "APP_PATH", exePath, 1) != 0) return false;
-  if (WriteRegValue(registry, kSystemKey, "APP_VER", ver, 1) != 0) return false;
-  if (WriteRegValue(registry, kSystemKey, "APP_BUILD", std::to_string(version.revision), 1) != 0) {
-    return false;
-  }
-  return true;
+  return WriteRegValue(registry, kSystemKey, "APP_PATH", exePath, 1) &&
+         WriteRegValue(registry, kSystemKey, "APP_VER", ver, 1) &&
+         WriteRegValue(registry, kSystemKey, "APP_BUILD", std::to_string(version.revision), 1);
 }
 
 }  // namespace qav

@@ -7,6 +7,7 @@
 #include <string>
 #include <variant>
 
+#include "base/result.h"
 #include "platform/registry.h"
 
 namespace qav {
@@ -34,12 +35,13 @@ std::uint32_t ParseRegPath(const std::string& keyPath, std::string& subKey, std:
 // missing, unreadable or longer than 1024 bytes as nothing.
 RegValue ReadRegValue(platform::Registry& registry, const std::string& keyPath,
                       const std::string& valueName);
-// Type 1 and 2 store the text, type 4 the number the text reads as; other types store nothing.
-// Returns the platform status, 0 on success.
-long WriteRegValue(platform::Registry& registry, const std::string& keyPath,
-                   const std::string& valueName, const std::string& value, int type);
-long DeleteRegValue(platform::Registry& registry, const std::string& keyPath,
-                    const std::string& valueName);
+// Type 1 and 2 store the text, type 4 the number the text reads as; other types store nothing
+// and succeed. A failure says which value and why (an unknown root, a text that is no number,
+// or what the registry said).
+Result WriteRegValue(platform::Registry& registry, const std::string& keyPath,
+                     const std::string& valueName, const std::string& value, int type);
+Result DeleteRegValue(platform::Registry& registry, const std::string& keyPath,
+                      const std::string& valueName);
 
 // Turns the auto-start entry on or off for the program at `exePath`. True exactly when the entry
 // names this program afterwards. An entry naming another copy is never removed.

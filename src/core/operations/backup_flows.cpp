@@ -51,9 +51,8 @@ void Tell(platform::MessageBoxes& messages, const std::string& text, MessageIcon
   messages.Show({text, kCaption, icon, MessageButtons::kOk});
 }
 
-bool Ask(platform::MessageBoxes& messages, const std::string& text, bool noIsDefault) {
-  return messages.Show({text, kCaption, MessageIcon::kQuestion, MessageButtons::kYesNo,
-                        noIsDefault}) == platform::MessageAnswer::kYes;
+platform::MessageRequest Question(const std::string& text, bool noIsDefault) {
+  return {text, kCaption, MessageIcon::kQuestion, MessageButtons::kYesNo, noIsDefault};
 }
 
 void Explain(const std::function<void(const std::string&)>& explain, const std::string& why) {
@@ -90,41 +89,46 @@ std::string ResetQuestion(const std::string& warning, const std::string& advice,
 
 }  // namespace
 
-bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages,
-                    const std::function<void(const std::string&)>& explain) {
+platform::MessageRequest ReplaceQuestion() {
+  return Question("The target file already exists. Are you sure to replace?", false);
+}
+
+platform::MessageRequest ResetSettingsQuestion() {
+  return Question(
+      ResetQuestion("WARNING: This procedure will reset all program settings to their default "
+                    "values but all currently used shortcuts and icons will be maintained "
+                    "intact. ",
+                    "It is recommended to backup the configuration (Settings --> General tab --> "
+                    "Backup section) before proceeding.",
+                    "Proceed anyway with resetting all default program settings?"),
+      true);
+}
+
+platform::MessageRequest ResetShortcutsQuestion() {
+  return Question(
+      ResetQuestion("WARNING: This procedure will reset all default shortcuts and icons to their "
+                    "default values but all currently used program settings will be maintained "
+                    "intact. ",
+                    "It is recommended to backup all shortcuts and icons (Settings --> General "
+                    "tab --> Backup section) before proceeding.",
+                    "Proceed anyway with resetting all default shortcuts and icons?"),
+      true);
+}
+
+bool TargetExists(const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::exists(
-          std::filesystem::symlink_status(platform::PathFromUtf8(path), error)))
-    return true;
-  if (!Ask(messages, "The target file already exists. Are you sure to replace?", false)) {
-    return false;
-  }
+  return std::filesystem::exists(
+      std::filesystem::symlink_status(platform::PathFromUtf8(path), error));
+}
+
+bool ClearTarget(const std::string& path, platform::MessageBoxes& messages,
+                 const std::function<void(const std::string&)>& explain) {
+  if (!TargetExists(path)) return true;
+  std::error_code error;
   if (std::filesystem::remove(platform::PathFromUtf8(path), error) && !error) return true;
   Explain(explain, error ? error.message() : path + " is gone or cannot be removed");
   Tell(messages, "The target file cannot be replaced: " + path, MessageIcon::kExclamation);
   return false;
-}
-
-bool ConfirmResetSettings(platform::MessageBoxes& messages) {
-  return Ask(messages,
-             ResetQuestion("WARNING: This procedure will reset all program settings to their "
-                           "default values but all currently used shortcuts and icons will be "
-                           "maintained intact. ",
-                           "It is recommended to backup the configuration (Settings --> General "
-                           "tab --> Backup section) before proceeding.",
-                           "Proceed anyway with resetting all default program settings?"),
-             true);
-}
-
-bool ConfirmResetShortcuts(platform::MessageBoxes& messages) {
-  return Ask(messages,
-             ResetQuestion("WARNING: This procedure will reset all default shortcuts and icons to "
-                           "their default values but all currently used program settings will be "
-                           "maintained intact. ",
-                           "It is recommended to backup all shortcuts and icons (Settings --> "
-                           "General tab --> Backup section) before proceeding.",
-                           "Proceed anyway with resetting all default shortcuts and icons?"),
-             true);
 }
 
 bool BackupConfiguration(const std::string& path, BackupFlowContext& c) {

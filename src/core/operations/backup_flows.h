@@ -1,8 +1,9 @@
 #pragma once
 // The six operations on the user's data: back up and restore the configuration (the settings
 // file) and all shortcuts and icons, and reset the program settings or the shortcuts and icons.
-// Each works on a path already chosen and tells the user the outcome through the message boxes,
-// so the settings window and the command line share the same checks and texts.
+// Each works on a path already chosen, the user's consent already given, and tells the user the
+// outcome through the message boxes, so the settings window and the command line share the same
+// checks and texts.
 
 #include <functional>
 #include <string>
@@ -32,14 +33,19 @@ struct BackupFlowContext {
 inline constexpr const char* kConfigBackupName = "QAV Launcher Cfg.bak";
 inline constexpr const char* kIconsBackupName = "QAV Launcher Icons.bak";
 
-// When `path` exists: asks before replacing it and, on Yes, deletes it. False when the user
-// keeps the file (or it cannot be deleted, which is then said, and why to `explain`).
-bool ConfirmReplace(const std::string& path, platform::MessageBoxes& messages,
-                    const std::function<void(const std::string&)>& explain = {});
+// The questions asked before replacing a file and before a reset, with the program's texts. The
+// window that offers the operation asks them (Yes goes on); the operations themselves never ask,
+// so the command line, which answers Yes, simply runs them.
+platform::MessageRequest ReplaceQuestion();
+platform::MessageRequest ResetSettingsQuestion();
+platform::MessageRequest ResetShortcutsQuestion();
 
-// The warnings before a reset; true on Yes.
-bool ConfirmResetSettings(platform::MessageBoxes& messages);
-bool ConfirmResetShortcuts(platform::MessageBoxes& messages);
+// True when something is at `path` that a backup there would replace: the user is asked first.
+bool TargetExists(const std::string& path);
+// Removes what is at `path` before a backup writes there (nothing there is fine). False when it
+// cannot be removed, which is then said, and why to `explain`.
+bool ClearTarget(const std::string& path, platform::MessageBoxes& messages,
+                 const std::function<void(const std::string&)>& explain = {});
 
 // Each returns true on success; the user has been told either way.
 bool BackupConfiguration(const std::string& path, BackupFlowContext& context);

@@ -23,10 +23,10 @@ RemoteAnswer RunDataOperation(const RemoteRequest& request, BackupFlowContext& c
   bool ok = false;
   switch (request.verb) {
     case RemoteVerb::kBackupConfig:
-      ok = ConfirmReplace(file, told, explain) && BackupConfiguration(file, context);
+      ok = ClearTarget(file, told, explain) && BackupConfiguration(file, context);
       break;
     case RemoteVerb::kBackupIcons:
-      ok = ConfirmReplace(file, told, explain) && BackupShortcutsAndIcons(file, context);
+      ok = ClearTarget(file, told, explain) && BackupShortcutsAndIcons(file, context);
       break;
     case RemoteVerb::kRestoreConfig:
       ok = RestoreConfiguration(file, context);
@@ -35,10 +35,10 @@ RemoteAnswer RunDataOperation(const RemoteRequest& request, BackupFlowContext& c
       ok = RestoreShortcutsAndIcons(file, context);
       break;
     case RemoteVerb::kResetSettings:
-      ok = ConfirmResetSettings(told) && ResetProgramSettings(context);
+      ok = ResetProgramSettings(context);
       break;
     case RemoteVerb::kResetShortcuts:
-      ok = ConfirmResetShortcuts(told) && ResetShortcutsAndIcons(context);
+      ok = ResetShortcutsAndIcons(context);
       break;
     default:
       return {false, "Not a data operation: " + std::string(VerbName(request.verb)), {}};

@@ -1,7 +1,7 @@
 #pragma once
 // What the dock does for a request from another start of the program, and the data operations
-// run for the command line: the same flows as the settings window, with the questions taken as
-// answered by the command itself and the outcome handed back as one line.
+// run for the command line: the same flows as the settings window, without the questions that
+// window asks first (the command itself is the answer), and the outcome handed back as one line.
 
 #include "core/operations/backup_flows.h"
 #include "core/remote/remote_request.h"
@@ -9,8 +9,8 @@
 
 namespace qav {
 
-// Answers Yes to every question (naming the file or the reset on the command line is the
-// user's answer) and keeps the last thing the flow told, with the last reason it gave.
+// Answers Yes to any question a flow might still ask (naming the file or the reset on the command
+// line is the user's answer) and keeps the last thing the flow told, with the last reason it gave.
 class CommandLineAnswers final : public platform::MessageBoxes {
  public:
   platform::MessageAnswer Show(const platform::MessageRequest& request) override;

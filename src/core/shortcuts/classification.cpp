@@ -326,16 +326,16 @@ void Classifier::Classify(const std::string& path, int record, const std::string
   c_.pictures.LoadItemImage(record);
 }
 
+platform::MessageRequest Classifier::ReplaceShortcutQuestion() {
+  return {"Are you sure to replace the selected shortcut?", "Replace shortcut",
+          platform::MessageIcon::kExclamation, platform::MessageButtons::kYesNo, true};
+}
+
+// A dock shortcut reaches here only once its replacement was confirmed.
 int Classifier::ChooseRecord(const std::string& path, int record) {
   ShortcutRecord& target = c_.tables.Shortcuts[record];
   switch (target.Kind) {
     case kKindDockShortcut:
-      if (c_.messages.Show({"Are you sure to replace the selected shortcut?", "Replace shortcut",
-                            platform::MessageIcon::kExclamation, platform::MessageButtons::kYesNo,
-                            true}) == platform::MessageAnswer::kNo) {
-        return kNoRecord;
-      }
-      [[fallthrough]];
     case kKindBlank:
       c_.pictures.DiscardItem(record);
       c_.tables.Shortcuts[record].Kind = kKindDockShortcut;
@@ -380,15 +380,23 @@ bool Classifier::FitsRecord(const std::string& path) {
   return true;
 }
 
-void Classifier::AddItemFromPath(const std::string& path, int record, const std::string& title,
-                                 const std::string& iconFile) {
+Classifier::AddOutcome Classifier::AddItemFromPath(const std::string& path, int record,
+                                                   const std::string& title,
+                                                   const std::string& iconFile,
+                                                   bool replaceConfirmed) {
   const std::string trimmed = TrimNull(path);
-  if (record < 0 || record >= static_cast<int>(c_.tables.Shortcuts.size())) return;
-  if (!FileExists(trimmed, false, PathCtx()) && !IsWebAddress(trimmed)) return;
-  if (!FitsRecord(trimmed)) return;
+  if (record < 0 || record >= static_cast<int>(c_.tables.Shortcuts.size())) {
+    return AddOutcome::kDone;
+  }
+  if (!FileExists(trimmed, false, PathCtx()) && !IsWebAddress(trimmed)) return AddOutcome::kDone;
+  if (!FitsRecord(trimmed)) return AddOutcome::kDone;
+  // The question comes after the checks that may refuse the item, as the user has always seen.
+  if (c_.tables.Shortcuts[record].Kind == kKindDockShortcut && !replaceConfirmed) {
+    return AddOutcome::kNeedsConfirmation;
+  }
   const int chosen = ChooseRecord(trimmed, record);
-  if (chosen == kNoRecord) return;
-  Classify(trimmed, chosen, title, iconFile);
+  if (chosen != kNoRecord) Classify(trimmed, chosen, title, iconFile);
+  return AddOutcome::kDone;
 }
 
 void Classifier::ClassifyIntoRecord(const std::string& path, int record, const std::string& title,

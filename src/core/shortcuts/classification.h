@@ -43,11 +43,16 @@ class Classifier {
  public:
   explicit Classifier(ClassifyContext context);
 
-  // Classifies `path` into the record chosen from `record`'s kind: a dock shortcut is replaced
-  // (after asking), a blank place is filled, a group gets a new member. Nothing happens for a
-  // path that neither exists nor is a web address, or that the group already holds.
-  void AddItemFromPath(const std::string& path, int record, const std::string& title,
-                       const std::string& iconFile);
+  // Classifies `path` into the record chosen from `record`'s kind: a blank place is filled, a
+  // group gets a new member, and a dock shortcut is replaced once `replaceConfirmed`; before, the
+  // add stops with kNeedsConfirmation and nothing changed, so that the window asks
+  // ReplaceShortcutQuestion() and, unless the answer is No, adds again confirmed. Nothing
+  // happens for a path that neither exists nor is a web address, or that the group already
+  // holds.
+  enum class AddOutcome { kDone, kNeedsConfirmation };
+  AddOutcome AddItemFromPath(const std::string& path, int record, const std::string& title,
+                             const std::string& iconFile, bool replaceConfirmed = false);
+  static platform::MessageRequest ReplaceShortcutQuestion();
   // Classifies `path` into `record` itself, without questions or groups.
   void ClassifyIntoRecord(const std::string& path, int record, const std::string& title,
                           const std::string& iconFile);

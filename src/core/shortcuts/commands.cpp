@@ -14,7 +14,6 @@
 namespace qav {
 namespace {
 
-using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
 
@@ -48,27 +47,24 @@ void Tell(CommandContext& c, const std::string& text) {
   c.platform.messages.Show({text, kCaption, MessageIcon::kInformation, MessageButtons::kOk});
 }
 
-void EmptyBinAfterAsking(CommandContext& c) {
-  if (c.platform.trash.Query().items < 1) return;
-  if (c.platform.messages.Show({"Are you sure you want to empty the Recycle Bin?",
-                                "Empty Recycle Bin", MessageIcon::kQuestion, MessageButtons::kYesNo,
-                                true}) == MessageAnswer::kNo) {
-    return;
+// The part of a recycle-bin command before its question: nothing to ask for an empty bin, and
+// the status of an empty bin is told, not asked.
+std::optional<BuiltInQuestion> BinQuestion(CommandContext& c, int id) {
+  if (id == kCmdEmptyRecycleBin) {
+    if (c.platform.trash.Query().items < 1) return std::nullopt;
+    return BuiltInQuestion{{"Are you sure you want to empty the Recycle Bin?", "Empty Recycle Bin",
+                            MessageIcon::kQuestion, MessageButtons::kYesNo, true},
+                           false};
   }
-  c.platform.trash.Empty();
-}
-
-void RecycleBinStatus(CommandContext& c) {
+  if (id != kCmdRecycleBinStatus) return std::nullopt;
   const BinReport report = RecycleBinReport(c.platform.trash.Query(), c.decimalPoint, c.thousands);
   if (!report.asksToEmpty) {
     c.platform.messages.Show(
         {report.text, "Recycle Bin", MessageIcon::kInformation, MessageButtons::kOk});
-    return;
+    return std::nullopt;
   }
-  if (c.platform.messages.Show({report.text, "Recycle Bin", MessageIcon::kQuestion,
-                                MessageButtons::kYesNo}) == MessageAnswer::kYes) {
-    c.platform.trash.Empty();
-  }
+  return BuiltInQuestion{
+      {report.text, "Recycle Bin", MessageIcon::kQuestion, MessageButtons::kYesNo}, true};
 }
 
 void ToggleDragging(CommandContext& c) {
@@ -225,11 +221,8 @@ void RunCommand(CommandContext& c, int id) {
       c.dialogs.RunBox();
       break;
     case kCmdEmptyRecycleBin:
-      EmptyBinAfterAsking(c);
-      break;
     case kCmdRecycleBinStatus:
-      RecycleBinStatus(c);
-      break;
+      break;  // BinQuestion and FinishBuiltIn
     default:
       OpenPage(c, id);
       break;
@@ -304,14 +297,24 @@ bool LaunchShortcut(CommandContext& c, int record) {
   return result;
 }
 
-void ExecuteBuiltIn(CommandContext& c, int commandId) {
+BuiltInOutcome ExecuteBuiltIn(CommandContext& c, int commandId) {
   c.dock.EscCancel();
   if (commandId == kCmdExit) {
     c.dock.DockFocus(false);
     c.dock.ExitApplication();
-    return;
+    return {};
   }
+  if (auto question = BinQuestion(c, commandId)) return {std::move(question)};
   RunCommand(c, commandId);
+  AfterCommand(c);
+  return {};
+}
+
+void FinishBuiltIn(CommandContext& c, int commandId, bool confirmed) {
+  // Only the recycle-bin commands stop at a question, and both go on by emptying the bin.
+  if (confirmed && (commandId == kCmdEmptyRecycleBin || commandId == kCmdRecycleBinStatus)) {
+    c.platform.trash.Empty();
+  }
   AfterCommand(c);
 }
 

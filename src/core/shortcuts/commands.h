@@ -3,6 +3,7 @@
 // (power, system pages, recycle bin, desktop and dock toggles, the user item).
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/shortcuts/dock_control.h"
@@ -38,8 +39,25 @@ struct CommandContext {
 // once more.
 bool LaunchShortcut(CommandContext& context, int record);
 
-// Runs built-in command `commandId` (the record number of its catalog item).
-void ExecuteBuiltIn(CommandContext& context, int commandId);
+// A question a built-in command needs answered before it acts. `onlyYesGoesOn`: a closed box
+// counts as No; otherwise only No stops it.
+struct BuiltInQuestion {
+  platform::MessageRequest request;
+  bool onlyYesGoesOn = false;
+};
+
+// What running a built-in command came to: done, or waiting for the answer to `question`.
+struct BuiltInOutcome {
+  std::optional<BuiltInQuestion> question;
+};
+
+// Runs built-in command `commandId` (the record number of its catalog item). Emptying the
+// recycle bin stops before it acts with the question to ask (only when the bin holds anything);
+// the window asks it and calls FinishBuiltIn with the answer. The core never asks.
+BuiltInOutcome ExecuteBuiltIn(CommandContext& context, int commandId);
+// The rest of a command that stopped at its question: acts when `confirmed`, then ends as every
+// command does.
+void FinishBuiltIn(CommandContext& context, int commandId, bool confirmed);
 
 // Between the dock and the plain desktop: hides the dock and shows the desktop's icons, or the
 // other way round, without animating the dock.

@@ -23,10 +23,9 @@ bool ValidRecord(const Tables& tables, int record) {
   return record >= 0 && record < static_cast<int>(tables.Shortcuts.size());
 }
 
-bool AskToDelete(platform::MessageBoxes& messages, const char* caption) {
-  return messages.Show({"Are you sure to delete the selected group?", caption,
-                        platform::MessageIcon::kQuestion, platform::MessageButtons::kYesNo,
-                        true}) != platform::MessageAnswer::kNo;
+platform::MessageRequest GroupQuestion(const char* caption) {
+  return {"Are you sure to delete the selected group?", caption, platform::MessageIcon::kQuestion,
+          platform::MessageButtons::kYesNo, true};
 }
 
 // The dock place becomes a blank place with the blank picture.
@@ -62,28 +61,38 @@ bool IsNotInGroup(const Tables& tables, int group, const std::string& path) {
   return true;
 }
 
-bool DeleteItem(EditingContext& c, int record, bool silent) {
-  if (!ValidRecord(c.tables, record)) return true;
+std::optional<platform::MessageRequest> DeleteQuestion(const Tables& tables, int record) {
+  if (!ValidRecord(tables, record)) return std::nullopt;
+  switch (tables.Shortcuts[record].Kind) {
+    case kKindGroup:
+      return GroupQuestion("Delete Shortcut Group");
+    case kKindAllPrograms:
+      return GroupQuestion("Delete All Programs Group");
+    default:
+      return std::nullopt;
+  }
+}
+
+void DeleteItem(EditingContext& c, int record) {
+  if (!ValidRecord(c.tables, record)) return;
   switch (c.tables.Shortcuts[record].Kind) {
     case kKindDockShortcut:
       MakeBlank(c, record);
-      return true;
+      break;
     case kKindGroup:
-      if (!silent && !AskToDelete(c.messages, "Delete Shortcut Group")) return false;
       if (record < kGroupCount) DiscardMembers(c, record, 0);
       MakeBlank(c, record);
-      return true;
+      break;
     case kKindMember:
       RemoveGroupMember(c, record);
-      return true;
+      break;
     case kKindAllPrograms:
-      if (!silent && !AskToDelete(c.messages, "Delete All Programs Group")) return false;
       if (record < kGroupCount) DiscardMembers(c, record, 1);
       c.tables.Shortcuts[record].Path = "";
       UpdateGroupTitle(c.tables, record);
-      return true;
+      break;
     default:
-      return true;
+      break;
   }
 }
 

@@ -3,6 +3,7 @@
 // suffixes, removal, and which entries of the item context menu an item offers.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/shortcuts/item_pictures.h"
@@ -29,14 +30,16 @@ void UpdateGroupTitle(Tables& tables, int group);
 struct EditingContext {
   Tables& tables;
   ItemPictures& pictures;
-  platform::MessageBoxes& messages;
   std::string sysIconsFolder;
 };
 
-// Deletes an item by its kind: a dock shortcut or group becomes a blank place, a member leaves
-// its group, the All Programs group is emptied but stays. Groups ask first unless `silent`.
-// True when done (or nothing to do), false when the user declined.
-bool DeleteItem(EditingContext& context, int record, bool silent);
+// The question a delete of `record` needs first: a group and the All Programs group are asked
+// about (only No keeps them), anything else is not. The window that deletes asks it.
+std::optional<platform::MessageRequest> DeleteQuestion(const Tables& tables, int record);
+
+// Deletes an item by its kind, without asking: a dock shortcut or group becomes a blank place, a
+// member leaves its group, the All Programs group is emptied but stays.
+void DeleteItem(EditingContext& context, int record);
 
 // Removes a member record from the first group that holds it, closing the gap.
 void RemoveGroupMember(EditingContext& context, int record);

@@ -188,9 +188,8 @@ void PropertiesDialog::RefreshDock() {
 }
 
 void PropertiesDialog::Delete(int record) {
-  EditingContext editing{s_.state.tables, s_.pictures, s_.platform.messages,
-                         s_.state.paths.SysIconsFolder};
-  DeleteItem(editing, record, true);
+  EditingContext editing{s_.state.tables, s_.pictures, s_.state.paths.SysIconsFolder};
+  DeleteItem(editing, record);
 }
 
 void PropertiesDialog::ClassifyInto(const std::string& path, int record, const std::string& title) {

@@ -16,6 +16,16 @@ namespace {
 
 constexpr const char* kBackupFilter = "*.bak|*.bak|*.*|*.*";
 
+bool Confirmed(platform::MessageBoxes& messages, const platform::MessageRequest& question) {
+  return messages.Show(question) == platform::MessageAnswer::kYes;
+}
+
+// A backup over an existing file asks first; on Yes the file goes before the backup is written.
+bool MayWrite(const std::string& path, platform::MessageBoxes& messages) {
+  if (!TargetExists(path)) return true;
+  return Confirmed(messages, ReplaceQuestion()) && ClearTarget(path, messages);
+}
+
 QCheckBox* MakeCheck(const char* name, const char* caption) {
   auto* box = new QCheckBox(caption);
   box->setObjectName(name);
@@ -129,7 +139,7 @@ BackupFlowContext SettingsDialog::FlowContext() {
 void SettingsDialog::BackupConfigurationClicked() {
   const std::string path =
       ChooseFile(true, "QAV Launcher - Backup Configuration", kConfigBackupName);
-  if (path.empty() || !ConfirmReplace(path, services_.platform.messages)) return;
+  if (path.empty() || !MayWrite(path, services_.platform.messages)) return;
   BackupFlowContext context = FlowContext();
   BackupConfiguration(path, context);
 }
@@ -137,7 +147,7 @@ void SettingsDialog::BackupConfigurationClicked() {
 void SettingsDialog::BackupShortcutsClicked() {
   const std::string path =
       ChooseFile(true, "QAV Launcher - Backup Shortcuts & Icons", kIconsBackupName);
-  if (path.empty() || !ConfirmReplace(path, services_.platform.messages)) return;
+  if (path.empty() || !MayWrite(path, services_.platform.messages)) return;
   BackupFlowContext context = FlowContext();
   BackupShortcutsAndIcons(path, context);
 }
@@ -159,14 +169,14 @@ void SettingsDialog::RestoreShortcutsClicked() {
 }
 
 void SettingsDialog::ResetSettingsClicked() {
-  if (!ConfirmResetSettings(services_.platform.messages)) return;
+  if (!Confirmed(services_.platform.messages, ResetSettingsQuestion())) return;
   BackupFlowContext context = FlowContext();
   ResetProgramSettings(context);
   IniConfigData();
 }
 
 void SettingsDialog::ResetShortcutsClicked() {
-  if (!ConfirmResetShortcuts(services_.platform.messages)) return;
+  if (!Confirmed(services_.platform.messages, ResetShortcutsQuestion())) return;
   BackupFlowContext context = FlowContext();
   if (ResetShortcutsAndIcons(context)) IniConfigData();
 }

@@ -38,6 +38,17 @@ int HitSlot(const AppState& state, const QPointF& at) {
                      static_cast<float>(at.y()));
 }
 
+// Adds one dropped file; replacing a dock shortcut is asked first, and only No keeps it.
+void AddAfterAsking(Classifier& classifier, platform::MessageBoxes& messages,
+                    const std::string& file, int target) {
+  if (classifier.AddItemFromPath(file, target, "", "") !=
+      Classifier::AddOutcome::kNeedsConfirmation) {
+    return;
+  }
+  if (messages.Show(Classifier::ReplaceShortcutQuestion()) == platform::MessageAnswer::kNo) return;
+  classifier.AddItemFromPath(file, target, "", "", true);
+}
+
 }  // namespace
 
 bool DockWindow::GroupFull(int record) const {
@@ -137,7 +148,7 @@ int DockWindow::DropTarget(int slot) {
 bool DockWindow::AddDroppedFiles(int target, const std::vector<std::string>& files) {
   Classifier classifier = MakeClassifier();
   if (files.size() == 1) {
-    classifier.AddItemFromPath(files.front(), target, "", "");
+    AddAfterAsking(classifier, services_.platform.messages, files.front(), target);
     return classifier.LastAddedRecord() != 0;
   }
   const int kind = state_.tables.Shortcuts[target].Kind;
@@ -157,7 +168,7 @@ bool DockWindow::AddDroppedFiles(int target, const std::vector<std::string>& fil
   }
   for (const std::string& file : files) {
     if (GroupFull(target)) break;
-    classifier.AddItemFromPath(file, target, "", "");
+    AddAfterAsking(classifier, services_.platform.messages, file, target);
   }
   return true;
 }

@@ -8,6 +8,7 @@
 #include "gui/dock/dock_accessible.h"
 #include "gui/dock/dock_window.h"
 #include "gui/graphics/imaging.h"
+#include "gui/services/delete_after_asking.h"
 #include "platform/key_positions.h"
 
 namespace qav {
@@ -26,8 +27,7 @@ Classifier DockWindow::MakeClassifier() {
 }
 
 EditingContext DockWindow::MakeEditing() {
-  return {state_.tables, services_.pictures, services_.platform.messages,
-          state_.paths.SysIconsFolder};
+  return {state_.tables, services_.pictures, state_.paths.SysIconsFolder};
 }
 
 void DockWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -80,7 +80,7 @@ void DockWindow::mousePressEvent(QMouseEvent* event) {
 
 void DockWindow::FinishDragOut(QMouseEvent* event) {
   EditingContext editing = MakeEditing();
-  if (DeleteItem(editing, dragSlot_, false)) {
+  if (DeleteAfterAsking(editing, services_.platform.messages, dragSlot_)) {
     IniIconParam();
     DockDelEffect(static_cast<float>(event->position().x()),
                   static_cast<float>(event->position().y()));

@@ -7,6 +7,7 @@
 #include "core/shortcuts/catalog.h"
 #include "core/shortcuts/commands.h"
 #include "gui/dock/dock_accessible.h"
+#include "gui/services/built_in_after_asking.h"
 
 namespace qav {
 namespace {
@@ -150,7 +151,7 @@ void DockWindow::IconClick(ClickMode mode) {
   const auto run = [&] {
     CommandContext commands = services_.commands();
     if (builtIn) {
-      ExecuteBuiltIn(commands, r.CommandId);
+      RunBuiltInAfterAsking(commands, r.CommandId);
     } else {
       LaunchShortcut(commands, slot);
     }

@@ -10,6 +10,8 @@
 #include "core/shortcuts/group_editing.h"
 #include "gui/graphics/imaging.h"
 #include "gui/group_menu/group_menu_window.h"
+#include "gui/services/built_in_after_asking.h"
+#include "gui/services/delete_after_asking.h"
 
 namespace qav {
 namespace {
@@ -82,7 +84,7 @@ void GroupMenuWindow::MenuClick(int member) {
     if (state_.tables.Shortcuts[static_cast<std::size_t>(r)].IsBuiltIn == 0) {
       LaunchShortcut(commands, r);
     } else {
-      ExecuteBuiltIn(commands, itemCommands_[static_cast<std::size_t>(member)]);
+      RunBuiltInAfterAsking(commands, itemCommands_[static_cast<std::size_t>(member)]);
     }
   }
   shown_ = false;
@@ -144,9 +146,8 @@ void GroupMenuWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void GroupMenuWindow::FinishDrag(QMouseEvent* event) {
   if (state_.MenuHotRow == -1) {
-    EditingContext editing{state_.tables, services_.pictures, services_.platform.messages,
-                           state_.paths.SysIconsFolder};
-    if (DeleteItem(editing, dragRecord_, false)) {
+    EditingContext editing{state_.tables, services_.pictures, state_.paths.SysIconsFolder};
+    if (DeleteAfterAsking(editing, services_.platform.messages, dragRecord_)) {
       MenuDelEffect(static_cast<float>(event->position().x()),
                     static_cast<float>(event->position().y()));
     }

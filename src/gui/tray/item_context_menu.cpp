@@ -4,6 +4,7 @@
 #include <QCursor>
 
 #include "core/shortcuts/group_editing.h"
+#include "gui/services/delete_after_asking.h"
 #include "gui/services/reorder.h"
 
 namespace qav {
@@ -105,8 +106,8 @@ void ItemContextMenu::Delete() {
                                true}) == platform::MessageAnswer::kNo) {
     return;
   }
-  EditingContext editing{s.tables, services_.pictures, services_.messages, s.paths.SysIconsFolder};
-  DeleteItem(editing, record, false);
+  EditingContext editing{s.tables, services_.pictures, s.paths.SysIconsFolder};
+  DeleteAfterAsking(editing, services_.messages, record);
   dock_.DockReload();
   services_.saver.SaveMenu();
   CommonEnd();

@@ -17,8 +17,8 @@ std::optional<RegData> FakeRegistry::Query(std::uint32_t root, const std::string
   return it->second;
 }
 
-long FakeRegistry::Set(std::uint32_t root, const std::string& subKey, const std::string& name,
-                       const RegData& data) {
+Result FakeRegistry::Set(std::uint32_t root, const std::string& subKey, const std::string& name,
+                         const RegData& data) {
   ++writes;
   RegData stored = data;
   // A string value reads back with its terminating NUL, as the real stores return it.
@@ -27,16 +27,18 @@ long FakeRegistry::Set(std::uint32_t root, const std::string& subKey, const std:
     stored.bytes.push_back(0);
   }
   values_[MakeKey(root, subKey, name)] = stored;
-  return 0;
+  return Result::Success();
 }
 
-long FakeRegistry::Delete(std::uint32_t root, const std::string& subKey, const std::string& name) {
-  return values_.erase(MakeKey(root, subKey, name)) == 1 ? 0 : 2;
+Result FakeRegistry::Delete(std::uint32_t root, const std::string& subKey,
+                            const std::string& name) {
+  if (values_.erase(MakeKey(root, subKey, name)) == 1) return Result::Success();
+  return RegistryFailure("cannot remove", subKey, name, "there is no such value");
 }
 
 void FakeRegistry::SetString(std::uint32_t root, const std::string& subKey, const std::string& name,
                              const std::string& text) {
-  Set(root, subKey, name, {RegType::kString, {text.begin(), text.end()}});
+  (void)Set(root, subKey, name, {RegType::kString, {text.begin(), text.end()}});
 }
 
 std::string FakeShellFolders::SpecialFolder(int csidl) {

@@ -27,9 +27,9 @@ class FakeRegistry final : public Registry {
  public:
   std::optional<RegData> Query(std::uint32_t root, const std::string& subKey,
                                const std::string& name) override;
-  long Set(std::uint32_t root, const std::string& subKey, const std::string& name,
-           const RegData& data) override;
-  long Delete(std::uint32_t root, const std::string& subKey, const std::string& name) override;
+  Result Set(std::uint32_t root, const std::string& subKey, const std::string& name,
+             const RegData& data) override;
+  Result Delete(std::uint32_t root, const std::string& subKey, const std::string& name) override;
 
   // Test helpers.
   void SetString(std::uint32_t root, const std::string& subKey, const std::string& name,

@@ -16,10 +16,10 @@
 namespace qav::platform {
 namespace {
 
-constexpr long kErrorFileNotFound = 2;
-constexpr long kErrorAccessDenied = 5;
-constexpr long kErrorInvalidHandle = 6;
-constexpr long kErrorInvalidParameter = 87;
+constexpr char kCannotStore[] = "cannot store";
+constexpr char kCannotRemove[] = "cannot remove";
+constexpr char kUnknownRoot[] = "the root key is not one of the registry's";
+constexpr char kNoSuchValue[] = "there is no such value";
 
 constexpr std::uint32_t kFirstRoot = 0x80000000u;
 constexpr std::array<std::string_view, 7> kRootNames = {
@@ -508,27 +508,39 @@ std::optional<RegData> FileRegistry::Query(std::uint32_t root, const std::string
   return data;
 }
 
-long FileRegistry::Set(std::uint32_t root, const std::string& subKey, const std::string& name,
-                       const RegData& data) {
-  if (!RootName(root)) return kErrorInvalidHandle;
+Result FileRegistry::Set(std::uint32_t root, const std::string& subKey, const std::string& name,
+                         const RegData& data) {
+  const auto fail = [&](const std::string& why) {
+    return RegistryFailure(kCannotStore, subKey, name, why);
+  };
+  if (!RootName(root)) return fail(kUnknownRoot);
   auto stored = StoredForm(data);
-  if (!stored || !IsStorableKey(subKey)) return kErrorInvalidParameter;
+  if (!stored) return fail("the data do not fit the value's type");
+  if (!IsStorableKey(subKey)) return fail("the key's name holds control characters or no UTF-8");
   auto doc = LoadDocument(filePath_);
   // A file that exists but cannot be read is never replaced: that would lose its contents.
-  if (!doc) return kErrorAccessDenied;
+  if (!doc) return fail("cannot read " + filePath_);
   StoreValue(*doc, root, subKey, {name, std::move(*stored)});
-  return ReplaceFileContents(filePath_, RenderDocument(*doc)) ? 0 : kErrorAccessDenied;
+  if (!ReplaceFileContents(filePath_, RenderDocument(*doc)))
+    return fail("cannot write " + filePath_);
+  return Result::Success();
 }
 
-long FileRegistry::Delete(std::uint32_t root, const std::string& subKey, const std::string& name) {
-  if (!RootName(root)) return kErrorInvalidHandle;
+Result FileRegistry::Delete(std::uint32_t root, const std::string& subKey,
+                            const std::string& name) {
+  const auto fail = [&](const std::string& why) {
+    return RegistryFailure(kCannotRemove, subKey, name, why);
+  };
+  if (!RootName(root)) return fail(kUnknownRoot);
   auto doc = LoadDocument(filePath_);
-  if (!doc) return kErrorAccessDenied;
+  if (!doc) return fail("cannot read " + filePath_);
   const auto places = FindValue(*doc, root, subKey, name);
-  if (places.empty()) return kErrorFileNotFound;
+  if (places.empty()) return fail(kNoSuchValue);
   EraseLines(*doc, places);
   DropEmptySections(*doc, root, subKey);
-  return ReplaceFileContents(filePath_, RenderDocument(*doc)) ? 0 : kErrorAccessDenied;
+  if (!ReplaceFileContents(filePath_, RenderDocument(*doc)))
+    return fail("cannot write " + filePath_);
+  return Result::Success();
 }
 
 }  // namespace qav::platform

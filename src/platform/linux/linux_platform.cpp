@@ -57,8 +57,9 @@ std::function<bool(const std::string&)> FirstNoticeIn(Registry& registry) {
     const auto told = registry.Query(kCurrentUser, kNoticeKey, kNoticeValue);
     const std::string value = desktop + '\0';
     if (told && std::string(told->bytes.begin(), told->bytes.end()) == value) return false;
-    registry.Set(kCurrentUser, kNoticeKey, kNoticeValue,
-                 {RegType::kString, std::vector<std::uint8_t>(value.begin(), value.end())});
+    // A mark that cannot be stored only means the notice is shown again at the next start.
+    (void)registry.Set(kCurrentUser, kNoticeKey, kNoticeValue,
+                       {RegType::kString, std::vector<std::uint8_t>(value.begin(), value.end())});
     return true;
   };
 }

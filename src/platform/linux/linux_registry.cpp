@@ -9,10 +9,6 @@
 namespace qav::platform {
 namespace {
 
-constexpr long kErrorFileNotFound = 2;
-constexpr long kErrorAccessDenied = 5;
-constexpr long kErrorInvalidParameter = 87;
-
 constexpr std::uint32_t kHkeyCurrentUser = 0x80000001u;
 constexpr std::string_view kRunSubKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr std::string_view kRunValueName = "QAV Launcher";
@@ -46,35 +42,42 @@ std::optional<RegData> LinuxRegistry::Query(std::uint32_t root, const std::strin
   return data;
 }
 
-long LinuxRegistry::Set(std::uint32_t root, const std::string& subKey, const std::string& name,
-                        const RegData& data) {
+Result LinuxRegistry::Set(std::uint32_t root, const std::string& subKey, const std::string& name,
+                          const RegData& data) {
   if (!IsAutostartValue(root, subKey, name)) return store_.Set(root, subKey, name, data);
+  const auto fail = [&](const std::string& why) {
+    return RegistryFailure("cannot store", subKey, name, why);
+  };
   if (data.type != RegType::kString && data.type != RegType::kExpandString) {
-    return kErrorInvalidParameter;
+    return fail("the auto-start entry takes only a text");
   }
   std::string program(data.bytes.begin(), data.bytes.end());
   while (!program.empty() && program.back() == '\0') program.pop_back();
-  if (!WriteAutostartEntry(autostartEntry_, program)) return kErrorAccessDenied;
+  if (!WriteAutostartEntry(autostartEntry_, program))
+    return fail("cannot write " + autostartEntry_);
   // Two entries would start the program twice at every login.
   if (!legacyAutostartEntry_.empty() && ReadAutostartProgram(legacyAutostartEntry_)) {
     RemoveAutostartEntry(legacyAutostartEntry_);
   }
-  return 0;
+  return Result::Success();
 }
 
-long LinuxRegistry::Delete(std::uint32_t root, const std::string& subKey, const std::string& name) {
+Result LinuxRegistry::Delete(std::uint32_t root, const std::string& subKey,
+                             const std::string& name) {
   if (!IsAutostartValue(root, subKey, name)) return store_.Delete(root, subKey, name);
   // An entry that is switched off (Hidden=true) may be there to mask a system-wide entry of the
   // same name; removing it would turn auto-start on. Such an entry reads as no value at all.
   bool found = false;
-  bool removed = true;
+  std::string unremoved;
   for (const std::string* entry : {&autostartEntry_, &legacyAutostartEntry_}) {
     if (entry->empty() || !ReadAutostartProgram(*entry)) continue;
     found = true;
-    removed = RemoveAutostartEntry(*entry) && removed;
+    if (!RemoveAutostartEntry(*entry) && unremoved.empty()) unremoved = *entry;
   }
-  if (!found) return kErrorFileNotFound;
-  return removed ? 0 : kErrorAccessDenied;
+  if (!found) return RegistryFailure("cannot remove", subKey, name, "there is no such value");
+  if (!unremoved.empty())
+    return RegistryFailure("cannot remove", subKey, name, "cannot remove " + unremoved);
+  return Result::Success();
 }
 
 }  // namespace qav::platform

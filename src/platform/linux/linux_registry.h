@@ -18,9 +18,9 @@ class LinuxRegistry final : public Registry {
 
   std::optional<RegData> Query(std::uint32_t root, const std::string& subKey,
                                const std::string& name) override;
-  long Set(std::uint32_t root, const std::string& subKey, const std::string& name,
-           const RegData& data) override;
-  long Delete(std::uint32_t root, const std::string& subKey, const std::string& name) override;
+  Result Set(std::uint32_t root, const std::string& subKey, const std::string& name,
+             const RegData& data) override;
+  Result Delete(std::uint32_t root, const std::string& subKey, const std::string& name) override;
 
  private:
   FileRegistry store_;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/files/wide_text.h"
+#include "platform/windows/system_message.h"
 
 namespace qav::platform {
 namespace {
@@ -103,30 +104,41 @@ std::optional<RegData> WinRegistry::Query(std::uint32_t root, const std::string&
   return data;
 }
 
-long WinRegistry::Set(std::uint32_t root, const std::string& subKey, const std::string& name,
-                      const RegData& data) {
+Result WinRegistry::Set(std::uint32_t root, const std::string& subKey, const std::string& name,
+                        const RegData& data) {
+  const auto fail = [&](DWORD status) {
+    return RegistryFailure("cannot store", subKey, name, SystemMessage(status));
+  };
   const HKEY rootKey = RootKey(root);
-  if (!rootKey) return ERROR_INVALID_HANDLE;
+  if (!rootKey) return fail(ERROR_INVALID_HANDLE);
   OpenKey key;
   const LSTATUS opened =
       ::RegCreateKeyExW(rootKey, Utf8ToWide(subKey).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_SET_VALUE, nullptr, key.Out(), nullptr);
-  if (opened != ERROR_SUCCESS) return opened;
+  if (opened != ERROR_SUCCESS) return fail(static_cast<DWORD>(opened));
   const std::vector<std::uint8_t> stored =
       IsText(data.type) ? TextToWide(data.type, data.bytes) : data.bytes;
-  if (stored.size() > kMaxValueBytes) return ERROR_INVALID_PARAMETER;
-  return ::RegSetValueExW(key.Get(), Utf8ToWide(name).c_str(), 0, static_cast<DWORD>(data.type),
-                          stored.data(), static_cast<DWORD>(stored.size()));
+  if (stored.size() > kMaxValueBytes) return fail(ERROR_INVALID_PARAMETER);
+  const LSTATUS set =
+      ::RegSetValueExW(key.Get(), Utf8ToWide(name).c_str(), 0, static_cast<DWORD>(data.type),
+                       stored.data(), static_cast<DWORD>(stored.size()));
+  if (set != ERROR_SUCCESS) return fail(static_cast<DWORD>(set));
+  return Result::Success();
 }
 
-long WinRegistry::Delete(std::uint32_t root, const std::string& subKey, const std::string& name) {
+Result WinRegistry::Delete(std::uint32_t root, const std::string& subKey, const std::string& name) {
+  const auto fail = [&](DWORD status) {
+    return RegistryFailure("cannot remove", subKey, name, SystemMessage(status));
+  };
   const HKEY rootKey = RootKey(root);
-  if (!rootKey) return ERROR_INVALID_HANDLE;
+  if (!rootKey) return fail(ERROR_INVALID_HANDLE);
   OpenKey key;
   const LSTATUS opened =
       ::RegOpenKeyExW(rootKey, Utf8ToWide(subKey).c_str(), 0, KEY_SET_VALUE, key.Out());
-  if (opened != ERROR_SUCCESS) return opened;
-  return ::RegDeleteValueW(key.Get(), Utf8ToWide(name).c_str());
+  if (opened != ERROR_SUCCESS) return fail(static_cast<DWORD>(opened));
+  const LSTATUS deleted = ::RegDeleteValueW(key.Get(), Utf8ToWide(name).c_str());
+  if (deleted != ERROR_SUCCESS) return fail(static_cast<DWORD>(deleted));
+  return Result::Success();
 }
 
 }  // namespace qav::platform

@@ -8,6 +8,7 @@
 
 #include "base/text.h"
 #include "platform/fake/fake_platform.h"
+#include "support/result_checks.h"
 
 namespace qav {
 namespace {
@@ -26,9 +27,9 @@ TEST(ParseRegPath, SplitsRootSubKeyAndLastPart) {
 TEST(RegistryValues, TypesRoundTripAndStringsKeepTheirNul) {
   platform::fake::FakeRegistry registry;
   const std::string key = "HKEY_CURRENT_USER\\SOFTWARE\\Test";
-  EXPECT_EQ(WriteRegValue(registry, key, "Text", "hello", 1), 0);
-  EXPECT_EQ(WriteRegValue(registry, key, "Number", "41.5", 4), 0);  // rounds half to even
-  EXPECT_EQ(WriteRegValue(registry, key, "Negative", "-7", 4), 0);
+  EXPECT_TRUE(WriteRegValue(registry, key, "Text", "hello", 1));
+  EXPECT_TRUE(WriteRegValue(registry, key, "Number", "41.5", 4));  // rounds half to even
+  EXPECT_TRUE(WriteRegValue(registry, key, "Negative", "-7", 4));
   EXPECT_EQ(ReadRegValue(registry, key, "Text"), RegValue(std::string("hello\0", 6)));
   EXPECT_EQ(ReadRegValue(registry, key, "Number"), RegValue(std::int32_t{42}));
   EXPECT_EQ(ReadRegValue(registry, key, "negative"), RegValue(std::int32_t{-7}));
@@ -36,11 +37,12 @@ TEST(RegistryValues, TypesRoundTripAndStringsKeepTheirNul) {
 
   // Types other than strings and numbers store nothing; a non-number is refused.
   const int before = registry.writes;
-  EXPECT_EQ(WriteRegValue(registry, key, "Bin", "x", 3), 0);
-  EXPECT_NE(WriteRegValue(registry, key, "Bad", "twelve", 4), 0);
+  EXPECT_TRUE(WriteRegValue(registry, key, "Bin", "x", 3));
+  EXPECT_TRUE(test::FailsSaying(WriteRegValue(registry, key, "Bad", "twelve", 4),
+                                {"\"Bad\"", "\"twelve\" is not a number"}));
   EXPECT_EQ(registry.writes, before);
 
-  EXPECT_EQ(DeleteRegValue(registry, key, "Text"), 0);
+  EXPECT_TRUE(DeleteRegValue(registry, key, "Text"));
   EXPECT_EQ(ReadRegValue(registry, key, "Text"), RegValue());
 }
 
@@ -58,10 +60,10 @@ TEST(RegistryValues, NumbersReadAlikeUnderADecimalCommaLocale) {
   ASSERT_STREQ(std::localeconv()->decimal_point, ",");
   platform::fake::FakeRegistry registry;
   const std::string key = "HKEY_CURRENT_USER\\SOFTWARE\\Test";
-  EXPECT_EQ(WriteRegValue(registry, key, "Half", "2.5", 4), 0);
-  EXPECT_EQ(WriteRegValue(registry, key, "Scaled", " +1.5e1 ", 4), 0);
-  EXPECT_NE(WriteRegValue(registry, key, "Comma", "41,5", 4), 0);
-  EXPECT_NE(WriteRegValue(registry, key, "Huge", "1e10", 4), 0);
+  EXPECT_TRUE(WriteRegValue(registry, key, "Half", "2.5", 4));
+  EXPECT_TRUE(WriteRegValue(registry, key, "Scaled", " +1.5e1 ", 4));
+  EXPECT_FALSE(WriteRegValue(registry, key, "Comma", "41,5", 4));
+  EXPECT_FALSE(WriteRegValue(registry, key, "Huge", "1e10", 4));
   std::setlocale(LC_NUMERIC, previous.c_str());
 #ifndef _WIN32
   ::unsetenv("LOCPATH");
@@ -73,14 +75,16 @@ TEST(RegistryValues, NumbersReadAlikeUnderADecimalCommaLocale) {
 
 TEST(RegistryValues, UnknownRootReadsEmptyAndWritesNothing) {
   platform::fake::FakeRegistry registry;
-  EXPECT_NE(WriteRegValue(registry, "HKEY_NOWHERE\\Key", "V", "1", 1), 0);
+  EXPECT_TRUE(test::FailsSaying(WriteRegValue(registry, "HKEY_NOWHERE\\Key", "V", "1", 1),
+                                {"HKEY_NOWHERE", "root key"}));
+  EXPECT_TRUE(test::FailsSaying(DeleteRegValue(registry, "HKEY_NOWHERE\\Key", "V"), {"root key"}));
   EXPECT_EQ(registry.ValueCount(), 0u);
   EXPECT_EQ(ReadRegValue(registry, "HKEY_NOWHERE\\Key", "V"), RegValue());
 }
 
 TEST(RegistryValues, OverlongStringReadsAsNothing) {
   platform::fake::FakeRegistry registry;
-  WriteRegValue(registry, "HKEY_CURRENT_USER\\K", "Long", std::string(1100, 'x'), 1);
+  ASSERT_TRUE(WriteRegValue(registry, "HKEY_CURRENT_USER\\K", "Long", std::string(1100, 'x'), 1));
   EXPECT_EQ(ReadRegValue(registry, "HKEY_CURRENT_USER\\K", "Long"), RegValue());
 }
 
@@ -104,7 +108,7 @@ TEST_F(AutoRunTest, EnableWritesOnceAndDisableRemovesOnlyOurEntry) {
 }
 
 TEST_F(AutoRunTest, EntryOfAnotherCopyIsReplacedOnEnableAndKeptOnDisable) {
-  WriteRegValue(registry, kRunKey, kRunValueName, "/old/place/qav-launcher", 1);
+  ASSERT_TRUE(WriteRegValue(registry, kRunKey, kRunValueName, "/old/place/qav-launcher", 1));
   EXPECT_FALSE(SetAutoRun(registry, exe, false));
   EXPECT_EQ(RunEntry(), "/old/place/qav-launcher");
   EXPECT_TRUE(SetAutoRun(registry, exe, true));
@@ -118,7 +122,7 @@ TEST(FirstRun, OnlyTheInstallersZeroCountsAndIsConsumed) {
   platform::fake::FakeRegistry registry;
   EXPECT_FALSE(IsFirstRun(registry));  // missing flag
   EXPECT_EQ(registry.ValueCount(), 0u);
-  WriteRegValue(registry, kSystemKey, "FirstRun", "0", 1);
+  ASSERT_TRUE(WriteRegValue(registry, kSystemKey, "FirstRun", "0", 1));
   EXPECT_TRUE(IsFirstRun(registry));
   EXPECT_EQ(TrimNull(RegValueText(ReadRegValue(registry, kSystemKey, "FirstRun"))), "1");
   EXPECT_FALSE(IsFirstRun(registry));

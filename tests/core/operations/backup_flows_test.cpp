@@ -113,45 +113,56 @@ TEST(BackupFlows, ShortcutsBackupAndRestoreTellTheOutcome) {
   EXPECT_TRUE(fs::exists(f.state.paths.MenuFile));
 }
 
-TEST(BackupFlows, ReplacingAFileIsAskedAndNoKeepsIt) {
-  FlowFixture f;
-  const std::string target = f.home / "old.bak";
-  EXPECT_TRUE(ConfirmReplace(target, f.messages));  // nothing there: nothing asked
-  EXPECT_TRUE(f.messages.shown.empty());
+TEST(BackupFlows, TheQuestionsKeepTheirTextsAndNoIsTheDefaultBeforeAReset) {
+  const auto replace = ReplaceQuestion();
+  EXPECT_EQ(replace.text, "The target file already exists. Are you sure to replace?");
+  EXPECT_EQ(replace.caption, "QAV Launcher");
+  EXPECT_EQ(replace.icon, MessageIcon::kQuestion);
+  EXPECT_EQ(replace.buttons, MessageButtons::kYesNo);
+  EXPECT_FALSE(replace.defaultIsSecond);
 
-  test::WriteText(target, "keep me");
-  f.messages.answer = MessageAnswer::kNo;
-  EXPECT_FALSE(ConfirmReplace(target, f.messages));
-  EXPECT_EQ(test::ReadText(target), "keep me");
-  const auto& question = f.LastMessage();
-  EXPECT_EQ(question.text, "The target file already exists. Are you sure to replace?");
-  EXPECT_EQ(question.caption, "QAV Launcher");
-  EXPECT_EQ(question.icon, MessageIcon::kQuestion);
-  EXPECT_EQ(question.buttons, MessageButtons::kYesNo);
-
-  f.messages.answer = MessageAnswer::kYes;
-  EXPECT_TRUE(ConfirmReplace(target, f.messages));
-  EXPECT_FALSE(fs::exists(target));
-}
-
-TEST(BackupFlows, ResetsAskWithNoAsDefaultAndReportWithInformation) {
-  FlowFixture f;
-  f.messages.answer = MessageAnswer::kNo;
-  EXPECT_FALSE(ConfirmResetSettings(f.messages));
-  EXPECT_EQ(f.LastMessage().text,
+  EXPECT_EQ(ResetSettingsQuestion().text,
             "WARNING: This procedure will reset all program settings to their default values but "
             "all currently used shortcuts and icons will be maintained intact. It is recommended "
             "to backup the configuration (Settings --> General tab --> Backup section) before "
             "proceeding.\r\n\r\nProceed anyway with resetting all default program settings?");
-  EXPECT_TRUE(f.LastMessage().defaultIsSecond);
-  EXPECT_FALSE(ConfirmResetShortcuts(f.messages));
-  EXPECT_EQ(f.LastMessage().text,
+  EXPECT_TRUE(ResetSettingsQuestion().defaultIsSecond);
+  EXPECT_EQ(ResetShortcutsQuestion().text,
             "WARNING: This procedure will reset all default shortcuts and icons to their default "
             "values but all currently used program settings will be maintained intact. It is "
             "recommended to backup all shortcuts and icons (Settings --> General tab --> Backup "
             "section) before proceeding.\r\n\r\nProceed anyway with resetting all default "
             "shortcuts and icons?");
+  EXPECT_TRUE(ResetShortcutsQuestion().defaultIsSecond);
+  EXPECT_EQ(ResetShortcutsQuestion().buttons, MessageButtons::kYesNo);
+}
 
+// The operations never ask: the window that offers them does, before calling them.
+TEST(BackupFlows, ClearingATargetRemovesWhatIsThereWithoutAsking) {
+  FlowFixture f;
+  const std::string target = f.home / "old.bak";
+  EXPECT_FALSE(TargetExists(target));
+  EXPECT_TRUE(ClearTarget(target, f.messages));  // nothing there: nothing to do
+
+  test::WriteText(target, "replace me");
+  EXPECT_TRUE(TargetExists(target));
+  EXPECT_TRUE(ClearTarget(target, f.messages));
+  EXPECT_FALSE(fs::exists(target));
+  EXPECT_TRUE(f.messages.shown.empty());
+
+  // A folder with files in it is not removed: the user is told, and why goes to the caller.
+  fs::create_directories(f.home / "full.bak/inside");
+  std::string why;
+  EXPECT_FALSE(ClearTarget(f.home / "full.bak", f.messages,
+                           [&why](const std::string& reason) { why = reason; }));
+  EXPECT_TRUE(fs::exists(f.home / "full.bak/inside"));
+  EXPECT_EQ(f.LastMessage().text, "The target file cannot be replaced: " + (f.home / "full.bak"));
+  EXPECT_EQ(f.LastMessage().icon, MessageIcon::kExclamation);
+  EXPECT_FALSE(why.empty());
+}
+
+TEST(BackupFlows, ResetsAskNothingAndReportWithInformation) {
+  FlowFixture f;
   test::WriteBytes(f.state.paths.IconStore + "5.png", {1});
   ASSERT_TRUE(ResetShortcutsAndIcons(f.context));
   EXPECT_FALSE(fs::exists(f.state.paths.IconStore + "5.png"));

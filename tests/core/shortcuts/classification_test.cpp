@@ -14,11 +14,11 @@ namespace {
 
 class ClassificationTest : public ::testing::Test, protected test::ShortcutsFixture {
  protected:
-  // Classifies into blank dock place 20 and returns it.
+  // Classifies into dock place 20 (blank, or replaced as if the user said Yes) and returns it.
   ShortcutRecord& Drop(const std::string& path, const std::string& title = "",
                        const std::string& icon = "") {
     Classifier classifier(Context());
-    classifier.AddItemFromPath(path, 20, title, icon);
+    classifier.AddItemFromPath(path, 20, title, icon, true);
     link = classifier.Link();
     return Record(20);
   }
@@ -151,7 +151,7 @@ TEST_F(ClassificationTest, DesktopEntriesKeepTheirNameCommandAndThemeIcon) {
   EXPECT_EQ(pictures.made.front().source, kPictureOfTheme);
 }
 
-TEST_F(ClassificationTest, GroupsGainMembersOnceAndDockPlacesAskBeforeReplacing) {
+TEST_F(ClassificationTest, GroupsGainMembersOnceAndDockPlacesWaitForConsentBeforeReplacing) {
   Record(5).Kind = kKindGroup;
   Record(5).Title = "Tools (Empty)";
   test::WriteText(home / "a.txt", "a");
@@ -167,15 +167,26 @@ TEST_F(ClassificationTest, GroupsGainMembersOnceAndDockPlacesAskBeforeReplacing)
   classifier.AddItemFromPath(home / "missing.txt", 5, "", "");
   EXPECT_EQ(state.tables.Groups[5].MemberCount, 1);
 
+  // A dock shortcut is replaced only once the window has asked; the core itself never asks.
   Record(21).Kind = kKindDockShortcut;
   Record(21).Title = "Keep me";
-  messages.answer = platform::MessageAnswer::kNo;
-  classifier.AddItemFromPath(home / "a.txt", 21, "", "");
+  const std::size_t shown = messages.shown.size();
+  EXPECT_EQ(classifier.AddItemFromPath(home / "a.txt", 21, "", ""),
+            Classifier::AddOutcome::kNeedsConfirmation);
   EXPECT_EQ(Record(21).Title.Get(), "Keep me");
-  EXPECT_EQ(messages.shown.back().caption, "Replace shortcut");
-  messages.answer = platform::MessageAnswer::kYes;
-  classifier.AddItemFromPath(home / "a.txt", 21, "", "");
+  EXPECT_EQ(messages.shown.size(), shown);
+  const auto question = Classifier::ReplaceShortcutQuestion();
+  EXPECT_EQ(question.text, "Are you sure to replace the selected shortcut?");
+  EXPECT_EQ(question.caption, "Replace shortcut");
+  EXPECT_EQ(question.icon, platform::MessageIcon::kExclamation);
+  EXPECT_TRUE(question.defaultIsSecond);
+  EXPECT_EQ(classifier.AddItemFromPath(home / "a.txt", 21, "", "", true),
+            Classifier::AddOutcome::kDone);
   EXPECT_EQ(Record(21).Title.Get(), "a.txt");
+  // A path that is gone needs no question: nothing would be added.
+  Record(22).Kind = kKindDockShortcut;
+  EXPECT_EQ(classifier.AddItemFromPath(home / "missing.txt", 22, "", ""),
+            Classifier::AddOutcome::kDone);
 
   for (int r = kFirstPoolRecord; r <= kLastRecord; ++r) Record(r).Kind = kKindMember;
   test::WriteText(home / "b.txt", "b");

@@ -197,15 +197,32 @@ TEST_F(CommandsTest, RecycleBinStatusMessagesAndEmptying) {
   EXPECT_FALSE(empty.asksToEmpty);
 
   CommandContext c = Commands();
-  ExecuteBuiltIn(c, kCmdEmptyRecycleBin);  // empty bin: no question
-  EXPECT_TRUE(messages.shown.empty());
-  trash.status = {10, 1};
-  messages.answer = platform::MessageAnswer::kNo;
-  ExecuteBuiltIn(c, kCmdEmptyRecycleBin);
+  EXPECT_FALSE(ExecuteBuiltIn(c, kCmdEmptyRecycleBin).question);   // empty bin: no question
+  EXPECT_FALSE(ExecuteBuiltIn(c, kCmdRecycleBinStatus).question);  // told, not asked
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].buttons, platform::MessageButtons::kOk);
   EXPECT_EQ(trash.empties, 0);
-  messages.answer = platform::MessageAnswer::kYes;
-  ExecuteBuiltIn(c, kCmdRecycleBinStatus);
+
+  // A bin with something in it: the command stops at its question, and the window finishes it
+  // with the answer. The core itself shows no question.
+  trash.status = {10, 1};
+  const auto emptying = ExecuteBuiltIn(c, kCmdEmptyRecycleBin).question;
+  ASSERT_TRUE(emptying);
+  EXPECT_EQ(emptying->request.text, "Are you sure you want to empty the Recycle Bin?");
+  EXPECT_EQ(emptying->request.caption, "Empty Recycle Bin");
+  EXPECT_TRUE(emptying->request.defaultIsSecond);
+  EXPECT_FALSE(emptying->onlyYesGoesOn);
+  EXPECT_EQ(trash.empties, 0);
+  FinishBuiltIn(c, kCmdEmptyRecycleBin, false);
+  EXPECT_EQ(trash.empties, 0);
+  const auto status = ExecuteBuiltIn(c, kCmdRecycleBinStatus).question;
+  ASSERT_TRUE(status);
+  EXPECT_EQ(status->request.caption, "Recycle Bin");
+  EXPECT_EQ(status->request.buttons, platform::MessageButtons::kYesNo);
+  EXPECT_TRUE(status->onlyYesGoesOn);
+  FinishBuiltIn(c, kCmdRecycleBinStatus, true);
   EXPECT_EQ(trash.empties, 1);
+  EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(CommandsTest, UserPictureAndNameChangeIndependently) {

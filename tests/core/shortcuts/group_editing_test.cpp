@@ -63,21 +63,33 @@ class EditingTest : public ::testing::Test {
     }
     tables.Groups[g].MemberCount = count;
   }
-  EditingContext Context() { return {tables, pictures, messages, "/s/"}; }
+  EditingContext Context() { return {tables, pictures, "/s/"}; }
 
   Tables tables = MakeTables();
   test::FakeItemPictures pictures;
-  platform::fake::RecordingMessageBoxes messages;
 };
 
-TEST_F(EditingTest, DeletingGroupsAsksAndLeavesABlankPlaceOrAnEmptyAllProgramsGroup) {
+TEST_F(EditingTest, OnlyGroupsNeedAQuestionBeforeTheyAreDeleted) {
+  MakeGroup(5, kKindGroup, 2);
+  MakeGroup(3, kKindAllPrograms, 3);
+  tables.Shortcuts[7].Kind = kKindDockShortcut;
+  const auto group = DeleteQuestion(tables, 5);
+  ASSERT_TRUE(group);
+  EXPECT_EQ(group->text, "Are you sure to delete the selected group?");
+  EXPECT_EQ(group->caption, "Delete Shortcut Group");
+  EXPECT_EQ(group->buttons, platform::MessageButtons::kYesNo);
+  EXPECT_TRUE(group->defaultIsSecond);
+  ASSERT_TRUE(DeleteQuestion(tables, 3));
+  EXPECT_EQ(DeleteQuestion(tables, 3)->caption, "Delete All Programs Group");
+  EXPECT_FALSE(DeleteQuestion(tables, 7));
+  EXPECT_FALSE(DeleteQuestion(tables, 200));  // a member
+  EXPECT_FALSE(DeleteQuestion(tables, 5000));
+}
+
+TEST_F(EditingTest, DeletingGroupsLeavesABlankPlaceOrAnEmptyAllProgramsGroup) {
   MakeGroup(5, kKindGroup, 2);
   EditingContext c = Context();
-  messages.answer = platform::MessageAnswer::kNo;
-  EXPECT_FALSE(DeleteItem(c, 5, false));
-  EXPECT_EQ(tables.Groups[5].MemberCount, 2);
-  EXPECT_EQ(messages.shown[0].caption, "Delete Shortcut Group");
-  EXPECT_TRUE(DeleteItem(c, 5, true));
+  DeleteItem(c, 5);
   EXPECT_EQ(tables.Shortcuts[5].Kind, kKindBlank);
   EXPECT_EQ(tables.Shortcuts[5].Title.Get(), "Blank Shortcut");
   EXPECT_EQ(tables.Shortcuts[5].IconFile.Get(), "/s/Shortcut.png");
@@ -85,18 +97,16 @@ TEST_F(EditingTest, DeletingGroupsAsksAndLeavesABlankPlaceOrAnEmptyAllProgramsGr
 
   MakeGroup(3, kKindAllPrograms, 3);
   tables.Shortcuts[3].Path = "/somewhere";
-  messages.answer = platform::MessageAnswer::kYes;
-  EXPECT_TRUE(DeleteItem(c, 3, false));
+  DeleteItem(c, 3);
   EXPECT_EQ(tables.Shortcuts[3].Kind, kKindAllPrograms);
   EXPECT_EQ(tables.Shortcuts[3].Title.Get(), "G (Empty)");
   EXPECT_TRUE(tables.Shortcuts[3].Path.IsEmpty());
-  EXPECT_EQ(messages.shown[1].caption, "Delete All Programs Group");
 }
 
 TEST_F(EditingTest, RemovingAMemberClosesTheGap) {
   MakeGroup(6, kKindGroup, 3);
   EditingContext c = Context();
-  EXPECT_TRUE(DeleteItem(c, 201, false));
+  DeleteItem(c, 201);
   EXPECT_EQ(tables.Groups[6].MemberCount, 2);
   EXPECT_EQ(tables.Groups[6].Members[2], 202);
   EXPECT_EQ(tables.Groups[6].Members[3], 0);

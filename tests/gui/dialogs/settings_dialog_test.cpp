@@ -321,11 +321,13 @@ class RefusingRegistry final : public platform::Registry {
                                          const std::string&) override {
     return std::nullopt;
   }
-  long Set(std::uint32_t, const std::string&, const std::string&,
-           const platform::RegData&) override {
-    return 5;
+  Result Set(std::uint32_t, const std::string&, const std::string&,
+             const platform::RegData&) override {
+    return Result::Failure("cannot store the value: Access is denied.");
   }
-  long Delete(std::uint32_t, const std::string&, const std::string&) override { return 0; }
+  Result Delete(std::uint32_t, const std::string&, const std::string&) override {
+    return Result::Success();
+  }
 };
 
 TEST_F(SettingsDialogTest, AutoStartWritesAndRemovesTheSessionEntry) {

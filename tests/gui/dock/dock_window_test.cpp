@@ -210,6 +210,7 @@ TEST_F(DockTest, RefusedDropsAreRefusedToTheSource) {
   EXPECT_FALSE(Drop(4, {file}, &hovered));
   EXPECT_TRUE(hovered);
   EXPECT_EQ(state.tables.Shortcuts[4].Target.Get(), "/usr/bin/tool");
+  EXPECT_EQ(messages.shown.back().caption, "Replace shortcut");
   EXPECT_FALSE(Drop(2, {file}));  // No to the recycle bin
   EXPECT_TRUE(trash.trashed.empty());
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "base/text.h"
+#include "support/result_checks.h"
 #include "support/temp_dir.h"
 
 namespace qav::platform {
@@ -38,16 +39,16 @@ TEST(FileRegistry, EveryTypeRoundTripsThroughTheFile) {
   {
     FileRegistry registry(path);
     for (std::size_t i = 0; i < awkward.size(); ++i) {
-      ASSERT_EQ(registry.Set(kHkcu, kSystem, "s" + std::to_string(i), Text(awkward[i])), 0);
+      ASSERT_TRUE(registry.Set(kHkcu, kSystem, "s" + std::to_string(i), Text(awkward[i])));
     }
-    EXPECT_EQ(registry.Set(kHkcu, kSystem, "e", Text("%HOME%/bin", RegType::kExpandString)), 0);
-    EXPECT_EQ(registry.Set(kHkcu, kSystem, "d", {RegType::kDword, {0xef, 0xbe, 0xad, 0xde}}), 0);
-    EXPECT_EQ(registry.Set(kHkcu, kSystem, "b", {RegType::kBinary, {0, 0xff, 10}}), 0);
-    EXPECT_EQ(registry.Set(kHkcu, kSystem, "b0", {RegType::kBinary, {}}), 0);
+    EXPECT_TRUE(registry.Set(kHkcu, kSystem, "e", Text("%HOME%/bin", RegType::kExpandString)));
+    EXPECT_TRUE(registry.Set(kHkcu, kSystem, "d", {RegType::kDword, {0xef, 0xbe, 0xad, 0xde}}));
+    EXPECT_TRUE(registry.Set(kHkcu, kSystem, "b", {RegType::kBinary, {0, 0xff, 10}}));
+    EXPECT_TRUE(registry.Set(kHkcu, kSystem, "b0", {RegType::kBinary, {}}));
     const std::string items("a\0\0b \"c\"", 8);
-    EXPECT_EQ(registry.Set(kHkcu, kSystem, "m", Text(items + '\0', RegType::kMultiString)), 0);
+    EXPECT_TRUE(registry.Set(kHkcu, kSystem, "m", Text(items + '\0', RegType::kMultiString)));
     // Given NULs are not stored twice.
-    EXPECT_EQ(registry.Set(kHkcu, kSystem, "z", Text(std::string("x\0\0", 3))), 0);
+    EXPECT_TRUE(registry.Set(kHkcu, kSystem, "z", Text(std::string("x\0\0", 3))));
   }
   FileRegistry reopened(path);
   for (std::size_t i = 0; i < awkward.size(); ++i) {
@@ -73,10 +74,10 @@ TEST(FileRegistry, LayoutIsStableAndNamesKeepTheirFirstSpelling) {
   test::TempDir dir;
   const std::string path = dir / "registry.reg";
   FileRegistry registry(path);
-  ASSERT_EQ(registry.Set(kHkcu, kSystem, "FirstRun", Text("0")), 0);
-  ASSERT_EQ(registry.Set(kHklm, "Software\\Other", "X", Text("1")), 0);
-  ASSERT_EQ(registry.Set(kHkcu, kSystem, "APP_PATH", Text("/opt/qav")), 0);
-  ASSERT_EQ(registry.Set(kHkcu, "software\\qav launcher\\SYSTEM", "firstrun", Text("1")), 0);
+  ASSERT_TRUE(registry.Set(kHkcu, kSystem, "FirstRun", Text("0")));
+  ASSERT_TRUE(registry.Set(kHklm, "Software\\Other", "X", Text("1")));
+  ASSERT_TRUE(registry.Set(kHkcu, kSystem, "APP_PATH", Text("/opt/qav")));
+  ASSERT_TRUE(registry.Set(kHkcu, "software\\qav launcher\\SYSTEM", "firstrun", Text("1")));
 
   EXPECT_EQ(test::ReadText(path),
             "; QAV Launcher settings store. Safe to edit while the launcher is not running.\n"
@@ -124,7 +125,7 @@ TEST(FileRegistry, HandEditedFileIsReadAndItsUnknownLinesSurviveWrites) {
   test::WriteText(dir / "bom.reg", "\xEF\xBB\xBF[HKEY_CURRENT_USER\\Bom]\n\"A\"=\"1\"\n");
   ExpectValue(FileRegistry(dir / "bom.reg").Query(kHkcu, "Bom", "A"), ReadBack("1"));
 
-  ASSERT_EQ(registry.Set(kHkcu, kSystem, "FirstRun", Text("1")), 0);
+  ASSERT_TRUE(registry.Set(kHkcu, kSystem, "FirstRun", Text("1")));
   const std::string rewritten = test::ReadText(path);
   for (const char* kept : {"# notes", "; comment", "  \"APP_PATH\" = \"/home/ann/qav\"   ",
                            "\"Broken\"=\"no closing quote", "garbage line", "[HKEY_NOWHERE",
@@ -132,7 +133,7 @@ TEST(FileRegistry, HandEditedFileIsReadAndItsUnknownLinesSurviveWrites) {
     EXPECT_NE(rewritten.find(kept), std::string::npos) << kept;
   }
   // Writing a duplicated value leaves one definition.
-  ASSERT_EQ(registry.Set(kHkcu, kSystem, "count", {RegType::kDword, {3, 0, 0, 0}}), 0);
+  ASSERT_TRUE(registry.Set(kHkcu, kSystem, "count", {RegType::kDword, {3, 0, 0, 0}}));
   ExpectValue(registry.Query(kHkcu, kSystem, "Count"), {RegType::kDword, {3, 0, 0, 0}});
   EXPECT_EQ(test::ReadText(path).find("DWORD:1E"), std::string::npos);
 }
@@ -158,15 +159,16 @@ TEST(FileRegistry, DeleteReportsMissingValuesAndDropsEmptiedKeys) {
   test::TempDir dir;
   const std::string path = dir / "registry.reg";
   FileRegistry registry(path);
-  EXPECT_EQ(registry.Delete(kHkcu, kSystem, "FirstRun"), 2);
+  EXPECT_TRUE(test::FailsSaying(registry.Delete(kHkcu, kSystem, "FirstRun"),
+                                {"cannot remove", "\"FirstRun\"", "no such value"}));
   EXPECT_FALSE(std::filesystem::exists(path));  // no file made by a failed delete
 
-  ASSERT_EQ(registry.Set(kHkcu, kSystem, "FirstRun", Text("1")), 0);
-  ASSERT_EQ(registry.Set(kHkcu, "Software\\Keep", "A", Text("1")), 0);
-  EXPECT_EQ(registry.Delete(kHkcu, kSystem, "Other"), 2);
-  EXPECT_EQ(registry.Delete(kHkcu, "software\\qav launcher\\system", "FIRSTRUN"), 0);
+  ASSERT_TRUE(registry.Set(kHkcu, kSystem, "FirstRun", Text("1")));
+  ASSERT_TRUE(registry.Set(kHkcu, "Software\\Keep", "A", Text("1")));
+  EXPECT_TRUE(test::FailsSaying(registry.Delete(kHkcu, kSystem, "Other"), {"no such value"}));
+  EXPECT_TRUE(registry.Delete(kHkcu, "software\\qav launcher\\system", "FIRSTRUN"));
   EXPECT_FALSE(registry.Query(kHkcu, kSystem, "FirstRun"));
-  EXPECT_EQ(registry.Delete(kHkcu, kSystem, "FirstRun"), 2);
+  EXPECT_TRUE(test::FailsSaying(registry.Delete(kHkcu, kSystem, "FirstRun"), {"no such value"}));
   const std::string text = test::ReadText(path);
   EXPECT_EQ(text.find("QAV Launcher\\System]"), std::string::npos);
   EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Keep]\n\"A\"=\"1\""), std::string::npos);
@@ -176,14 +178,17 @@ TEST(FileRegistry, RefusesWhatItCannotStoreOrWrite) {
   test::TempDir dir;
   test::WriteText(dir / "file", "not a folder");
   FileRegistry unwritable(dir / "file/registry.reg");
-  EXPECT_NE(unwritable.Set(kHkcu, kSystem, "FirstRun", Text("1")), 0);
+  EXPECT_TRUE(test::FailsSaying(unwritable.Set(kHkcu, kSystem, "FirstRun", Text("1")),
+                                {"cannot store", "\"FirstRun\"", "cannot write", "registry.reg"}));
   EXPECT_FALSE(unwritable.Query(kHkcu, kSystem, "FirstRun"));
 
   FileRegistry registry(dir / "registry.reg");
-  EXPECT_NE(registry.Set(0x80000007u, kSystem, "A", Text("1")), 0);
-  EXPECT_NE(registry.Set(kHkcu, kSystem, "A", {RegType::kDword, {1, 2, 3}}), 0);
-  EXPECT_NE(registry.Set(kHkcu, "Bad\nKey", "A", Text("1")), 0);
-  EXPECT_NE(registry.Set(kHkcu, kSystem, "A", {static_cast<RegType>(11), {}}), 0);
+  EXPECT_TRUE(test::FailsSaying(registry.Set(0x80000007u, kSystem, "A", Text("1")), {"root key"}));
+  EXPECT_TRUE(
+      test::FailsSaying(registry.Set(kHkcu, kSystem, "A", {RegType::kDword, {1, 2, 3}}), {"type"}));
+  EXPECT_TRUE(test::FailsSaying(registry.Set(kHkcu, "Bad\nKey", "A", Text("1")), {"key's name"}));
+  EXPECT_TRUE(test::FailsSaying(registry.Set(kHkcu, kSystem, "A", {static_cast<RegType>(11), {}}),
+                                {"type"}));
   EXPECT_FALSE(std::filesystem::exists(dir / "registry.reg"));
 }
 
@@ -192,7 +197,7 @@ TEST(FileRegistry, WritesThroughASymbolicLink) {
   std::filesystem::create_directory(dir / "dotfiles");
   std::filesystem::create_symlink("dotfiles/registry.reg", dir / "registry.reg");
   FileRegistry registry(dir / "registry.reg");
-  ASSERT_EQ(registry.Set(kHkcu, kSystem, "FirstRun", Text("1")), 0);
+  ASSERT_TRUE(registry.Set(kHkcu, kSystem, "FirstRun", Text("1")));
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "registry.reg"));
   ExpectValue(FileRegistry(dir / "dotfiles/registry.reg").Query(kHkcu, kSystem, "FirstRun"),
               ReadBack("1"));

@@ -6,6 +6,7 @@
 
 #include "core/environment/registry_access.h"
 #include "platform/linux/autostart_entry.h"
+#include "support/result_checks.h"
 #include "support/temp_dir.h"
 
 namespace qav::platform {
@@ -31,9 +32,8 @@ class LinuxRegistryTest : public ::testing::Test {
 };
 
 TEST_F(LinuxRegistryTest, RunValueIsTheAutostartEntryAndEverythingElseTheFile) {
-  ASSERT_EQ(registry_.Set(kHkcu, "SOFTWARE\\MICROSOFT\\windows\\currentversion\\run",
-                          "qav launcher", Text(std::string("/opt/My Qav/qav\0", 16))),
-            0);
+  ASSERT_TRUE(registry_.Set(kHkcu, "SOFTWARE\\MICROSOFT\\windows\\currentversion\\run",
+                            "qav launcher", Text(std::string("/opt/My Qav/qav\0", 16))));
   EXPECT_EQ(ReadAutostartProgram(entry_), "/opt/My Qav/qav");
   const auto run = registry_.Query(kHkcu, kRun, "QAV Launcher");
   ASSERT_TRUE(run.has_value());
@@ -43,18 +43,19 @@ TEST_F(LinuxRegistryTest, RunValueIsTheAutostartEntryAndEverythingElseTheFile) {
   EXPECT_FALSE(std::filesystem::exists(file_));
 
   // Other values, also other values of the Run key and other roots, go to the file.
-  ASSERT_EQ(registry_.Set(kHkcu, kRun, "Another App", Text("/usr/bin/other")), 0);
-  ASSERT_EQ(registry_.Set(0x80000002u, kRun, "QAV Launcher", Text("/machine")), 0);
-  ASSERT_EQ(registry_.Set(kHkcu, "SOFTWARE\\QAV Launcher\\System", "FirstRun", Text("1")), 0);
+  ASSERT_TRUE(registry_.Set(kHkcu, kRun, "Another App", Text("/usr/bin/other")));
+  ASSERT_TRUE(registry_.Set(0x80000002u, kRun, "QAV Launcher", Text("/machine")));
+  ASSERT_TRUE(registry_.Set(kHkcu, "SOFTWARE\\QAV Launcher\\System", "FirstRun", Text("1")));
   EXPECT_NE(StoreText().find("\"Another App\"=\"/usr/bin/other\""), std::string::npos);
   EXPECT_NE(StoreText().find("\"QAV Launcher\"=\"/machine\""), std::string::npos);
   EXPECT_EQ(ReadAutostartProgram(entry_), "/opt/My Qav/qav");
 
-  EXPECT_EQ(registry_.Set(kHkcu, kRun, "QAV Launcher", {RegType::kDword, {1, 0, 0, 0}}), 87);
-  EXPECT_EQ(registry_.Delete(kHkcu, kRun, "QAV Launcher"), 0);
+  EXPECT_TRUE(test::FailsSaying(
+      registry_.Set(kHkcu, kRun, "QAV Launcher", {RegType::kDword, {1, 0, 0, 0}}), {"text"}));
+  EXPECT_TRUE(registry_.Delete(kHkcu, kRun, "QAV Launcher"));
   EXPECT_FALSE(EntryExists());
   EXPECT_FALSE(registry_.Query(kHkcu, kRun, "QAV Launcher"));
-  EXPECT_EQ(registry_.Delete(kHkcu, kRun, "QAV Launcher"), 2);
+  EXPECT_TRUE(test::FailsSaying(registry_.Delete(kHkcu, kRun, "QAV Launcher"), {"no such value"}));
   EXPECT_NE(StoreText().find("FirstRun"), std::string::npos);
 }
 
@@ -62,7 +63,7 @@ TEST_F(LinuxRegistryTest, ASwitchedOffEntryReadsAsNoValueAndIsNotDeleted) {
   std::filesystem::create_directories(dir_ / "config/autostart");
   test::WriteText(entry_, "[Desktop Entry]\nExec=/opt/qav\nHidden=true\n");
   EXPECT_FALSE(registry_.Query(kHkcu, kRun, "QAV Launcher"));
-  EXPECT_EQ(registry_.Delete(kHkcu, kRun, "QAV Launcher"), 2);
+  EXPECT_TRUE(test::FailsSaying(registry_.Delete(kHkcu, kRun, "QAV Launcher"), {"no such value"}));
   EXPECT_TRUE(EntryExists());
   // Switching on replaces it with a working one.
   EXPECT_TRUE(SetAutoRun(registry_, "/opt/qav/qav-launcher", true));
@@ -78,7 +79,7 @@ TEST_F(LinuxRegistryTest, TheEarlierEntryNameCountsAndGivesWayToTheCurrentOne) {
   EXPECT_FALSE(std::filesystem::exists(legacy_));
   EXPECT_EQ(ReadAutostartProgram(entry_), "/usr/bin/qav-launcher");
   ASSERT_TRUE(WriteAutostartEntry(legacy_, "/opt/old/qav-launcher"));
-  EXPECT_EQ(registry_.Delete(kHkcu, kRun, "QAV Launcher"), 0);
+  EXPECT_TRUE(registry_.Delete(kHkcu, kRun, "QAV Launcher"));
   EXPECT_FALSE(std::filesystem::exists(legacy_));
   EXPECT_FALSE(EntryExists());
 }

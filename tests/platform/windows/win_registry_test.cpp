@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/files/wide_text.h"
+#include "platform/windows/system_message.h"
 #include "platform/windows/win_registry.h"
+#include "support/result_checks.h"
 
 namespace qav::platform {
 namespace {
@@ -37,7 +39,7 @@ TEST_F(WinRegistryTest, ValuesOfEveryTypeComeBackAsTheyWent) {
   };
   for (std::size_t i = 0; i < values.size(); ++i) {
     const std::string name = "Value" + std::to_string(i);
-    ASSERT_EQ(registry.Set(kHkcu, kTestKey, name, values[i]), 0) << name;
+    ASSERT_TRUE(registry.Set(kHkcu, kTestKey, name, values[i])) << name;
     const auto back = registry.Query(kHkcu, kTestKey, name);
     ASSERT_TRUE(back) << name;
     EXPECT_EQ(back->type, values[i].type) << name;
@@ -49,7 +51,7 @@ TEST_F(WinRegistryTest, ValuesOfEveryTypeComeBackAsTheyWent) {
 
 TEST_F(WinRegistryTest, StringsAreStoredAsUtf16ForOtherPrograms) {
   const std::string text = "Stra\u00dfe";
-  ASSERT_EQ(registry.Set(kHkcu, kTestKey, "Text", {RegType::kString, Bytes(text)}), 0);
+  ASSERT_TRUE(registry.Set(kHkcu, kTestKey, "Text", {RegType::kString, Bytes(text)}));
   wchar_t stored[32] = {};
   DWORD size = sizeof stored;
   ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, Utf8ToWide(kTestKey).c_str(), L"Text", RRF_RT_REG_SZ,
@@ -62,12 +64,16 @@ TEST_F(WinRegistryTest, StringsAreStoredAsUtf16ForOtherPrograms) {
 
 TEST_F(WinRegistryTest, MissingValuesAndUnknownRootsAreReported) {
   EXPECT_FALSE(registry.Query(kHkcu, kTestKey, "Nothing"));
-  EXPECT_EQ(registry.Delete(kHkcu, kTestKey, "Nothing"), ERROR_FILE_NOT_FOUND);
-  ASSERT_EQ(registry.Set(kHkcu, kTestKey, "Gone", {RegType::kDword, {1, 0, 0, 0}}), 0);
-  EXPECT_EQ(registry.Delete(kHkcu, kTestKey, "Gone"), 0);
+  // The failure carries the system's words, never its number.
+  EXPECT_TRUE(
+      test::FailsSaying(registry.Delete(kHkcu, kTestKey, "Nothing"),
+                        {"cannot remove", "\"Nothing\"", SystemMessage(ERROR_FILE_NOT_FOUND)}));
+  ASSERT_TRUE(registry.Set(kHkcu, kTestKey, "Gone", {RegType::kDword, {1, 0, 0, 0}}));
+  EXPECT_TRUE(registry.Delete(kHkcu, kTestKey, "Gone"));
   EXPECT_FALSE(registry.Query(kHkcu, kTestKey, "Gone"));
-  EXPECT_EQ(registry.Set(0x12345678u, kTestKey, "X", {RegType::kDword, {1, 0, 0, 0}}),
-            ERROR_INVALID_HANDLE);
+  EXPECT_TRUE(
+      test::FailsSaying(registry.Set(0x12345678u, kTestKey, "X", {RegType::kDword, {1, 0, 0, 0}}),
+                        {"cannot store", "\"X\"", SystemMessage(ERROR_INVALID_HANDLE)}));
   EXPECT_FALSE(registry.Query(0x12345678u, kTestKey, "X"));
 }
 
@@ -75,15 +81,23 @@ TEST_F(WinRegistryTest, TheRunValueIsTheSessionsOwn) {
   const std::string run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
   const std::string name = "QAV Launcher Test";
   const std::string program = "C:\\Program Files\\QAV Launcher\\qav-launcher.exe";
-  ASSERT_EQ(registry.Set(kHkcu, run, name, {RegType::kString, Bytes(program + '\0')}), 0);
+  ASSERT_TRUE(registry.Set(kHkcu, run, name, {RegType::kString, Bytes(program + '\0')}));
   wchar_t stored[MAX_PATH] = {};
   DWORD size = sizeof stored;
   EXPECT_EQ(::RegGetValueW(HKEY_CURRENT_USER, Utf8ToWide(run).c_str(), Utf8ToWide(name).c_str(),
                            RRF_RT_REG_SZ, nullptr, stored, &size),
             ERROR_SUCCESS);
   EXPECT_EQ(WideToUtf8(stored), program);
-  EXPECT_EQ(registry.Delete(kHkcu, run, name), 0);
+  EXPECT_TRUE(registry.Delete(kHkcu, run, name));
   EXPECT_FALSE(registry.Query(kHkcu, run, name));
+}
+
+TEST(SystemMessage, IsTheSystemsOneLineTextOrTheNumberWhenThereIsNone) {
+  const std::string denied = SystemMessage(ERROR_ACCESS_DENIED);
+  EXPECT_FALSE(denied.empty());
+  EXPECT_EQ(denied.find_first_of("\r\n"), std::string::npos) << denied;
+  EXPECT_NE(denied, "error 5");
+  EXPECT_EQ(SystemMessage(0x2000FFFFu), "error 536936447");
 }
 
 }  // namespace
