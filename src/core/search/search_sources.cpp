@@ -6,6 +6,7 @@
 #include "core/search/recent_files.h"
 #include "formats/links/application_entries.h"
 #include "formats/links/desktop_entry.h"
+#include "platform/files/format_files.h"
 
 namespace qav::search {
 namespace {
@@ -82,7 +83,7 @@ std::vector<Candidate> ApplicationCandidates(const std::vector<std::string>& fol
   std::vector<Candidate> out;
   for (const readers::ApplicationEntry& file : readers::ListApplicationEntries(folders)) {
     if (stopped && stopped()) break;
-    const auto entry = readers::ReadDesktopEntryFile(file.path, locale);
+    const auto entry = platform::ReadDesktopEntryFile(file.path, locale);
     if (!entry || entry->name.empty() || !readers::ShownInMenus(*entry, desktops, installed)) {
       continue;
     }

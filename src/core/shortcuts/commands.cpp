@@ -10,6 +10,7 @@
 #include "core/shortcuts/recycle_bin.h"
 #include "formats/links/command_line.h"
 #include "formats/links/desktop_entry.h"
+#include "platform/files/format_files.h"
 
 namespace qav {
 namespace {
@@ -251,7 +252,7 @@ std::string NoTerminalText(const std::string& title) {
 // A desktop entry asks for a terminal by Terminal=true; the item's target is then its program.
 bool RunsInTerminal(const std::string& path) {
   if (!UpperAscii(path).ends_with(".DESKTOP")) return false;
-  const auto entry = readers::ReadDesktopEntryFile(path, "");
+  const auto entry = platform::ReadDesktopEntryFile(path, "");
   return entry && entry->terminal;
 }
 

@@ -13,6 +13,7 @@
 #include "core/shortcuts/link_resolution.h"
 #include "formats/links/application_entries.h"
 #include "formats/links/desktop_entry.h"
+#include "platform/files/format_files.h"
 #include "platform/files/program_files.h"
 
 namespace qav {
@@ -144,7 +145,7 @@ bool IsApplicationFolder(const DefaultGroupContext& c, const std::string& folder
 bool Belongs(DefaultGroupContext& c, const std::filesystem::path& file, bool applications) {
   const bool isEntry = LowerAscii(platform::Utf8FromPath(file.extension())) == ".desktop";
   if (!isEntry) return !applications;
-  const auto entry = readers::ReadDesktopEntryFile(platform::Utf8FromPath(file), "");
+  const auto entry = platform::ReadDesktopEntryFile(platform::Utf8FromPath(file), "");
   if (!entry || entry->hidden) return false;
   if (!applications && entry->type != "Application") return true;
   platform::SystemInfo& system = c.platform.system;

@@ -14,6 +14,7 @@
 #include "formats/links/shell_link.h"
 #include "formats/links/version_info.h"
 #include "platform/files/bounded_read.h"
+#include "platform/files/format_files.h"
 #include "platform/files/program_files.h"
 
 namespace qav {
@@ -134,7 +135,7 @@ LinkInfo ResolveShortcut(const std::string& linkPath, const PathContext& context
 }
 
 std::string GetFileVersionField(const std::string& path, int field) {
-  return readers::GetFileVersionField(path, field);
+  return platform::GetFileVersionField(path, field);
 }
 
 std::string ProgramOfCommand(const std::string& command, const PathContext& context) {

@@ -6,7 +6,6 @@
 
 #include "formats/links/command_line.h"
 #include "formats/links/ini_text.h"
-#include "platform/files/bounded_read.h"
 
 namespace qav::readers {
 namespace {
@@ -199,12 +198,6 @@ std::optional<DesktopEntry> ParseDesktopEntry(std::string_view text, std::string
   const std::string autostart = group.Text("X-GNOME-Autostart-enabled");
   entry.autostartEnabled = autostart != "false" && autostart != "0";
   return entry;
-}
-
-std::optional<DesktopEntry> ReadDesktopEntryFile(const std::string& path, std::string_view locale) {
-  const auto text = platform::ReadWholeTextFile(path, platform::kMaxSmallTextFileBytes);
-  if (!text) return std::nullopt;
-  return ParseDesktopEntry(*text, locale);
 }
 
 std::vector<std::string> ExpandExec(const DesktopEntry& entry, const std::string& entryPath,

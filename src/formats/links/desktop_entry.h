@@ -41,10 +41,6 @@ struct DesktopEntry {
 // quoting rules (and, as desktops do, single quotes); in `program` and `arguments` field codes
 // such as %f or %U are dropped and %% becomes %.
 std::optional<DesktopEntry> ParseDesktopEntry(std::string_view text, std::string_view locale);
-// The same for the file at `path`; nothing when it is not a regular file of at most 1 MiB or
-// cannot be read.
-std::optional<DesktopEntry> ReadDesktopEntryFile(const std::string& path, std::string_view locale);
-
 // The words of Exec with the field codes filled in, as the entry's desktop would run it: %f and
 // %u the first of `files`, %F and %U all of them, %i "--icon" and the icon, %c the name, %k the
 // entry's own path, %% a percent sign; the deprecated codes are dropped.

@@ -6,7 +6,6 @@
 #include "base/byte_view.h"
 #include "formats/links/link_bytes.h"
 #include "formats/pe/pe_resources.h"
-#include "platform/files/bounded_read.h"
 
 namespace qav::readers {
 namespace {
@@ -14,7 +13,6 @@ namespace {
 constexpr std::uint16_t kVersionResource = 16;  // RT_VERSION
 constexpr std::uint16_t kTextType = 1;
 // Programs can be large, but their resources are read from memory.
-constexpr std::size_t kMaxProgramBytes = 512u << 20;
 
 constexpr std::array<std::u16string_view, 12> kFieldNames = {
     u"Comments",       u"InternalName",   u"ProductName",      u"CompanyName",
@@ -26,11 +24,6 @@ bool KeyAt(ByteView view, std::uint64_t offset, std::u16string_view key) {
   for (std::size_t i = 0; i < key.size(); ++i)
     if (!view.Contains(offset + 2 * i, 2) || view.U16(offset + 2 * i) != key[i]) return false;
   return view.Contains(offset + 2 * key.size(), 2) && view.U16(offset + 2 * key.size()) == 0;
-}
-
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-  auto bytes = platform::ReadWholeFile(path, kMaxProgramBytes);
-  return bytes ? std::move(*bytes) : std::vector<std::uint8_t>();
 }
 
 }  // namespace
@@ -56,11 +49,6 @@ std::string VersionFieldFromPe(std::vector<std::uint8_t> fileBytes, int field) {
   const auto names = resources->Names(kVersionResource);
   const auto block = names.empty() ? std::nullopt : resources->Find(kVersionResource, names[0]);
   return block ? VersionString(*block, kFieldNames[field]) : "";
-}
-
-std::string GetFileVersionField(const std::string& path, int field) {
-  if (field < 0 || field >= static_cast<int>(kFieldNames.size())) return "";
-  return VersionFieldFromPe(ReadFile(path), field);
 }
 
 }  // namespace qav::readers

@@ -37,7 +37,4 @@ std::string VersionString(std::span<const std::uint8_t> block, std::u16string_vi
 // out of range.
 std::string VersionFieldFromPe(std::vector<std::uint8_t> fileBytes, int field);
 
-// The same for the program at `path` (UTF-8).
-std::string GetFileVersionField(const std::string& path, int field);
-
 }  // namespace qav::readers

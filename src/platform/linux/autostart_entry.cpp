@@ -5,6 +5,7 @@
 
 #include "base/text.h"
 #include "formats/links/desktop_entry.h"
+#include "platform/files/format_files.h"
 #include "platform/linux/file_registry.h"
 #include "platform/linux/posix_file_ops.h"
 
@@ -79,7 +80,7 @@ bool WriteAutostartEntry(const std::string& entryPath, const std::string& progra
 
 // The session does not start an entry that is Hidden or switched off.
 std::optional<std::string> ReadAutostartProgram(const std::string& entryPath) {
-  const auto entry = readers::ReadDesktopEntryFile(entryPath, "");
+  const auto entry = platform::ReadDesktopEntryFile(entryPath, "");
   if (!entry || entry->hidden || !entry->autostartEnabled || entry->program.empty()) {
     return std::nullopt;
   }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "formats/links/desktop_entry.h"
+#include "platform/files/format_files.h"
 
 namespace qav::platform {
 namespace {
@@ -149,7 +150,7 @@ bool LinuxProgramLauncher::Open(const std::string& target, const std::string& fo
 // without it the Exec line is run directly.
 bool LinuxProgramLauncher::LaunchDesktopEntry(const std::string& entryPath, const Arguments& files,
                                               const std::string& folder) {
-  const auto entry = readers::ReadDesktopEntryFile(entryPath, "");
+  const auto entry = platform::ReadDesktopEntryFile(entryPath, "");
   if (!entry) return false;
   if (entry->type == "Link") return !entry->url.empty() && Open(entry->url, folder);
   if (const std::string gio = commands_.find("gio"); !gio.empty()) {

@@ -17,6 +17,7 @@
 #include "base/text.h"
 #include "formats/links/application_entries.h"
 #include "formats/links/desktop_entry.h"
+#include "platform/files/format_files.h"
 #include "platform/linux/desktop_pages.h"
 #include "platform/linux/linux_program_launcher.h"
 #include "platform/linux/linux_shell_folders.h"
@@ -213,7 +214,7 @@ std::string LinuxSystemActions::ProgramOfEntry(const std::string& entryId) {
   const std::string path = readers::FindDesktopEntry(
       LinuxShellFolders(commands_.environment).ApplicationFolders(), entryId);
   if (path.empty()) return {};
-  const auto entry = readers::ReadDesktopEntryFile(path, "");
+  const auto entry = platform::ReadDesktopEntryFile(path, "");
   if (!entry) return {};
   const std::string program = ExecProgram(entry->exec);
   return program.empty() ? std::string() : commands_.find(program);

@@ -9,6 +9,7 @@
 
 #include "formats/links/desktop_entry.h"
 #include "platform/files/bounded_read.h"
+#include "platform/files/format_files.h"
 #include "platform/linux/autostart_entry.h"
 #include "platform/linux/file_lock_instance.h"
 #include "platform/linux/file_registry.h"
@@ -32,7 +33,7 @@ TEST(UntrustedFiles, FifosAndDevicesAreNeverReadAndNeverBlock) {
     EXPECT_FALSE(FileRegistry(path).Query(kHkcu, "SOFTWARE\\QAV Launcher\\System", "FirstRun"))
         << path;
     EXPECT_FALSE(ReadAutostartProgram(path)) << path;
-    EXPECT_FALSE(readers::ReadDesktopEntryFile(path, "").has_value()) << path;
+    EXPECT_FALSE(platform::ReadDesktopEntryFile(path, "").has_value()) << path;
   }
   // A write never goes through a FIFO that stands where the file belongs.
   EXPECT_TRUE(test::FailsSaying(
