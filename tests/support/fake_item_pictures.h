@@ -14,20 +14,21 @@ class FakeItemPictures final : public ItemPictures {
   explicit FakeItemPictures(std::string store = "/store/") : store_(std::move(store)) {}
 
   std::string NextIconStoreName() override { return store_ + std::to_string(next_++) + ".png"; }
-  bool MakeItemPicture(int source, const std::string& path, int, FixedText<255>& field,
-                       const LinkIcon& link) override {
+  Result MakeItemPicture(int source, const std::string& path, int, FixedText<255>& field,
+                         const LinkIcon& link) override {
     field = field.Get();
     made.push_back({source, path, link.iconPath, link.target});
-    return makes;
+    return Outcome();
   }
-  bool IconFileToPng(const std::string& iconPath, const std::string&) override {
+  Result IconFileToPng(const std::string& iconPath, const std::string&) override {
     made.push_back({0, iconPath, "", ""});
-    return makes;
+    return Outcome();
   }
-  bool ImageFileToPng(const std::string& picture, const std::string&, bool, int, int) override {
+  Result ImageFileToPng(const std::string& picture, const std::string&, bool, int, int) override {
     made.push_back({1, picture, "", ""});
-    return makes;
+    return Outcome();
   }
+  Result Outcome() const { return Result::From(makes, "no picture (a test's refusal)"); }
   void LoadItemImage(int record) override { loaded.push_back(record); }
   void DiscardItem(int record) override {
     discarded.push_back(record);

@@ -156,13 +156,17 @@ bool IsFirstRun(platform::Registry& registry) {
   return true;
 }
 
-bool WriteAppInfo(platform::Registry& registry, const std::string& exePath,
-                  const AppVersion& version) {
+Result WriteAppInfo(platform::Registry& registry, const std::string& exePath,
+                    const AppVersion& version) {
   const std::string ver = std::to_string(version.major) + "." + std::to_string(version.minor) +
                           "." + std::to_string(version.revision);
-  return WriteRegValue(registry, kSystemKey, "APP_PATH", exePath, 1) &&
-         WriteRegValue(registry, kSystemKey, "APP_VER", ver, 1) &&
-         WriteRegValue(registry, kSystemKey, "APP_BUILD", std::to_string(version.revision), 1);
+  if (Result written = WriteRegValue(registry, kSystemKey, "APP_PATH", exePath, 1); !written) {
+    return written;
+  }
+  if (Result written = WriteRegValue(registry, kSystemKey, "APP_VER", ver, 1); !written) {
+    return written;
+  }
+  return WriteRegValue(registry, kSystemKey, "APP_BUILD", std::to_string(version.revision), 1);
 }
 
 }  // namespace qav

@@ -56,8 +56,9 @@ struct AppVersion {
   int revision = 0;
 };
 
-// Publishes the program's path and version; true when all three values were written.
-bool WriteAppInfo(platform::Registry& registry, const std::string& exePath,
-                  const AppVersion& version);
+// Publishes the program's path and version; stops at the first value that cannot be written and
+// says which and why.
+Result WriteAppInfo(platform::Registry& registry, const std::string& exePath,
+                    const AppVersion& version);
 
 }  // namespace qav

@@ -182,9 +182,9 @@ bool RestoreConfiguration(const std::string& path, BackupFlowContext& c) {
     return Fail(c, kFailed, wrong);
   }
   const std::string& settings = c.state.paths.SettingsFile;
-  if (!SaveWithTwin(c.platform.files, settings, *bytes)) {
+  if (const Result saved = SaveWithTwin(c.platform.files, settings, *bytes); !saved) {
     busy.Done();
-    return Fail(c, kFailed, FirstReason(WhyUnwritable(settings), "cannot write " + settings));
+    return Fail(c, kFailed, FirstReason(WhyUnwritable(settings), saved.Error()));
   }
   c.reloadAll({false, false, false});
   busy.Done();

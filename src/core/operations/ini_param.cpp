@@ -126,13 +126,15 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
   if (loadSettings) {
     const ScreenMetrics largest = ComputeScreenMetrics(LargestScreen(screen));
     SettingsFileContext context = SettingsContext(state, platform);
-    ReadSettingsFile(
+    // A first start has no file, and a damaged one has been set aside: the defaults stand either
+    // way, with nothing to tell the user.
+    (void)ReadSettingsFile(
         state.settings, state.tables.Shortcuts[kUserRecord],
         {context.settingsFile, context.userIconFile, largest, context.files, context.setAutoRun});
   }
   SetImageSlots(state);
   BuildCatalog(state.tables, CatalogContextFor(state, platform));
-  if (!loadMenu || !LoadMenuFile(state.tables, MenuContext(state, platform))) {
+  if (!loadMenu || !LoadMenuFile(state.tables, MenuContext(state, platform)).Ok()) {
     BuildDefaultItems(state, platform, pictures);
   } else {
     RefreshGroupTitles(state.tables);

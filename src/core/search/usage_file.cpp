@@ -88,10 +88,12 @@ UsageTable LoadUsage(const std::string& path) {
   return ParseUsage(*text).value_or(UsageTable{});
 }
 
-bool SaveUsage(platform::FileOps& files, const std::string& path, const UsageTable& table) {
+Result SaveUsage(platform::FileOps& files, const std::string& path, const UsageTable& table) {
   const std::string text = EncodeUsage(table);
-  return platform::WriteAtomically(
-      files, path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+  return Result::From(
+      platform::WriteAtomically(files, path,
+                                {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}),
+      "cannot write " + path);
 }
 
 }  // namespace qav::search

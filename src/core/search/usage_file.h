@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "platform/file_ops.h"
 
 namespace qav::search {
@@ -40,7 +41,7 @@ void RecordUse(UsageTable& table, const std::string& key, long long now);
 
 // The file's table, or an empty one when there is none or it cannot be used.
 UsageTable LoadUsage(const std::string& path);
-// Replaces the file atomically; false when it could not be written.
-bool SaveUsage(platform::FileOps& files, const std::string& path, const UsageTable& table);
+// Replaces the file atomically; a failure names the file that could not be written.
+Result SaveUsage(platform::FileOps& files, const std::string& path, const UsageTable& table);
 
 }  // namespace qav::search

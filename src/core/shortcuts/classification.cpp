@@ -157,9 +157,10 @@ void Classifier::ClassifyLink(const Subject& s, ShortcutRecord& r, bool keepPict
   r.IconSource = 0;
   if (!keepPicture || r.IconFile.IsEmpty()) r.IconFile = c_.pictures.NextIconStoreName();
   const LinkIcon icon{link_.LinkIconPath, link_.LinkIconIndex, link_.LinkTarget};
+  // A link without a picture shows the problem picture; there is no one to tell why.
   const bool made = LastFour(link_.LinkIconPath) == ".ICO"
-                        ? c_.pictures.IconFileToPng(link_.LinkIconPath, r.IconFile.Get())
-                        : c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon);
+                        ? c_.pictures.IconFileToPng(link_.LinkIconPath, r.IconFile.Get()).Ok()
+                        : c_.pictures.MakeItemPicture(kPictureOfLink, "", 0, r.IconFile, icon).Ok();
   if (!made) r.IconFile = SysIcon("Problem.png");
 }
 
@@ -173,12 +174,12 @@ void Classifier::ClassifyDesktopEntry(ShortcutRecord& r, bool keepPicture) {
   const std::string& icon = link_.LinkIconPath;
   bool made = false;
   if (LastFour(icon) == ".ICO") {
-    made = c_.pictures.IconFileToPng(icon, r.IconFile.Get());
+    made = c_.pictures.IconFileToPng(icon, r.IconFile.Get()).Ok();
   } else if (!icon.empty()) {
-    made = c_.pictures.MakeItemPicture(kPictureOfTheme, icon, 0, r.IconFile, {});
+    made = c_.pictures.MakeItemPicture(kPictureOfTheme, icon, 0, r.IconFile, {}).Ok();
   }
   if (!made)
-    made = c_.pictures.MakeItemPicture(kPictureOfShell, link_.LinkTarget, 0, r.IconFile, {});
+    made = c_.pictures.MakeItemPicture(kPictureOfShell, link_.LinkTarget, 0, r.IconFile, {}).Ok();
   if (!made) r.IconFile = SysIcon("Problem.png");
 }
 
@@ -236,11 +237,12 @@ void Classifier::ClassifyFile(const Subject& s, ShortcutRecord& r, bool refresh)
   bool made = false;
   if (iconFile.empty()) {
     // No registered icon (always so on Linux): the desktop's icon of the file's type.
-    made = c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {});
+    made = c_.pictures.MakeItemPicture(kPictureOfShell, s.file, 0, r.IconFile, {}).Ok();
   } else if (LastFour(iconFile) == ".ICO") {
-    made = c_.pictures.IconFileToPng(iconFile, r.IconFile.Get());
+    made = c_.pictures.IconFileToPng(iconFile, r.IconFile.Get()).Ok();
   } else {
-    made = c_.pictures.MakeItemPicture(kPictureOfModule, iconFile, icon.iconIndex, r.IconFile, {});
+    made = c_.pictures.MakeItemPicture(kPictureOfModule, iconFile, icon.iconIndex, r.IconFile, {})
+               .Ok();
   }
   if (!made) {
     if (refresh) r.Title = GetTitleFromPath(s.path, false);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/result.h"
 #include "core/store/fixed_text.h"
 
 namespace qav {
@@ -27,14 +28,16 @@ class ItemPictures {
   virtual ~ItemPictures() = default;
   // The first free numbered picture file of the icon store.
   virtual std::string NextIconStoreName() = 0;
-  // Writes the item's picture into the file `field` names (trimmed in place). True on success.
-  virtual bool MakeItemPicture(int source, const std::string& path, int iconIndex,
-                               FixedText<255>& field, const LinkIcon& link) = 0;
-  // An icon file (or a PNG named ".ico") to a PNG. True on success.
-  virtual bool IconFileToPng(const std::string& iconPath, const std::string& pngPath) = 0;
-  // A picture file of any readable format to a PNG, resized to width x height when asked.
-  virtual bool ImageFileToPng(const std::string& picturePath, const std::string& pngPath,
-                              bool resize, int width, int height) = 0;
+  // Writes the item's picture into the file `field` names (trimmed in place). A failure says
+  // what had no picture or what could not be written.
+  virtual Result MakeItemPicture(int source, const std::string& path, int iconIndex,
+                                 FixedText<255>& field, const LinkIcon& link) = 0;
+  // An icon file (or a PNG named ".ico") to a PNG. A failure says why.
+  virtual Result IconFileToPng(const std::string& iconPath, const std::string& pngPath) = 0;
+  // A picture file of any readable format to a PNG, resized to width x height when asked. A
+  // failure says why.
+  virtual Result ImageFileToPng(const std::string& picturePath, const std::string& pngPath,
+                                bool resize, int width, int height) = 0;
   // Builds the record's loaded pictures from its fields.
   virtual void LoadItemImage(int record) = 0;
   // Releases the record's pictures, deletes the picture files made for it, blanks the record.

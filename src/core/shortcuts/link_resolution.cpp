@@ -87,11 +87,11 @@ bool Exists(std::string path, const PathContext& context) {
 
 }  // namespace
 
-bool ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
-                        const PathContext& context) {
+Result ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
+                          const PathContext& context) {
   out = LinkProperties{};
   const auto bytes = ReadSmallFile(linkPath);
-  if (!bytes) return false;
+  if (!bytes) return Result::Failure("cannot read the link " + linkPath);
   const std::string extension = Extension(linkPath);
   if (extension == ".URL") {
     FromInternetShortcut(*bytes, out);
@@ -100,7 +100,8 @@ bool ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
   } else {
     FromShellLink(*bytes, out);
   }
-  return Exists(out.target, context) || Exists(out.iconPath, context);
+  return Result::From(Exists(out.target, context) || Exists(out.iconPath, context),
+                      "neither the target nor the icon of the link " + linkPath + " exists");
 }
 
 std::string GetInstallerShortcutTarget(const std::string& /*linkPath*/) {
@@ -115,11 +116,13 @@ LinkInfo ResolveShortcut(const std::string& linkPath, const PathContext& context
       found.target = installed;
       found.iconPath = installed;
     } else {
-      ReadLinkProperties(linkPath, found, context);
+      // A link to nothing still names what it pointed at, and the classifier judges that; the
+      // reason has no one to go to.
+      (void)ReadLinkProperties(linkPath, found, context);
     }
     if (UpperAscii(TrimNull(found.target)).ends_with(".LNK")) {
       const std::string next = TrimNull(found.target);
-      ReadLinkProperties(next, found, context);
+      (void)ReadLinkProperties(next, found, context);
     }
   }
   LinkInfo info;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/result.h"
 #include "core/environment/path_services.h"
 #include "platform/registry.h"
 #include "platform/system_actions.h"
@@ -34,10 +35,11 @@ struct LinkProperties {
   std::string title;  // desktop entries only
 };
 
-// Reads a link file of any of the three kinds. True when the target or the icon file exists
-// afterwards (environment variables expanded). Unreadable links leave everything empty.
-bool ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
-                        const PathContext& context);
+// Reads a link file of any of the three kinds. Succeeds when the target or the icon file exists
+// afterwards (environment variables expanded); a failure says whether the link could not be read
+// or pointed at nothing. Unreadable links leave everything empty.
+Result ReadLinkProperties(const std::string& linkPath, LinkProperties& out,
+                          const PathContext& context);
 
 // The installed program an advertised (installer) link stands for. There is no installer
 // database to ask outside Windows, so such links resolve to nothing here.

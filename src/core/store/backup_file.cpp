@@ -241,9 +241,10 @@ Result CommitRestore(const platform::FilePieces& file, const RestorePlan& plan,
     discard();
     return written;
   }
-  if (!SaveWithTwin(target.files, target.menuFile, EncodeMenuImage(plan.tables))) {
+  if (Result saved = SaveWithTwin(target.files, target.menuFile, EncodeMenuImage(plan.tables));
+      !saved) {
     discard();
-    return Result::Failure("cannot write the menu file " + target.menuFile);
+    return saved;
   }
   std::string failed;
   // Not made durable one by one: that would cost a flush of the folder per picture, and the

@@ -118,18 +118,23 @@ MenuImage DecodeMenuImage(std::span<const std::uint8_t> bytes) {
 
 Result WriteMenuFile(const Tables& tables, const MenuFileContext& context) {
   const auto bytes = EncodeMenuImage(tables);
-  return Result::From(SaveWithTwin(context.files, context.menuFile, bytes),
+  // The user is shown the program's own text; the store's reason has no second line to go on.
+  return Result::From(SaveWithTwin(context.files, context.menuFile, bytes).Ok(),
                       std::string(kWriteFailed) + context.menuFile);
 }
 
-bool LoadMenuFile(Tables& tables, const MenuFileContext& context) {
+Result LoadMenuFile(Tables& tables, const MenuFileContext& context) {
   const TwinLoad load = LoadWithTwin(context.files, context.menuFile, kMaxMenuFileBytes, JudgeMenu);
-  if (load.outcome != TwinLoad::Outcome::kLoaded) return false;
+  const std::string notOurs = context.menuFile + " is not a menu file of this program";
+  if (load.outcome == TwinLoad::Outcome::kNoFile) {
+    return Result::Failure("cannot read " + context.menuFile + " nor its backup copy");
+  }
+  if (load.outcome != TwinLoad::Outcome::kLoaded) return Result::Failure(notOurs);
   // Decoded straight into the tables: a second set of records would be 1.3 MB made, filled and
   // copied on every start.
   ByteReader in(load.bytes);
   std::array<GroupRecord, kGroupCount> groups;
-  if (!DecodeGroups(in, groups)) return false;
+  if (!DecodeGroups(in, groups)) return Result::Failure(notOurs);
   for (int g = kFirstSavedGroup; g < kGroupCount; ++g) tables.Groups[g] = std::move(groups[g]);
   ShortcutRecord catalogEntry;
   for (int r = 0; r <= kLastRecord; ++r) {
@@ -144,7 +149,7 @@ bool LoadMenuFile(Tables& tables, const MenuFileContext& context) {
       record.Kind = kKindBlank;
     }
   }
-  return true;
+  return Result::Success();
 }
 
 }  // namespace qav

@@ -41,8 +41,8 @@ Result WriteMenuFile(const Tables& tables, const MenuFileContext& context);
 
 // Loads the file over the tables that the catalog has just built: groups 3..36, records 0..64
 // and 129..1024 whole, of the catalog's records 65..128 only the user's own picture. Blank dock
-// positions become kind 2. True when a file was loaded; false (tables unchanged) when there was
-// none or it could not be used.
-bool LoadMenuFile(Tables& tables, const MenuFileContext& context);
+// positions become kind 2. Succeeds when a file was loaded; fails (tables unchanged) when there was
+// none or it could not be used, saying which.
+Result LoadMenuFile(Tables& tables, const MenuFileContext& context);
 
 }  // namespace qav

@@ -82,15 +82,19 @@ Result WriteSettingsFile(Settings& s, const ShortcutRecord& userRecord,
   r.AutoRun = ToVbBool(s.AutoRun);
   r.UserPicture = userRecord.IconFile.Get();
   const auto bytes = EncodeSettingsRecord(r);
-  return Result::From(SaveWithTwin(context.files, context.settingsFile, bytes), kWriteFailed);
+  return Result::From(SaveWithTwin(context.files, context.settingsFile, bytes).Ok(), kWriteFailed);
 }
 
-bool ReadSettingsFile(Settings& s, ShortcutRecord& userRecord, const SettingsFileContext& context) {
+Result ReadSettingsFile(Settings& s, ShortcutRecord& userRecord,
+                        const SettingsFileContext& context) {
   const TwinLoad load =
       LoadWithTwin(context.files, context.settingsFile, kSettingsFileSize, JudgeSettings);
   if (load.outcome != TwinLoad::Outcome::kLoaded) {
     s.AutoRun = true;
-    return false;
+    if (load.outcome == TwinLoad::Outcome::kNoFile) {
+      return Result::Failure("cannot read " + context.settingsFile + " nor its backup copy");
+    }
+    return Result::Failure(context.settingsFile + " is not a settings file of this program");
   }
   s.Record = DecodeSettingsRecord(load.bytes);
   ApplySizes(s, context.screen);
@@ -98,7 +102,7 @@ bool ReadSettingsFile(Settings& s, ShortcutRecord& userRecord, const SettingsFil
   s.AutoRun = s.Record.AutoRun != 0;
   if (s.AutoRun) s.AutoRun = context.setAutoRun(true);
   ClampSparePosition(s.Record, context.screen);
-  return true;
+  return Result::Success();
 }
 
 }  // namespace qav

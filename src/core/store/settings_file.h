@@ -28,9 +28,10 @@ Result WriteSettingsFile(Settings& settings, const ShortcutRecord& userRecord,
                          const SettingsFileContext& context);
 
 // Reads the file over the defaults already in place, keeping the defaults for every value that is
-// out of range. Also points record 0 at the user's picture. True when a file was read.
-bool ReadSettingsFile(Settings& settings, ShortcutRecord& userRecord,
-                      const SettingsFileContext& context);
+// out of range. Also points record 0 at the user's picture. Succeeds when a file was read; a
+// failure says why none could be.
+Result ReadSettingsFile(Settings& settings, ShortcutRecord& userRecord,
+                        const SettingsFileContext& context);
 
 // The defaults of the three spare position fields for this screen.
 long DefaultSpareX(const ScreenMetrics& screen);

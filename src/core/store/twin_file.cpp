@@ -44,13 +44,15 @@ void RemoveLeftoverCopies(platform::FileOps& files, const std::string& path) {
 
 // The file itself is written even when its twin cannot be (a folder in its place, no room for a
 // second copy): its atomic replace keeps it whole on its own, and the user's changes are saved.
-bool SaveWithTwin(platform::FileOps& files, const std::string& path,
-                  std::span<const std::uint8_t> bytes) {
+Result SaveWithTwin(platform::FileOps& files, const std::string& path,
+                    std::span<const std::uint8_t> bytes) {
   // The twin, too, is replaced rather than written over: whatever stands at its name (a link to a
   // file elsewhere, a FIFO) is never opened.
   const bool twinWritten = WriteAtomically(files, path + ".bak", bytes);
   const bool written = WriteAtomically(files, path, bytes);
-  return twinWritten && written;
+  // The file itself is what the user loses, so its failure is the one named.
+  if (!written) return Result::Failure("cannot write " + path);
+  return Result::From(twinWritten, "cannot write the backup copy " + path + ".bak");
 }
 
 TwinLoad LoadWithTwin(platform::FileOps& files, const std::string& path, std::size_t maxBytes,

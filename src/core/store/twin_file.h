@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "platform/file_ops.h"
 
 namespace qav {
@@ -23,10 +24,10 @@ using ImageJudge = std::function<ImageStatus(std::span<const std::uint8_t>)>;
 
 // Writes the ".bak" twin completely and durably, then replaces the file itself; each through a
 // fresh temporary copy and an atomic rename. Whatever step fails or is interrupted, at least one of
-// the two stays whole. The file is saved even when the twin fails; the result is true only when
-// both were written.
-bool SaveWithTwin(platform::FileOps& files, const std::string& path,
-                  std::span<const std::uint8_t> bytes);
+// the two stays whole. The file is saved even when the twin fails; the result succeeds only when
+// both were written, and a failure names the copy that could not be.
+Result SaveWithTwin(platform::FileOps& files, const std::string& path,
+                    std::span<const std::uint8_t> bytes);
 
 struct TwinLoad {
   enum class Outcome { kNoFile, kLoaded, kUnreadable };

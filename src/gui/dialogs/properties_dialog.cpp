@@ -348,7 +348,8 @@ void PropertiesDialog::CmdIconClick(int index) {
     if (file.empty()) return;
     if (s_.dropCustomIcon) s_.dropCustomIcon(record);
     const std::string stored = s_.pictures.NextIconStoreName();
-    const bool made = s_.pictures.IconFileToPng(file, stored);
+    // The message keeps its one line; the picture's reason has nowhere to go.
+    const bool made = s_.pictures.IconFileToPng(file, stored).Ok();
     // The old picture is gone either way; the item falls back to its own picture.
     r.CustomIcon = made ? stored : std::string();
     if (!made) {

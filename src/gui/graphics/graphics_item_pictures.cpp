@@ -12,19 +12,20 @@ std::string GraphicsItemPictures::NextIconStoreName() {
   return qav::NextIconStoreName(iconStore_);
 }
 
-bool GraphicsItemPictures::MakeItemPicture(int source, const std::string& path, int iconIndex,
-                                           FixedText<255>& field, const LinkIcon& link) {
+Result GraphicsItemPictures::MakeItemPicture(int source, const std::string& path, int iconIndex,
+                                             FixedText<255>& field, const LinkIcon& link) {
   return qav::MakeItemPicture(files_, source, path, iconIndex, field, link, shellIcons_,
                               DevicePixels(128));
 }
 
-bool GraphicsItemPictures::IconFileToPng(const std::string& iconPath, const std::string& pngPath) {
+Result GraphicsItemPictures::IconFileToPng(const std::string& iconPath,
+                                           const std::string& pngPath) {
   return qav::IconFileToPng(files_, iconPath, pngPath);
 }
 
-bool GraphicsItemPictures::ImageFileToPng(const std::string& picturePath,
-                                          const std::string& pngPath, bool resize, int width,
-                                          int height) {
+Result GraphicsItemPictures::ImageFileToPng(const std::string& picturePath,
+                                            const std::string& pngPath, bool resize, int width,
+                                            int height) {
   return qav::ImageFileToPng(files_, picturePath, pngPath, resize, DevicePixels(width),
                              DevicePixels(height));
 }

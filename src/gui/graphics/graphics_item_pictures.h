@@ -15,11 +15,11 @@ class GraphicsItemPictures final : public ItemPictures {
                        std::string iconStore);
 
   std::string NextIconStoreName() override;
-  bool MakeItemPicture(int source, const std::string& path, int iconIndex, FixedText<255>& field,
-                       const LinkIcon& link) override;
-  bool IconFileToPng(const std::string& iconPath, const std::string& pngPath) override;
-  bool ImageFileToPng(const std::string& picturePath, const std::string& pngPath, bool resize,
-                      int width, int height) override;
+  Result MakeItemPicture(int source, const std::string& path, int iconIndex, FixedText<255>& field,
+                         const LinkIcon& link) override;
+  Result IconFileToPng(const std::string& iconPath, const std::string& pngPath) override;
+  Result ImageFileToPng(const std::string& picturePath, const std::string& pngPath, bool resize,
+                        int width, int height) override;
   void LoadItemImage(int record) override;
   void DiscardItem(int record) override;
 

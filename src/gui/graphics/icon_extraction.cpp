@@ -31,6 +31,11 @@ bool StorePicture(platform::FileOps& files, const std::string& pngPath,
   return png && platform::WriteAtomically(files, pngPath, *png, false);
 }
 
+// A picture that was made but not saved: the PNG is what failed.
+Result Stored(bool stored, const std::string& pngPath) {
+  return Result::From(stored, "cannot write " + pngPath);
+}
+
 std::optional<std::vector<std::uint8_t>> IconResPng(std::span<const std::uint8_t> image, int width,
                                                     int height) {
   if (readers::StartsWithPng(image)) return std::vector<std::uint8_t>(image.begin(), image.end());
@@ -94,32 +99,35 @@ bool IconResToPng(platform::FileOps& files, std::span<const std::uint8_t> image,
   return StorePicture(files, pngPath, IconResPng(image, width, height));
 }
 
-bool ImageFileToPng(platform::FileOps& files, const std::string& picturePath,
-                    const std::string& pngPath, bool resize, int width, int height) {
+Result ImageFileToPng(platform::FileOps& files, const std::string& picturePath,
+                      const std::string& pngPath, bool resize, int width, int height) {
   QImage picture = LoadPictureFile(picturePath);
-  if (picture.isNull()) return false;
+  if (picture.isNull()) return Result::Failure("cannot read " + picturePath + " as a picture");
   if (resize) {
     picture = MakeScaledImage(picture, width, height, false).convertToFormat(QImage::Format_ARGB32);
   }
-  return StorePicture(files, pngPath, EncodePng(picture));
+  return Stored(StorePicture(files, pngPath, EncodePng(picture)), pngPath);
 }
 
-bool IconFileToPng(platform::FileOps& files, const std::string& iconPath,
-                   const std::string& pngPath) {
+Result IconFileToPng(platform::FileOps& files, const std::string& iconPath,
+                     const std::string& pngPath) {
   const auto file = platform::ReadWholeFile(iconPath, kMaxIconFileBytes);
-  if (!file) return false;
+  if (!file) return Result::Failure("cannot read " + iconPath);
   if (readers::StartsWithPng(*file)) {
     return ImageFileToPng(files, iconPath, pngPath, false, 0, 0);
   }
+  const std::string noPicture = iconPath + " is not an icon file with a usable picture";
   const auto entries = readers::ParseIconFile(*file);
-  if (!entries) return false;
+  if (!entries) return Result::Failure(noPicture);
   const auto chosen = readers::ChooseIconFileEntry(*entries);
-  if (!chosen) return false;
+  if (!chosen) return Result::Failure(noPicture);
   const readers::IconEntry& entry = (*entries)[*chosen];
   const auto image = readers::IconFileImage(*file, entry);
-  if (!image) return false;
-  return IconResToPng(files, *image, readers::PixelsOf(entry.width),
-                      readers::PixelsOf(entry.height), pngPath);
+  if (!image) return Result::Failure(noPicture);
+  const auto png =
+      IconResPng(*image, readers::PixelsOf(entry.width), readers::PixelsOf(entry.height));
+  if (!png) return Result::Failure(noPicture);
+  return Stored(StorePicture(files, pngPath, png), pngPath);
 }
 
 bool ModuleIconToPng(platform::FileOps& files, const std::string& modulePath, int iconIndex,
@@ -131,20 +139,23 @@ bool ModuleIconToPng(platform::FileOps& files, const std::string& modulePath, in
                       pngPath);
 }
 
-bool MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
-                     FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons,
-                     int pictureSize) {
+Result MakeItemPicture(platform::FileOps& files, int source, const std::string& path, int iconIndex,
+                       FixedText<255>& pictureField, const LinkIcon& link, ShellIcons& shellIcons,
+                       int pictureSize) {
   const std::string picture = pictureField.Get();
   pictureField = picture;
   switch (source) {
     case kPictureOfLink:
       if (PathExists(link.iconPath) &&
           ModuleIconToPng(files, link.iconPath, link.iconIndex, picture)) {
-        return true;
+        return Result::Success();
       }
-      return ModuleIconToPng(files, link.target, link.iconIndex, picture);
+      return Result::From(ModuleIconToPng(files, link.target, link.iconIndex, picture),
+                          "neither " + link.iconPath + " nor " + link.target + " gave icon " +
+                              std::to_string(link.iconIndex));
     case kPictureOfModule:
-      return ModuleIconToPng(files, path, iconIndex, picture);
+      return Result::From(ModuleIconToPng(files, path, iconIndex, picture),
+                          path + " gave no icon " + std::to_string(iconIndex));
     case kPictureOfTheme:
       if (!path.empty() && path.front() == '/') {
         return ImageFileToPng(files, path, picture, true, pictureSize, pictureSize);
@@ -153,11 +164,11 @@ bool MakeItemPicture(platform::FileOps& files, int source, const std::string& pa
     case kPictureOfShell: {
       const QImage icon = IconToImage(source == kPictureOfTheme ? shellIcons.ThemeIcon(path, 128)
                                                                 : shellIcons.IconFor(path, 128));
-      if (icon.isNull()) return false;
-      return StorePicture(files, picture, EncodePng(icon));
+      if (icon.isNull()) return Result::Failure("the desktop has no icon for " + path);
+      return Stored(StorePicture(files, picture, EncodePng(icon)), picture);
     }
     default:
-      return false;
+      return Result::Failure("no picture comes from source " + std::to_string(source));
   }
 }
 

@@ -49,7 +49,8 @@ void Launcher::PrepareDataFolders() {
   pictures_ = std::make_unique<GraphicsItemPictures>(platform_.files, imageCache_, shellIcons_,
                                                      state_.paths.IconStore);
   dialogs_ = std::make_unique<QtDialogs>(platform_.launcher, platform_.messages, state_.OsName);
-  WriteAppInfo(platform_.registry, state_.paths.ExecutablePath, kVersion);
+  // Only other programs read these values; the launcher runs the same without them.
+  (void)WriteAppInfo(platform_.registry, state_.paths.ExecutablePath, kVersion);
   if (IsFirstRun(platform_.registry)) ClearDataFiles(state_.paths, true);
 }
 

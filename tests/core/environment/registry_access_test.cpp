@@ -139,5 +139,34 @@ TEST(AppInfo, PublishesPathVersionAndBuild) {
   EXPECT_EQ(read("APP_BUILD"), "345");
 }
 
+// Refuses one value by name, as a registry with a locked value would.
+class RefusingRegistry final : public platform::Registry {
+ public:
+  explicit RefusingRegistry(std::string refused) : refused_(std::move(refused)) {}
+  std::optional<platform::RegData> Query(std::uint32_t root, const std::string& subKey,
+                                         const std::string& name) override {
+    return inner.Query(root, subKey, name);
+  }
+  Result Set(std::uint32_t root, const std::string& subKey, const std::string& name,
+             const platform::RegData& data) override {
+    if (name == refused_) return platform::RegistryFailure("cannot store", subKey, name, "denied");
+    return inner.Set(root, subKey, name, data);
+  }
+  Result Delete(std::uint32_t root, const std::string& subKey, const std::string& name) override {
+    return inner.Delete(root, subKey, name);
+  }
+  platform::fake::FakeRegistry inner;
+
+ private:
+  std::string refused_;
+};
+
+TEST(AppInfo, AValueThatCannotBeWrittenIsNamedAndStopsTheRest) {
+  RefusingRegistry registry("APP_VER");
+  EXPECT_TRUE(test::FailsSaying(WriteAppInfo(registry, "/opt/qav/qav-launcher", {1, 2, 345}),
+                                {"cannot store", "\"APP_VER\"", "denied"}));
+  EXPECT_EQ(registry.inner.ValueCount(), 1u);  // only the path went in
+}
+
 }  // namespace
 }  // namespace qav

@@ -122,6 +122,8 @@ TEST(UsageFile, KeepsTheMostUsedWithinItsCapAndSurvivesOnDisk) {
   EXPECT_EQ(LoadUsage(path).size(), kMaxUsageEntries);
   test::WriteText(path, "QAV Launcher search usage 1\n1\t1\tcut");
   EXPECT_TRUE(LoadUsage(path).empty());
+  const std::string missing = dir / "no-such-folder/usage";
+  EXPECT_EQ(SaveUsage(files, missing, table).Error(), "cannot write " + missing);
 }
 
 TEST(RecentFiles, LocalBookmarksNewestFirst) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "base/utf8_path.h"
+#include "core/shortcuts/link_resolution.h"
 #include "platform/files/program_files.h"
 #include "shortcuts_fixture.h"
 #include "support/samples.h"
@@ -231,6 +232,23 @@ TEST_F(ClassificationTest, PathsLongerThanTheRecordAreRefusedNotCut) {
   const std::string fits = home / "\xD0\xA1\xD0\xB2\xD0\xBE\xD0\xB4\xD0\xBD\xD1\x8B\xD0\xB9.txt";
   test::WriteText(fits, "x");
   EXPECT_EQ(Drop(fits).Path.Get(), fits);
+}
+
+TEST_F(ClassificationTest, ALinkThatCannotBeReadOrPointsAtNothingSaysWhich) {
+  const PathContext paths{state.paths, system};
+  LinkProperties found;
+  const std::string missing = home / "gone.desktop";
+  EXPECT_EQ(ReadLinkProperties(missing, found, paths).Error(), "cannot read the link " + missing);
+
+  const std::string program = home / "tool";
+  const std::string entry = home / "tool.desktop";
+  test::WriteText(entry,
+                  "[Desktop Entry]\nType=Application\nName=Tool\nExec=\"" + program + "\"\n");
+  EXPECT_EQ(ReadLinkProperties(entry, found, paths).Error(),
+            "neither the target nor the icon of the link " + entry + " exists");
+  EXPECT_EQ(found.target, program);  // what it pointed at is still there for the classifier
+  test::WriteText(program, "#!/bin/sh\n");
+  EXPECT_TRUE(ReadLinkProperties(entry, found, paths));
 }
 
 }  // namespace

@@ -252,6 +252,14 @@ TEST(CrashSafety, FileIsSavedWhenItsTwinCannotBe) {
   std::filesystem::create_directory(menu + ".bak");
   EXPECT_FALSE(WriteMenuFile(Version("new"), {menu, files}).Ok());
   EXPECT_EQ(Survivor(menu), "new");
+  EXPECT_EQ(SaveWithTwin(files, menu, EncodeMenuImage(Version("newer"))).Error(),
+            "cannot write the backup copy " + menu + ".bak");
+  // When the file itself cannot be written, that is the loss to name, not the twin's.
+  const std::string blocked = dir / "blocked.cfg";
+  std::filesystem::create_directory(blocked);
+  std::filesystem::create_directory(blocked + ".bak");
+  EXPECT_EQ(SaveWithTwin(files, blocked, EncodeMenuImage(Version("new"))).Error(),
+            "cannot write " + blocked);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ Tables SampleTables() {
 class MenuFileTest : public ::testing::Test {
  protected:
   MenuFileContext Context() { return {dir / "QAVMenu.cfg", files}; }
-  bool Load() { return LoadMenuFile(tables, Context()); }
+  Result Load() { return LoadMenuFile(tables, Context()); }
   void Store(const std::vector<std::uint8_t>& image) {
     test::WriteBytes(dir / "QAVMenu.cfg", image);
   }
@@ -124,7 +124,7 @@ TEST_F(MenuFileTest, SaveWritesBothCopiesAndLoadKeepsTheCatalogsOwnRecords) {
 
 TEST_F(MenuFileTest, NoFileChangesNothingAndATwinAloneIsRestored) {
   tables.Shortcuts[5].Title = "untouched";
-  EXPECT_FALSE(Load());
+  EXPECT_EQ(Load().Error(), "cannot read " + (dir / "QAVMenu.cfg") + " nor its backup copy");
   EXPECT_EQ(tables.Shortcuts[5].Title.Get(), "untouched");
 
   const auto image = EncodeMenuImage(SampleTables());
@@ -164,7 +164,8 @@ TEST_F(MenuFileTest, ImpossibleCountsMakeTheFileUnreadableAndChangeNothing) {
     std::filesystem::remove(dir / "QAVMenu.cfg.bak");
     tables = MakeTables();
     tables.Shortcuts[129].Title = "before";
-    EXPECT_FALSE(Load()) << poke.what;
+    EXPECT_EQ(Load().Error(), (dir / "QAVMenu.cfg") + " is not a menu file of this program")
+        << poke.what;
     EXPECT_EQ(tables.Shortcuts[129].Title.Get(), "before") << poke.what;
     // The unreadable file is set aside, not lost.
     EXPECT_EQ(test::ReadBytes(dir / "QAVMenu.cfg.damaged"), image) << poke.what;
@@ -201,7 +202,7 @@ TEST_F(MenuFileTest, AllZeroFileIsNoMenuAndNeverCostsTheTwinItsItems) {
   ASSERT_TRUE(WriteMenuFile(tables, Context()).Ok());
   for (const char* copy : {"QAVMenu.cfg", "QAVMenu.cfg.bak"}) {
     tables = MakeTables();
-    ASSERT_EQ(LoadMenuFile(tables, {dir / copy, files}), true) << copy;
+    ASSERT_TRUE(LoadMenuFile(tables, {dir / copy, files})) << copy;
     EXPECT_EQ(tables.Shortcuts[129].Path.Get(), "/usr/bin/vim") << copy;
   }
 }

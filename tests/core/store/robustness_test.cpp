@@ -62,7 +62,7 @@ TEST(Robustness, MangledMenuFilesNeverCrashAndLoadOnlyUsableTables) {
     test::WriteBytes(context.menuFile, Mutate(image, random));
     if (round % 3 == 0) test::WriteBytes(context.menuFile + ".bak", Mutate(image, random));
     Tables tables = MakeTables();
-    LoadMenuFile(tables, context);
+    (void)LoadMenuFile(tables, context);
     ExpectUsable(tables);
   }
 }
@@ -85,7 +85,7 @@ TEST(Robustness, SettingsFilesOfAnyLengthAndContentStayInRange) {
     s.MaxRadius = 220;
     s.RingRadius = 220;
     ShortcutRecord user;
-    ReadSettingsFile(s, user, context);
+    (void)ReadSettingsFile(s, user, context);
     ASSERT_GE(s.NormalIconSize, 16);
     ASSERT_LE(s.MagnifiedIconSize, 128);
     ASSERT_GE(s.MagnifiedIconSize, s.NormalIconSize);

@@ -35,7 +35,7 @@ class SettingsFileTest : public ::testing::Test {
               return autoRunAnswer;
             }};
   }
-  bool Read() { return ReadSettingsFile(settings, user, Context()); }
+  bool Read() { return ReadSettingsFile(settings, user, Context()).Ok(); }
   void Store(const SettingsRecord& record) {
     test::WriteBytes(dir / "QAVCfg.cfg", EncodeSettingsRecord(record));
   }
@@ -174,6 +174,11 @@ TEST_F(SettingsFileTest, UserPictureComesFromTheIconStoreNotTheFile) {
 }
 
 TEST_F(SettingsFileTest, OnlyTheTwinIsRestoredAndRead) {
+  settings.AutoRun = false;
+  EXPECT_EQ(ReadSettingsFile(settings, user, Context()).Error(),
+            "cannot read " + (dir / "QAVCfg.cfg") + " nor its backup copy");
+  EXPECT_TRUE(settings.AutoRun);  // a first start registers the program to start with the session
+
   SettingsRecord r;
   r.NormalSize = 40;
   test::WriteBytes(dir / "QAVCfg.cfg.bak", EncodeSettingsRecord(r));

@@ -126,7 +126,7 @@ struct SettingsOnDisk {
   std::int16_t ReadPage() {
     Settings read;
     ShortcutRecord readUser;
-    ReadSettingsFile(read, readUser, Context());
+    (void)ReadSettingsFile(read, readUser, Context());
     return read.Record.StartedPage;
   }
   SettingsFileContext Context() {

@@ -88,7 +88,12 @@ TEST_F(IconExtractionTest, NothingUsableLeavesTheOldPictureInPlace) {
   EXPECT_FALSE(ModuleIconToPng(files, dir / "not-a-program.exe", 0, png));
   EXPECT_FALSE(ModuleIconToPng(files, test::SamplePath("pe/winemine.exe"), 99, png));
   EXPECT_FALSE(ModuleIconToPng(files, dir / "missing.exe", 0, png));
-  EXPECT_FALSE(IconFileToPng(files, dir / "not-a-program.exe", png));
+  EXPECT_EQ(IconFileToPng(files, dir / "not-a-program.exe", png).Error(),
+            (dir / "not-a-program.exe") + " is not an icon file with a usable picture");
+  EXPECT_EQ(IconFileToPng(files, dir / "missing.ico", png).Error(),
+            "cannot read " + (dir / "missing.ico"));
+  EXPECT_EQ(ImageFileToPng(files, dir / "not-a-program.exe", png, false, 0, 0).Error(),
+            "cannot read " + (dir / "not-a-program.exe") + " as a picture");
   EXPECT_EQ(test::ReadText(png), "old picture");
 }
 
@@ -114,9 +119,22 @@ TEST_F(IconExtractionTest, ItemPicturesFollowTheirSourceKind) {
 
   EXPECT_TRUE(MakeItemPicture(files, kPictureOfShell, dir.path(), 0, field, {}, shell));
   EXPECT_EQ(Load(dir / "item.png").pixel(5, 5), qRgba(0, 0, 255, 255));
-  EXPECT_FALSE(MakeItemPicture(files, kPictureOfShell, dir / "nothing-here", 0, field, {}, shell));
+  EXPECT_EQ(
+      MakeItemPicture(files, kPictureOfShell, dir / "nothing-here", 0, field, {}, shell).Error(),
+      "the desktop has no icon for " + (dir / "nothing-here"));
   EXPECT_TRUE(MakeItemPicture(files, kPictureOfModule, test::SamplePath("pe/winemine.exe"), 0,
                               field, {}, shell));
+}
+
+TEST_F(IconExtractionTest, AGoodPictureThatCannotBeStoredSaysWhere) {
+  const std::string nowhere = dir / "no-such-folder/item.png";
+  EXPECT_EQ(IconFileToPng(files, test::SamplePath("ico/idle.ico"), nowhere).Error(),
+            "cannot write " + nowhere);
+  OneShellIcon shell;
+  FixedText<255> field;
+  field = nowhere;
+  EXPECT_EQ(MakeItemPicture(files, kPictureOfShell, dir.path(), 0, field, {}, shell).Error(),
+            "cannot write " + nowhere);
 }
 
 }  // namespace
