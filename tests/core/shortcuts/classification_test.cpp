@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 
 #include "base/utf8_path.h"
@@ -240,7 +242,9 @@ TEST_F(ClassificationTest, ALinkThatCannotBeReadOrPointsAtNothingSaysWhich) {
   const std::string missing = home / "gone.desktop";
   EXPECT_EQ(ReadLinkProperties(missing, found, paths).Error(), "cannot read the link " + missing);
 
-  const std::string program = home / "tool";
+  // Written with "/" as a desktop entry's Exec holds it: a backslash there is an escape.
+  std::string program = home / "tool";
+  std::replace(program.begin(), program.end(), '\\', '/');
   const std::string entry = home / "tool.desktop";
   test::WriteText(entry,
                   "[Desktop Entry]\nType=Application\nName=Tool\nExec=\"" + program + "\"\n");
