@@ -122,12 +122,7 @@ void Add(DefaultGroupContext& c, int group, const std::string& path) {
 
 // A program TryExec names: a path, or a name on PATH.
 bool Installed(platform::SystemInfo& system, const std::string& program) {
-  if (platform::NamesFolder(program)) return platform::IsRunnableFile(program);
-  const std::string path = system.Environment("PATH").value_or("");
-  const auto folders = platform::SearchPathFolders(path);
-  return std::any_of(folders.begin(), folders.end(), [&program](const std::string& folder) {
-    return platform::IsRunnableFile(folder + platform::kPathSeparator + program);
-  });
+  return platform::IsInstalledProgram(program, system.Environment("PATH").value_or(""));
 }
 
 bool IsApplicationFolder(const DefaultGroupContext& c, const std::string& folder) {

@@ -4,37 +4,14 @@
 #include <filesystem>
 #include <utility>
 
-#include "base/path_separator.h"
 #include "base/utf8_path.h"
+#include "platform/files/program_files.h"
 
 namespace qav {
 namespace {
 
 constexpr int kSettleMilliseconds = 400;
 constexpr int kMaxWatchedFolders = 256;
-
-bool IsExecutableFile(const std::string& path) {
-  std::error_code error;
-  const auto status = std::filesystem::status(platform::PathFromUtf8(path), error);
-  return !error && std::filesystem::is_regular_file(status) &&
-         (status.permissions() & std::filesystem::perms::owner_exec) !=
-             std::filesystem::perms::none;
-}
-
-// Whether a TryExec program is there: a path as it stands, a name on the search path.
-search::InstalledTest InstalledOn(const std::string& searchPath) {
-  return [searchPath](const std::string& program) {
-    if (program.find('/') != std::string::npos) return IsExecutableFile(program);
-    for (std::size_t start = 0; start <= searchPath.size();) {
-      const auto end =
-          std::min(searchPath.find(platform::kSearchPathSeparator, start), searchPath.size());
-      const std::string folder = searchPath.substr(start, end - start);
-      if (!folder.empty() && IsExecutableFile(folder + "/" + program)) return true;
-      start = end + 1;
-    }
-    return false;
-  };
-}
 
 }  // namespace
 
@@ -66,7 +43,10 @@ void ApplicationIndex::Read() {
   reading_ = true;
   reader_ = std::thread([this, sources = sources_] {
     auto found = std::make_shared<std::vector<search::Candidate>>(search::ApplicationCandidates(
-        sources.folders, sources.locale, sources.desktops, InstalledOn(sources.searchPath),
+        sources.folders, sources.locale, sources.desktops,
+        [path = sources.searchPath](const std::string& program) {
+          return platform::IsInstalledProgram(program, path);
+        },
         [this] { return stop_.load(); }));
     // Posted to this object's thread; the destructor joins first, so `this` outlives the call,
     // and an event still queued then is dropped with the object.

@@ -3,8 +3,11 @@
 // which files may be run and which run by themselves. Implemented once per system, like the
 // bounded reads, so that the core can ask without the rest of the platform.
 
+#include <algorithm>
 #include <string>
 #include <vector>
+
+#include "base/path_separator.h"
 
 namespace qav::platform {
 
@@ -22,5 +25,15 @@ bool IsRunnableFile(const std::string& path);
 // (Linux: an executable regular file that is an ELF image or a "#!" script). Windows knows its
 // programs by their extension alone, so there nothing is one.
 bool IsNativeProgram(const std::string& path);
+
+// Whether `program` is there to run: a name with its folder as it stands, a bare name in one of
+// the folders of `searchPath` (as a desktop entry's TryExec is checked).
+inline bool IsInstalledProgram(const std::string& program, const std::string& searchPath) {
+  if (NamesFolder(program)) return IsRunnableFile(program);
+  const auto folders = SearchPathFolders(searchPath);
+  return std::any_of(folders.begin(), folders.end(), [&program](const std::string& folder) {
+    return IsRunnableFile(folder + kPathSeparator + program);
+  });
+}
 
 }  // namespace qav::platform
