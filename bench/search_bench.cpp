@@ -37,7 +37,8 @@ std::vector<Candidate> MakeCandidates() {
          Source::kApplication,
          "Application",
          -1,
-         "/usr/share/applications/app" + std::to_string(i) + ".desktop"});
+         "/usr/share/applications/app" + std::to_string(i) + ".desktop",
+         ""});
   }
   return candidates;
 }

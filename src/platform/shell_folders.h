@@ -24,6 +24,11 @@ class ShellFolders {
   // Where the program keeps files of its own that are no part of the configuration, such as
   // its hot keys; empty: the data folder, as here.
   virtual std::string ProgramConfigFolder() { return {}; }
+  // Where the program keeps what it learns while it runs and may lose without harm (how often
+  // each search result was started); empty: the data folder, as here.
+  virtual std::string ProgramStateFolder() { return {}; }
+  // The desktop's list of the files the user opened lately; empty where it keeps none.
+  virtual std::string RecentFilesList() { return {}; }
   // What the desktop calls the folder of `csidl`; empty: the program's own name for its role
   // ("My Documents", "Windows Directory"), as here.
   virtual std::string FolderTitle(int csidl) {

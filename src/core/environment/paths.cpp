@@ -152,6 +152,9 @@ Paths InitPaths(platform::ShellFolders& folders, platform::SystemInfo& system) {
   p.MenuFile = p.DataFolder + "QAVMenu.cfg";
   const std::string own = folders.ProgramConfigFolder();
   p.HotKeyFile = (own.empty() ? p.DataFolder : WithSeparator(own)) + "hot-keys.conf";
+  const std::string state = folders.ProgramStateFolder();
+  p.UsageFile = (state.empty() ? p.DataFolder : WithSeparator(state)) + "usage";
+  p.RecentFilesList = folders.RecentFilesList();
   return p;
 }
 

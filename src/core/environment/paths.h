@@ -49,6 +49,11 @@ struct Paths {
   // The user's hot keys (hot_key_file.h): in the program's own configuration folder, else the
   // data folder.
   std::string HotKeyFile;
+  // How often and when each search result was started (core/search/usage_file.h): in the
+  // program's own state folder, else the data folder.
+  std::string UsageFile;
+  // The desktop's list of recently opened files; empty: none.
+  std::string RecentFilesList;
   std::string ExecutablePath;
   // What the desktop starts the program with (the automatic start at logon): the small client
   // installed with the dock program where there is one, else the executable itself.

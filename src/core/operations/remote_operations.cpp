@@ -57,6 +57,9 @@ RemoteAnswer HandleRemoteRequest(const RemoteRequest& request, RemoteDock& dock)
     case RemoteVerb::kKeyboard:
       dock.Keyboard();
       break;
+    case RemoteVerb::kSearch:
+      dock.Search(request.argument);
+      break;
     case RemoteVerb::kSwitch:
       dock.Switch();
       break;

@@ -34,6 +34,8 @@ class RemoteDock {
   virtual ~RemoteDock() = default;
   virtual void Show() = 0;
   virtual void Keyboard() = 0;
+  // Keyboard mode with the search line holding `text`.
+  virtual void Search(const std::string& text) = 0;
   virtual void Switch() = 0;
   virtual void Minimize() = 0;
   // The windows open once the answer has gone: a request never waits for a window.

@@ -14,10 +14,12 @@ struct OptionText {
   const char* description;
 };
 
-constexpr std::array<OptionText, 13> kOptions{{
+constexpr std::array<OptionText, 14> kOptions{{
     {RemoteVerb::kShow, "Show the running dock (starts one when none runs)."},
     {RemoteVerb::kKeyboard,
      "Bring the dock up in keyboard mode, as Alt+Space does (starts one when none runs)."},
+    {RemoteVerb::kSearch,
+     "Bring the dock up in keyboard mode with the search line, holding [text] if given."},
     {RemoteVerb::kSwitch, "Switch between the dock and the desktop, as Shift+Tab does."},
     {RemoteVerb::kMinimize, "Minimize the dock, as Ctrl+Tab does."},
     {RemoteVerb::kSettings, "Open the settings window (starts a dock when none runs)."},
@@ -65,6 +67,7 @@ constexpr std::size_t kNameColumn = 26;
 std::string OptionName(const OptionText& option) {
   std::string name = "--" + std::string(VerbName(option.verb));
   if (VerbTakesFile(option.verb)) name += " <file>";
+  if (VerbTakesText(option.verb)) name += " [text]";
   return name;
 }
 
@@ -168,6 +171,13 @@ CommandLine ParseArguments(const std::vector<std::string>& arguments) {
       if (word->value) file = *word->value;
       if (file.empty()) return Refuse("--" + word->name + " needs a file name");
       file = Absolute(file);
+    } else if (VerbTakesText(*verb)) {
+      // The text is the next word unless that is an option; "--search=-x" searches for "-x".
+      if (word->value) {
+        file = *word->value;
+      } else if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("-")) {
+        file = arguments[++i];
+      }
     } else if (word->value) {
       return Refuse("--" + word->name + " takes no value");
     }

@@ -15,11 +15,13 @@ struct VerbInfo {
   RemoteVerb verb;
   std::string_view name;
   bool takesFile;
+  bool takesText = false;  // an optional text
 };
 
-constexpr std::array<VerbInfo, 13> kVerbs{{
+constexpr std::array<VerbInfo, 14> kVerbs{{
     {RemoteVerb::kShow, "show", false},
     {RemoteVerb::kKeyboard, "keyboard", false},
+    {RemoteVerb::kSearch, "search", false, true},
     {RemoteVerb::kSwitch, "switch", false},
     {RemoteVerb::kMinimize, "minimize", false},
     {RemoteVerb::kSettings, "settings", false},
@@ -67,19 +69,25 @@ bool VerbTakesFile(RemoteVerb verb) {
   return InfoOf(verb).takesFile;
 }
 
+bool VerbTakesText(RemoteVerb verb) {
+  return InfoOf(verb).takesText;
+}
+
 bool IsDataOperation(RemoteVerb verb) {
   return verb >= RemoteVerb::kBackupConfig;
 }
 
 bool VerbStartsDock(RemoteVerb verb) {
   return verb == RemoteVerb::kShow || verb == RemoteVerb::kKeyboard ||
-         verb == RemoteVerb::kSettings;
+         verb == RemoteVerb::kSearch || verb == RemoteVerb::kSettings;
 }
 
 std::string EncodeRequest(const RemoteRequest& request) {
   if (!Printable(request.argument)) return {};
   std::string line = std::string(kVersionWord) + " " + std::string(VerbName(request.verb));
-  if (VerbTakesFile(request.verb)) line += " " + request.argument;
+  if (VerbTakesFile(request.verb) || (VerbTakesText(request.verb) && !request.argument.empty())) {
+    line += " " + request.argument;
+  }
   if (line.size() >= kRemoteLineLimit) return {};
   return line;
 }
@@ -91,9 +99,13 @@ std::optional<RemoteRequest> DecodeRequest(std::string_view line) {
   const auto [name, argument] = SplitWord(*rest);
   const auto verb = VerbNamed(name);
   if (!verb) return std::nullopt;
-  // A file verb needs a non-empty file; the others take nothing.
-  if (VerbTakesFile(*verb) != (argument.has_value() && !argument->empty())) return std::nullopt;
-  if (!VerbTakesFile(*verb) && argument) return std::nullopt;
+  // A file verb needs a non-empty file, a text verb may have a text; the others take nothing.
+  if (VerbTakesText(*verb)) {
+    if (argument && argument->empty()) return std::nullopt;
+  } else {
+    if (VerbTakesFile(*verb) != (argument.has_value() && !argument->empty())) return std::nullopt;
+    if (!VerbTakesFile(*verb) && argument) return std::nullopt;
+  }
   return RemoteRequest{*verb, argument ? std::string(*argument) : std::string()};
 }
 

@@ -15,6 +15,7 @@ namespace qav {
 enum class RemoteVerb {
   kShow,
   kKeyboard,
+  kSearch,
   kSwitch,
   kMinimize,
   kSettings,
@@ -30,7 +31,7 @@ enum class RemoteVerb {
 
 struct RemoteRequest {
   RemoteVerb verb = RemoteVerb::kShow;
-  std::string argument;  // the file of a backup or restore, else empty
+  std::string argument;  // the file of a backup or restore, the text of a search, else empty
   bool operator==(const RemoteRequest&) const = default;
 };
 
@@ -50,6 +51,8 @@ std::string_view VerbName(RemoteVerb verb);
 std::optional<RemoteVerb> VerbNamed(std::string_view name);
 // The verbs that name a file.
 bool VerbTakesFile(RemoteVerb verb);
+// Whether the verb may carry a text (the search's).
+bool VerbTakesText(RemoteVerb verb);
 // The verbs that change the configuration files.
 bool IsDataOperation(RemoteVerb verb);
 // The verbs that start a dock when none runs.

@@ -25,6 +25,7 @@ struct Candidate {
   std::string origin;  // where it comes from, shown greyed: a group's name, "Application", ...
   int reference = -1;  // the record number of a ring item, group member or command
   std::string target;  // else what starting it opens: a desktop entry's path, a file
+  std::string icon;    // an application's icon: a theme icon name or a file; empty: none
 };
 
 enum class MatchTier { kOtherField = 0, kTitleLetters = 1, kTitleWord = 2, kTitleStart = 3 };

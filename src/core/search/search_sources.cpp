@@ -96,6 +96,7 @@ std::vector<Candidate> ApplicationCandidates(const std::vector<std::string>& fol
     c.source = Source::kApplication;
     c.origin = "Application";
     c.target = file.path;
+    c.icon = entry->icon;
     out.push_back(std::move(c));
   }
   return out;

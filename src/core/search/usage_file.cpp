@@ -1,9 +1,13 @@
 #include "core/search/usage_file.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <algorithm>
 #include <charconv>
 #include <vector>
 
+#include "base/utf8_path.h"
 #include "core/search/ranking.h"
 #include "platform/files/bounded_read.h"
 
@@ -89,6 +93,9 @@ UsageTable LoadUsage(const std::string& path) {
 }
 
 Result SaveUsage(platform::FileOps& files, const std::string& path, const UsageTable& table) {
+  // The state folder is the program's own; it may not have been made yet.
+  std::error_code ignored;
+  std::filesystem::create_directories(platform::PathFromUtf8(path).parent_path(), ignored);
   const std::string text = EncodeUsage(table);
   return Result::From(
       platform::WriteAtomically(files, path,

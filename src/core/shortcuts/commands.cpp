@@ -7,6 +7,7 @@
 #include "core/environment/path_services.h"
 #include "core/environment/paths.h"
 #include "core/shortcuts/catalog.h"
+#include "core/shortcuts/link_resolution.h"
 #include "core/shortcuts/recycle_bin.h"
 #include "formats/links/command_line.h"
 #include "formats/links/desktop_entry.h"
@@ -268,6 +269,32 @@ void ExplainFailedLaunch(CommandContext& c, const std::string& target) {
   }
 }
 
+// What a start needs, whether it comes from an item or from a file that is none.
+struct StartOf {
+  std::string title;     // named in the messages
+  std::string linkPath;  // the link or desktop entry it was made from; empty: none
+  platform::LaunchRequest request;
+};
+
+bool Start(CommandContext& c, StartOf start) {
+  platform::LaunchRequest& request = start.request;
+  request.inTerminal = RunsInTerminal(start.linkPath);
+  if (request.target.empty()) {
+    ProblemWithShortcut(c, NothingToOpenText(start.title));
+    AfterCommand(c);
+    return false;
+  }
+  if (request.inTerminal && !c.platform.launcher.HasTerminal()) {
+    ProblemWithShortcut(c, NoTerminalText(start.title));
+    AfterCommand(c);
+    return false;
+  }
+  const bool result = c.platform.launcher.Launch(request);
+  if (!result) ExplainFailedLaunch(c, request.target);
+  AfterCommand(c);
+  return result;
+}
+
 }  // namespace
 
 bool LaunchShortcut(CommandContext& c, int record) {
@@ -279,23 +306,31 @@ bool LaunchShortcut(CommandContext& c, int record) {
   r.Arguments = arguments;
   // The stored arguments are a command line in the links' own convention; they are split here
   // and reach the program word for word.
-  platform::LaunchRequest request{target, readers::SplitCommandLine(arguments),
-                                  WorkingFolderFor(target), StyleOf(r.RunStyle)};
-  request.inTerminal = RunsInTerminal(r.Path.Get());
-  if (target.empty()) {
-    ProblemWithShortcut(c, NothingToOpenText(r.Title.Get()));
+  return Start(c, {r.Title.Get(),
+                   r.Path.Get(),
+                   {target, readers::SplitCommandLine(arguments), WorkingFolderFor(target),
+                    StyleOf(r.RunStyle)}});
+}
+
+bool LaunchFile(CommandContext& c, const std::string& path, const std::string& title) {
+  if (!UpperAscii(path).ends_with(".DESKTOP")) {
+    const bool there = PathExists(path);
+    if (there) {
+      OpenOrTell(c.platform.launcher, c.platform.messages, path);
+    } else {
+      ProblemWithShortcut(c, "'" + title + "' cannot be opened: " + path + " is no longer there.");
+    }
     AfterCommand(c);
-    return false;
+    return there;
   }
-  if (request.inTerminal && !c.platform.launcher.HasTerminal()) {
-    ProblemWithShortcut(c, NoTerminalText(r.Title.Get()));
-    AfterCommand(c);
-    return false;
-  }
-  const bool result = c.platform.launcher.Launch(request);
-  if (!result) ExplainFailedLaunch(c, target);
-  AfterCommand(c);
-  return result;
+  const LinkInfo link = ResolveShortcut(path, PathContext{c.state.paths, c.platform.system});
+  const std::string target = TrimNull(link.LinkTarget);
+  const std::string folder =
+      link.LinkWorkingDir.empty() ? WorkingFolderFor(target) : link.LinkWorkingDir;
+  return Start(c, {title,
+                   path,
+                   {target, readers::SplitCommandLine(link.LinkArguments), folder,
+                    platform::WindowStyle::kNormal}});
 }
 
 BuiltInOutcome ExecuteBuiltIn(CommandContext& c, int commandId) {

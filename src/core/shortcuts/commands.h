@@ -39,6 +39,11 @@ struct CommandContext {
 // once more.
 bool LaunchShortcut(CommandContext& context, int record);
 
+// Starts a file that is no item, as an item made of it would start: a desktop entry as the
+// program it names (in a terminal when it asks for one), anything else with the desktop's
+// opener. `title` names it in what the user is told. True when the system accepted it.
+bool LaunchFile(CommandContext& context, const std::string& path, const std::string& title);
+
 // A question a built-in command needs answered before it acts. `onlyYesGoesOn`: a closed box
 // counts as No; otherwise only No stops it.
 struct BuiltInQuestion {

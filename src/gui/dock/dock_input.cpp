@@ -4,6 +4,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+
 #include "core/shortcuts/classification.h"
 #include "gui/dock/dock_accessible.h"
 #include "gui/dock/dock_window.h"
@@ -144,6 +148,22 @@ static int SlotOfKey(const QKeyEvent* event) {
   return -1;
 }
 
+// Keys of keyboard mode that open the search: "/" with an empty line, and any other printable
+// key that is no ring letter with itself typed (space and the shortcuts excepted).
+static std::optional<std::string> SearchKey(const QKeyEvent* event, int slot, int iconCount) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+  if (event->key() == Qt::Key_Slash) return std::string();
+  if (slot >= 0 && slot <= iconCount) return {};
+  const std::string text = event->text().toStdString();
+  const bool printable =
+      !text.empty() && text != " " && std::none_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7f;
+      });
+  if (!printable) return {};
+  return text;
+}
+
 bool DockWindow::HandleKey(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
     EscCancel();
@@ -156,6 +176,10 @@ bool DockWindow::HandleKey(QKeyEvent* event) {
   }
   if (!state_.TintMode) return false;
   const int slot = SlotOfKey(event);
+  if (const auto typed = SearchKey(event, slot, IconCount())) {
+    services_.search.OpenSearch(*typed);
+    return true;
+  }
   if (slot < 0 || slot > IconCount()) return false;
   ReportSlotFocus(*this, slot);
   PressSlot(slot, ClickMode::kKeyLetter);
@@ -163,6 +187,10 @@ bool DockWindow::HandleKey(QKeyEvent* event) {
 }
 
 void DockWindow::keyPressEvent(QKeyEvent* event) {
+  if (services_.search.SearchShown()) {
+    services_.search.ForwardSearchKey(event);
+    return;
+  }
   if (services_.menu.MenuShown()) {
     services_.menu.MenuEscCancel(false);
     // Esc closes only the menu; keyboard mode goes on until the next one.

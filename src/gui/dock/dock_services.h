@@ -20,6 +20,7 @@ struct DockServices {
   ItemPictures& pictures;
   ConfigurationSaver& saver;
   GroupMenuRequests& menu;
+  SearchRequests& search;
   ItemMenuRequests& itemMenu;
   platform::WindowShape& shape;
   FrameClock& clock;

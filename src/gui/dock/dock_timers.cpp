@@ -47,8 +47,8 @@ void DockWindow::OnTimer3() {
 }
 
 void DockWindow::OnTimer4() {
-  const bool busy =
-      !AutoHides() || state_.HoverSlot != -1 || services_.menu.MenuBusy() || state_.Dragging;
+  const bool busy = !AutoHides() || state_.HoverSlot != -1 || services_.menu.MenuBusy() ||
+                    services_.search.SearchShown() || state_.Dragging;
   state_.IdleTicks = busy ? 0 : state_.IdleTicks + 1;
   if (state_.IdleTicks < kIdleTicksToHide) return;
   state_.IdleTicks = 0;

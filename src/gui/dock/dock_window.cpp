@@ -114,6 +114,7 @@ bool DockWindow::DockActive() {
 }
 
 void DockWindow::EscCancel() {
+  services_.search.CloseSearch();
   ToBottom();
   if (!state_.TintMode) return;
   state_.TintMode = false;

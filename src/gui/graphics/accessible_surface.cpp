@@ -26,7 +26,10 @@ class AccessibleItem final : public QAccessibleInterface, public QAccessibleActi
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   void setText(QAccessible::Text, const QString&) override {}
-  QAccessible::Role role() const override { return surface_.ItemRole(); }
+  QAccessible::Role role() const override {
+    const QAccessible::Role own = isValid() ? surface_.Item(index_).role : QAccessible::NoRole;
+    return own == QAccessible::NoRole ? surface_.ItemRole() : own;
+  }
 
   QString text(QAccessible::Text kind) const override {
     if (!isValid()) return {};

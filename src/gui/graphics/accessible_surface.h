@@ -18,6 +18,8 @@ struct DrawnItem {
   QRect rect;          // in the surface's own pixels; empty when not drawn
   bool focused = false;
   bool hasMenu = false;  // offers "showMenu" besides "press"
+  // Its own role where it is not one of the surface's items (a text line above a list, say).
+  QAccessible::Role role = QAccessible::NoRole;
 };
 
 class AccessibleSurface : public QAccessibleWidget {

@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "gui/graphics/imaging.h"
 #include "gui/group_menu/menu_accessible.h"
+#include "gui/group_menu/menu_painting.h"
 
 namespace qav {
 namespace {
@@ -130,8 +131,7 @@ void GroupMenuWindow::Fade(const std::vector<int>& alphas) {
 }
 
 void GroupMenuWindow::DrawSkin(int row, int slot, int left, int top, int width, int height) {
-  DrawImage(Graphics(), images_.Skin, row, slot, geometry_.x + left, geometry_.y + top, width,
-            height);
+  DrawMenuSkin({*this, images_, geometry_}, row, slot, left, top, width, height);
 }
 
 int GroupMenuWindow::MemberRecord(int member) const {
@@ -145,12 +145,7 @@ void GroupMenuWindow::DrawFrame() {
   // Only the menu is drawn, unless a dragged member may be anywhere on the screen.
   SetDrawnArea(dragging_ ? QRect() : QRect(g.x, g.y, kMenuWidth, g.Height()));
   ClearAll();
-  DrawSkin(kSkinMenuBody, 0, 0, 10, kMenuWidth, g.BodyHeight());
-  DrawSkin(kSkinMenuTop, 1, 0, 0);
-  DrawSkin(kSkinMenuBottom, 1, 0, g.BottomCapTop());
-  if (!g.scrolling) return;
-  DrawSkin(kSkinMenuSpace, 1, 10, 35);
-  DrawSkin(kSkinMenuSpace, 1, 10, 40 + kMenuRowHeight * g.menuRows);
+  DrawMenuFrame({*this, images_, geometry_});
 }
 
 void GroupMenuWindow::DrawRow(int row, int member) {
@@ -164,11 +159,7 @@ void GroupMenuWindow::DrawRow(int row, int member) {
 }
 
 void GroupMenuWindow::DrawArrows(int upSkin, int downSkin) {
-  const MenuGeometry& g = geometry_;
-  DrawSkin(upSkin, 1, 10, 10);
-  DrawSkin(downSkin, 1, 10, g.LowerArrowTop());
-  DrawLabel("PgUp", g.x + 210, g.y + 10, 48, 25, !canScrollUp_);
-  DrawLabel("PgDn", g.x + 210, g.y + g.LowerArrowTop(), 48, 25, !canScrollDown_);
+  DrawMenuArrows({*this, images_, geometry_}, upSkin, downSkin, canScrollUp_, canScrollDown_);
 }
 
 void GroupMenuWindow::MenuNormal() {

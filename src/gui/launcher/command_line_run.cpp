@@ -47,6 +47,12 @@ class LauncherRemoteDock final : public RemoteDock {
   void Keyboard() override {
     Later([this] { RunHotKey(platform::HotKey::kFocus); });
   }
+  void Search(const std::string& text) override {
+    Later([this, text] {
+      launcher_.FollowPointer();
+      launcher_.OpenSearch(text);
+    });
+  }
   void Switch() override {
     Later([this] { RunHotKey(platform::HotKey::kSwitch); });
   }
@@ -220,6 +226,7 @@ DockControlServer::~DockControlServer() = default;
 void ApplyStartAction(Launcher& launcher, const std::optional<RemoteRequest>& request) {
   if (!request) return;
   if (request->verb == RemoteVerb::kKeyboard) launcher.AltSpace();
+  if (request->verb == RemoteVerb::kSearch) launcher.OpenSearch(request->argument);
   if (request->verb == RemoteVerb::kSettings && launcher.Settings()) launcher.Settings()->Show();
 }
 

@@ -16,7 +16,9 @@
 #include "gui/dialogs/properties_dialog.h"
 #include "gui/dock/dock_window.h"
 #include "gui/group_menu/group_menu_window.h"
+#include "gui/group_menu/search_window.h"
 #include "gui/launcher/screen_probe.h"
+#include "gui/search/application_index.h"
 #include "gui/tray/item_context_menu.h"
 #include "gui/tray/tray_icon.h"
 
@@ -58,7 +60,7 @@ void Launcher::CreateForms() {
   trayIcon_ = std::make_unique<TrayIcon>(TrayServices{
       state_, hotKeys_, trayHosts_, [this] { return Commands(); }, *this, *this, *this});
   DockServices services{
-      platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, shape_,
+      platform_, [this] { return Commands(); }, *pictures_, *this, *this, *this, *this, shape_,
       *this,     [this] { ShowStarted(true); }};
   dockWindow_ = std::make_unique<DockWindow>(state_, images_, std::move(services));
   dialogs_->SetOwner(dockWindow_.get());
@@ -80,6 +82,7 @@ void Launcher::CreateForms() {
       state_,     images_, platform_.messages,
       *pictures_, *this,   [this](bool addShortcut) { ShowProperties(addShortcut); }};
   itemMenu_ = std::make_unique<ItemContextMenu>(std::move(itemServices), *dockWindow_, *groupMenu_);
+  CreateSearch();
   settings_ = std::make_unique<SettingsDialogHost>(SettingsDialogHostParts{
       state_, platform_, imageCache_, [this](const ReloadOptions& options) { ReloadAll(options); },
       [this] { dialogs_->ShowAbout(); }});
@@ -144,6 +147,7 @@ void Launcher::PlaceOnScreen(QScreen* screen) {
     imageCache_.LoadSkinImages();
   }
   if (groupMenu_) groupMenu_->FollowScreen();
+  if (searchWindow_) searchWindow_->FollowScreen();
   dockWindow_->FollowScreen();
 }
 

@@ -34,12 +34,15 @@ class DockWindow;
 class GroupMenuWindow;
 class ItemContextMenu;
 class GettingStartedDialog;
+class SearchWindow;
+class ApplicationIndex;
 
 class Launcher final : public DockControl,
                        public ConfigurationSaver,
                        public GroupMenuRequests,
                        public ItemMenuRequests,
                        public FrameClock,
+                       public SearchRequests,
                        public HotKeyDock {
  public:
   Launcher(platform::Platform& platform, platform::WindowShape& shape, platform::HotKeys& hotKeys,
@@ -91,6 +94,13 @@ class Launcher final : public DockControl,
   void MenuRefresh() override;
   void ShowItemMenu(int record, int slot) override;
 
+  // Type to search, as the dock and the command line open it (launcher_search.cpp).
+  void OpenSearch(const std::string& text) override;
+  bool SearchShown() override;
+  void CloseSearch() override;
+  void ForwardSearchKey(QKeyEvent* event) override;
+  SearchWindow* Search() { return searchWindow_.get(); }
+
   void Sleep(int milliseconds) override;
   void ProcessEvents() override;
 
@@ -120,6 +130,7 @@ class Launcher final : public DockControl,
   void PlaceOnScreen(QScreen* screen);
   void PrepareDataFolders();
   void CreateForms();
+  void CreateSearch();
   void ShowProperties(bool addShortcut);
   void ShowStarted(bool fromKey);
   void ShowDock();
@@ -140,6 +151,9 @@ class Launcher final : public DockControl,
   std::unique_ptr<DockWindow> dockWindow_;
   std::unique_ptr<GroupMenuWindow> groupMenu_;
   std::unique_ptr<ItemContextMenu> itemMenu_;
+  std::unique_ptr<SearchWindow> searchWindow_;
+  // The installed applications search offers, read off the user-interface thread.
+  std::unique_ptr<ApplicationIndex> applications_;
   // Calls queued for later run on this object, so that they die with the launcher instead of
   // reaching a destroyed one.
   QObject queuedCalls_;

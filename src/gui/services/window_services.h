@@ -3,6 +3,10 @@
 // others drive them, and the clock of their animations. Each window implements its part, so no
 // window library needs another.
 
+#include <string>
+
+class QKeyEvent;
+
 namespace qav {
 
 // The group menu as the dock, the hot keys and the item context menu drive it. Until the menu
@@ -19,6 +23,21 @@ class GroupMenuRequests {
   virtual bool MenuBusy() = 0;
   // Re-reads the shown group's members and redraws them at full opacity (their order changed).
   virtual void MenuRefresh() = 0;
+};
+
+// Type to search, as the dock and the command line open it. Until the search window exists
+// these do nothing.
+class SearchRequests {
+ public:
+  virtual ~SearchRequests() = default;
+  // Opens the search line over the dock in keyboard mode, holding `text`.
+  virtual void OpenSearch(const std::string& text) = 0;
+  virtual bool SearchShown() = 0;
+  // Closes the search line and its results, if shown; keyboard mode goes on.
+  virtual void CloseSearch() = 0;
+  // A key that reached another window while the search is shown (typed before the window system
+  // moved the keyboard to it): the search takes it as its own.
+  virtual void ForwardSearchKey(QKeyEvent* event) = 0;
 };
 
 // The dock as the item context menu changes it.

@@ -48,6 +48,12 @@ std::string LinuxShellFolders::DataHome() const {
   return Home() + "/.local/share";
 }
 
+std::string LinuxShellFolders::StateHome() const {
+  const auto state = environment_("XDG_STATE_HOME");
+  if (state && !state->empty() && state->front() == '/') return StripTrailingSlashes(*state);
+  return Home() + "/.local/state";
+}
+
 std::string LinuxShellFolders::UserDir(const std::string& name, const std::string& fallback) const {
   const std::string key = "XDG_" + name + "_DIR";
   if (const auto direct = environment_(key); direct && !direct->empty()) {
@@ -98,6 +104,14 @@ std::string LinuxShellFolders::SpecialFolder(int csidl) {
 
 std::string LinuxShellFolders::ProgramConfigFolder() {
   return ConfigHome() + "/qav-launcher";
+}
+
+std::string LinuxShellFolders::ProgramStateFolder() {
+  return StateHome() + "/qav-launcher";
+}
+
+std::string LinuxShellFolders::RecentFilesList() {
+  return DataHome() + "/recently-used.xbel";
 }
 
 std::vector<int> LinuxShellFolders::PlaceFolders() {

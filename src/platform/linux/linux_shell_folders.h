@@ -30,10 +30,15 @@ class LinuxShellFolders final : public ShellFolders {
   std::string ConfigHome() const;
   // "qav-launcher" in ConfigHome(), where the user edits configuration by hand.
   std::string ProgramConfigFolder() override;
+  // "qav-launcher" in $XDG_STATE_HOME (~/.local/state).
+  std::string ProgramStateFolder() override;
+  // $XDG_DATA_HOME/recently-used.xbel, the freedesktop bookmark file.
+  std::string RecentFilesList() override;
 
  private:
   std::string Home() const;
   std::string DataHome() const;
+  std::string StateHome() const;
   // An XDG user directory ("DESKTOP", "DOCUMENTS", ...), else home + `fallback`.
   std::string UserDir(const std::string& name, const std::string& fallback) const;
 

@@ -30,6 +30,7 @@ TEST(CommandLine, EveryActionBecomesItsRequest) {
   const std::vector<std::pair<std::string, RemoteVerb>> actions{
       {"--show", RemoteVerb::kShow},
       {"--keyboard", RemoteVerb::kKeyboard},
+      {"--search", RemoteVerb::kSearch},
       {"--switch", RemoteVerb::kSwitch},
       {"--minimize", RemoteVerb::kMinimize},
       {"--settings", RemoteVerb::kSettings},
@@ -59,6 +60,17 @@ TEST(CommandLine, FileOptionsCarryAnAbsoluteFile) {
   }
   const std::string absolute = InCurrentFolder("x.bak");
   EXPECT_EQ(Parse({"--backup-icons=" + absolute}).request->argument, absolute);
+}
+
+// The search's text is the next word unless that is an option; with "=" it may be anything.
+TEST(CommandLine, TheSearchCarriesItsTextIfGiven) {
+  EXPECT_EQ(Parse({"--search", "fire fox"}).request,
+            (RemoteRequest{RemoteVerb::kSearch, "fire fox"}));
+  EXPECT_EQ(Parse({"--search=-x"}).request, (RemoteRequest{RemoteVerb::kSearch, "-x"}));
+  EXPECT_EQ(Parse({"--search", "-platform", "xcb"}).request,
+            (RemoteRequest{RemoteVerb::kSearch, ""}));
+  EXPECT_EQ(Parse({"--search", "a", "b"}).status, 2);
+  EXPECT_NE(Parse({"--help"}).text.find("--search [text]"), std::string::npos);
 }
 
 TEST(CommandLine, HelpAndVersionAnswerAtOnce) {

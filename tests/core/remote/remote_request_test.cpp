@@ -18,12 +18,18 @@ TEST(RemoteRequest, EveryVerbTravelsAndComesBackTheSame) {
     EXPECT_EQ(DecodeRequest(line), request) << line;
   }
   EXPECT_EQ(EncodeRequest({RemoteVerb::kBackupIcons, "/tmp/a\nQAV1 quit"}), "");
+  for (const std::string text : {"fire fox", "-x", ""}) {
+    EXPECT_EQ(DecodeRequest(EncodeRequest({RemoteVerb::kSearch, text})),
+              (RemoteRequest{RemoteVerb::kSearch, text}));
+  }
+  EXPECT_EQ(EncodeRequest({RemoteVerb::kSearch, "a\nQAV1 quit"}), "");
 }
 
 TEST(RemoteRequest, MalformedOrUnknownLinesAreRefused) {
   for (const char* line :
        {"", "QAV1", "QAV1 ", "QAV2 show", "qav1 show", "show", "QAV1 dance", "QAV1 show now",
-        "QAV1 backup-icons", "QAV1 backup-icons ", "QAV1 quit\r", "QAV1 restore-icons /a\tb"}) {
+        "QAV1 backup-icons", "QAV1 backup-icons ", "QAV1 quit\r", "QAV1 restore-icons /a\tb",
+        "QAV1 search ", "QAV1 keyboard x"}) {
     EXPECT_FALSE(DecodeRequest(line)) << line;
   }
   EXPECT_FALSE(DecodeRequest("QAV1 backup-icons /" + std::string(kRemoteLineLimit, 'a')));
@@ -43,6 +49,7 @@ class FakeDock final : public RemoteDock {
  public:
   void Show() override { calls += "show;"; }
   void Keyboard() override { calls += "keyboard;"; }
+  void Search(const std::string&) override { calls += "search;"; }
   void Switch() override { calls += "switch;"; }
   void Minimize() override { calls += "minimize;"; }
   void OpenSettings() override { calls += "settings;"; }

@@ -34,7 +34,8 @@ TEST(FuzzyMatch, PrefixesAndWordStartsBeatScatteredLetters) {
 
 struct RankFixture : ::testing::Test {
   Candidate Make(std::string key, std::string title, std::vector<std::string> others = {}) {
-    return {std::move(key), std::move(title), std::move(others), Source::kApplication, "", 0, ""};
+    return {
+        std::move(key), std::move(title), std::move(others), Source::kApplication, "", 0, "", ""};
   }
   std::vector<std::string> Titles(std::string_view query, std::size_t limit = 10) {
     std::vector<std::string> titles;
@@ -122,8 +123,12 @@ TEST(UsageFile, KeepsTheMostUsedWithinItsCapAndSurvivesOnDisk) {
   EXPECT_EQ(LoadUsage(path).size(), kMaxUsageEntries);
   test::WriteText(path, "QAV Launcher search usage 1\n1\t1\tcut");
   EXPECT_TRUE(LoadUsage(path).empty());
-  const std::string missing = dir / "no-such-folder/usage";
-  EXPECT_EQ(SaveUsage(files, missing, table).Error(), "cannot write " + missing);
+  // The state folder is made when it is missing; a file where it should be is a failure.
+  EXPECT_TRUE(SaveUsage(files, dir / "state/qav-launcher/usage", table));
+  EXPECT_EQ(LoadUsage(dir / "state/qav-launcher/usage").size(), kMaxUsageEntries);
+  test::WriteText(dir / "taken", "");
+  const std::string blocked = dir / "taken/usage";
+  EXPECT_EQ(SaveUsage(files, blocked, table).Error(), "cannot write " + blocked);
 }
 
 TEST(RecentFiles, LocalBookmarksNewestFirst) {

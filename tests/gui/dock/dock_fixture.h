@@ -14,6 +14,7 @@
 namespace qav::test {
 
 class RecordingServices final : public GroupMenuRequests,
+                                public SearchRequests,
                                 public ItemMenuRequests,
                                 public FrameClock,
                                 public ConfigurationSaver,
@@ -27,6 +28,10 @@ class RecordingServices final : public GroupMenuRequests,
   bool MenuBusy() override { return false; }
   void MenuRefresh() override {}
   void ShowItemMenu(int record, int) override { itemMenus.push_back(record); }
+  void OpenSearch(const std::string& text) override { searches.push_back(text); }
+  bool SearchShown() override { return false; }
+  void CloseSearch() override { ++searchCloses; }
+  void ForwardSearchKey(QKeyEvent*) override {}
   void Sleep(int milliseconds) override { slept += milliseconds; }
   void ProcessEvents() override {}
   void SaveSettings() override {}
@@ -56,6 +61,8 @@ class RecordingServices final : public GroupMenuRequests,
 
   std::vector<int> menus;
   std::vector<int> itemMenus;
+  std::vector<std::string> searches;
+  int searchCloses = 0;
   bool menuShown = false;
   int exits = 0;
   int slept = 0;
@@ -114,7 +121,7 @@ struct DockFixture : FakeSystem {
             pictures, services,
             services, services,
             services, services,
-            nullptr};
+            services, nullptr};
   }
   CommandContext Commands() {
     return {state, platform, pictures, services, services, services, [](int) {}};

@@ -133,6 +133,27 @@ TEST_F(DockTest, KeyboardModeLabelsSlotsAndLaunchesByLetter) {
   EXPECT_EQ(services.region.size(), 9u);  // the centre and eight ring boxes
 }
 
+// In keyboard mode "/" opens the search line, and a printable key that is no ring letter opens it
+// with itself typed; the ring's letters, space and shortcuts keep what they do.
+TEST_F(DockTest, KeyboardModeOpensTheSearchWithSlashOrAKeyThatIsNoLetter) {
+  ASSERT_LT(state.settings.IconCount, 36);  // "Z" labels nothing
+  QTest::keyClick(dock.get(), Qt::Key_Slash);
+  EXPECT_TRUE(services.searches.empty());  // outside keyboard mode
+  QTest::keyClick(dock.get(), Qt::Key_Space, Qt::AltModifier);
+  QTest::keyClick(dock.get(), Qt::Key_Slash, Qt::NoModifier);
+  QTest::keyClick(dock.get(), 'z');
+  QTest::keyClick(dock.get(), Qt::Key_Space);
+  QTest::keyClick(dock.get(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(dock.get(), '+');
+  EXPECT_EQ(services.searches, (std::vector<std::string>{"", "z", "+"}));
+  QTest::keyClick(dock.get(), Qt::Key_3);  // a ring letter still presses its place
+  EXPECT_EQ(launcher.launched.size(), 1u);
+  EXPECT_EQ(services.searches.size(), 3u);
+  const int closes = services.searchCloses;
+  QTest::keyClick(dock.get(), Qt::Key_Escape);  // leaving keyboard mode closes the search
+  EXPECT_GT(services.searchCloses, closes);
+}
+
 // Keyboard mode's centre key is the key left of "1" by its place, whatever the layout prints on
 // it ("\xC2\xB2" on a French keyboard): it does what the "`" key does.
 TEST_F(DockTest, TheKeyLeftOfOnePicksTheCentreWhateverTheLayoutPrints) {

@@ -34,6 +34,7 @@ class CountingDock final : public RemoteDock {
  public:
   void Show() override { ++acted; }
   void Keyboard() override { ++acted; }
+  void Search(const std::string&) override { ++acted; }
   void Switch() override { ++acted; }
   void Minimize() override { ++acted; }
   void OpenSettings() override { ++acted; }

@@ -36,6 +36,17 @@ TEST_F(ShellFoldersTest, BaseDirectoriesFollowXdgWithTheirDefaults) {
   EXPECT_EQ(Folders().SpecialFolder(99), "");
 }
 
+TEST_F(ShellFoldersTest, StateAndRecentFilesFollowXdgWithTheirDefaults) {
+  EXPECT_EQ(Folders().ProgramStateFolder(), home / ".local/state/qav-launcher");
+  EXPECT_EQ(Folders().RecentFilesList(), home / ".local/share/recently-used.xbel");
+  env["XDG_STATE_HOME"] = "/state/ann/";
+  env["XDG_DATA_HOME"] = "/data/ann";
+  EXPECT_EQ(Folders().ProgramStateFolder(), "/state/ann/qav-launcher");
+  EXPECT_EQ(Folders().RecentFilesList(), "/data/ann/recently-used.xbel");
+  env["XDG_STATE_HOME"] = "relative";
+  EXPECT_EQ(Folders().ProgramStateFolder(), home / ".local/state/qav-launcher");
+}
+
 // Relative entries are not base directories at all: they would name folders below whatever the
 // working directory happens to be.
 TEST_F(ShellFoldersTest, ApplicationFoldersSkipRelativeBaseDirectories) {
