@@ -222,7 +222,7 @@ def main(binary, artifacts, bus_launcher="/usr/libexec/at-spi-bus-launcher"):
         for _ in range(3):
             ui.press(ui.find("push button", "Next", started))
         keys_page = poll(lambda: ui.at.findDescendant(started, lambda a: a is not None and (
-            a.name or "").startswith("Page 4 of 5")), "the page of the keys")
+            a.name or "").startswith("Page 4 of 6")), "the page of the keys")
         assert "Keys page of the settings" in keys_page.name, keys_page.name
         session.screenshot("desktop-started-keys.png")
         ui.press(ui.find("push button", "Cancel", started))

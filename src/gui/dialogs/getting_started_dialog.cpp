@@ -15,14 +15,17 @@ namespace {
 
 // What each page shows, for screen readers (the pictures carry the same words).
 constexpr const char* kPageNames[kStartedPages] = {
-    "Page 1 of 5: Welcome. Click an icon of the ring to start it; point at it to see its title.",
-    "Page 2 of 5: Drop files, folders or web addresses on the ring to add them.",
-    "Page 3 of 5: Click a group to open its menu; drag an item out to remove it.",
-    "Page 4 of 5: Alt+Space labels every icon with a key; Shift+Tab shows the desktop; "
+    "Page 1 of 6: Welcome. Click an icon of the ring to start it; point at it to see its title.",
+    "Page 2 of 6: Drop files, folders or web addresses on the ring to add them.",
+    "Page 3 of 6: Click a group to open its menu; drag an item out to remove it.",
+    "Page 4 of 6: Alt+Space labels every icon with a key; Shift+Tab shows the desktop; "
     "Ctrl+Tab minimizes the launcher. Choose other keys, or none, on the Keys page of the "
     "settings.",
-    "Page 5 of 5: Right-click an icon for its properties; the tray icon brings the launcher "
-    "back. Press F1 to see these pages again."};
+    "Page 5 of 6: Right-click an icon for its properties; the tray icon brings the launcher "
+    "back. Press F1 to see these pages again.",
+    "Page 6 of 6: Type to search. In keyboard mode, / opens the search line, as does any key "
+    "that labels no icon. Arrows and Page keys choose a result, Enter starts it, Alt with a "
+    "row's key starts that row; Esc clears the line, a second Esc closes the search."};
 
 }  // namespace
 

@@ -14,7 +14,7 @@ class QStackedWidget;
 
 namespace qav {
 
-inline constexpr int kStartedPages = 5;
+inline constexpr int kStartedPages = 6;
 inline constexpr std::int16_t kStartedOff = -1;
 
 class GettingStartedDialog final : public QDialog {

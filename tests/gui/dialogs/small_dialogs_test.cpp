@@ -89,12 +89,12 @@ TEST(InputText, OnlyBlanksKeepTheInitialTextButStillClose) {
             " Bea ");
 }
 
-TEST(GettingStartedDialog, PagesForwardAndBackWithinTheFive) {
-  std::int16_t page = 3;
+TEST(GettingStartedDialog, PagesForwardAndBackWithinTheSix) {
+  std::int16_t page = 4;
   GettingStartedDialog started(page, nullptr);
   auto* last = started.findChild<QPushButton*>("Cmd0");
   auto* next = started.findChild<QPushButton*>("Cmd1");
-  EXPECT_EQ(started.Page(), 3);
+  EXPECT_EQ(started.Page(), 4);
   EXPECT_TRUE(last->isEnabled());
   EXPECT_TRUE(next->isEnabled());
   // Only the page on show holds its picture, and it is the right one.
@@ -105,12 +105,12 @@ TEST(GettingStartedDialog, PagesForwardAndBackWithinTheFive) {
     }
     return names;
   };
-  EXPECT_EQ(pictured(), std::vector<QString>{"PicStarted3"});
-  next->click();
-  EXPECT_EQ(page, 4);
   EXPECT_EQ(pictured(), std::vector<QString>{"PicStarted4"});
+  next->click();
+  EXPECT_EQ(page, 5);  // the search's page, the last
+  EXPECT_EQ(pictured(), std::vector<QString>{"PicStarted5"});
   EXPECT_FALSE(next->isEnabled());
-  for (int i = 0; i < 5; ++i) started.CmdClick(0);
+  for (int i = 0; i < 6; ++i) started.CmdClick(0);
   EXPECT_EQ(page, 0);
   EXPECT_FALSE(last->isEnabled());
   EXPECT_TRUE(next->isEnabled());
