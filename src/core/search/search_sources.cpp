@@ -1,6 +1,7 @@
 #include "core/search/search_sources.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 #include "core/search/recent_files.h"
@@ -74,6 +75,20 @@ std::vector<Candidate> ItemCandidates(const Tables& tables, int ringPlaces) {
     }
   }
   return out;
+}
+
+std::vector<Candidate> WithoutApplicationsOfItems(std::vector<Candidate> candidates,
+                                                  const Tables& tables) {
+  std::set<std::string, std::less<>> entries;
+  for (const Candidate& c : candidates) {
+    if (c.source != Source::kRing && c.source != Source::kGroup) continue;
+    const std::string path = tables.Shortcuts[static_cast<std::size_t>(c.reference)].Path.Get();
+    if (!path.empty()) entries.insert(path);
+  }
+  std::erase_if(candidates, [&entries](const Candidate& c) {
+    return c.source == Source::kApplication && entries.contains(c.target);
+  });
+  return candidates;
 }
 
 std::vector<Candidate> ApplicationCandidates(const std::vector<std::string>& folders,

@@ -19,6 +19,11 @@ namespace qav::search {
 // commands of the catalog; `reference` is the record number.
 std::vector<Candidate> ItemCandidates(const Tables& tables, int ringPlaces);
 
+// The candidates without the applications that an item of the ring or a group already stands for
+// (an item made from the application's desktop entry): the item is offered, with its place.
+std::vector<Candidate> WithoutApplicationsOfItems(std::vector<Candidate> candidates,
+                                                  const Tables& tables);
+
 // Answers whether a program (a name on the search path or a path) is installed.
 using InstalledTest = std::function<bool(const std::string& program)>;
 

@@ -102,6 +102,7 @@ void SearchWindow::Gather() {
       candidates_.insert(candidates_.end(), recent.begin(), recent.end());
     }
   }
+  candidates_ = search::WithoutApplicationsOfItems(std::move(candidates_), state_.tables);
   usage_ = search::LoadUsage(state_.paths.UsageFile);
   pictures_.clear();
 }

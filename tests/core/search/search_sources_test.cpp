@@ -63,6 +63,26 @@ TEST(SearchSources, RingItemsGroupMembersAndCommandsFromTheTables) {
   EXPECT_EQ(ItemCandidates(tables, 36).size(), 5u) << "a ring of 36 places shows place 20";
 }
 
+// An item made from an application's desktop entry stands for it: the application is not offered
+// a second time.
+TEST(SearchSources, AnApplicationAnItemStandsForIsOfferedOnce) {
+  Tables tables = MakeTables();
+  tables.Shortcuts[1] = Item(kKindDockShortcut, "Browser", "/usr/bin/browser");
+  tables.Shortcuts[1].Path = "/usr/share/applications/browser.desktop";
+  std::vector<Candidate> candidates = ItemCandidates(tables, 8);
+  for (const char* name : {"browser", "editor"}) {
+    Candidate application;
+    application.key = std::string("application:") + name + ".desktop";
+    application.source = Source::kApplication;
+    application.target = std::string("/usr/share/applications/") + name + ".desktop";
+    candidates.push_back(application);
+  }
+  const std::vector<Candidate> kept = WithoutApplicationsOfItems(candidates, tables);
+  ASSERT_EQ(kept.size(), candidates.size() - 1);
+  EXPECT_EQ(kept.front().key, "item:/usr/bin/browser");
+  EXPECT_EQ(kept.back().key, "application:editor.desktop");
+}
+
 TEST(SearchSources, ApplicationsAsAMenuListsThemFoundByTheirKeywords) {
   const test::TempDir dir;
   const std::string user = dir / "user/";
