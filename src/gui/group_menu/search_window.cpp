@@ -74,10 +74,13 @@ SearchWindow::SearchWindow(AppState& state, const ImageTables& images, SearchSer
   CreateGraphicOnFirstUse(state_.settings.Record.ClearType == 1);
   collator_.setNumericMode(true);
   watch_.setInterval(kWatchMilliseconds);
+  // A window manager may take a moment to hand the keyboard from the dock to the search: only
+  // a second round without an active window of this program means another one came to the front.
   QObject::connect(&watch_, &QTimer::timeout, [this] {
-    if (QApplication::activeWindow() == nullptr && QApplication::activePopupWidget() == nullptr) {
-      Close(true);
-    }
+    const bool ours =
+        QApplication::activeWindow() != nullptr || QApplication::activePopupWidget() != nullptr;
+    inactiveRounds_ = ours ? 0 : inactiveRounds_ + 1;
+    if (inactiveRounds_ >= 2) Close(true);
   });
 }
 
@@ -117,6 +120,7 @@ void SearchWindow::OpenSearch(const std::string& text) {
     Activate();
     setFocus();
     shown_ = true;
+    inactiveRounds_ = 0;
     watch_.start();
   }
   SetQuery(text);

@@ -96,6 +96,7 @@ class SearchWindow final : public LayeredSurface, public SearchRequests {
   SearchServices services_;
   QCollator collator_;
   QTimer watch_;  // another program came to the front: the search closes
+  int inactiveRounds_ = 0;
   bool shown_ = false;
   std::string query_;
   std::vector<search::Candidate> candidates_;

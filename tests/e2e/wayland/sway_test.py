@@ -67,8 +67,8 @@ def prepare_home(session):
     records[GROUP] = menu_file.record(Kind=menu_file.KIND_GROUP, ImageRow=GROUP,
                                       Title="Tools Group",
                                       IconFile=os.path.join(session.sys_icons, "Group.png"))
-    fill_groups(os.path.join(session.home, "menu tools"), groups, records,
-                {GROUP: GROUP_MEMBERS})
+    members = fill_groups(os.path.join(session.home, "menu tools"), groups, records,
+                          {GROUP: GROUP_MEMBERS})
     records[MONITOR_OFF] = menu_file.record(
         Kind=menu_file.KIND_SHORTCUT, IsBuiltIn=menu_file.TRUE, CommandId=COMMAND_MONITOR_OFF,
         ImageRow=MONITOR_OFF, Title="Monitor Off",
@@ -77,7 +77,7 @@ def prepare_home(session):
     dropped = os.path.join(session.home, "dropped notes.txt")
     with open(dropped, "w") as f:
         f.write("dropped on the dock\n")
-    return tool, dropped
+    return tool, dropped, members
 
 
 def wait_for_views(session, wanted, what):
@@ -138,6 +138,19 @@ def check_keyboard_mode(session, rest, tool):
     assert ran(tool, "the key letter ran the shortcut") == ["alpha", "two words"]
     session.shot_when("wayland-keyboard-ended.png", lambda s: matches(s, CORNERS, DESKTOP) == 1,
                       "keyboard mode over after the launch")
+
+
+def check_search(session, rest, members):
+    """--search with a text opens keyboard mode with the search line holding it; the keys reach
+    the search on the desktop's layer, and Enter starts the group member it found."""
+    first = min(members)
+    session.request(f"--search=Member {GROUP}.")
+    session.shot_when("wayland-search.png", lambda s: tinted(s, rest), "the search in keyboard mode")
+    session.keys("1")  # typed into the line, not a ring letter
+    session.keys("-k", "Return")
+    assert ran(members[first], "the member the search found") == [""]
+    session.shot_when("wayland-search-ended.png", lambda s: matches(s, CORNERS, DESKTOP) == 1,
+                      "keyboard mode over after the start")
 
 
 def check_minimize_and_switch(session):
@@ -304,11 +317,12 @@ def main(binary, artifacts, virtual_pointer, drag_source):
     started = time.time()
     session = SwaySession(binary, artifacts, virtual_pointer)
     try:
-        tool, dropped = prepare_home(session)
+        tool, dropped, members = prepare_home(session)
         session.private_bus()
         launcher, rest = check_first_start(session)
         check_hover_and_menu(session, rest)
         check_keyboard_mode(session, rest, tool)
+        check_search(session, rest, members)
         check_minimize_and_switch(session)
         check_esc_hides(session, rest, drag_source, dropped)
         check_settings(session, rest)
