@@ -1,10 +1,12 @@
 #include "gui/group_menu/group_menu_window.h"
 
+#include <QCoreApplication>
 #include <QToolTip>
 
 #include "base/text.h"
 #include "gui/graphics/imaging.h"
 #include "gui/group_menu/menu_accessible.h"
+#include "gui/text/shown_titles.h"
 
 namespace qav {
 namespace {
@@ -68,8 +70,9 @@ void GroupMenuWindow::IniMenuParam() {
     ShortcutRecord& record = state_.tables.Shortcuts[static_cast<std::size_t>(r)];
     itemRecords_[m] = r;
     itemPictures_[m] = record.ImageRow;
-    itemTitles_[m] = record.Title.Get();
-    record.Title = itemTitles_[m];
+    const std::string title = record.Title.Get();
+    record.Title = title;
+    itemTitles_[m] = ShownTitle(title).toStdString();
     itemCommands_[m] = record.CommandId;
   }
 }
@@ -167,8 +170,11 @@ void GroupMenuWindow::DrawArrows(int upSkin, int downSkin) {
   const MenuGeometry& g = geometry_;
   DrawSkin(upSkin, 1, 10, 10);
   DrawSkin(downSkin, 1, 10, g.LowerArrowTop());
-  DrawLabel("PgUp", g.x + 210, g.y + 10, 48, 25, !canScrollUp_);
-  DrawLabel("PgDn", g.x + 210, g.y + g.LowerArrowTop(), 48, 25, !canScrollDown_);
+  // The keys' names as the user's keyboard prints them.
+  DrawLabel(QCoreApplication::translate("GroupMenuWindow", "PgUp").toStdString(), g.x + 210,
+            g.y + 10, 48, 25, !canScrollUp_);
+  DrawLabel(QCoreApplication::translate("GroupMenuWindow", "PgDn").toStdString(), g.x + 210,
+            g.y + g.LowerArrowTop(), 48, 25, !canScrollDown_);
 }
 
 void GroupMenuWindow::MenuNormal() {
