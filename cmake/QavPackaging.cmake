@@ -8,6 +8,14 @@
 #   file        what xdg-open asks the type of a folder or document with when no desktop
 #               environment answers (a plain window manager): without it, on a bare system,
 #               every folder and document item fails to open (the bare-system test shows it).
+# Recommended:
+#   qt6-wayland            Qt's Wayland platform plugin: the dock runs natively in a Wayland
+#                          session with it (XWayland without);
+#   qt6-translations-l10n  Qt's own texts in the user's language (qtbase_<language>.qm): the
+#                          standard buttons of the message boxes, the file dialog. Without it the
+#                          windows still speak the user's language (the program's translations
+#                          are in this package), only those buttons stay English: 13 MB of every
+#                          language Qt knows is too much to require for that.
 # A terminal emulator is only needed for programs that run in one, so it is suggested.
 # With SOURCE_DATE_EPOCH set, every file in the package carries that time: two builds of the same
 # sources give the same package.
@@ -39,8 +47,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QAV_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, xdg-utils, file")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "x-terminal-emulator")
-# Qt's Wayland platform plugin: the dock runs natively in a Wayland session with it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # Sections a package does not ship (the compilers' .comment), taken out of the staged binaries.

@@ -39,9 +39,9 @@ struct Action {
 
 // By HotKey.
 constexpr std::array<Action, 3> kActions = {{
-    {"keyboard", "Show the launcher in keyboard mode"},
-    {"switch", "Switch between the launcher and the desktop"},
-    {"minimize", "Minimize the launcher to its corner picture"},
+    {"keyboard", QAV_TEXT("Core", "Show the launcher in keyboard mode")},
+    {"switch", QAV_TEXT("Core", "Switch between the launcher and the desktop")},
+    {"minimize", QAV_TEXT("Core", "Minimize the launcher to its corner picture")},
 }};
 
 unsigned ModifierOf(std::string_view word) {
@@ -98,8 +98,12 @@ std::string_view HotKeyPurpose(HotKey key) {
 }
 
 std::string CombinationProblem(std::string_view text) {
+  return English(CombinationProblemText(text));
+}
+
+FilledText CombinationProblemText(std::string_view text) {
   const std::string_view trimmed = Trim(text);
-  if (trimmed.empty()) return "no key is named";
+  if (trimmed.empty()) return {QAV_TEXT("Core", "no key is named")};
   KeyCombination combination;
   std::size_t start = 0;
   while (true) {
@@ -108,23 +112,27 @@ std::string CombinationProblem(std::string_view text) {
         Trim(trimmed.substr(start, plus == std::string_view::npos ? plus : plus - start));
     if (plus == std::string_view::npos) {
       combination.key = KeyOf(word);
-      if (combination.key.empty()) return "\"" + std::string(word) + "\" is no key it knows";
+      if (combination.key.empty()) {
+        return {QAV_TEXT("Core", "\"%1\" is no key it knows"), {std::string(word)}};
+      }
       break;
     }
     const unsigned modifier = ModifierOf(word);
     if (modifier == 0) {
-      return "\"" + std::string(word) + "\" is not Ctrl, Shift, Alt or Super";
+      return {QAV_TEXT("Core", "\"%1\" is not Ctrl, Shift, Alt or Super"), {std::string(word)}};
     }
     combination.modifiers |= modifier;
     start = plus + 1;
   }
   const unsigned commanding = platform::kCtrl | platform::kAlt | platform::kSuper;
   if (Types(combination.key) && (combination.modifiers & commanding) == 0) {
-    return "it would take the typing of " + combination.key +
-           " from every program; add Ctrl, Alt or Super";
+    return {QAV_TEXT("Core",
+                     "it would take the typing of %1 from every program; add Ctrl, Alt or Super"),
+            {combination.key}};
   }
   if (combination.modifiers == 0 && !StandsAlone(combination.key)) {
-    return "it would take " + combination.key + " from every program; add a modifier";
+    return {QAV_TEXT("Core", "it would take %1 from every program; add a modifier"),
+            {combination.key}};
   }
   return {};
 }
@@ -220,9 +228,11 @@ Result WriteHotKeyFile(platform::FileOps& files, const std::string& path,
   std::filesystem::create_directories(file.parent_path(), error);
   const std::string text = HotKeyFileText(bindings);
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-  return Result::From(platform::WriteAtomically(files, path, {bytes, text.size()}),
-                      "The hot keys could not be saved in " + path + ": " +
-                          (error ? error.message() : std::string("writing the file failed")) + ".");
+  return Result::From(
+      platform::WriteAtomically(files, path, {bytes, text.size()}),
+      FilledText{QAV_TEXT("Core", "The hot keys could not be saved in %1: %2."),
+                 {path, error ? error.message()
+                              : std::string(QAV_TEXT("Core", "writing the file failed"))}});
 }
 
 }  // namespace qav

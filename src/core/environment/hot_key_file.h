@@ -31,6 +31,8 @@ std::string_view HotKeyPurpose(platform::HotKey key);
 std::optional<platform::KeyCombination> ParseCombination(std::string_view text);
 // Why `text` is no usable combination; empty when it is one.
 std::string CombinationProblem(std::string_view text);
+// The same as the windows translate it; an empty pattern when it is one.
+FilledText CombinationProblemText(std::string_view text);
 
 struct HotKeyChoice {
   platform::HotKeyBindings bindings = platform::DefaultHotKeys();

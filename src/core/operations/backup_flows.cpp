@@ -17,8 +17,7 @@ namespace {
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-constexpr const char* kCaption = "QAV Launcher";
-constexpr const char* kCrLf = "\r\n";
+constexpr const char* kCaption = QAV_TEXT("Core", "QAV Launcher");
 
 // Shows the busy pointer for as long as it lives; `Done` ends it early, before a message.
 class BusyScope {
@@ -47,12 +46,13 @@ std::set<std::string> OwnStorePictures(const AppState& state) {
   return own;
 }
 
-void Tell(platform::MessageBoxes& messages, const std::string& text, MessageIcon icon) {
-  messages.Show({text, kCaption, icon, MessageButtons::kOk});
+void Tell(platform::MessageBoxes& messages, FilledText text, MessageIcon icon) {
+  messages.Show(platform::FilledMessage(std::move(text), kCaption, icon, MessageButtons::kOk));
 }
 
-platform::MessageRequest Question(const std::string& text, bool noIsDefault) {
-  return {text, kCaption, MessageIcon::kQuestion, MessageButtons::kYesNo, noIsDefault};
+platform::MessageRequest Question(FilledText text, bool noIsDefault) {
+  return platform::FilledMessage(std::move(text), kCaption, MessageIcon::kQuestion,
+                                 MessageButtons::kYesNo, noIsDefault);
 }
 
 void Explain(const std::function<void(const std::string&)>& explain, const std::string& why) {
@@ -60,9 +60,9 @@ void Explain(const std::function<void(const std::string&)>& explain, const std::
 }
 
 // The failure of the program's own text, with the reason for whoever wants it.
-bool Fail(BackupFlowContext& c, const std::string& text, const std::string& why) {
+bool Fail(BackupFlowContext& c, const char* text, const std::string& why) {
   Explain(c.explain, why);
-  Tell(c.platform.messages, text, MessageIcon::kExclamation);
+  Tell(c.platform.messages, {text}, MessageIcon::kExclamation);
   return false;
 }
 
@@ -82,36 +82,43 @@ bool SaveSettings(BackupFlowContext& c) {
                c.state.paths.SettingsFile);
 }
 
-std::string ResetQuestion(const std::string& warning, const std::string& advice,
-                          const std::string& question) {
-  return warning + advice + kCrLf + kCrLf + question;
+// Three texts of their own, each translated alone.
+FilledText ResetQuestion(const char* warning, const char* advice, const char* question) {
+  return {"%1%2\r\n\r\n%3", {warning, advice, question}};
 }
 
 }  // namespace
 
 platform::MessageRequest ReplaceQuestion() {
-  return Question("The target file already exists. Are you sure to replace?", false);
+  return Question({QAV_TEXT("Core", "The target file already exists. Are you sure to replace?")},
+                  false);
 }
 
 platform::MessageRequest ResetSettingsQuestion() {
   return Question(
-      ResetQuestion("WARNING: This procedure will reset all program settings to their default "
-                    "values but all currently used shortcuts and icons will be maintained "
-                    "intact. ",
-                    "It is recommended to backup the configuration (Settings --> General tab --> "
-                    "Backup section) before proceeding.",
-                    "Proceed anyway with resetting all default program settings?"),
+      ResetQuestion(
+          QAV_TEXT("Core",
+                   "WARNING: This procedure will reset all program settings to their "
+                   "default values but all currently used shortcuts and icons will be "
+                   "maintained intact. "),
+          QAV_TEXT("Core",
+                   "It is recommended to backup the configuration (Settings --> General "
+                   "tab --> Backup section) before proceeding."),
+          QAV_TEXT("Core", "Proceed anyway with resetting all default program settings?")),
       true);
 }
 
 platform::MessageRequest ResetShortcutsQuestion() {
   return Question(
-      ResetQuestion("WARNING: This procedure will reset all default shortcuts and icons to their "
-                    "default values but all currently used program settings will be maintained "
-                    "intact. ",
-                    "It is recommended to backup all shortcuts and icons (Settings --> General "
-                    "tab --> Backup section) before proceeding.",
-                    "Proceed anyway with resetting all default shortcuts and icons?"),
+      ResetQuestion(
+          QAV_TEXT("Core",
+                   "WARNING: This procedure will reset all default shortcuts and icons "
+                   "to their default values but all currently used program settings "
+                   "will be maintained intact. "),
+          QAV_TEXT("Core",
+                   "It is recommended to backup all shortcuts and icons (Settings --> "
+                   "General tab --> Backup section) before proceeding."),
+          QAV_TEXT("Core", "Proceed anyway with resetting all default shortcuts and icons?")),
       true);
 }
 
@@ -127,12 +134,13 @@ bool ClearTarget(const std::string& path, platform::MessageBoxes& messages,
   std::error_code error;
   if (std::filesystem::remove(platform::PathFromUtf8(path), error) && !error) return true;
   Explain(explain, error ? error.message() : path + " is gone or cannot be removed");
-  Tell(messages, "The target file cannot be replaced: " + path, MessageIcon::kExclamation);
+  Tell(messages, {QAV_TEXT("Core", "The target file cannot be replaced: %1"), {path}},
+       MessageIcon::kExclamation);
   return false;
 }
 
 bool BackupConfiguration(const std::string& path, BackupFlowContext& c) {
-  constexpr const char* kFailed = "Backup Configuration File failed! ";
+  constexpr const char* kFailed = QAV_TEXT("Core", "Backup Configuration File failed! ");
   if (!SaveSettings(c)) return false;  // the save has said why
   const std::string& settings = c.state.paths.SettingsFile;
   const auto bytes = platform::ReadWholeFile(settings, kSettingsFileSize);
@@ -141,7 +149,8 @@ bool BackupConfiguration(const std::string& path, BackupFlowContext& c) {
   if (!platform::WriteAtomically(c.platform.files, path, *bytes)) {
     return Fail(c, kFailed, FirstReason(WhyUnwritable(path), "cannot write " + path));
   }
-  Tell(c.platform.messages, "Backup Configuration File Successfully!", MessageIcon::kNone);
+  Tell(c.platform.messages, {QAV_TEXT("Core", "Backup Configuration File Successfully!")},
+       MessageIcon::kNone);
   return true;
 }
 
@@ -151,10 +160,11 @@ bool BackupShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
                                          c.state.paths.SysIconsFolder, c.progress);
   busy.Done();
   if (!outcome.Ok()) {
-    return Fail(c, "Backup all shortcuts & icons failed! ",
+    return Fail(c, QAV_TEXT("Core", "Backup all shortcuts & icons failed! "),
                 FirstReason(WhyUnwritable(path), outcome.Error()));
   }
-  Tell(c.platform.messages, "Backup Shortcuts & Icons Successfully!", MessageIcon::kNone);
+  Tell(c.platform.messages, {QAV_TEXT("Core", "Backup Shortcuts & Icons Successfully!")},
+       MessageIcon::kNone);
   return true;
 }
 
@@ -173,7 +183,7 @@ std::string WhyNoSettingsFile(const std::string& path,
 }  // namespace
 
 bool RestoreConfiguration(const std::string& path, BackupFlowContext& c) {
-  constexpr const char* kFailed = "Restore Configuration failed! ";
+  constexpr const char* kFailed = QAV_TEXT("Core", "Restore Configuration failed! ");
   BusyScope busy(c.setBusy);
   // Read one byte more than a settings file has, so that a longer file shows as wrong.
   const auto bytes = platform::ReadWholeFile(path, kSettingsFileSize + 1);
@@ -188,7 +198,8 @@ bool RestoreConfiguration(const std::string& path, BackupFlowContext& c) {
   }
   c.reloadAll({false, false, false});
   busy.Done();
-  Tell(c.platform.messages, "Restore Configuration Successfully!", MessageIcon::kNone);
+  Tell(c.platform.messages, {QAV_TEXT("Core", "Restore Configuration Successfully!")},
+       MessageIcon::kNone);
   return true;
 }
 
@@ -200,14 +211,15 @@ bool RestoreShortcutsAndIcons(const std::string& path, BackupFlowContext& c) {
                                c.platform.files, c.progress, OwnStorePictures(c.state)});
   if (!outcome.Ok()) {
     busy.Done();
-    return Fail(c, "Restore all shortcuts & icons failed! ",
+    return Fail(c, QAV_TEXT("Core", "Restore all shortcuts & icons failed! "),
                 FirstReason(WhyUnreadable(path), outcome.Error()));
   }
   // The reload reads the settings file again: settings changed since the last save stay.
   SaveSettings(c);
   c.reloadAll({false, false, true});
   busy.Done();
-  Tell(c.platform.messages, "Restore Shortcuts & Icons Successfully!", MessageIcon::kNone);
+  Tell(c.platform.messages, {QAV_TEXT("Core", "Restore Shortcuts & Icons Successfully!")},
+       MessageIcon::kNone);
   return true;
 }
 
@@ -217,7 +229,7 @@ bool ResetProgramSettings(BackupFlowContext& c) {
   const bool saved = SaveSettings(c);
   busy.Done();
   if (!saved) return false;
-  Tell(c.platform.messages, "Reset all default program settings successfully!",
+  Tell(c.platform.messages, {QAV_TEXT("Core", "Reset all default program settings successfully!")},
        MessageIcon::kInformation);
   return true;
 }
@@ -230,7 +242,7 @@ bool ResetShortcutsAndIcons(BackupFlowContext& c) {
   const bool saved = Saved(c, SaveMenuFile(c.state, c.platform), c.state.paths.MenuFile);
   busy.Done();
   if (!saved) return false;
-  Tell(c.platform.messages, "Reset all default shortcuts & icons successfully!",
+  Tell(c.platform.messages, {QAV_TEXT("Core", "Reset all default shortcuts & icons successfully!")},
        MessageIcon::kInformation);
   return true;
 }

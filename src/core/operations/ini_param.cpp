@@ -145,8 +145,9 @@ void IniParam(AppState& state, bool /*first*/, bool loadSettings, bool loadMenu,
 
 bool ReportFailure(platform::MessageBoxes& messages, const Result& result) {
   if (result) return true;
-  messages.Show({result.Error(), "QAV Launcher", platform::MessageIcon::kExclamation,
-                 platform::MessageButtons::kOk});
+  messages.Show(platform::FilledMessage(result.ErrorText(), QAV_TEXT("Core", "QAV Launcher"),
+                                        platform::MessageIcon::kExclamation,
+                                        platform::MessageButtons::kOk));
   return false;
 }
 
@@ -169,13 +170,18 @@ void SaveConfiguration(AppState& state, platform::Platform& platform) {
 void TellLeftOutEntries(AppState& state, platform::MessageBoxes& messages) {
   const int count = std::exchange(state.DefaultEntriesLeftOut, 0);
   if (count <= 0) return;
-  const std::string entries = count == 1 ? "1 entry" : std::to_string(count) + " entries";
-  messages.Show({"There was no room for " + entries +
-                     " of the desktop and the installed applications: QAV Launcher keeps at "
-                     "most 896 shortcuts in its groups, so these were left out of the All "
-                     "Programs Group.",
-                 "QAV Launcher", platform::MessageIcon::kInformation,
-                 platform::MessageButtons::kOk});
+  const char* pattern =
+      count == 1 ? QAV_TEXT("Core",
+                            "There was no room for 1 entry of the desktop and the installed "
+                            "applications: QAV Launcher keeps at most 896 shortcuts in its groups, "
+                            "so these were left out of the All Programs Group.")
+                 : QAV_TEXT("Core",
+                            "There was no room for %1 entries of the desktop and the installed "
+                            "applications: QAV Launcher keeps at most 896 shortcuts in its groups, "
+                            "so these were left out of the All Programs Group.");
+  messages.Show(
+      platform::FilledMessage({pattern, {std::to_string(count)}}, QAV_TEXT("Core", "QAV Launcher"),
+                              platform::MessageIcon::kInformation, platform::MessageButtons::kOk));
 }
 
 }  // namespace qav

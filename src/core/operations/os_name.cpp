@@ -60,8 +60,8 @@ OsName GetOSName(const std::optional<platform::OsVersion>& version, int& major) 
   return {};
 }
 
-std::string UnsupportedOsMessage(const OsName& os) {
-  return "Sorry! QAV Launcher doesn't support " + os.name;
+FilledText UnsupportedOsMessage(const OsName& os) {
+  return {QAV_TEXT("Core", "Sorry! QAV Launcher doesn't support %1"), {os.name}};
 }
 
 }  // namespace qav

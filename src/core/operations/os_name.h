@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/ui_text.h"
 #include "platform/system_info.h"
 
 namespace qav {
@@ -21,6 +22,6 @@ struct OsName {
 OsName GetOSName(const std::optional<platform::OsVersion>& version, int& major);
 
 // "Sorry! QAV Launcher doesn't support " + the name.
-std::string UnsupportedOsMessage(const OsName& os);
+FilledText UnsupportedOsMessage(const OsName& os);
 
 }  // namespace qav

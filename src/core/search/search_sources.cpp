@@ -4,6 +4,7 @@
 #include <set>
 #include <utility>
 
+#include "base/ui_text.h"
 #include "core/search/recent_files.h"
 #include "formats/links/application_entries.h"
 #include "formats/links/desktop_entry.h"
@@ -63,7 +64,7 @@ std::vector<Candidate> ItemCandidates(const Tables& tables, int ringPlaces) {
   for (int place = kFirstDockRecord; place <= lastPlace; ++place) {
     const ShortcutRecord& record = tables.Shortcuts[static_cast<std::size_t>(place)];
     if (!HoldsAnItem(record)) continue;
-    out.push_back(ItemCandidate(record, place, Source::kRing, "Ring"));
+    out.push_back(ItemCandidate(record, place, Source::kRing, QAV_TEXT("Core", "Ring")));
     if (record.Kind == kKindGroup || record.Kind == kKindAllPrograms) {
       AddGroupMembers(tables, place, out);
     }
@@ -71,7 +72,7 @@ std::vector<Candidate> ItemCandidates(const Tables& tables, int ringPlaces) {
   for (int number = kFirstCatalogRecord; number <= kLastCatalogRecord; ++number) {
     const ShortcutRecord& record = tables.Shortcuts[static_cast<std::size_t>(number)];
     if (record.IsBuiltIn && HoldsAnItem(record)) {
-      out.push_back(ItemCandidate(record, number, Source::kCommand, "Command"));
+      out.push_back(ItemCandidate(record, number, Source::kCommand, QAV_TEXT("Core", "Command")));
     }
   }
   return out;
@@ -109,7 +110,7 @@ std::vector<Candidate> ApplicationCandidates(const std::vector<std::string>& fol
     c.others.insert(c.others.end(), entry->keywords.begin(), entry->keywords.end());
     if (!entry->program.empty()) c.others.emplace_back(FileName(entry->program));
     c.source = Source::kApplication;
-    c.origin = "Application";
+    c.origin = QAV_TEXT("Core", "Application");
     c.target = file.path;
     c.icon = entry->icon;
     out.push_back(std::move(c));
@@ -125,7 +126,7 @@ std::vector<Candidate> RecentFileCandidates(std::string_view xbel, std::size_t l
     c.title = std::string(RecentFileTitle(file.path));
     c.others.push_back(file.path);
     c.source = Source::kRecentFile;
-    c.origin = "Recent file";
+    c.origin = QAV_TEXT("Core", "Recent file");
     c.target = file.path;
     out.push_back(std::move(c));
   }

@@ -17,46 +17,46 @@ struct Entry {
 // Group 0: the user's own commands (65 and 72, 74 get their titles from the state).
 constexpr std::array<Entry, 16> kUserCommands = {{
     {65, "", "UserDoc.png"},
-    {66, "Modify User Name & User Icon", "UserIcon.png"},
-    {67, "Settings", "Setting.png"},
-    {68, "About QAV Launcher", "About.png"},
-    {69, "Minimize", "Minimize.png"},
-    {70, "Hide QAV Launcher", "HideQAV.png"},
-    {71, "Exit", "Exit.png"},
+    {66, QAV_TEXT("Core", "Modify User Name & User Icon"), "UserIcon.png"},
+    {67, QAV_TEXT("Core", "Settings"), "Setting.png"},
+    {68, QAV_TEXT("Core", "About QAV Launcher"), "About.png"},
+    {69, QAV_TEXT("Core", "Minimize"), "Minimize.png"},
+    {70, QAV_TEXT("Core", "Hide QAV Launcher"), "HideQAV.png"},
+    {71, QAV_TEXT("Core", "Exit"), "Exit.png"},
     {72, "", "Desktop.png"},
-    {73, "Switch Desktop", "Switch.png"},
+    {73, QAV_TEXT("Core", "Switch Desktop"), "Switch.png"},
     {74, "", ""},
-    {75, "Sleep", "Sleep.png"},
-    {76, "Shut Down", "Shutdown.png"},
-    {77, "Restart", "Restart.png"},
-    {78, "Log Off", "LogOff.png"},
-    {79, "Lock This Computer", "LockWorkstation.png"},
-    {80, "Monitor Off", "MonitorOff.png"},
+    {75, QAV_TEXT("Core", "Sleep"), "Sleep.png"},
+    {76, QAV_TEXT("Core", "Shut Down"), "Shutdown.png"},
+    {77, QAV_TEXT("Core", "Restart"), "Restart.png"},
+    {78, QAV_TEXT("Core", "Log Off"), "LogOff.png"},
+    {79, QAV_TEXT("Core", "Lock This Computer"), "LockWorkstation.png"},
+    {80, QAV_TEXT("Core", "Monitor Off"), "MonitorOff.png"},
 }};
 
 // Group 1: the computer's pages.
 constexpr std::array<Entry, 14> kComputerCommands = {{
-    {81, "My Computer", "My Computer.png"},
-    {82, "Properties", "Properties.png"},
-    {83, "Personalize", "Personal.png"},
-    {84, "Screen Resolution", "Display.png"},
-    {85, "Uninstall a Program", "Uninstall.png"},
-    {86, "Network", "Network.png"},
-    {87, "IE Properties", "IEProperty.png"},
-    {88, "Control Panel", "CPanel.png"},
-    {89, "Workgroup", "Workgroup.png"},
-    {90, "Printers and Faxes", "Printer.png"},
-    {91, "Device Manager", "DeviceManager.png"},
-    {92, "Search", "Search.png"},
-    {93, "Run", "Run.png"},
-    {94, "Network Connections", "Network Connection.png"},
+    {81, QAV_TEXT("Core", "My Computer"), "My Computer.png"},
+    {82, QAV_TEXT("Core", "Properties"), "Properties.png"},
+    {83, QAV_TEXT("Core", "Personalize"), "Personal.png"},
+    {84, QAV_TEXT("Core", "Screen Resolution"), "Display.png"},
+    {85, QAV_TEXT("Core", "Uninstall a Program"), "Uninstall.png"},
+    {86, QAV_TEXT("Core", "Network"), "Network.png"},
+    {87, QAV_TEXT("Core", "IE Properties"), "IEProperty.png"},
+    {88, QAV_TEXT("Core", "Control Panel"), "CPanel.png"},
+    {89, QAV_TEXT("Core", "Workgroup"), "Workgroup.png"},
+    {90, QAV_TEXT("Core", "Printers and Faxes"), "Printer.png"},
+    {91, QAV_TEXT("Core", "Device Manager"), "DeviceManager.png"},
+    {92, QAV_TEXT("Core", "Search"), "Search.png"},
+    {93, QAV_TEXT("Core", "Run"), "Run.png"},
+    {94, QAV_TEXT("Core", "Network Connections"), "Network Connection.png"},
 }};
 
 // Group 2: the recycle bin's commands.
 constexpr std::array<Entry, 3> kRecycleCommands = {{
-    {101, "Empty Recycle Bin", "TrashEmpty.png"},
-    {102, "Open Recycle Bin", "TrashFull.png"},
-    {103, "Recycle Bin Status", "TrashCheck.png"},
+    {101, QAV_TEXT("Core", "Empty Recycle Bin"), "TrashEmpty.png"},
+    {102, QAV_TEXT("Core", "Open Recycle Bin"), "TrashFull.png"},
+    {103, QAV_TEXT("Core", "Recycle Bin Status"), "TrashCheck.png"},
 }};
 
 struct Template {
@@ -68,12 +68,14 @@ struct Template {
 };
 
 constexpr std::array<Template, 6> kTemplates = {{
-    {kEmptyRecycleBinTemplate, "Recycle Bin (Empty)", kKindRecycleBin, true, "RecycleEmpty.png"},
-    {kFullRecycleBinTemplate, "Recycle Bin (Full)", kKindRecycleBin, true, "RecycleFull.png"},
-    {kFileTemplate, "File", kKindComputer, false, "File.png"},
-    {kLinkTemplate, "Blank Shortcut", kKindComputer, false, "Shortcut.png"},
-    {kProgramTemplate, "Application", kKindComputer, false, "Application.png"},
-    {kGroupTemplate, "Group", kKindComputer, false, "Group.png"},
+    {kEmptyRecycleBinTemplate, QAV_TEXT("Core", "Recycle Bin (Empty)"), kKindRecycleBin, true,
+     "RecycleEmpty.png"},
+    {kFullRecycleBinTemplate, QAV_TEXT("Core", "Recycle Bin (Full)"), kKindRecycleBin, true,
+     "RecycleFull.png"},
+    {kFileTemplate, QAV_TEXT("Core", "File"), kKindComputer, false, "File.png"},
+    {kLinkTemplate, QAV_TEXT("Core", "Blank Shortcut"), kKindComputer, false, "Shortcut.png"},
+    {kProgramTemplate, QAV_TEXT("Core", "Application"), kKindComputer, false, "Application.png"},
+    {kGroupTemplate, QAV_TEXT("Core", "Group"), kKindComputer, false, "Group.png"},
 }};
 
 void MakeBuiltIn(ShortcutRecord& record, int number) {
@@ -103,11 +105,11 @@ void FillUserRecord(Tables& tables, const CatalogContext& c, bool userIconExists
   user.Title = c.userName;
   user.Kind = kKindUser;
   user.IconFile = userIconExists ? c.userIconFile : std::string();
-  tables.Shortcuts[kCmdUserDocuments].Title = "Open " + c.userName + "'s Documents";
+  tables.Shortcuts[kCmdUserDocuments].Title = FillPattern(kUserDocumentsTitle, {c.userName});
   tables.Shortcuts[kCmdDesktopIcons].Title =
-      c.hideDesktopIcons ? "Always Show Desktop Icons" : "Always Hide Desktop Icons";
+      c.hideDesktopIcons ? kShowDesktopIconsTitle : kHideDesktopIconsTitle;
   ShortcutRecord& dragging = tables.Shortcuts[kCmdDragging];
-  dragging.Title = c.draggingLocked ? "Allow Dragging" : "Lock Dragging";
+  dragging.Title = c.draggingLocked ? kAllowDraggingTitle : kLockDraggingTitle;
   dragging.IconFile =
       c.sysIconsFolder + (c.draggingLocked ? "Allow Dragging.png" : "Lock Dragging.png");
 }
@@ -145,7 +147,7 @@ void BuildCatalog(Tables& tables, const CatalogContext& context) {
   tables.Shortcuts[kRecycleBinRecord].Kind = kKindRecycleBin;
   for (int r = kFirstBlankDockRecord; r <= kLastDockRecord; ++r) {
     ShortcutRecord& blank = tables.Shortcuts[r];
-    blank.Title = "Blank Shortcut";
+    blank.Title = QAV_TEXT("Core", "Blank Shortcut");
     blank.Kind = kKindBlank;
     blank.IconFile = context.sysIconsFolder + "Shortcut.png";
   }
@@ -156,7 +158,7 @@ void BuildCatalog(Tables& tables, const CatalogContext& context) {
                      std::filesystem::exists(platform::PathFromUtf8(context.userIconFile), error));
   FillCommandGroup(tables, 1, kComputerCommands, context.sysIconsFolder);
   ShortcutRecord& computer = tables.Shortcuts[kComputerRecord];
-  computer.Title = "My Computer";
+  computer.Title = QAV_TEXT("Core", "My Computer");
   computer.Kind = kKindComputer;
   computer.IsBuiltIn = kVbTrue;
   computer.CommandId = kCmdComputer;

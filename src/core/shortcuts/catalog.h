@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/ui_text.h"
 #include "core/store/records.h"
 
 namespace qav {
@@ -17,6 +18,14 @@ struct CatalogContext {
   bool draggingLocked = false;
   bool recycleBinFull = false;
 };
+
+// The titles of the built-in items that change while the program runs. The pictures of the
+// dragging command are named by its English titles.
+inline constexpr const char* kUserDocumentsTitle = QAV_TEXT("Core", "Open %1's Documents");
+inline constexpr const char* kShowDesktopIconsTitle = QAV_TEXT("Core", "Always Show Desktop Icons");
+inline constexpr const char* kHideDesktopIconsTitle = QAV_TEXT("Core", "Always Hide Desktop Icons");
+inline constexpr const char* kAllowDraggingTitle = QAV_TEXT("Core", "Allow Dragging");
+inline constexpr const char* kLockDraggingTitle = QAV_TEXT("Core", "Lock Dragging");
 
 void BuildCatalog(Tables& tables, const CatalogContext& context);
 void BuildCatalogTemplates(Tables& tables, const CatalogContext& context);

@@ -14,8 +14,9 @@ namespace qav {
 namespace {
 
 constexpr const char* kNoRoomText =
-    "There is no room for another shortcut: all 1024 places are in use. Remove shortcuts you no "
-    "longer need and try again.";
+    QAV_TEXT("Core",
+             "There is no room for another shortcut: all 1024 places are in use. Remove shortcuts "
+             "you no longer need and try again.");
 
 std::string ExtensionOf(const std::string& upper) {
   const auto dot = upper.rfind('.');
@@ -43,7 +44,7 @@ std::string WithTrailingSeparator(std::string folder) {
 }
 
 struct DriveFace {
-  const char* label;
+  const char* title;
   const char* picture;
 };
 
@@ -51,18 +52,18 @@ DriveFace FaceOf(const platform::Volume& volume) {
   using platform::DriveType;
   switch (volume.type) {
     case DriveType::kRemovable:
-      return volume.isFloppy ? DriveFace{"Floppy Disk ", "FloppyDrive.png"}
-                             : DriveFace{"Removable Disk ", "RemDrive.png"};
+      return volume.isFloppy ? DriveFace{kDriveTitles[0], "FloppyDrive.png"}
+                             : DriveFace{kDriveTitles[1], "RemDrive.png"};
     case DriveType::kFixed:
-      return {"Local Disk ", volume.isSystem ? "WinDrive.png" : "FixedDrive.png"};
+      return {kDriveTitles[2], volume.isSystem ? "WinDrive.png" : "FixedDrive.png"};
     case DriveType::kRemote:
-      return {"Remote Disk ", "RemoteDrive.png"};
+      return {kDriveTitles[3], "RemoteDrive.png"};
     case DriveType::kOptical:
-      return {"DVD/CD - Drive ", "DVDDrive.png"};
+      return {kDriveTitles[4], "DVDDrive.png"};
     case DriveType::kRamDisk:
-      return {"RAM Disk ", "RamDrive.png"};
+      return {kDriveTitles[5], "RamDrive.png"};
     default:
-      return {"Unknown Drive ", "UnknownDrive.png"};
+      return {kDriveTitles[6], "UnknownDrive.png"};
   }
 }
 
@@ -254,8 +255,7 @@ bool Classifier::ClassifyDrive(const Subject& s, ShortcutRecord& r) {
   const auto volume = c_.volumes.At(WithTrailingSeparator(s.file));
   if (!volume) return false;
   const DriveFace face = FaceOf(*volume);
-  r.Title =
-      volume->title.empty() ? std::string(face.label) + "(" + volume->name + ")" : volume->title;
+  r.Title = volume->title.empty() ? FillPattern(face.title, {volume->name}) : volume->title;
   r.IconFile = SysIcon(face.picture);
   return true;
 }
@@ -272,14 +272,14 @@ void Classifier::ClassifyFolder(const Subject& s, ShortcutRecord& r) {
     const char* picture;
   } special[] = {
       {kCsidlProfile, TrimNull(GetUserLogonName(c_.system)), "UserFolder.png"},
-      {kCsidlPersonal, "My Documents", "DocFolder.png"},
-      {kCsidlMyPictures, "My Pictures", "PicFolder.png"},
-      {kCsidlMyMusic, "My Music", "MusicFolder.png"},
-      {kCsidlMyVideo, "My Videos", "VideoFolder.png"},
-      {kCsidlFavorites, "My Favorites", "FavFolder.png"},
-      {kCsidlWindows, "Windows Directory", "Directory.png"},
-      {kCsidlProgramFiles, "Program Files Directory", "Directory.png"},
-      {kCsidlSystem, "System Directory", "Directory.png"},
+      {kCsidlPersonal, QAV_TEXT("Core", "My Documents"), "DocFolder.png"},
+      {kCsidlMyPictures, QAV_TEXT("Core", "My Pictures"), "PicFolder.png"},
+      {kCsidlMyMusic, QAV_TEXT("Core", "My Music"), "MusicFolder.png"},
+      {kCsidlMyVideo, QAV_TEXT("Core", "My Videos"), "VideoFolder.png"},
+      {kCsidlFavorites, QAV_TEXT("Core", "My Favorites"), "FavFolder.png"},
+      {kCsidlWindows, QAV_TEXT("Core", "Windows Directory"), "Directory.png"},
+      {kCsidlProgramFiles, QAV_TEXT("Core", "Program Files Directory"), "Directory.png"},
+      {kCsidlSystem, QAV_TEXT("Core", "System Directory"), "Directory.png"},
       {kCsidlDesktop, "", "Folder.png"},
   };
   for (const auto& role : special) {
@@ -329,8 +329,9 @@ void Classifier::Classify(const std::string& path, int record, const std::string
 }
 
 platform::MessageRequest Classifier::ReplaceShortcutQuestion() {
-  return {"Are you sure to replace the selected shortcut?", "Replace shortcut",
-          platform::MessageIcon::kExclamation, platform::MessageButtons::kYesNo, true};
+  return {QAV_TEXT("Core", "Are you sure to replace the selected shortcut?"),
+          QAV_TEXT("Core", "Replace shortcut"), platform::MessageIcon::kExclamation,
+          platform::MessageButtons::kYesNo, true};
 }
 
 // A dock shortcut reaches here only once its replacement was confirmed.
@@ -349,8 +350,8 @@ int Classifier::ChooseRecord(const std::string& path, int record) {
       if (group.MemberCount >= GroupCapacity(record)) return kNoRecord;
       const int member = FindFreeRecord(c_.tables, false, c_.iconCount);
       if (member == kNoRecord) {
-        c_.messages.Show({kNoRoomText, "QAV Launcher", platform::MessageIcon::kExclamation,
-                          platform::MessageButtons::kOk});
+        c_.messages.Show({kNoRoomText, QAV_TEXT("Core", "QAV Launcher"),
+                          platform::MessageIcon::kExclamation, platform::MessageButtons::kOk});
         return kNoRecord;
       }
       ResetRecord(c_.tables.Shortcuts[member]);
@@ -371,12 +372,20 @@ bool Classifier::FitsRecord(const std::string& path) {
   const std::string target = link_.LinkTarget.empty() ? s.path : link_.LinkTarget;
   for (const std::string* text : {&s.path, &target}) {
     if (text->size() <= decltype(ShortcutRecord::Path)::kSize) continue;
-    c_.messages.Show(
-        {"QAV Launcher cannot keep this item: its " +
-             std::string(text == &s.path ? "path" : "target") + " is " +
-             std::to_string(text->size()) + " bytes long, and at most " +
-             std::to_string(decltype(ShortcutRecord::Path)::kSize) + " fit.\r\n\r\n" + *text,
-         "Add Shortcut", platform::MessageIcon::kExclamation, platform::MessageButtons::kOk});
+    const char* pattern =
+        text == &s.path
+            ? QAV_TEXT("Core",
+                       "QAV Launcher cannot keep this item: its path is %1 bytes long, and at most "
+                       "%2 fit.\r\n\r\n%3")
+            : QAV_TEXT("Core",
+                       "QAV Launcher cannot keep this item: its target is %1 bytes long, and at "
+                       "most %2 fit.\r\n\r\n%3");
+    c_.messages.Show(platform::FilledMessage(
+        {pattern,
+         {std::to_string(text->size()), std::to_string(decltype(ShortcutRecord::Path)::kSize),
+          *text}},
+        QAV_TEXT("Core", "Add Shortcut"), platform::MessageIcon::kExclamation,
+        platform::MessageButtons::kOk));
     return false;
   }
   return true;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/ui_text.h"
 #include "core/environment/path_services.h"
 #include "core/shortcuts/item_pictures.h"
 #include "core/shortcuts/link_resolution.h"
@@ -14,6 +15,14 @@
 #include "platform/volumes.h"
 
 namespace qav {
+
+// The titles a drive gets when its volume has no name of its own, "%1" its device's name; the
+// windows show them in the user's language.
+inline constexpr const char* kDriveTitles[] = {
+    QAV_TEXT("Core", "Floppy Disk (%1)"),    QAV_TEXT("Core", "Removable Disk (%1)"),
+    QAV_TEXT("Core", "Local Disk (%1)"),     QAV_TEXT("Core", "Remote Disk (%1)"),
+    QAV_TEXT("Core", "DVD/CD - Drive (%1)"), QAV_TEXT("Core", "RAM Disk (%1)"),
+    QAV_TEXT("Core", "Unknown Drive (%1)")};
 
 struct ClassifyContext {
   Tables& tables;

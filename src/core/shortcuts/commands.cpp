@@ -19,7 +19,7 @@ namespace {
 using platform::MessageButtons;
 using platform::MessageIcon;
 
-constexpr const char* kCaption = "QAV Launcher";
+constexpr const char* kCaption = QAV_TEXT("Core", "QAV Launcher");
 
 platform::WindowStyle StyleOf(int runStyle) {
   const int show = runStyle + 1;
@@ -45,8 +45,9 @@ void AfterCommand(CommandContext& c) {
   }
 }
 
-void Tell(CommandContext& c, const std::string& text) {
-  c.platform.messages.Show({text, kCaption, MessageIcon::kInformation, MessageButtons::kOk});
+void Tell(CommandContext& c, FilledText text) {
+  c.platform.messages.Show(platform::FilledMessage(std::move(text), kCaption,
+                                                   MessageIcon::kInformation, MessageButtons::kOk));
 }
 
 // The part of a recycle-bin command before its question: nothing to ask for an empty bin, and
@@ -54,19 +55,22 @@ void Tell(CommandContext& c, const std::string& text) {
 std::optional<BuiltInQuestion> BinQuestion(CommandContext& c, int id) {
   if (id == kCmdEmptyRecycleBin) {
     if (c.platform.trash.Query().items < 1) return std::nullopt;
-    return BuiltInQuestion{{"Are you sure you want to empty the Recycle Bin?", "Empty Recycle Bin",
-                            MessageIcon::kQuestion, MessageButtons::kYesNo, true},
+    return BuiltInQuestion{{QAV_TEXT("Core", "Are you sure you want to empty the Recycle Bin?"),
+                            QAV_TEXT("Core", "Empty Recycle Bin"), MessageIcon::kQuestion,
+                            MessageButtons::kYesNo, true},
                            false};
   }
   if (id != kCmdRecycleBinStatus) return std::nullopt;
   const BinReport report = RecycleBinReport(c.platform.trash.Query(), c.decimalPoint, c.thousands);
+  constexpr const char* kBinCaption = QAV_TEXT("Core", "Recycle Bin");
   if (!report.asksToEmpty) {
-    c.platform.messages.Show(
-        {report.text, "Recycle Bin", MessageIcon::kInformation, MessageButtons::kOk});
+    c.platform.messages.Show(platform::FilledMessage(
+        report.filled, kBinCaption, MessageIcon::kInformation, MessageButtons::kOk));
     return std::nullopt;
   }
-  return BuiltInQuestion{
-      {report.text, "Recycle Bin", MessageIcon::kQuestion, MessageButtons::kYesNo}, true};
+  return BuiltInQuestion{platform::FilledMessage(report.filled, kBinCaption, MessageIcon::kQuestion,
+                                                 MessageButtons::kYesNo),
+                         true};
 }
 
 void ToggleDragging(CommandContext& c) {
@@ -78,7 +82,7 @@ void ToggleDragging(CommandContext& c) {
   item.CommandId = kCmdDragging;
   item.ImageRow = kCmdDragging;
   VbBool& locked = c.state.settings.Record.DraggingLocked;
-  const char* next = locked != 0 ? "Lock Dragging" : "Allow Dragging";
+  const char* next = locked != 0 ? kLockDraggingTitle : kAllowDraggingTitle;
   item.Title = next;
   item.IconFile = c.state.paths.SysIconsFolder + next + ".png";
   locked = ToVbBool(locked == 0);
@@ -104,7 +108,7 @@ void SwitchDesktop(CommandContext& c) {
 
 void ChangeUserNameAndIcon(CommandContext& c) {
   ShortcutRecord& user = c.state.tables.Shortcuts[kUserRecord];
-  const auto picture = c.dialogs.OpenFile("QAV Launcher - Change User Icon",
+  const auto picture = c.dialogs.OpenFile(QAV_TEXT("Core", "QAV Launcher - Change User Icon"),
                                           "*.bmp;*.jpg;*.png;*.gif|*.bmp;*.jpg;*.png;*.gif");
   const std::string& userIcon = c.state.paths.UserIconFile;
   if (picture && c.pictures.ImageFileToPng(*picture, userIcon, true, 128, 128)) {
@@ -115,8 +119,10 @@ void ChangeUserNameAndIcon(CommandContext& c) {
     c.saver.SaveSettings();
   }
   const auto name =
-      c.dialogs.InputBox("Enter the new user name. To discard changes, please click 'Cancel'.",
-                         "Change User Name", user.Title.Get());
+      c.dialogs.InputBox(QAV_TEXT("Core",
+                                  "Enter the new user name. To discard changes, please "
+                                  "click 'Cancel'."),
+                         QAV_TEXT("Core", "Change User Name"), user.Title.Get());
   if (name && !TrimNull(*name).empty()) {
     user.Title = TrimNull(*name);
     c.saver.SaveMenu();
@@ -128,7 +134,7 @@ namespace {
 
 void Power(CommandContext& c, platform::PowerAction action, const char* what) {
   if (!c.platform.actions.Power(action)) {
-    Tell(c, std::string("The system did not accept the request to ") + what + ".");
+    Tell(c, {QAV_TEXT("Core", "The system did not accept the request to %1."), {what}});
   }
 }
 
@@ -160,7 +166,7 @@ bool OpenPage(CommandContext& c, int command) {
     if (p.command != command) continue;
     if (!c.platform.actions.OpenPage(p.page)) {
       const std::string title = c.state.tables.Shortcuts[command].Title.Get();
-      Tell(c, "\"" + title + "\" is not available on this desktop.");
+      Tell(c, {QAV_TEXT("Core", "\"%1\" is not available on this desktop."), {title}});
     }
     return true;
   }
@@ -199,24 +205,26 @@ void RunCommand(CommandContext& c, int id) {
       ToggleDragging(c);
       break;
     case kCmdSleep:
-      Power(c, PowerAction::kSleep, "sleep");
+      Power(c, PowerAction::kSleep, QAV_TEXT("Core", "sleep"));
       break;
     case kCmdShutDown:
-      Power(c, PowerAction::kShutDown, "shut down");
+      Power(c, PowerAction::kShutDown, QAV_TEXT("Core", "shut down"));
       break;
     case kCmdRestart:
-      Power(c, PowerAction::kRestart, "restart");
+      Power(c, PowerAction::kRestart, QAV_TEXT("Core", "restart"));
       break;
     case kCmdLogOff:
-      Power(c, PowerAction::kLogOff, "log off");
+      Power(c, PowerAction::kLogOff, QAV_TEXT("Core", "log off"));
       break;
     case kCmdLock:
-      Power(c, PowerAction::kLock, "lock this computer");
+      Power(c, PowerAction::kLock, QAV_TEXT("Core", "lock this computer"));
       break;
     case kCmdMonitorOff:
       c.sleep(1000);  // so that letting go of the mouse does not wake the screen again
       if (!c.platform.actions.MonitorOff()) {
-        Tell(c, "The monitor could not be switched off: this desktop does not let programs do it.");
+        Tell(c, {QAV_TEXT("Core",
+                          "The monitor could not be switched off: this desktop does not "
+                          "let programs do it.")});
       }
       break;
     case kCmdRun:
@@ -231,23 +239,27 @@ void RunCommand(CommandContext& c, int id) {
   }
 }
 
-void ProblemWithShortcut(CommandContext& c, const std::string& text) {
-  c.platform.messages.Show(
-      {text, "Problem with Shortcut", MessageIcon::kExclamation, MessageButtons::kOk});
+void ProblemWithShortcut(CommandContext& c, FilledText text) {
+  c.platform.messages.Show(platform::FilledMessage(std::move(text),
+                                                   QAV_TEXT("Core", "Problem with Shortcut"),
+                                                   MessageIcon::kExclamation, MessageButtons::kOk));
 }
 
-std::string NothingToOpenText(const std::string& title) {
-  return "'" + title +
-         "' has nothing to open: no program for it was found on this system, and the shortcut "
-         "names no target.\r\n\r\nChoose a default web browser and mail program in the "
-         "desktop's settings, or give the shortcut a target in its properties.";
+FilledText NothingToOpenText(const std::string& title) {
+  return {QAV_TEXT("Core",
+                   "'%1' has nothing to open: no program for it was found on this system, and the "
+                   "shortcut names no target.\r\n\r\nChoose a default web browser and mail "
+                   "program in the desktop's settings, or give the shortcut a target in its "
+                   "properties."),
+          {title}};
 }
 
-std::string NoTerminalText(const std::string& title) {
-  return "'" + title +
-         "' runs in a terminal, but no terminal emulator was found on this system "
-         "(x-terminal-emulator, gnome-terminal, konsole, xfce4-terminal, xterm, ...).\r\n\r\n"
-         "Install one and try again.";
+FilledText NoTerminalText(const std::string& title) {
+  return {QAV_TEXT("Core",
+                   "'%1' runs in a terminal, but no terminal emulator was found on this system "
+                   "(x-terminal-emulator, gnome-terminal, konsole, xfce4-terminal, xterm, "
+                   "...).\r\n\r\nInstall one and try again."),
+          {title}};
 }
 
 // A desktop entry asks for a terminal by Terminal=true; the item's target is then its program.
@@ -261,9 +273,11 @@ void ExplainFailedLaunch(CommandContext& c, const std::string& target) {
   if (IsWebAddress(target)) {
     ProblemWithShortcut(c, CannotOpenText(target, ""));
   } else if (!PathExists(target)) {
-    ProblemWithShortcut(c, "The item '" + target +
-                               "' that this shortcut refers to has been changed or removed, so "
-                               "this shortcut will no longer work properly.\r\n\r\n");
+    ProblemWithShortcut(c, {QAV_TEXT("Core",
+                                     "The item '%1' that this shortcut refers to has been changed "
+                                     "or removed, so this shortcut will no longer work "
+                                     "properly.\r\n\r\n"),
+                            {target}});
   } else {
     OpenOrTell(c.platform.launcher, c.platform.messages, target);
   }
@@ -318,7 +332,8 @@ bool LaunchFile(CommandContext& c, const std::string& path, const std::string& t
     if (there) {
       OpenOrTell(c.platform.launcher, c.platform.messages, path);
     } else {
-      ProblemWithShortcut(c, "'" + title + "' cannot be opened: " + path + " is no longer there.");
+      ProblemWithShortcut(
+          c, {QAV_TEXT("Core", "'%1' cannot be opened: %2 is no longer there."), {title, path}});
     }
     AfterCommand(c);
     return there;
@@ -358,7 +373,7 @@ void ShowDesktopIcons(CommandContext& c, bool hide) {
   if (!c.platform.desktop.ShowDesktopIcons(!hide)) return;
   c.state.DesktopIconsHidden = hide;
   c.state.tables.Shortcuts[kCmdDesktopIcons].Title =
-      hide ? "Always Show Desktop Icons" : "Always Hide Desktop Icons";
+      hide ? kShowDesktopIconsTitle : kHideDesktopIconsTitle;
   c.state.settings.Record.HideDesktopIcons = hide ? 1 : 0;
 }
 
@@ -366,19 +381,36 @@ void ShowTaskbar(CommandContext& c, bool hide) {
   c.platform.desktop.ShowTaskbar(!hide);
 }
 
-std::string CannotOpenText(const std::string& target, const std::string& why) {
+FilledText CannotOpenText(const std::string& target, const std::string& why) {
   const bool address = IsWebAddress(target) || UpperAscii(target).starts_with("MAILTO:");
-  return "No program on this system could open '" + target + "'" +
-         (why.empty() ? std::string(".") : ": " + why + ".") +
-         "\r\n\r\nChoose a default program for " +
-         (address ? "such addresses" : "this kind of file") +
-         " in the desktop's settings and try again.";
+  if (address && why.empty()) {
+    return {QAV_TEXT("Core",
+                     "No program on this system could open '%1'.\r\n\r\nChoose a default "
+                     "program for such addresses in the desktop's settings and try again."),
+            {target}};
+  }
+  if (address) {
+    return {QAV_TEXT("Core",
+                     "No program on this system could open '%1': %2.\r\n\r\nChoose a default "
+                     "program for such addresses in the desktop's settings and try again."),
+            {target, why}};
+  }
+  if (why.empty()) {
+    return {QAV_TEXT("Core",
+                     "No program on this system could open '%1'.\r\n\r\nChoose a default "
+                     "program for this kind of file in the desktop's settings and try again."),
+            {target}};
+  }
+  return {QAV_TEXT("Core",
+                   "No program on this system could open '%1': %2.\r\n\r\nChoose a default "
+                   "program for this kind of file in the desktop's settings and try again."),
+          {target, why}};
 }
 
 void TellCannotOpen(platform::MessageBoxes& messages, const std::string& target,
                     const std::string& why) {
-  messages.Show(
-      {CannotOpenText(target, why), kCaption, MessageIcon::kExclamation, MessageButtons::kOk});
+  messages.Show(platform::FilledMessage(CannotOpenText(target, why), kCaption,
+                                        MessageIcon::kExclamation, MessageButtons::kOk));
 }
 
 void OpenOrTell(platform::ProgramLauncher& launcher, platform::MessageBoxes& messages,

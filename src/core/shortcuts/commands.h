@@ -78,7 +78,7 @@ void ShowTaskbar(CommandContext& context, bool hide);
 
 // What the user is told when a document, folder or web address could not be opened: what it
 // was, and `why` (the system's reason; empty when it gave none), with what to do about it.
-std::string CannotOpenText(const std::string& target, const std::string& why);
+FilledText CannotOpenText(const std::string& target, const std::string& why);
 void TellCannotOpen(platform::MessageBoxes& messages, const std::string& target,
                     const std::string& why);
 // Hands a document or web address to the desktop's default program; a refusal is told at once,

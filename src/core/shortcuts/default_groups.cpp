@@ -95,13 +95,13 @@ struct DefaultItem {
 };
 
 constexpr std::array<DefaultItem, 7> kDefaultItems = {{
-    {3, "All Programs Group", kKindAllPrograms, "All Programs Group.png"},
-    {4, "System Folders & Drives Group", kKindGroup, "Library.png"},
-    {5, "Accessories Group", kKindGroup, "WinGroup.png"},
-    {6, "Microsoft Office Suite Group", kKindGroup, "Microsoft Office Group.png"},
-    {7, "Website Group", kKindGroup, "Website Group.png"},
-    {8, "Internet", kKindDockShortcut, "Internet.png"},
-    {9, "Check Email", kKindDockShortcut, "Mailbox.png"},
+    {3, QAV_TEXT("Core", "All Programs Group"), kKindAllPrograms, "All Programs Group.png"},
+    {4, QAV_TEXT("Core", "System Folders & Drives Group"), kKindGroup, "Library.png"},
+    {5, QAV_TEXT("Core", "Accessories Group"), kKindGroup, "WinGroup.png"},
+    {6, QAV_TEXT("Core", "Microsoft Office Suite Group"), kKindGroup, "Microsoft Office Group.png"},
+    {7, QAV_TEXT("Core", "Website Group"), kKindGroup, "Website Group.png"},
+    {8, QAV_TEXT("Core", "Internet"), kKindDockShortcut, "Internet.png"},
+    {9, QAV_TEXT("Core", "Check Email"), kKindDockShortcut, "Mailbox.png"},
 }};
 
 bool Full(const DefaultGroupContext& c, int group) {
@@ -293,7 +293,7 @@ void BuildDefaultGroup(DefaultGroupContext& c, int number, int recordNumber) {
   ShortcutRecord& r = c.tables.Shortcuts[record];
   r.IconFile = c.paths.SysIconsFolder + item->picture;
   if (number <= 7) {
-    r.Title = std::string(item->title) + " (Empty)";
+    r.Title = std::string(item->title) + kEmptyGroupMark;
     r.Kind = item->kind;
     if (record < kGroupCount) FillGroup(c, number, record);
     return;

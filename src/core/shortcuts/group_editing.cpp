@@ -9,23 +9,23 @@
 namespace qav {
 namespace {
 
-constexpr std::string_view kFull = " (Full)";
-constexpr std::string_view kEmpty = " (Empty)";
+constexpr std::string_view kFull = kFullGroupMark;
+constexpr std::string_view kEmpty = kEmptyGroupMark;
 
 bool EndsWith(const std::string& text, std::string_view tail) {
   return text.size() >= tail.size() &&
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-constexpr const char* kBlankTitle = "Blank Shortcut";
+constexpr const char* kBlankTitle = QAV_TEXT("Core", "Blank Shortcut");
 
 bool ValidRecord(const Tables& tables, int record) {
   return record >= 0 && record < static_cast<int>(tables.Shortcuts.size());
 }
 
 platform::MessageRequest GroupQuestion(const char* caption) {
-  return {"Are you sure to delete the selected group?", caption, platform::MessageIcon::kQuestion,
-          platform::MessageButtons::kYesNo, true};
+  return {QAV_TEXT("Core", "Are you sure to delete the selected group?"), caption,
+          platform::MessageIcon::kQuestion, platform::MessageButtons::kYesNo, true};
 }
 
 // The dock place becomes a blank place with the blank picture.
@@ -65,9 +65,9 @@ std::optional<platform::MessageRequest> DeleteQuestion(const Tables& tables, int
   if (!ValidRecord(tables, record)) return std::nullopt;
   switch (tables.Shortcuts[record].Kind) {
     case kKindGroup:
-      return GroupQuestion("Delete Shortcut Group");
+      return GroupQuestion(QAV_TEXT("Core", "Delete Shortcut Group"));
     case kKindAllPrograms:
-      return GroupQuestion("Delete All Programs Group");
+      return GroupQuestion(QAV_TEXT("Core", "Delete All Programs Group"));
     default:
       return std::nullopt;
   }

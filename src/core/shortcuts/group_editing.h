@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/ui_text.h"
 #include "core/shortcuts/item_pictures.h"
 #include "core/store/records.h"
 #include "platform/message_boxes.h"
@@ -23,6 +24,13 @@ int FindFreeRecord(const Tables& tables, bool forDock, int iconCount);
 
 // True when no member of the group has exactly this (trimmed) path.
 bool IsNotInGroup(const Tables& tables, int group, const std::string& path);
+
+// The marks a group's title ends with while it has no member or no room; the windows show them
+// in the user's language behind the title the user gave.
+inline constexpr const char* kEmptyGroupMark = QAV_TEXT("Core", " (Empty)");
+inline constexpr const char* kFullGroupMark = QAV_TEXT("Core", " (Full)");
+// The title of a group made without a name.
+inline constexpr const char* kNewGroupTitle = QAV_TEXT("Core", "New Group");
 
 // Rewrites the " (Empty)"/" (Full)" suffix of the group's title from its member count.
 void UpdateGroupTitle(Tables& tables, int group);

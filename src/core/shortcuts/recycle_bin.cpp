@@ -2,11 +2,10 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace qav {
 namespace {
-
-constexpr const char* kEmptyQuestion = "\r\nDo you want to empty Recycle Bin?";
 
 std::string Fraction(double value, long long& whole) {
   const long long hundredths = std::llround(value * 100.0);
@@ -24,6 +23,11 @@ std::string Grouped(long long whole, const std::string& thousands) {
     digits.insert(static_cast<std::size_t>(at), thousands);
   }
   return digits;
+}
+
+BinReport Report(FilledText text, bool asksToEmpty) {
+  std::string english = English(text);
+  return {std::move(english), asksToEmpty, std::move(text)};
 }
 
 }  // namespace
@@ -48,28 +52,42 @@ BinReport RecycleBinReport(const platform::TrashStatus& status, const std::strin
   const std::string items = std::to_string(static_cast<std::uint32_t>(status.items));
   const auto low = static_cast<std::int32_t>(static_cast<std::uint32_t>(status.bytes));
   const bool huge = low < 0 || (status.bytes >> 32) > 0;
-  const std::string now = " Items) right now.";
-  if (huge)
-    return {std::string("Your Recycle Bin consumes over 2GB right now!") + kEmptyQuestion, true};
+  if (huge) {
+    return Report({QAV_TEXT("Core",
+                            "Your Recycle Bin consumes over 2GB right now!\r\n"
+                            "Do you want to empty Recycle Bin?")},
+                  true);
+  }
   if (low >= 1048576) {
-    return {"Your Recycle Bin consumes " + FormatGrouped(low / 1048576.0, decimalPoint, thousands) +
-                "MB (" + items + now + kEmptyQuestion,
-            true};
+    return Report({QAV_TEXT("Core",
+                            "Your Recycle Bin consumes %1MB (%2 Items) right now.\r\n"
+                            "Do you want to empty Recycle Bin?"),
+                   {FormatGrouped(low / 1048576.0, decimalPoint, thousands), items}},
+                  true);
   }
   if (low >= 1024) {
-    return {"Your Recycle Bin consumes " + FormatPlain(low / 1024.0, decimalPoint) + "KB (" +
-                items + now + kEmptyQuestion,
-            true};
+    return Report({QAV_TEXT("Core",
+                            "Your Recycle Bin consumes %1KB (%2 Items) right now.\r\n"
+                            "Do you want to empty Recycle Bin?"),
+                   {FormatPlain(low / 1024.0, decimalPoint), items}},
+                  true);
   }
   if (low > 0) {
-    return {"Your Recycle Bin consumes " + std::to_string(low) + " Bytes (" + items + now +
-                kEmptyQuestion,
-            true};
+    return Report({QAV_TEXT("Core",
+                            "Your Recycle Bin consumes %1 Bytes (%2 Items) right now.\r\n"
+                            "Do you want to empty Recycle Bin?"),
+                   {std::to_string(low), items}},
+                  true);
   }
   if (static_cast<std::uint32_t>(status.items) > 0) {
-    return {"Your Recycle Bin consumes 0 Byte (" + items + now + kEmptyQuestion, true};
+    return Report({QAV_TEXT("Core",
+                            "Your Recycle Bin consumes 0 Byte (%1 Items) right now.\r\n"
+                            "Do you want to empty Recycle Bin?"),
+                   {items}},
+                  true);
   }
-  return {"Your Recycle Bin consumes 0 Byte (" + items + " Item) right now.", false};
+  return Report(
+      {QAV_TEXT("Core", "Your Recycle Bin consumes 0 Byte (%1 Item) right now."), {items}}, false);
 }
 
 }  // namespace qav

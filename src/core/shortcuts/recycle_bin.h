@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/ui_text.h"
 #include "platform/trash.h"
 
 namespace qav {
@@ -15,8 +16,9 @@ std::string FormatGrouped(double value, const std::string& decimalPoint,
 std::string FormatPlain(double value, const std::string& decimalPoint);
 
 struct BinReport {
-  std::string text;
+  std::string text;          // in English
   bool asksToEmpty = false;  // Yes/No question; otherwise an information box
+  FilledText filled = {};    // how `text` was made, for the windows to translate
 };
 
 // The status message for the bin's contents, with the locale's separators.

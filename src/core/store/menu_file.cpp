@@ -8,7 +8,7 @@
 namespace qav {
 namespace {
 
-constexpr std::string_view kWriteFailed = "Writing icon file failed! ";
+constexpr const char* kWriteFailed = QAV_TEXT("Core", "Writing icon file failed! %1");
 // Enough for the largest member lists a valid file can declare.
 constexpr std::size_t kMaxMenuFileBytes = kStandardMenuFileSize + 64;
 
@@ -120,7 +120,7 @@ Result WriteMenuFile(const Tables& tables, const MenuFileContext& context) {
   const auto bytes = EncodeMenuImage(tables);
   // The user is shown the program's own text; the store's reason has no second line to go on.
   return Result::From(SaveWithTwin(context.files, context.menuFile, bytes).Ok(),
-                      std::string(kWriteFailed) + context.menuFile);
+                      FilledText{kWriteFailed, {context.menuFile}});
 }
 
 Result LoadMenuFile(Tables& tables, const MenuFileContext& context) {

@@ -10,7 +10,7 @@
 namespace qav {
 namespace {
 
-constexpr const char* kWriteFailed = "Writing configuration file failed! ";
+constexpr const char* kWriteFailed = QAV_TEXT("Core", "Writing configuration file failed! ");
 constexpr long kSpareWidthTwips = 6240;
 constexpr long kSpareHeightTwips = 1035;
 

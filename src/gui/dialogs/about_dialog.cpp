@@ -1,5 +1,6 @@
 #include "gui/dialogs/about_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,10 +12,11 @@
 namespace qav {
 namespace {
 
-constexpr const char* kThanks =
+constexpr const char* kThanks = QT_TRANSLATE_NOOP(
+    "AboutDialog",
     "Thanks to everyone who tried the early versions, reported faults and suggested ideas, and "
     "to the people behind Qt, the X Window System and the freedesktop.org standards this "
-    "launcher stands on.";
+    "launcher stands on.");
 
 // A link drawn as text: underlined while the mouse is over it or it has the keyboard focus;
 // Enter or Space opens it like a click.
@@ -33,20 +35,21 @@ QPushButton* LinkButton(const QString& text, const char* objectName, const QStri
 }  // namespace
 
 QString AboutDialog::AboutText(int major, int minor, int revision) {
-  return QStringLiteral("QAV Launcher  %1.%2.%3\n\nA Powerful Application Launcher")
+  return QCoreApplication::translate("AboutDialog",
+                                     "QAV Launcher  %1.%2.%3\n\nA Powerful Application Launcher")
       .arg(major)
       .arg(minor)
       .arg(revision);
 }
 
 AboutDialog::AboutDialog(AboutInfo info, QWidget* owner) : QDialog(owner), info_(std::move(info)) {
-  setWindowTitle("About QAV Launcher");
-  setAccessibleName("About QAV Launcher");
+  setWindowTitle(QCoreApplication::translate("AboutDialog", "About QAV Launcher"));
+  setAccessibleName(windowTitle());
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
   auto* picture = new QLabel;
   picture->setObjectName("PicAbout");
-  picture->setAccessibleName("QAV Launcher picture");
+  picture->setAccessibleName(QCoreApplication::translate("AboutDialog", "QAV Launcher picture"));
   picture->setPixmap(QPixmap(":/app/qav-launcher.png")
                          .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
   picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -59,24 +62,27 @@ AboutDialog::AboutDialog(AboutInfo info, QWidget* owner) : QDialog(owner), info_
   about->setFont(big);
   auto* os = new QLabel(QString::fromStdString(info_.osName));
   os->setObjectName("LabOS");
-  os->setAccessibleName(QString("Operating system: %1").arg(os->text()));
+  os->setAccessibleName(
+      QCoreApplication::translate("AboutDialog", "Operating system: %1").arg(os->text()));
   os->setWordWrap(true);
 
-  auto* support = LinkButton("support@brevona.com", "LabHome0", "Support mail");
-  auto* home = LinkButton("www.brevona.com", "LabHome1", "Web site");
+  auto* support = LinkButton("support@brevona.com", "LabHome0",
+                             QCoreApplication::translate("AboutDialog", "Support mail"));
+  auto* home = LinkButton("www.brevona.com", "LabHome1",
+                          QCoreApplication::translate("AboutDialog", "Web site"));
   connect(support, &QPushButton::clicked, this, [this] { LabHomeClick(0); });
   connect(home, &QPushButton::clicked, this, [this] { LabHomeClick(1); });
 
-  auto* thanks = new QPlainTextEdit(kThanks);
+  auto* thanks = new QPlainTextEdit(QCoreApplication::translate("AboutDialog", kThanks));
   thanks->setObjectName("TxtSpecialThanks");
-  thanks->setAccessibleName("Special thanks");
+  thanks->setAccessibleName(QCoreApplication::translate("AboutDialog", "Special thanks"));
   thanks->setReadOnly(true);
   thanks->setTabChangesFocus(true);
   thanks->setFixedHeight(72);
 
-  auto* ok = new QPushButton("&OK");
+  auto* ok = new QPushButton(QCoreApplication::translate("AboutDialog", "&OK"));
   ok->setObjectName("Command1");
-  ok->setAccessibleName("OK");
+  ok->setAccessibleName(QCoreApplication::translate("AboutDialog", "OK"));
   auto* buttons = new QDialogButtonBox;
   buttons->addButton(ok, QDialogButtonBox::AcceptRole);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

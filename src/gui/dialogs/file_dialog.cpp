@@ -1,11 +1,14 @@
 #include "gui/dialogs/file_dialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QString>
 
 #include <algorithm>
+
+#include "gui/text/core_texts.h"
 
 namespace qav {
 
@@ -74,11 +77,15 @@ bool FileNameOverflows(const std::string& initialName) {
 
 std::string QtFileDialogs::ShowFileDialog(const platform::FileDialogRequest& request) {
   if (FileNameOverflows(request.initialName)) {
-    messages_.Show({"Filename Length Overflow", "QAV Launcher - FileDialog Function",
-                    platform::MessageIcon::kExclamation});
+    messages_.Show(
+        {QCoreApplication::translate("QtFileDialogs", "Filename Length Overflow").toStdString(),
+         QCoreApplication::translate("QtFileDialogs", "QAV Launcher - FileDialog Function")
+             .toStdString(),
+         platform::MessageIcon::kExclamation});
     return {};
   }
-  QFileDialog dialog(owner_, QString::fromStdString(request.title));
+  // The title is the core's or already translated by the window that asks.
+  QFileDialog dialog(owner_, CoreText(request.title));
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(ModeFor(request));
   // The callers ask their own question before replacing a file.

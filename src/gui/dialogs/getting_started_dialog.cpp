@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -15,25 +16,35 @@ namespace {
 
 // What each page shows, for screen readers (the pictures carry the same words).
 constexpr const char* kPageNames[kStartedPages] = {
-    "Page 1 of 6: Welcome. Click an icon of the ring to start it; point at it to see its title.",
-    "Page 2 of 6: Drop files, folders or web addresses on the ring to add them.",
-    "Page 3 of 6: Click a group to open its menu; drag an item out to remove it.",
-    "Page 4 of 6: Alt+Space labels every icon with a key; Shift+Tab shows the desktop; "
-    "Ctrl+Tab minimizes the launcher. Choose other keys, or none, on the Keys page of the "
-    "settings.",
-    "Page 5 of 6: Right-click an icon for its properties; the tray icon brings the launcher "
-    "back. Press F1 to see these pages again.",
-    "Page 6 of 6: Type to search. In keyboard mode, / opens the search line, as does any key "
-    "that labels no icon. Arrows and Page keys choose a result, Enter starts it, Alt with a "
-    "row's key starts that row; Esc clears the line, a second Esc closes the search."};
+    QT_TRANSLATE_NOOP("GettingStartedDialog",
+                      "Page 1 of 6: Welcome. Click an icon of the ring to start it; point at it to "
+                      "see its title."),
+    QT_TRANSLATE_NOOP("GettingStartedDialog",
+                      "Page 2 of 6: Drop files, folders or web addresses on the ring to add them."),
+    QT_TRANSLATE_NOOP(
+        "GettingStartedDialog",
+        "Page 3 of 6: Click a group to open its menu; drag an item out to remove it."),
+    QT_TRANSLATE_NOOP("GettingStartedDialog",
+                      "Page 4 of 6: Alt+Space labels every icon with a key; Shift+Tab shows the "
+                      "desktop; Ctrl+Tab minimizes the launcher. Choose other keys, or none, on "
+                      "the Keys page of the settings."),
+    QT_TRANSLATE_NOOP("GettingStartedDialog",
+                      "Page 5 of 6: Right-click an icon for its properties; the tray icon brings "
+                      "the launcher back. Press F1 to see these pages again."),
+    QT_TRANSLATE_NOOP("GettingStartedDialog",
+                      "Page 6 of 6: Type to search. In keyboard mode, / opens the search line, as "
+                      "does any key that labels no icon. Arrows and Page keys choose a result, "
+                      "Enter starts it, Alt with a row's key starts that row; Esc clears the "
+                      "line, a second Esc closes the search.")};
 
 }  // namespace
 
 GettingStartedDialog::GettingStartedDialog(std::int16_t& startedPage, std::function<void()> save,
                                            QWidget* owner)
     : QDialog(owner), startedPage_(startedPage), save_(std::move(save)) {
-  setWindowTitle("QAV Launcher Getting Started");
-  setAccessibleName("QAV Launcher Getting Started");
+  setWindowTitle(
+      QCoreApplication::translate("GettingStartedDialog", "QAV Launcher Getting Started"));
+  setAccessibleName(windowTitle());
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
   pages_ = new QStackedWidget;
@@ -41,19 +52,22 @@ GettingStartedDialog::GettingStartedDialog(std::int16_t& startedPage, std::funct
   for (int p = 0; p < kStartedPages; ++p) {
     auto* picture = new QLabel;
     picture->setObjectName(QString("PicStarted%1").arg(p));
-    picture->setAccessibleName(kPageNames[p]);
+    picture->setAccessibleName(QCoreApplication::translate("GettingStartedDialog", kPageNames[p]));
     picture->setFixedSize(640, 400);
     picture->setAlignment(Qt::AlignCenter);
     pages_->addWidget(picture);
   }
 
-  dontShowAgainCheck_ = new QCheckBox("Don't show again");
+  dontShowAgainCheck_ =
+      new QCheckBox(QCoreApplication::translate("GettingStartedDialog", "Don't show again"));
   dontShowAgainCheck_->setObjectName("ChkStarted");
-  dontShowAgainCheck_->setAccessibleName("Don't show again");
-  last_ = new QPushButton("<< Last");
-  next_ = new QPushButton("Next >>");
-  auto* cancel = new QPushButton("Cancel");
-  const char* names[] = {"Last", "Next", "Cancel"};
+  dontShowAgainCheck_->setAccessibleName(dontShowAgainCheck_->text());
+  last_ = new QPushButton(QCoreApplication::translate("GettingStartedDialog", "<< Last"));
+  next_ = new QPushButton(QCoreApplication::translate("GettingStartedDialog", "Next >>"));
+  auto* cancel = new QPushButton(QCoreApplication::translate("GettingStartedDialog", "Cancel"));
+  const QString names[] = {QCoreApplication::translate("GettingStartedDialog", "Last"),
+                           QCoreApplication::translate("GettingStartedDialog", "Next"),
+                           cancel->text()};
   int index = 0;
   for (QPushButton* button : {last_, next_, cancel}) {
     button->setObjectName(QString("Cmd%1").arg(index));

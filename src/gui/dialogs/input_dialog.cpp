@@ -1,5 +1,6 @@
 #include "gui/dialogs/input_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QLabel>
@@ -8,36 +9,40 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/text/core_texts.h"
+
 namespace qav {
 
 InputDialog::InputDialog(const std::string& prompt, const std::string& caption,
                          const std::string& value, QWidget* owner)
     : QDialog(owner), value_(value) {
-  setWindowTitle("QAV Launcher Input");
-  if (!caption.empty()) setWindowTitle(QString::fromStdString(caption));
+  // The prompt and caption are the core's or already translated by the window that asks.
+  setWindowTitle(QCoreApplication::translate("InputDialog", "QAV Launcher Input"));
+  if (!caption.empty()) setWindowTitle(CoreText(caption));
   setAccessibleName(windowTitle());
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-  promptLabel_ = new QLabel(QString::fromStdString(prompt));
+  promptLabel_ = new QLabel(CoreText(prompt));
   promptLabel_->setObjectName("LabInput");
-  promptLabel_->setAccessibleName("Prompt");
+  promptLabel_->setAccessibleName(QCoreApplication::translate("InputDialog", "Prompt"));
   promptLabel_->setWordWrap(true);
   promptLabel_->setMinimumWidth(360);
   inputEdit_ = new QLineEdit(QString::fromStdString(value));
   inputEdit_->setObjectName("TxtInput");
-  inputEdit_->setAccessibleName(promptLabel_->text().isEmpty() ? QString("Input")
-                                                               : promptLabel_->text());
+  inputEdit_->setAccessibleName(promptLabel_->text().isEmpty()
+                                    ? QCoreApplication::translate("InputDialog", "Input")
+                                    : promptLabel_->text());
   inputEdit_->selectAll();
   inputEdit_->installEventFilter(this);
   promptLabel_->setBuddy(inputEdit_);
 
-  auto* ok = new QPushButton("&OK");
+  auto* ok = new QPushButton(QCoreApplication::translate("InputDialog", "&OK"));
   ok->setObjectName("CmdInput0");
-  ok->setAccessibleName("OK");
-  auto* cancel = new QPushButton("&Cancel");
+  ok->setAccessibleName(QCoreApplication::translate("InputDialog", "OK"));
+  auto* cancel = new QPushButton(QCoreApplication::translate("InputDialog", "&Cancel"));
   cancel->setObjectName("CmdInput1");
-  cancel->setAccessibleName("Cancel");
+  cancel->setAccessibleName(QCoreApplication::translate("InputDialog", "Cancel"));
   auto* buttons = new QDialogButtonBox;
   buttons->addButton(ok, QDialogButtonBox::AcceptRole);
   buttons->addButton(cancel, QDialogButtonBox::RejectRole);

@@ -1,6 +1,7 @@
 #include "gui/dialogs/properties_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -19,6 +20,7 @@
 #include "core/shortcuts/default_groups.h"
 #include "core/shortcuts/group_editing.h"
 #include "gui/graphics/image_cache.h"
+#include "gui/text/shown_titles.h"
 
 namespace qav {
 namespace {
@@ -35,9 +37,37 @@ constexpr int kModeAddMember = -1;
 constexpr int kShortcutOffset = 7;
 constexpr int kGroupOffset = 3;
 
-constexpr const char* kReadyMadeGroups[] = {"'System Folders & Drives Group'",
-                                            "'Accessories Group'", "'Microsoft Office Suite Group'",
-                                            "'Website Group'"};
+// The ready-made entries of the link list: for a free place, for a shortcut, for an empty group
+// and for a group with members.
+constexpr const char* kNewShortcuts[] = {
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Add New 'Internet' Shortcut"),
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Add New 'Check Email' Shortcut")};
+constexpr const char* kReplacingShortcuts[] = {
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Replace by  New 'Internet' Shortcut"),
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Replace by  New 'Check Email' Shortcut")};
+constexpr const char* kNewGroups[] = {
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Add New 'System Folders & Drives Group'"),
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Add New 'Accessories Group'"),
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Add New 'Microsoft Office Suite Group'"),
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Add New 'Website Group'")};
+constexpr const char* kReplacingGroups[] = {
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Replace by  New 'System Folders & Drives Group'"),
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Replace by  New 'Accessories Group'"),
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Replace by  New 'Microsoft Office Suite Group'"),
+    QT_TRANSLATE_NOOP("PropertiesDialog", "Replace by  New 'Website Group'")};
+
+QString Translated(const char* marked) {
+  return QCoreApplication::translate("PropertiesDialog", marked);
+}
+
+std::string TranslatedText(const char* marked) {
+  return Translated(marked).toStdString();
+}
+
+template <std::size_t N>
+void AddEntries(QStringList& entries, const char* const (&marked)[N]) {
+  for (const char* entry : marked) entries << Translated(entry);
+}
 
 // Up to and including the last separator: the folder a file dialog starts in.
 std::string GetParentFolder(const std::string& path) {
@@ -56,8 +86,11 @@ bool RefuseFullGroup(const Tables& tables, int group, platform::MessageBoxes& me
   const GroupRecord& g = tables.Groups[static_cast<std::size_t>(group)];
   const int capacity = std::min(GroupCapacity(group), static_cast<int>(g.Members.size()) - 1);
   if (g.MemberCount < capacity) return false;
-  messages.Show({"This group is full. Please choose another group or create a new group!",
-                 "Add Shortcut", MessageIcon::kInformation, MessageButtons::kOk});
+  messages.Show({TranslatedText(QT_TRANSLATE_NOOP(
+                     "PropertiesDialog",
+                     "This group is full. Please choose another group or create a new group!")),
+                 TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "Add Shortcut")),
+                 MessageIcon::kInformation, MessageButtons::kOk});
   return true;
 }
 
@@ -108,8 +141,8 @@ void PropertiesDialog::Reload() {
   ShortcutRecord& r = Current();
   mode_ = r.Kind;
   if (addShortcutMode_) {
-    setWindowTitle("Add Shortcut");
-    setAccessibleName("Add Shortcut");
+    setWindowTitle(QCoreApplication::translate("PropertiesDialog", "Add Shortcut"));
+    setAccessibleName(windowTitle());
     if (mode_ == kKindGroup || mode_ == kKindAllPrograms) mode_ = kModeAddMember;
   }
   if (mode_ != kModeAddMember) {
@@ -119,7 +152,7 @@ void PropertiesDialog::Reload() {
     r.Title = title;
     r.Target = target;
     r.Arguments = arguments;
-    titleEdit_->setText(QString::fromStdString(title));
+    titleEdit_->setText(ShownTitle(title));
     targetEdit_->setText(QString::fromStdString(target));
     argumentsEdit_->setText(QString::fromStdString(arguments));
     runStyleList_->setCurrentIndex(std::clamp(r.RunStyle, 0, 2));
@@ -159,14 +192,11 @@ void PropertiesDialog::IniCombLink() {
   QStringList entries;
   if (mode_ != kModeAddMember) entries << QString::fromStdString(path);
   if (mode_ == kKindFree || mode_ == kKindBlank) {
-    entries << "Add New 'Internet' Shortcut"
-            << "Add New 'Check Email' Shortcut";
+    AddEntries(entries, kNewShortcuts);
   } else if (mode_ == kKindDockShortcut || mode_ == kKindMember) {
-    entries << "Replace by  New 'Internet' Shortcut"
-            << "Replace by  New 'Check Email' Shortcut";
+    AddEntries(entries, kReplacingShortcuts);
   } else if (mode_ == kKindGroup) {
-    const char* verb = GroupMemberCount() > 0 ? "Replace by  New " : "Add New ";
-    for (const char* group : kReadyMadeGroups) entries << QString(verb) + group;
+    AddEntries(entries, GroupMemberCount() > 0 ? kReplacingGroups : kNewGroups);
   }
   linkList_->addItems(entries);
   if (!entries.isEmpty()) linkList_->setCurrentIndex(0);
@@ -216,8 +246,10 @@ void PropertiesDialog::OptTypeClick(int index) {
   bool changed = false;
   if (index == 0 && mode_ == kKindGroup) {
     if (GroupMemberCount() == 0 ||
-        AskYesNo("This operation will delete all items of this group, continue?", "QAV Launcher",
-                 false)) {
+        AskYesNo(TranslatedText(QT_TRANSLATE_NOOP(
+                     "PropertiesDialog",
+                     "This operation will delete all items of this group, continue?")),
+                 TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "QAV Launcher")), false)) {
       Delete(record);
       mode_ = kKindBlank;
       changed = true;
@@ -226,7 +258,9 @@ void PropertiesDialog::OptTypeClick(int index) {
     bool proceed = false;
     if (mode_ == kKindDockShortcut || mode_ == kKindMember) {
       proceed =
-          AskYesNo("This operation will delete this shortcut, continue?", "QAV Launcher", false);
+          AskYesNo(TranslatedText(QT_TRANSLATE_NOOP(
+                       "PropertiesDialog", "This operation will delete this shortcut, continue?")),
+                   TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "QAV Launcher")), false);
     } else if (mode_ == kKindFree || mode_ == kKindBlank) {
       proceed = true;
     }
@@ -234,7 +268,7 @@ void PropertiesDialog::OptTypeClick(int index) {
       Delete(record);
       mode_ = kKindGroup;
       r.Kind = kKindGroup;
-      r.Title = "New Group  (Empty)";
+      r.Title = std::string(kNewGroupTitle) + " " + kEmptyGroupMark;
       r.ImageRow = record;
       r.IconFile = s_.state.paths.SysIconsFolder + "Group.png";
       s_.pictures.LoadItemImage(record);
@@ -253,19 +287,21 @@ void PropertiesDialog::OptTypeClick(int index) {
 void PropertiesDialog::CombLinkClick(int index) {
   if (index < 1) return;
   const int record = s_.state.CurrentRecord;
-  const char* question = "Are you sure to replace?";
+  const std::string question =
+      TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "Are you sure to replace?"));
+  const std::string caption = TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "Properties"));
   switch (mode_) {
     case kKindDockShortcut:
     case kKindGroup:
       if ((mode_ == kKindDockShortcut || GroupMemberCount() > 0) &&
-          !AskYesNo(question, "Properties", true)) {
+          !AskYesNo(question, caption, true)) {
         linkList_->setCurrentIndex(0);
         return;
       }
       Delete(record);
       break;
     case kKindMember:
-      if (!AskYesNo(question, "Properties", true)) {
+      if (!AskYesNo(question, caption, true)) {
         linkList_->setCurrentIndex(0);
         return;
       }
@@ -294,9 +330,12 @@ int PropertiesDialog::AppendMember() {
   const int r = FindFreeRecord(st.tables, false, st.settings.IconCount);
   if (r == kNoRecord) {
     s_.platform.messages.Show(
-        {"There is no room for another shortcut: all 1024 places are in use. Remove shortcuts "
-         "you no longer need and try again.",
-         "Add Shortcut", MessageIcon::kInformation, MessageButtons::kOk});
+        {TranslatedText(
+             QT_TRANSLATE_NOOP("PropertiesDialog",
+                               "There is no room for another shortcut: all 1024 places are in "
+                               "use. Remove shortcuts you no longer need and try again.")),
+         TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "Add Shortcut")),
+         MessageIcon::kInformation, MessageButtons::kOk});
     return kNoRecord;
   }
   ResetRecord(st.tables.Shortcuts[static_cast<std::size_t>(r)]);
@@ -313,7 +352,8 @@ void PropertiesDialog::CmdBrowseClick() {
   if (!PathExists(start)) start = r.Target.Get();
   start = PathExists(start) ? GetParentFolder(start) : s_.state.paths.ProgramFilesFolder;
   platform::FileDialogRequest request;
-  request.title = "QAV Launcher - Properties";
+  request.title =
+      TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "QAV Launcher - Properties"));
   request.filter = "*.lnk;*.exe;*.*|*.lnk;*.exe;*.*";
   request.initialName = start;
   const std::string file = s_.files.ShowFileDialog(request);
@@ -342,7 +382,8 @@ void PropertiesDialog::CmdIconClick(int index) {
   }
   if (index == 0) {
     platform::FileDialogRequest request;
-    request.title = "QAV Launcher - Change Icon";
+    request.title =
+        TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "QAV Launcher - Change Icon"));
     request.filter = "*.ico;*.png|*.ico;*.png";
     const std::string file = s_.files.ShowFileDialog(request);
     if (file.empty()) return;
@@ -354,7 +395,9 @@ void PropertiesDialog::CmdIconClick(int index) {
     r.CustomIcon = made ? stored : std::string();
     if (!made) {
       s_.platform.messages.Show(
-          {"Change icon failed", "QAV Launcher", MessageIcon::kExclamation, MessageButtons::kOk});
+          {TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "Change icon failed")),
+           TranslatedText(QT_TRANSLATE_NOOP("PropertiesDialog", "QAV Launcher")),
+           MessageIcon::kExclamation, MessageButtons::kOk});
     }
   } else if (index == 1) {
     if (s_.dropCustomIcon) s_.dropCustomIcon(record);
@@ -395,7 +438,8 @@ void PropertiesDialog::CmdOKClick() {
     accept();
     return;
   }
-  std::string title = Text(titleEdit_->text().trimmed());
+  // A title the dialog showed in the user's language and the user left alone is stored as it was.
+  std::string title = TitleToStore(Current().Title.Get(), titleEdit_->text().trimmed());
   if (title == "Blank Shortcut") title.clear();
   if (mode_ == kModeAddMember) {
     const int member = AppendMember();
@@ -414,7 +458,7 @@ void PropertiesDialog::CmdOKClick() {
     if (s_.saveMenu) s_.saveMenu();
   } else {
     ShortcutRecord& r = Current();
-    r.Title = Text(titleEdit_->text().trimmed());
+    r.Title = TitleToStore(r.Title.Get(), titleEdit_->text().trimmed());
     if (!link.empty()) r.Path = link;
     r.RunStyle = std::max(0, runStyleList_->currentIndex());
     r.Arguments = Text(argumentsEdit_->text());

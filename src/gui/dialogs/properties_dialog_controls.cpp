@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QFrame>
@@ -28,8 +29,12 @@ Control* Named(Control* control, const char* objectName, const QString& accessib
   return control;
 }
 
+QString Text(const char* marked) {
+  return QCoreApplication::translate("PropertiesDialog", marked);
+}
+
 // A form label that moves the focus to its field.
-QLabel* LabelFor(const char* text, QWidget* field) {
+QLabel* LabelFor(const QString& text, QWidget* field) {
   auto* label = new QLabel(text);
   label->setBuddy(field);
   return label;
@@ -38,20 +43,23 @@ QLabel* LabelFor(const char* text, QWidget* field) {
 }  // namespace
 
 void PropertiesDialog::BuildControls() {
-  setWindowTitle("Properties");
-  setAccessibleName("Properties");
+  setWindowTitle(QCoreApplication::translate("PropertiesDialog", "Properties"));
+  setAccessibleName(windowTitle());
   setModal(true);
 
-  iconPicture_ = Named(new QLabel, "PicIcon", "Picture");
+  iconPicture_ =
+      Named(new QLabel, "PicIcon", QCoreApplication::translate("PropertiesDialog", "Picture"));
   iconPicture_->setFixedSize(132, 132);
   iconPicture_->setAlignment(Qt::AlignCenter);
   iconPicture_->setFrameShape(QFrame::StyledPanel);
-  const char* iconTexts[] = {"&Change Icon", "&Reset Default Icon", "&Search Icon"};
+  const char* iconTexts[] = {QT_TRANSLATE_NOOP("PropertiesDialog", "&Change Icon"),
+                             QT_TRANSLATE_NOOP("PropertiesDialog", "&Reset Default Icon"),
+                             QT_TRANSLATE_NOOP("PropertiesDialog", "&Search Icon")};
   const char* iconNames[] = {"CmdIcon0", "CmdIcon1", "CmdIcon2"};
   auto* iconButtons = new QVBoxLayout;
   for (std::size_t i = 0; i < iconButtons_.size(); ++i) {
-    iconButtons_[i] =
-        Named(new QPushButton(iconTexts[i]), iconNames[i], QString(iconTexts[i]).remove('&'));
+    const QString text = Text(iconTexts[i]);
+    iconButtons_[i] = Named(new QPushButton(text), iconNames[i], QString(text).remove('&'));
     iconButtons->addWidget(iconButtons_[i]);
   }
   iconButtons->addStretch();
@@ -61,42 +69,59 @@ void PropertiesDialog::BuildControls() {
   pictureRow->addLayout(iconButtons);
   pictureRow->addStretch();
 
-  const char* typeTexts[] = {"Shortcut", "Group", "System"};
+  const char* typeTexts[] = {QT_TRANSLATE_NOOP("PropertiesDialog", "Shortcut"),
+                             QT_TRANSLATE_NOOP("PropertiesDialog", "Group"),
+                             QT_TRANSLATE_NOOP("PropertiesDialog", "System")};
   const char* typeNames[] = {"OptType0", "OptType1", "OptType2"};
   auto* typeRow = new QHBoxLayout;
   auto* typeGroup = new QButtonGroup(this);
   for (std::size_t i = 0; i < typeOptions_.size(); ++i) {
-    typeOptions_[i] = Named(new QRadioButton(typeTexts[i]), typeNames[i], typeTexts[i]);
+    typeOptions_[i] = Named(new QRadioButton(Text(typeTexts[i])), typeNames[i], Text(typeTexts[i]));
     typeGroup->addButton(typeOptions_[i], static_cast<int>(i));
     typeRow->addWidget(typeOptions_[i]);
   }
   typeRow->addStretch();
 
-  linkList_ = Named(new QComboBox, "CombLink", "Link");
+  linkList_ =
+      Named(new QComboBox, "CombLink", QCoreApplication::translate("PropertiesDialog", "Link"));
   linkList_->setEditable(true);
   linkList_->setInsertPolicy(QComboBox::NoInsert);
   linkList_->setMinimumWidth(kFieldWidth);
-  linkList_->lineEdit()->setAccessibleName("Link");
-  browseButton_ = Named(new QPushButton("Browse..."), "CmdBrowse", "Browse");
+  linkList_->lineEdit()->setAccessibleName(linkList_->accessibleName());
+  browseButton_ =
+      Named(new QPushButton(QCoreApplication::translate("PropertiesDialog", "Browse...")),
+            "CmdBrowse", QCoreApplication::translate("PropertiesDialog", "Browse"));
   auto* linkRow = new QHBoxLayout;
   linkRow->addWidget(linkList_, 1);
   linkRow->addWidget(browseButton_);
 
-  targetEdit_ = Named(new QLineEdit, "TxtTarget", "Target");
-  argumentsEdit_ = Named(new QLineEdit, "TxtArg", "Arguments");
-  titleEdit_ = Named(new QLineEdit, "TxtTitle", "Title");
-  runStyleList_ = Named(new QComboBox, "CombRun", "Run");
-  runStyleList_->addItems({"Normal Window", "Minimized", "Maximized"});
+  targetEdit_ =
+      Named(new QLineEdit, "TxtTarget", QCoreApplication::translate("PropertiesDialog", "Target"));
+  argumentsEdit_ =
+      Named(new QLineEdit, "TxtArg", QCoreApplication::translate("PropertiesDialog", "Arguments"));
+  titleEdit_ =
+      Named(new QLineEdit, "TxtTitle", QCoreApplication::translate("PropertiesDialog", "Title"));
+  runStyleList_ =
+      Named(new QComboBox, "CombRun", QCoreApplication::translate("PropertiesDialog", "Run"));
+  runStyleList_->addItems({QCoreApplication::translate("PropertiesDialog", "Normal Window"),
+                           QCoreApplication::translate("PropertiesDialog", "Minimized"),
+                           QCoreApplication::translate("PropertiesDialog", "Maximized")});
 
-  auto* typeLabel = new QLabel("Type:");
+  auto* typeLabel = new QLabel(QCoreApplication::translate("PropertiesDialog", "Type:"));
   auto* form = new QFormLayout;
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   form->addRow(typeLabel, typeRow);
-  form->addRow(LabelFor("Link:", linkList_), linkRow);
-  form->addRow(LabelFor("Target:", targetEdit_), targetEdit_);
-  form->addRow(LabelFor("Arguments:", argumentsEdit_), argumentsEdit_);
-  form->addRow(LabelFor("Title:", titleEdit_), titleEdit_);
-  form->addRow(LabelFor("Run:", runStyleList_), runStyleList_);
+  form->addRow(LabelFor(QCoreApplication::translate("PropertiesDialog", "Link:"), linkList_),
+               linkRow);
+  form->addRow(LabelFor(QCoreApplication::translate("PropertiesDialog", "Target:"), targetEdit_),
+               targetEdit_);
+  form->addRow(
+      LabelFor(QCoreApplication::translate("PropertiesDialog", "Arguments:"), argumentsEdit_),
+      argumentsEdit_);
+  form->addRow(LabelFor(QCoreApplication::translate("PropertiesDialog", "Title:"), titleEdit_),
+               titleEdit_);
+  form->addRow(LabelFor(QCoreApplication::translate("PropertiesDialog", "Run:"), runStyleList_),
+               runStyleList_);
 
   auto* page = new QWidget;
   auto* pageLayout = new QVBoxLayout(page);
@@ -104,11 +129,13 @@ void PropertiesDialog::BuildControls() {
   pageLayout->addSpacing(8);
   pageLayout->addLayout(form);
   pageLayout->addStretch();
-  auto* tabs = Named(new QTabWidget, "TabStrip1", "General");
-  tabs->addTab(page, "General");
+  const QString general = QCoreApplication::translate("PropertiesDialog", "General");
+  auto* tabs = Named(new QTabWidget, "TabStrip1", general);
+  tabs->addTab(page, general);
   tabs->setFocusPolicy(Qt::NoFocus);
 
-  okButton_ = Named(new QPushButton("&OK"), "CmdOK", "OK");
+  okButton_ = Named(new QPushButton(QCoreApplication::translate("PropertiesDialog", "&OK")),
+                    "CmdOK", QCoreApplication::translate("PropertiesDialog", "OK"));
   auto* buttons = new QDialogButtonBox;
   buttons->addButton(okButton_, QDialogButtonBox::AcceptRole);
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,12 +23,30 @@ namespace {
 constexpr int kMinIconSize = 16;
 constexpr int kMaxIconSize = 128;
 
-const char* const kIconCounts[] = {"8 icons",  "12 icons", "16 icons", "20 icons",
-                                   "24 icons", "28 icons", "32 icons", "36 icons"};
-const char* const kPositions[] = {"Center",   "Top",       "Bottom",      "Left",        "Right",
-                                  "Top-Left", "Top-Right", "Bottom-Left", "Bottom-Right"};
+const char* const kIconCounts[] = {QT_TRANSLATE_NOOP("SettingsDialog", "8 icons"),
+                                   QT_TRANSLATE_NOOP("SettingsDialog", "12 icons"),
+                                   QT_TRANSLATE_NOOP("SettingsDialog", "16 icons"),
+                                   QT_TRANSLATE_NOOP("SettingsDialog", "20 icons"),
+                                   QT_TRANSLATE_NOOP("SettingsDialog", "24 icons"),
+                                   QT_TRANSLATE_NOOP("SettingsDialog", "28 icons"),
+                                   QT_TRANSLATE_NOOP("SettingsDialog", "32 icons"),
+                                   QT_TRANSLATE_NOOP("SettingsDialog", "36 icons")};
+const char* const kPositions[] = {QT_TRANSLATE_NOOP("SettingsDialog", "Center"),
+                                  QT_TRANSLATE_NOOP("SettingsDialog", "Top"),
+                                  QT_TRANSLATE_NOOP("SettingsDialog", "Bottom"),
+                                  QT_TRANSLATE_NOOP("SettingsDialog", "Left"),
+                                  QT_TRANSLATE_NOOP("SettingsDialog", "Right"),
+                                  QT_TRANSLATE_NOOP("SettingsDialog", "Top-Left"),
+                                  QT_TRANSLATE_NOOP("SettingsDialog", "Top-Right"),
+                                  QT_TRANSLATE_NOOP("SettingsDialog", "Bottom-Left"),
+                                  QT_TRANSLATE_NOOP("SettingsDialog", "Bottom-Right")};
 
-QSlider* MakeSlider(const char* name, const char* accessibleName, int minimum, int maximum,
+// A page's name on its tab, set off by spaces as the tabs have always been.
+QString TabName(const QString& name) {
+  return QStringLiteral("  %1  ").arg(name);
+}
+
+QSlider* MakeSlider(const char* name, const QString& accessibleName, int minimum, int maximum,
                     int pageStep) {
   auto* slider = new QSlider(Qt::Horizontal);
   slider->setObjectName(name);
@@ -45,8 +64,8 @@ QLabel* MakeLabel(const char* name) {
 }
 
 // A value label over a slider between its two end labels.
-void AddSliderRow(QVBoxLayout* layout, QLabel* label, QSlider* slider, const char* low,
-                  const char* high) {
+void AddSliderRow(QVBoxLayout* layout, QLabel* label, QSlider* slider, const QString& low,
+                  const QString& high) {
   layout->addWidget(label);
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(low));
@@ -64,12 +83,13 @@ void AddListRow(QVBoxLayout* layout, QLabel* label, QComboBox* list) {
   layout->addLayout(row);
 }
 
-QComboBox* MakeList(const char* name, const char* accessibleName,
+// `items` are marked texts, shown translated.
+QComboBox* MakeList(const char* name, const QString& accessibleName,
                     std::initializer_list<const char*> items) {
   auto* list = new QComboBox;
   list->setObjectName(name);
   list->setAccessibleName(accessibleName);
-  for (const char* item : items) list->addItem(item);
+  for (const char* item : items) list->addItem(QCoreApplication::translate("SettingsDialog", item));
   return list;
 }
 
@@ -78,24 +98,27 @@ QComboBox* MakeList(const char* name, const char* accessibleName,
 SettingsDialog::SettingsDialog(SettingsDialogServices services, QWidget* parent)
     : QDialog(parent), services_(services), settings_(services.state.settings) {
   setObjectName("SettingsDialog");
-  setWindowTitle("QAV Launcher - Settings");
-  setAccessibleName("QAV Launcher - Settings");
+  setWindowTitle(QCoreApplication::translate("SettingsDialog", "QAV Launcher - Settings"));
+  setAccessibleName(windowTitle());
   setModal(false);
 
   tabs_ = new QTabWidget;
   tabs_->setObjectName("TabSConfig");
-  tabs_->setAccessibleName("Settings pages");
-  tabs_->addTab(BuildGeneralPage(), "  General  ");
-  tabs_->addTab(BuildAppearancePage(), "  Appearance  ");
-  tabs_->addTab(BuildKeysPage(), "  Keys  ");
+  tabs_->setAccessibleName(QCoreApplication::translate("SettingsDialog", "Settings pages"));
+  tabs_->addTab(BuildGeneralPage(),
+                TabName(QCoreApplication::translate("SettingsDialog", "General")));
+  tabs_->addTab(BuildAppearancePage(),
+                TabName(QCoreApplication::translate("SettingsDialog", "Appearance")));
+  tabs_->addTab(BuildKeysPage(), TabName(QCoreApplication::translate("SettingsDialog", "Keys")));
 
-  auto* about = new QPushButton("&About  QAV Launcher");
+  auto* about =
+      new QPushButton(QCoreApplication::translate("SettingsDialog", "&About  QAV Launcher"));
   about->setObjectName("Command1_0");
-  about->setAccessibleName("About QAV Launcher");
+  about->setAccessibleName(QCoreApplication::translate("SettingsDialog", "About QAV Launcher"));
   about->setAutoDefault(false);
-  auto* ok = new QPushButton("&OK");
+  auto* ok = new QPushButton(QCoreApplication::translate("SettingsDialog", "&OK"));
   ok->setObjectName("Command1_1");
-  ok->setAccessibleName("OK");
+  ok->setAccessibleName(QCoreApplication::translate("SettingsDialog", "OK"));
   ok->setDefault(true);
   connect(about, &QPushButton::clicked, this, [this] { services_.preview.ShowAbout(); });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -123,30 +146,40 @@ QWidget* SettingsDialog::BuildAppearancePage() {
   transparencyLabel_ = MakeLabel("LabTrans");
   iconCountLabel_ = MakeLabel("LabIconCount");
   minimizedPositionLabel_ = MakeLabel("LabMinimizedPosition");
-  normalSizeSlider_ = MakeSlider("SldNormal", "Normal Icon Size", kMinIconSize, kMaxIconSize, 8);
-  magnifiedSizeSlider_ =
-      MakeSlider("SldMagnified", "Magnified Icon Size", kMinIconSize, kMaxIconSize, 8);
-  radiusSlider_ = MakeSlider("SldRadius", "Circle Diameter", settings_.MinRingRadius,
-                             settings_.MinRingRadius, 5);
-  transparencySlider_ = MakeSlider("SldTrans", "Opacity", 0, 255, 8);
-  iconCountList_ = MakeList("CombIconCount", "Icon Quantity",
-                            {kIconCounts[0], kIconCounts[1], kIconCounts[2], kIconCounts[3],
-                             kIconCounts[4], kIconCounts[5], kIconCounts[6], kIconCounts[7]});
-  minimizedPositionList_ =
-      MakeList("CombMinimizedPosition", "Minimized Position",
-               {kPositions[0], kPositions[1], kPositions[2], kPositions[3], kPositions[4],
-                kPositions[5], kPositions[6], kPositions[7], kPositions[8]});
+  normalSizeSlider_ =
+      MakeSlider("SldNormal", QCoreApplication::translate("SettingsDialog", "Normal Icon Size"),
+                 kMinIconSize, kMaxIconSize, 8);
+  magnifiedSizeSlider_ = MakeSlider(
+      "SldMagnified", QCoreApplication::translate("SettingsDialog", "Magnified Icon Size"),
+      kMinIconSize, kMaxIconSize, 8);
+  radiusSlider_ =
+      MakeSlider("SldRadius", QCoreApplication::translate("SettingsDialog", "Circle Diameter"),
+                 settings_.MinRingRadius, settings_.MinRingRadius, 5);
+  transparencySlider_ =
+      MakeSlider("SldTrans", QCoreApplication::translate("SettingsDialog", "Opacity"), 0, 255, 8);
+  iconCountList_ =
+      MakeList("CombIconCount", QCoreApplication::translate("SettingsDialog", "Icon Quantity"),
+               {kIconCounts[0], kIconCounts[1], kIconCounts[2], kIconCounts[3], kIconCounts[4],
+                kIconCounts[5], kIconCounts[6], kIconCounts[7]});
+  minimizedPositionList_ = MakeList(
+      "CombMinimizedPosition", QCoreApplication::translate("SettingsDialog", "Minimized Position"),
+      {kPositions[0], kPositions[1], kPositions[2], kPositions[3], kPositions[4], kPositions[5],
+       kPositions[6], kPositions[7], kPositions[8]});
 
-  auto* appearance = new QGroupBox("Appearance");
+  const QString small = QCoreApplication::translate("SettingsDialog", "Small");
+  const QString large = QCoreApplication::translate("SettingsDialog", "Large");
+  auto* appearance = new QGroupBox(QCoreApplication::translate("SettingsDialog", "Appearance"));
   auto* a = new QVBoxLayout(appearance);
-  AddSliderRow(a, normalSizeLabel_, normalSizeSlider_, "Small", "Large");
-  AddSliderRow(a, magnifiedSizeLabel_, magnifiedSizeSlider_, "Small", "Large");
-  AddSliderRow(a, radiusLabel_, radiusSlider_, "Small", "Large");
+  AddSliderRow(a, normalSizeLabel_, normalSizeSlider_, small, large);
+  AddSliderRow(a, magnifiedSizeLabel_, magnifiedSizeSlider_, small, large);
+  AddSliderRow(a, radiusLabel_, radiusSlider_, small, large);
   AddListRow(a, iconCountLabel_, iconCountList_);
 
-  auto* background = new QGroupBox("Background");
+  auto* background = new QGroupBox(QCoreApplication::translate("SettingsDialog", "Background"));
   auto* b = new QVBoxLayout(background);
-  AddSliderRow(b, transparencyLabel_, transparencySlider_, "Min", "Max");
+  AddSliderRow(b, transparencyLabel_, transparencySlider_,
+               QCoreApplication::translate("SettingsDialog", "Min"),
+               QCoreApplication::translate("SettingsDialog", "Max"));
   AddListRow(b, minimizedPositionLabel_, minimizedPositionList_);
 
   auto* layout = new QVBoxLayout(page);
@@ -184,15 +217,22 @@ void SettingsDialog::IniConfigData() {
 
 void SettingsDialog::UpdateLabels() {
   normalSizeLabel_->setText(
-      QStringLiteral("Normal Icon Size:  %1  Pixels").arg(normalSizeSlider_->value()));
+      QCoreApplication::translate("SettingsDialog", "Normal Icon Size:  %1  Pixels")
+          .arg(normalSizeSlider_->value()));
   magnifiedSizeLabel_->setText(
-      QStringLiteral("Magnified Icon Size:  %1  Pixels").arg(magnifiedSizeSlider_->value()));
+      QCoreApplication::translate("SettingsDialog", "Magnified Icon Size:  %1  Pixels")
+          .arg(magnifiedSizeSlider_->value()));
   radiusLabel_->setText(
-      QStringLiteral("Circle Diameter:  %1  Pixels").arg(2 * radiusSlider_->value()));
-  transparencyLabel_->setText(QStringLiteral("Opacity:  %1").arg(transparencySlider_->value()));
-  iconCountLabel_->setText(QStringLiteral("Icon Quantity:  %1  Icons").arg(settings_.IconCount));
-  minimizedPositionLabel_->setText("Current Minimized Position: " +
-                                   minimizedPositionList_->currentText());
+      QCoreApplication::translate("SettingsDialog", "Circle Diameter:  %1  Pixels")
+          .arg(2 * radiusSlider_->value()));
+  transparencyLabel_->setText(QCoreApplication::translate("SettingsDialog", "Opacity:  %1")
+                                  .arg(transparencySlider_->value()));
+  iconCountLabel_->setText(
+      QCoreApplication::translate("SettingsDialog", "Icon Quantity:  %1  Icons")
+          .arg(settings_.IconCount));
+  minimizedPositionLabel_->setText(
+      QCoreApplication::translate("SettingsDialog", "Current Minimized Position: %1")
+          .arg(minimizedPositionList_->currentText()));
 }
 
 void SettingsDialog::ConnectAppearance() {

@@ -26,7 +26,7 @@ bool MayWrite(const std::string& path, platform::MessageBoxes& messages) {
   return Confirmed(messages, ReplaceQuestion()) && ClearTarget(path, messages);
 }
 
-QCheckBox* MakeCheck(const char* name, const char* caption) {
+QCheckBox* MakeCheck(const char* name, const QString& caption) {
   auto* box = new QCheckBox(caption);
   box->setObjectName(name);
   box->setAccessibleName(caption);
@@ -42,7 +42,7 @@ QPushButton* MakeButton(const QString& name, const QString& caption) {
   return button;
 }
 
-QGroupBox* Group(const char* title, std::initializer_list<QWidget*> widgets) {
+QGroupBox* Group(const QString& title, std::initializer_list<QWidget*> widgets) {
   auto* group = new QGroupBox(title);
   auto* layout = new QVBoxLayout(group);
   for (QWidget* widget : widgets) layout->addWidget(widget);
@@ -54,23 +54,41 @@ QGroupBox* Group(const char* title, std::initializer_list<QWidget*> widgets) {
 QWidget* SettingsDialog::BuildGeneralPage() {
   auto* page = new QWidget;
   page->setObjectName("PicSet1");
-  autoRunCheck_ = MakeCheck("ChkAutoRun", "Load at system startup");
-  autoHideCheck_ = MakeCheck("ChkAutoHide", "Auto-Hide QAV Launcher");
-  displayLetterCheck_ = MakeCheck("ChkDisplayLetter", "Do not display shortcut letters");
-  clearTypeCheck_ = MakeCheck("ChkClearType", "Turn on ClearType");
-  const char* const backups[] = {"Backup Configuration", "Backup All Shortcuts && Icons",
-                                 "Restore Configuration", "Restore All Shortcuts && Icons"};
-  for (int i = 0; i < 4; ++i)
-    backupRestoreButtons_[i] = MakeButton(QStringLiteral("CmdBackup%1").arg(i), backups[i]);
-  resetButtons_[0] = MakeButton("CmdSetting0", "Reset all default program settings");
-  resetButtons_[1] = MakeButton("CmdSetting1", "Reset all default shortcuts && icons");
+  autoRunCheck_ = MakeCheck(
+      "ChkAutoRun", QCoreApplication::translate("SettingsDialog", "Load at system startup"));
+  autoHideCheck_ = MakeCheck(
+      "ChkAutoHide", QCoreApplication::translate("SettingsDialog", "Auto-Hide QAV Launcher"));
+  displayLetterCheck_ =
+      MakeCheck("ChkDisplayLetter",
+                QCoreApplication::translate("SettingsDialog", "Do not display shortcut letters"));
+  clearTypeCheck_ =
+      MakeCheck("ChkClearType", QCoreApplication::translate("SettingsDialog", "Turn on ClearType"));
+  const char* const backups[] = {
+      QT_TRANSLATE_NOOP("SettingsDialog", "Backup Configuration"),
+      QT_TRANSLATE_NOOP("SettingsDialog", "Backup All Shortcuts && Icons"),
+      QT_TRANSLATE_NOOP("SettingsDialog", "Restore Configuration"),
+      QT_TRANSLATE_NOOP("SettingsDialog", "Restore All Shortcuts && Icons")};
+  for (int i = 0; i < 4; ++i) {
+    backupRestoreButtons_[i] =
+        MakeButton(QStringLiteral("CmdBackup%1").arg(i),
+                   QCoreApplication::translate("SettingsDialog", backups[i]));
+  }
+  resetButtons_[0] = MakeButton(
+      "CmdSetting0",
+      QCoreApplication::translate("SettingsDialog", "Reset all default program settings"));
+  resetButtons_[1] = MakeButton(
+      "CmdSetting1",
+      QCoreApplication::translate("SettingsDialog", "Reset all default shortcuts && icons"));
 
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(
-      Group("General", {autoRunCheck_, autoHideCheck_, displayLetterCheck_, clearTypeCheck_}));
-  layout->addWidget(Group("Backup", {backupRestoreButtons_[0], backupRestoreButtons_[1]}));
-  layout->addWidget(Group("Restore", {backupRestoreButtons_[2], backupRestoreButtons_[3]}));
-  layout->addWidget(Group("Reset Defaults", {resetButtons_[0], resetButtons_[1]}));
+  layout->addWidget(Group(QCoreApplication::translate("SettingsDialog", "General"),
+                          {autoRunCheck_, autoHideCheck_, displayLetterCheck_, clearTypeCheck_}));
+  layout->addWidget(Group(QCoreApplication::translate("SettingsDialog", "Backup"),
+                          {backupRestoreButtons_[0], backupRestoreButtons_[1]}));
+  layout->addWidget(Group(QCoreApplication::translate("SettingsDialog", "Restore"),
+                          {backupRestoreButtons_[2], backupRestoreButtons_[3]}));
+  layout->addWidget(Group(QCoreApplication::translate("SettingsDialog", "Reset Defaults"),
+                          {resetButtons_[0], resetButtons_[1]}));
   layout->addStretch(1);
   return page;
 }
@@ -137,32 +155,44 @@ BackupFlowContext SettingsDialog::FlowContext() {
 }
 
 void SettingsDialog::BackupConfigurationClicked() {
-  const std::string path =
-      ChooseFile(true, "QAV Launcher - Backup Configuration", kConfigBackupName);
+  const std::string path = ChooseFile(
+      true,
+      QCoreApplication::translate("SettingsDialog", "QAV Launcher - Backup Configuration")
+          .toStdString(),
+      kConfigBackupName);
   if (path.empty() || !MayWrite(path, services_.platform.messages)) return;
   BackupFlowContext context = FlowContext();
   BackupConfiguration(path, context);
 }
 
 void SettingsDialog::BackupShortcutsClicked() {
-  const std::string path =
-      ChooseFile(true, "QAV Launcher - Backup Shortcuts & Icons", kIconsBackupName);
+  const std::string path = ChooseFile(
+      true,
+      QCoreApplication::translate("SettingsDialog", "QAV Launcher - Backup Shortcuts & Icons")
+          .toStdString(),
+      kIconsBackupName);
   if (path.empty() || !MayWrite(path, services_.platform.messages)) return;
   BackupFlowContext context = FlowContext();
   BackupShortcutsAndIcons(path, context);
 }
 
 void SettingsDialog::RestoreConfigurationClicked() {
-  const std::string path =
-      ChooseFile(false, "QAV Launcher - Restore Configuration", kConfigBackupName);
+  const std::string path = ChooseFile(
+      false,
+      QCoreApplication::translate("SettingsDialog", "QAV Launcher - Restore Configuration")
+          .toStdString(),
+      kConfigBackupName);
   if (path.empty()) return;
   BackupFlowContext context = FlowContext();
   if (RestoreConfiguration(path, context)) IniConfigData();
 }
 
 void SettingsDialog::RestoreShortcutsClicked() {
-  const std::string path =
-      ChooseFile(false, "QAV Launcher - Restore Shortcuts & Icons", kIconsBackupName);
+  const std::string path = ChooseFile(
+      false,
+      QCoreApplication::translate("SettingsDialog", "QAV Launcher - Restore Shortcuts & Icons")
+          .toStdString(),
+      kIconsBackupName);
   if (path.empty()) return;
   BackupFlowContext context = FlowContext();
   if (RestoreShortcutsAndIcons(path, context)) IniConfigData();

@@ -2,6 +2,7 @@
 // A change is taken at once and kept in the hot-key file; a combination another program holds
 // is kept too, and the user told it does nothing for now.
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeySequenceEdit>
@@ -14,6 +15,7 @@
 
 #include "core/environment/hot_key_file.h"
 #include "gui/dialogs/settings_dialog.h"
+#include "gui/text/core_texts.h"
 
 namespace qav {
 namespace {
@@ -88,16 +90,20 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString Purpose(HotKey key) {
+  return CoreText(HotKeyPurpose(key));
+}
+
 }  // namespace
 
 QWidget* SettingsDialog::BuildKeysPage() {
   auto* page = new QWidget;
   page->setObjectName("PicSet3");
-  auto* keys = new QGroupBox("Hot Keys");
+  auto* keys = new QGroupBox(QCoreApplication::translate("SettingsDialog", "Hot Keys"));
   auto* grid = new QGridLayout(keys);
   for (HotKey key : platform::kAllHotKeys) {
     const auto i = static_cast<int>(key);
-    const QString purpose = Text(HotKeyPurpose(key));
+    const QString purpose = Purpose(key);
     auto* label = new QLabel(purpose + ":");
     hotKeyEdits_[i] = new QKeySequenceEdit;
     hotKeyEdits_[i]->setObjectName(QStringLiteral("KeyEdit%1").arg(i));
@@ -106,35 +112,40 @@ QWidget* SettingsDialog::BuildKeysPage() {
     hotKeyEdits_[i]->setFocusPolicy(Qt::ClickFocus);
     if (auto* line = hotKeyEdits_[i]->findChild<QLineEdit*>()) line->setAccessibleName(purpose);
     label->setBuddy(hotKeyEdits_[i]);
-    hotKeyChangeButtons_[i] = new QPushButton("Change...");
+    hotKeyChangeButtons_[i] =
+        new QPushButton(QCoreApplication::translate("SettingsDialog", "Change..."));
     hotKeyChangeButtons_[i]->setObjectName(QStringLiteral("KeyChange%1").arg(i));
-    hotKeyChangeButtons_[i]->setAccessibleName("Change: " + purpose);
+    hotKeyChangeButtons_[i]->setAccessibleName(
+        QCoreApplication::translate("SettingsDialog", "Change: %1").arg(purpose));
     hotKeyChangeButtons_[i]->setAutoDefault(false);
-    hotKeyNoneButtons_[i] = new QPushButton("None");
+    hotKeyNoneButtons_[i] = new QPushButton(QCoreApplication::translate("SettingsDialog", "None"));
     hotKeyNoneButtons_[i]->setObjectName(QStringLiteral("KeyNone%1").arg(i));
-    hotKeyNoneButtons_[i]->setAccessibleName("No hot key: " + purpose);
+    hotKeyNoneButtons_[i]->setAccessibleName(
+        QCoreApplication::translate("SettingsDialog", "No hot key: %1").arg(purpose));
     hotKeyNoneButtons_[i]->setAutoDefault(false);
     grid->addWidget(label, i, 0);
     grid->addWidget(hotKeyEdits_[i], i, 1);
     grid->addWidget(hotKeyChangeButtons_[i], i, 2);
     grid->addWidget(hotKeyNoneButtons_[i], i, 3);
   }
-  defaultKeysButton_ = new QPushButton("Restore Default Keys");
+  defaultKeysButton_ =
+      new QPushButton(QCoreApplication::translate("SettingsDialog", "Restore Default Keys"));
   defaultKeysButton_->setObjectName("KeyDefaults");
-  defaultKeysButton_->setAccessibleName("Restore Default Keys");
+  defaultKeysButton_->setAccessibleName(defaultKeysButton_->text());
   defaultKeysButton_->setAutoDefault(false);
   grid->addWidget(defaultKeysButton_, 3, 0, 1, 4, Qt::AlignLeft);
 
-  auto* about = new QLabel(
+  auto* about = new QLabel(QCoreApplication::translate(
+      "SettingsDialog",
       "These combinations reach QAV Launcher from every program, which then no longer gets "
       "them; in QAV Launcher's own windows they keep their usual meaning. Where the window "
       "manager keeps Alt+Space, bind the command \"qav-launcher --keyboard\" to a shortcut in the "
-      "desktop's keyboard settings, or choose another combination here.");
+      "desktop's keyboard settings, or choose another combination here."));
   about->setWordWrap(true);
   keysLabel_ = new QLabel;
   keysLabel_->setObjectName("LabKeys");
   keysLabel_->setWordWrap(true);
-  keysLabel_->setAccessibleName("Hot key state");
+  keysLabel_->setAccessibleName(QCoreApplication::translate("SettingsDialog", "Hot key state"));
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(keys);
@@ -170,8 +181,9 @@ void SettingsDialog::ShowHotKeys() {
 void SettingsDialog::RecordHotKey(int action) {
   hotKeyEdits_[action]->clear();
   hotKeyEdits_[action]->setFocus(Qt::OtherFocusReason);
-  keysLabel_->setText("Press the new combination for \"" +
-                      Text(HotKeyPurpose(static_cast<HotKey>(action))) + "\".");
+  keysLabel_->setText(
+      QCoreApplication::translate("SettingsDialog", "Press the new combination for \"%1\".")
+          .arg(Purpose(static_cast<HotKey>(action))));
 }
 
 void SettingsDialog::HotKeyRecorded(int action) {
@@ -182,10 +194,11 @@ void SettingsDialog::HotKeyRecorded(int action) {
     return;
   }
   const std::string text = TextOf(recorded[0]);
-  const std::string problem = CombinationProblem(text);
-  if (!problem.empty()) {
+  const FilledText problem = CombinationProblemText(text);
+  if (!problem.pattern.empty()) {
     ShowHotKeys();
-    keysLabel_->setText(QString::fromStdString(text + " cannot be a hot key: " + problem + "."));
+    keysLabel_->setText(QCoreApplication::translate("SettingsDialog", "%1 cannot be a hot key: %2.")
+                            .arg(Text(text), CoreText(problem)));
     return;
   }
   const KeyCombination combination = *ParseCombination(text);
@@ -193,8 +206,9 @@ void SettingsDialog::HotKeyRecorded(int action) {
     const auto o = static_cast<std::size_t>(other);
     if (static_cast<int>(o) == action || hotKeys_[o] != combination) continue;
     ShowHotKeys();
-    keysLabel_->setText(QString::fromStdString(text + " already does something else: ") +
-                        Text(HotKeyPurpose(other)) + ".");
+    keysLabel_->setText(
+        QCoreApplication::translate("SettingsDialog", "%1 already does something else: %2.")
+            .arg(Text(text), Purpose(other)));
     return;
   }
   platform::HotKeyBindings next = hotKeys_;
@@ -212,25 +226,30 @@ void SettingsDialog::TakeHotKeys(const platform::HotKeyBindings& bindings, int c
   QString text;
   if (changed >= 0) {
     const auto& combination = bindings[static_cast<std::size_t>(changed)];
-    const QString purpose = Text(HotKeyPurpose(static_cast<HotKey>(changed)));
-    text = combination ? QString::fromStdString(platform::CombinationText(*combination)) +
-                             " now does this from every program: " + purpose + "."
-                       : "No hot key now does this: " + purpose + ".";
+    const QString purpose = Purpose(static_cast<HotKey>(changed));
+    text = combination
+               ? QCoreApplication::translate("SettingsDialog",
+                                             "%1 now does this from every program: %2.")
+                     .arg(Text(platform::CombinationText(*combination)), purpose)
+               : QCoreApplication::translate("SettingsDialog", "No hot key now does this: %1.")
+                     .arg(purpose);
   } else {
-    text = "The hot keys are the usual ones again.";
+    text = QCoreApplication::translate("SettingsDialog", "The hot keys are the usual ones again.");
   }
   for (HotKey key : refused) {
-    text += " " +
-            QString::fromStdString(
-                platform::CombinationText(*bindings[static_cast<std::size_t>(key)])) +
-            " is held by another program (often the window manager), so it does nothing until "
-            "that program lets it go.";
+    text +=
+        " " + QCoreApplication::translate(
+                  "SettingsDialog",
+                  "%1 is held by another program (often the window manager), so it does "
+                  "nothing until that program lets it go.")
+                  .arg(Text(platform::CombinationText(*bindings[static_cast<std::size_t>(key)])));
   }
   keysLabel_->setText(text);
   if (!saved) {
-    services_.platform.messages.Show({saved.Error(), "QAV Launcher",
-                                      platform::MessageIcon::kExclamation,
-                                      platform::MessageButtons::kOk});
+    services_.platform.messages.Show(platform::FilledMessage(
+        saved.ErrorText(),
+        QCoreApplication::translate("SettingsDialog", "QAV Launcher").toStdString(),
+        platform::MessageIcon::kExclamation, platform::MessageButtons::kOk));
   }
 }
 

@@ -1,15 +1,18 @@
 #include "gui/dock/dock_accessible.h"
 
+#include <QCoreApplication>
+
 #include "gui/dock/dock_window.h"
 #include "gui/graphics/accessible_surface.h"
+#include "gui/text/shown_titles.h"
 
 namespace qav {
 namespace {
 
 QString GroupDescription(int members) {
-  if (members == 0) return QStringLiteral("Empty group");
-  return members == 1 ? QStringLiteral("Group of 1 item")
-                      : QStringLiteral("Group of %1 items").arg(members);
+  if (members == 0) return QCoreApplication::translate("DockWindow", "Empty group");
+  return members == 1 ? QCoreApplication::translate("DockWindow", "Group of 1 item")
+                      : QCoreApplication::translate("DockWindow", "Group of %1 items").arg(members);
 }
 
 class DockAccessible final : public AccessibleSurface {
@@ -30,7 +33,7 @@ class DockAccessible final : public AccessibleSurface {
     const int slot = index + 1;
     const AppState& state = dock_->State();
     DrawnItem item;
-    item.name = QString::fromStdString(dock_->Slots().SlotTitle[static_cast<std::size_t>(slot)]);
+    item.name = ShownTitle(dock_->Slots().SlotTitle[static_cast<std::size_t>(slot)]);
     item.keyBinding = QString::fromStdString(DockWindow::KeyLetter(slot));
     item.focused = state.HoverSlot == slot;
     const int members = MemberCount(slot);

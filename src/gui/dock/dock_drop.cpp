@@ -1,6 +1,7 @@
 // Files dropped from the desktop's file manager on a ring slot, a group, the centre or the
 // recycle bin.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -9,8 +10,10 @@
 
 #include "base/text.h"
 #include "core/shortcuts/classification.h"
+#include "core/shortcuts/group_editing.h"
 #include "gui/dock/dock_window.h"
 #include "gui/graphics/imaging.h"
+#include "gui/text/shown_titles.h"
 
 namespace qav {
 namespace {
@@ -20,6 +23,10 @@ constexpr int kMaxDroppedFiles = 1024;
 using platform::MessageAnswer;
 using platform::MessageButtons;
 using platform::MessageIcon;
+
+std::string Translated(const char* marked) {
+  return QCoreApplication::translate("DockWindow", marked).toStdString();
+}
 
 std::vector<std::string> DroppedFiles(const QMimeData* data) {
   std::vector<std::string> files;
@@ -139,8 +146,11 @@ int DockWindow::DropTarget(int slot) {
   const int free = FindFreeRecord(state_.tables, true, IconCount());
   if (free == kAllProgramsGroup) {
     services_.platform.messages.Show(
-        {"Desktop Group is full. The selected shortcut will be added to All programs Group",
-         "QAV Launcher", MessageIcon::kNone, MessageButtons::kOk});
+        {Translated(QT_TRANSLATE_NOOP("DockWindow",
+                                      "Desktop Group is full. The selected shortcut "
+                                      "will be added to All programs Group")),
+         Translated(QT_TRANSLATE_NOOP("DockWindow", "QAV Launcher")), MessageIcon::kNone,
+         MessageButtons::kOk});
   }
   return free == kNoRecord ? slot : free;
 }
@@ -153,13 +163,20 @@ bool DockWindow::AddDroppedFiles(int target, const std::vector<std::string>& fil
   }
   const int kind = state_.tables.Shortcuts[target].Kind;
   if (kind == kKindDockShortcut || kind == kKindBlank) {
+    // The proposed name left as it is, or none, stores the English name, which every language
+    // shows in its own words.
     const auto name = services_.commands().dialogs.InputBox(
-        "QAV Launcher will create a new shortcut group for you. Please enter the new group name.",
-        "Add Shortcut Group", "New Group");
+        Translated(QT_TRANSLATE_NOOP("DockWindow",
+                                     "QAV Launcher will create a new shortcut group "
+                                     "for you. Please enter the new group name.")),
+        Translated(QT_TRANSLATE_NOOP("DockWindow", "Add Shortcut Group")),
+        ShownTitle(kNewGroupTitle).toStdString());
     services_.pictures.DiscardItem(target);
     ShortcutRecord& group = state_.tables.Shortcuts[target];
     group.Kind = kKindGroup;
-    group.Title = name && !TrimNull(*name).empty() ? TrimNull(*name) : std::string("New Group");
+    group.Title = name && !TrimNull(*name).empty()
+                      ? TitleToStore(kNewGroupTitle, QString::fromStdString(TrimNull(*name)))
+                      : std::string(kNewGroupTitle);
     group.ImageRow = target;
     group.IconFile = state_.paths.SysIconsFolder + "Group.png";
     services_.pictures.LoadItemImage(target);
@@ -185,12 +202,17 @@ void DockWindow::dropEvent(QDropEvent* event) {
   // Only a drop that did something is reported to the source as taken.
   bool taken = false;
   if (GroupFull(target)) {
-    messages.Show({"This group is full. Please choose another group or create a new group!",
-                   "Add Shortcut", MessageIcon::kInformation, MessageButtons::kOk});
+    messages.Show({Translated(QT_TRANSLATE_NOOP("DockWindow",
+                                                "This group is full. Please choose another group "
+                                                "or create a new group!")),
+                   Translated(QT_TRANSLATE_NOOP("DockWindow", "Add Shortcut")),
+                   MessageIcon::kInformation, MessageButtons::kOk});
   } else if (target == 2) {
-    if (messages.Show({"Are you sure you want to move the selected files and folders to the "
-                       "Recycle Bin?",
-                       "Delete File", MessageIcon::kQuestion, MessageButtons::kYesNo, true}) ==
+    if (messages.Show({Translated(QT_TRANSLATE_NOOP("DockWindow",
+                                                    "Are you sure you want to move the selected "
+                                                    "files and folders to the Recycle Bin?")),
+                       Translated(QT_TRANSLATE_NOOP("DockWindow", "Delete File")),
+                       MessageIcon::kQuestion, MessageButtons::kYesNo, true}) ==
         MessageAnswer::kYes) {
       CommandContext commands = services_.commands();
       for (const std::string& file : files) SendToRecycleBin(commands, file);

@@ -9,6 +9,7 @@
 
 #include "gui/dock/dock_window.h"
 #include "gui/graphics/imaging.h"
+#include "gui/text/shown_titles.h"
 
 namespace qav {
 namespace {
@@ -75,8 +76,9 @@ void DockWindow::DrawPart(const FramePart& part, bool pressed) {
       break;
     }
     case PartKind::kTitle:
-      DrawCentreTitle(magnified ? slots_.SlotTitle[static_cast<std::size_t>(h)]
-                                : state_.tables.Shortcuts[kUserRecord].Title.Get());
+      DrawCentreTitle(magnified
+                          ? ShownTitle(slots_.SlotTitle[static_cast<std::size_t>(h)]).toStdString()
+                          : state_.tables.Shortcuts[kUserRecord].Title.Get());
       break;
     case PartKind::kCentre:
       DrawCentrePicture(centreImage_, kNoFade);

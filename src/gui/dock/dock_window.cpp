@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 #include "base/text.h"
 #include "core/shortcuts/catalog.h"
@@ -25,7 +26,7 @@ DockWindow::DockWindow(AppState& state, const ImageTables& images, DockServices 
       state_(state),
       images_(images),
       services_(std::move(services)) {
-  setWindowTitle("QAV Launcher");
+  setWindowTitle(QCoreApplication::translate("DockWindow", "QAV Launcher"));
   InstallDockAccessibility();
   IniForm(WorkAreaRect(state_.screen));
   setMouseTracking(true);

@@ -1,11 +1,13 @@
 #include "gui/group_menu/group_menu_window.h"
 
+#include <QCoreApplication>
 #include <QToolTip>
 
 #include "base/text.h"
 #include "gui/graphics/imaging.h"
 #include "gui/group_menu/menu_accessible.h"
 #include "gui/group_menu/menu_painting.h"
+#include "gui/text/shown_titles.h"
 
 namespace qav {
 namespace {
@@ -69,8 +71,9 @@ void GroupMenuWindow::IniMenuParam() {
     ShortcutRecord& record = state_.tables.Shortcuts[static_cast<std::size_t>(r)];
     itemRecords_[m] = r;
     itemPictures_[m] = record.ImageRow;
-    itemTitles_[m] = record.Title.Get();
-    record.Title = itemTitles_[m];
+    const std::string title = record.Title.Get();
+    record.Title = title;
+    itemTitles_[m] = ShownTitle(title).toStdString();
     itemCommands_[m] = record.CommandId;
   }
 }

@@ -2,6 +2,7 @@
 
 #include "gui/graphics/accessible_surface.h"
 #include "gui/group_menu/group_menu_window.h"
+#include "gui/text/shown_titles.h"
 
 namespace qav {
 namespace {
@@ -21,7 +22,7 @@ class MenuAccessible final : public AccessibleSurface {
 
   QString text(QAccessible::Text kind) const override {
     if (kind != QAccessible::Name) return AccessibleSurface::text(kind);
-    return QString::fromStdString(Title(menu_->GroupIndex()));
+    return Title(menu_->GroupIndex());
   }
 
   int ItemCount() const override {
@@ -31,8 +32,7 @@ class MenuAccessible final : public AccessibleSurface {
   DrawnItem Item(int index) const override {
     const int member = index + 1;
     DrawnItem item;
-    item.name =
-        QString::fromStdString(Title(menu_->ItemRecords()[static_cast<std::size_t>(member)]));
+    item.name = Title(menu_->ItemRecords()[static_cast<std::size_t>(member)]);
     item.keyBinding = QString::fromStdString(MenuAccelerator(member));
     item.focused = HighlightedMember(*menu_) == member;
     const MenuGeometry& g = menu_->Geometry();
@@ -52,10 +52,10 @@ class MenuAccessible final : public AccessibleSurface {
   }
 
  private:
-  std::string Title(int record) const {
+  QString Title(int record) const {
     const auto& shortcuts = menu_->State().tables.Shortcuts;
     if (record < 0 || record >= static_cast<int>(shortcuts.size())) return {};
-    return shortcuts[static_cast<std::size_t>(record)].Title.Get();
+    return ShownTitle(shortcuts[static_cast<std::size_t>(record)].Title.Get());
   }
 
   GroupMenuWindow* menu_;

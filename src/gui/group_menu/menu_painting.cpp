@@ -1,5 +1,7 @@
 #include "gui/group_menu/menu_painting.h"
 
+#include <QCoreApplication>
+
 #include "gui/graphics/imaging.h"
 
 namespace qav {
@@ -25,8 +27,11 @@ void DrawMenuArrows(const MenuCanvas& canvas, int upSkin, int downSkin, bool can
   const MenuGeometry& g = canvas.geometry;
   DrawMenuSkin(canvas, upSkin, 1, 10, 10);
   DrawMenuSkin(canvas, downSkin, 1, 10, g.LowerArrowTop());
-  canvas.surface.DrawLabel("PgUp", g.x + 210, g.y + 10, 48, 25, !canScrollUp);
-  canvas.surface.DrawLabel("PgDn", g.x + 210, g.y + g.LowerArrowTop(), 48, 25, !canScrollDown);
+  // The keys' names as the user's keyboard prints them.
+  canvas.surface.DrawLabel(QCoreApplication::translate("GroupMenuWindow", "PgUp").toStdString(),
+                           g.x + 210, g.y + 10, 48, 25, !canScrollUp);
+  canvas.surface.DrawLabel(QCoreApplication::translate("GroupMenuWindow", "PgDn").toStdString(),
+                           g.x + 210, g.y + g.LowerArrowTop(), 48, 25, !canScrollDown);
 }
 
 }  // namespace qav

@@ -1,5 +1,7 @@
 #include "gui/group_menu/search_accessible.h"
 
+#include <QCoreApplication>
+
 #include "gui/graphics/accessible_surface.h"
 #include "gui/group_menu/search_window.h"
 
@@ -17,7 +19,8 @@ class SearchAccessible final : public AccessibleSurface {
 
   QString text(QAccessible::Text kind) const override {
     if (kind != QAccessible::Name) return AccessibleSurface::text(kind);
-    return "Search, " + Text(search_->CountText());
+    return QCoreApplication::translate("SearchWindow", "Search, %1")
+        .arg(Text(search_->CountText()));
   }
 
   // The line, then every result.
@@ -31,7 +34,7 @@ class SearchAccessible final : public AccessibleSurface {
     if (index == 0) {
       const MenuGeometry& line = search_->LineGeometry();
       item.role = QAccessible::EditableText;
-      item.name = "Search";
+      item.name = QCoreApplication::translate("SearchWindow", "Search");
       item.description =
           Text(search_->Query().empty() ? search_->CountText()
                                         : search_->Query() + ", " + search_->CountText());
@@ -44,7 +47,9 @@ class SearchAccessible final : public AccessibleSurface {
     item.name = Text(c.title);
     item.description = Text(c.origin);
     const std::string letter = MenuAccelerator(result + 1);
-    if (!letter.empty()) item.keyBinding = Text("Alt+" + letter);
+    if (!letter.empty()) {
+      item.keyBinding = QCoreApplication::translate("SearchWindow", "Alt+%1").arg(Text(letter));
+    }
     item.focused = cursor.Highlighted() == result;
     const int row = result - cursor.Top() + 1;
     if (row >= 1 && row <= cursor.ShownRows()) {

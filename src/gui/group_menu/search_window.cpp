@@ -1,6 +1,7 @@
 #include "gui/group_menu/search_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QLocale>
 
@@ -14,6 +15,7 @@
 #include "gui/group_menu/menu_painting.h"
 #include "gui/group_menu/search_accessible.h"
 #include "gui/services/built_in_after_asking.h"
+#include "gui/text/shown_titles.h"
 #include "platform/files/bounded_read.h"
 
 namespace qav {
@@ -55,6 +57,17 @@ std::string ShownTail(const LayeredSurface& surface, std::string text, double wi
   return text;
 }
 
+// Titles and origins the program gave (the built-in commands, the default groups, "Ring") in the
+// user's language, as the ring and the menus show them; the English title is still matched.
+void ShowInUsersLanguage(search::Candidate& c) {
+  c.origin = ShownTitle(c.origin).toStdString();
+  if (!IsRecordSource(c.source)) return;
+  const std::string shown = ShownTitle(c.title).toStdString();
+  if (shown == c.title) return;
+  c.others.push_back(c.title);
+  c.title = shown;
+}
+
 }  // namespace
 
 SearchWindow::SearchWindow(AppState& state, const ImageTables& images, SearchServices services)
@@ -68,7 +81,7 @@ SearchWindow::SearchWindow(AppState& state, const ImageTables& images, SearchSer
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  setAccessibleName("Search");
+  setAccessibleName(QCoreApplication::translate("SearchWindow", "Search"));
   ShowThrough(services_.shape.Pixels());
   TakePlace(services_.shape);
   CreateGraphicOnFirstUse(state_.settings.Record.ClearType == 1);
@@ -106,6 +119,7 @@ void SearchWindow::Gather() {
     }
   }
   candidates_ = search::WithoutApplicationsOfItems(std::move(candidates_), state_.tables);
+  for (search::Candidate& c : candidates_) ShowInUsersLanguage(c);
   usage_ = search::LoadUsage(state_.paths.UsageFile);
   pictures_.clear();
 }
@@ -171,7 +185,8 @@ void SearchWindow::DrawLine() {
   const double left = line_.x + 16;
   const double top = line_.y + line_.RowTop(1) + 5;
   if (query_.empty()) {
-    DrawLabel("Type to search", left, top, 236, 28, true);
+    DrawLabel(QCoreApplication::translate("SearchWindow", "Type to search").toStdString(), left,
+              top, 236, 28, true);
     return;
   }
   DrawLabel(ShownTail(*this, query_ + "|", 236), left, top, 236, 28, false);
@@ -276,9 +291,12 @@ void SearchWindow::RecordUse(const search::Candidate& c) {
 }
 
 std::string SearchWindow::CountText() const {
-  if (query_.empty()) return "Type to search";
-  if (hits_.empty()) return "No results";
-  return hits_.size() == 1 ? "1 result" : std::to_string(hits_.size()) + " results";
+  if (query_.empty())
+    return QCoreApplication::translate("SearchWindow", "Type to search").toStdString();
+  if (hits_.empty()) return QCoreApplication::translate("SearchWindow", "No results").toStdString();
+  if (hits_.size() == 1)
+    return QCoreApplication::translate("SearchWindow", "1 result").toStdString();
+  return QCoreApplication::translate("SearchWindow", "%1 results").arg(hits_.size()).toStdString();
 }
 
 }  // namespace qav

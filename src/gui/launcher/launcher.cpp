@@ -41,8 +41,9 @@ bool Launcher::CheckOperatingSystem() {
   const OsName os = GetOSName(platform_.system.QueryOsVersion(), state_.OsMajor);
   state_.OsName = os.name;
   if (!os.unsupported) return true;
-  platform_.messages.Show({UnsupportedOsMessage(os), "Warning !",
-                           platform::MessageIcon::kExclamation, platform::MessageButtons::kOk});
+  platform_.messages.Show(platform::FilledMessage(
+      UnsupportedOsMessage(os), QCoreApplication::translate("Launcher", "Warning !").toStdString(),
+      platform::MessageIcon::kExclamation, platform::MessageButtons::kOk));
   return false;
 }
 
@@ -115,8 +116,10 @@ std::optional<ScreenInfo> Launcher::StartGdiPlus() {
   dockScreen_ = PointerScreen();
   auto screen = ProbeScreen(dockScreen_);
   if (!screen) {
-    platform_.messages.Show({"Load GDI+ Error!", "Pelgra Desktop Error",
-                             platform::MessageIcon::kCritical, platform::MessageButtons::kOk});
+    platform_.messages.Show(
+        {QCoreApplication::translate("Launcher", "Load GDI+ Error!").toStdString(),
+         QCoreApplication::translate("Launcher", "Pelgra Desktop Error").toStdString(),
+         platform::MessageIcon::kCritical, platform::MessageButtons::kOk});
     return screen;
   }
   dockScreenInfo_ = *screen;

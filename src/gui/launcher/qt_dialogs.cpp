@@ -4,6 +4,7 @@
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/input_dialog.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -53,10 +54,13 @@ std::optional<std::string> QtDialogs::InputBox(const std::string& prompt,
 // A typed command is split like a command line and started directly; a path or web address
 // goes to its opener.
 void QtDialogs::RunBox() {
-  const auto typed = InputBox(
-      "Type the name of a program, folder, document or Internet resource, and QAV Launcher will "
-      "open it for you.",
-      "Run", "");
+  const auto typed =
+      InputBox(QCoreApplication::translate("QtDialogs",
+                                           "Type the name of a program, folder, document or "
+                                           "Internet resource, and QAV Launcher will open it for "
+                                           "you.")
+                   .toStdString(),
+               QCoreApplication::translate("QtDialogs", "Run").toStdString(), "");
   if (!typed) return;
   const QStringList words = QProcess::splitCommand(QString::fromStdString(*typed).trimmed());
   if (words.isEmpty()) return;
@@ -64,9 +68,11 @@ void QtDialogs::RunBox() {
   for (const QString& word : words.mid(1)) arguments.push_back(word.toStdString());
   if (!launcher_.Launch(
           {words.front().toStdString(), arguments, "", platform::WindowStyle::kNormal})) {
-    QMessageBox::warning(owner_, "Run",
-                         QStringLiteral("QAV Launcher cannot find '%1'. Make sure you typed the "
-                                        "name correctly, and then try again.")
+    QMessageBox::warning(owner_, QCoreApplication::translate("QtDialogs", "Run"),
+                         QCoreApplication::translate("QtDialogs",
+                                                     "QAV Launcher cannot find '%1'. Make sure "
+                                                     "you typed the name correctly, and then try "
+                                                     "again.")
                              .arg(words.front()));
   }
 }

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "gui/text/core_texts.h"
+
 namespace qav {
 namespace {
 
@@ -55,8 +57,10 @@ platform::MessageAnswer FromQt(int button) {
 
 platform::MessageAnswer QtMessageBoxes::Show(const platform::MessageRequest& request) {
   const ButtonPair buttons = ToQtButtons(request.buttons);
-  QMessageBox box(ToQtIcon(request.icon), QString::fromStdString(request.caption),
-                  QString::fromStdString(request.text), buttons.first | buttons.second);
+  // The core's texts arrive in English and are translated here; the windows' own arrive
+  // translated already and stay as they are.
+  QMessageBox box(ToQtIcon(request.icon), CoreText(request.caption), MessageText(request),
+                  buttons.first | buttons.second);
   box.setDefaultButton(request.defaultIsSecond && buttons.second != QMessageBox::NoButton
                            ? buttons.second
                            : buttons.first);

@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QSessionManager>
 
+#include "core/environment/messages_locale.h"
 #include "gui/launcher/application_start.h"
 #include "gui/launcher/command_line_run.h"
 #include "gui/launcher/ending_messages.h"
 #include "gui/launcher/launcher.h"
 #include "gui/launcher/logged_notices.h"
 #include "gui/launcher/qt_message_boxes.h"
+#include "gui/launcher/translations.h"
 #include "platform/native_platform.h"
 
 namespace qav {
@@ -38,6 +41,11 @@ int RunOn(platform::PlatformServices& native, const CommandLine& command, int ar
   QtMessageBoxes boxes;
   EndingMessages messages(boxes, notices);
   platform::Platform services = system->Bundle(messages);
+  // Before the first window, and outliving the last.
+  Translations translations;
+  translations.Load(MessagesLocale(services.system),
+                    OwnTranslationFolders(QCoreApplication::applicationDirPath()),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   Launcher launcher(services, system->Shape(), system->Keys(), system->Trays());
   const auto terminate = [&] {
     messages.End();

@@ -1,6 +1,7 @@
 #include "gui/tray/item_context_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 
 #include "core/shortcuts/group_editing.h"
@@ -10,22 +11,28 @@
 namespace qav {
 namespace {
 
-constexpr const char* kCaptions[] = {"&Add Shortcut", "&Delete",    "-",
-                                     "Move &Up",      "Move &Down", "Move &Top",
-                                     "Move &Bottom",  "-",          "&Properties"};
+constexpr const char* kCaptions[] = {QT_TRANSLATE_NOOP("ItemContextMenu", "&Add Shortcut"),
+                                     QT_TRANSLATE_NOOP("ItemContextMenu", "&Delete"),
+                                     "-",
+                                     QT_TRANSLATE_NOOP("ItemContextMenu", "Move &Up"),
+                                     QT_TRANSLATE_NOOP("ItemContextMenu", "Move &Down"),
+                                     QT_TRANSLATE_NOOP("ItemContextMenu", "Move &Top"),
+                                     QT_TRANSLATE_NOOP("ItemContextMenu", "Move &Bottom"),
+                                     "-",
+                                     QT_TRANSLATE_NOOP("ItemContextMenu", "&Properties")};
 
 }  // namespace
 
 ItemContextMenu::ItemContextMenu(ItemMenuServices services, DockRequests& dock,
                                  GroupMenuRequests& menu)
     : services_(std::move(services)), dock_(dock), groupMenu_(menu) {
-  menu_.setTitle("Setting");
-  menu_.setAccessibleName("Setting");
+  menu_.setTitle(QCoreApplication::translate("ItemContextMenu", "Setting"));
+  menu_.setAccessibleName(menu_.title());
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (std::string(kCaptions[i]) == "-") {
       entries_[i] = menu_.addSeparator();
     } else {
-      entries_[i] = menu_.addAction(kCaptions[i]);
+      entries_[i] = menu_.addAction(QCoreApplication::translate("ItemContextMenu", kCaptions[i]));
     }
   }
   OnEntry(0, [this] { AddShortcut(); });
@@ -101,9 +108,13 @@ void ItemContextMenu::Delete() {
   if (record < 0 || record >= static_cast<int>(s.tables.Shortcuts.size())) return;
   const int kind = s.tables.Shortcuts[static_cast<std::size_t>(record)].Kind;
   if ((kind == kKindMember || kind == kKindDockShortcut) &&
-      services_.messages.Show({"Are you sure to delete the selected shortcut?", "Delete Shortcut",
-                               platform::MessageIcon::kQuestion, platform::MessageButtons::kYesNo,
-                               true}) == platform::MessageAnswer::kNo) {
+      services_.messages.Show(
+          {QCoreApplication::translate("ItemContextMenu",
+                                       "Are you sure to delete the selected shortcut?")
+               .toStdString(),
+           QCoreApplication::translate("ItemContextMenu", "Delete Shortcut").toStdString(),
+           platform::MessageIcon::kQuestion, platform::MessageButtons::kYesNo, true}) ==
+          platform::MessageAnswer::kNo) {
     return;
   }
   EditingContext editing{s.tables, services_.pictures, s.paths.SysIconsFolder};

@@ -25,8 +25,8 @@ constexpr int kNoticeDelayMilliseconds = 1500;
 TrayIcon::TrayIcon(TrayServices services)
     : services_(std::move(services)),
       trayMenu_(std::make_unique<TrayMenu>(services_.commands, services_.clock)) {
-  setWindowTitle("QAV Launcher");
-  setAccessibleName("QAV Launcher");
+  setWindowTitle(Caption());
+  setAccessibleName(Caption());
   services_.hotKeys.WhenDesktopBinds([this](const std::string& text) {
     QTimer::singleShot(kNoticeDelayMilliseconds, this,
                        [this, notice = QString::fromStdString(text)] { Tell(notice, false); });
@@ -117,41 +117,70 @@ QString TrayIcon::ToolTip() {
       .arg(QString::fromLatin1(kProductSite.home));
 }
 
+QString TrayIcon::Caption() {
+  return QCoreApplication::translate("TrayIcon", "QAV Launcher");
+}
+
+namespace {
+
+// "Shift+Tab, Ctrl+Tab and Super+K".
+QString KeyList(const std::vector<platform::HotKey>& refused,
+                const platform::HotKeyBindings& bindings) {
+  QStringList keys;
+  for (const platform::HotKey key : refused) {
+    const auto& combination = bindings[static_cast<std::size_t>(key)];
+    keys << QString::fromStdString(combination ? platform::CombinationText(*combination) : "?");
+  }
+  const QString last = keys.takeLast();
+  if (keys.isEmpty()) return last;
+  return QCoreApplication::translate("TrayIcon", "%1 and %2").arg(keys.join(", "), last);
+}
+
+}  // namespace
+
 std::string TrayIcon::RefusedNotice(const std::vector<platform::HotKey>& refused,
                                     const platform::HotKeyBindings& bindings,
                                     const std::vector<std::string>& problems,
                                     const std::string& file) {
-  std::string text;
+  QString text;
   if (!problems.empty()) {
-    text = "Some lines of " + file + " could not be used (those actions keep their usual keys):";
-    for (const std::string& problem : problems) text += "\n" + problem + ".";
+    // The lines' problems quote the file and stay in its words.
+    text = QCoreApplication::translate("TrayIcon",
+                                       "Some lines of %1 could not be used (those actions keep "
+                                       "their usual keys):")
+               .arg(QString::fromStdString(file));
+    for (const std::string& problem : problems)
+      text += "\n" + QString::fromStdString(problem) + ".";
     if (!refused.empty()) text += "\n\n";
   }
-  if (refused.empty()) return text;
-  std::string keys;
-  for (std::size_t i = 0; i < refused.size(); ++i) {
-    if (i > 0) keys += i + 1 == refused.size() ? " and " : ", ";
-    const auto& combination = bindings[static_cast<std::size_t>(refused[i])];
-    keys += combination ? platform::CombinationText(*combination) : std::string("?");
-  }
-  const bool one = refused.size() == 1;
-  text += "QAV Launcher could not take the hot key" + std::string(one ? " " : "s ") + keys +
-          (one ? ": another program, often the window manager, already uses it. "
-               : ": other programs, often the window manager, already use them. ");
+  if (refused.empty()) return text.toStdString();
+  text +=
+      (refused.size() == 1
+           ? QCoreApplication::translate("TrayIcon",
+                                         "QAV Launcher could not take the hot key %1: another "
+                                         "program, often the window manager, already uses it. ")
+           : QCoreApplication::translate("TrayIcon",
+                                         "QAV Launcher could not take the hot keys %1: other "
+                                         "programs, often the window manager, already use them. "))
+          .arg(KeyList(refused, bindings));
   const bool focus =
       std::find(refused.begin(), refused.end(), platform::HotKey::kFocus) != refused.end();
   if (focus) {
-    text +=
+    text += QCoreApplication::translate(
+        "TrayIcon",
         "To bring the launcher up, click its tray icon, bind the command \"qav-launcher "
         "--keyboard\" to a shortcut in the desktop's keyboard settings, or choose another "
-        "combination on the Keys page of the settings.";
+        "combination on the Keys page of the settings.");
   } else {
-    text += "Choose another combination on the Keys page of the settings.";
+    text += QCoreApplication::translate(
+        "TrayIcon", "Choose another combination on the Keys page of the settings.");
   }
   const std::size_t bound = static_cast<std::size_t>(
       std::count_if(bindings.begin(), bindings.end(), [](const auto& b) { return b.has_value(); }));
-  if (bound > refused.size()) text += " The other hot keys work as usual.";
-  return text;
+  if (bound > refused.size()) {
+    text += QCoreApplication::translate("TrayIcon", " The other hot keys work as usual.");
+  }
+  return text.toStdString();
 }
 
 void TrayIcon::OnHotKey(platform::HotKey key) {
@@ -174,13 +203,13 @@ void TrayIcon::TellRefused() {
 // Through the tray where one runs, else in a box that waits for nobody.
 void TrayIcon::Tell(const QString& text, bool warning) {
   if (trayIcon_ && services_.trayHosts.Available()) {
-    trayIcon_->showMessage("QAV Launcher", text,
+    trayIcon_->showMessage(Caption(), text,
                            warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
     return;
   }
-  auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
-                              "QAV Launcher", text, QMessageBox::Ok);
-  box->setAccessibleName("QAV Launcher");
+  auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information, Caption(),
+                              text, QMessageBox::Ok);
+  box->setAccessibleName(Caption());
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setModal(false);
   box->show();

@@ -50,6 +50,8 @@ class TrayIcon final : public QWidget {
   std::vector<platform::HotKey> ApplyHotKeys(const platform::HotKeyBindings& bindings);
   // "QAV Launcher <major>.<minor>", a line break, and the product's web address.
   static QString ToolTip();
+  // The name the tray icon, its notices and its boxes go by.
+  static QString Caption();
   // What the user is told about the actions in `refused` and the unusable lines of the hot-key
   // file (`problems`, of the file at `file`); empty when there is nothing to tell.
   static std::string RefusedNotice(const std::vector<platform::HotKey>& refused,

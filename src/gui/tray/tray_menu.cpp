@@ -1,5 +1,6 @@
 #include "gui/tray/tray_menu.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "gui/tray/product_site.h"
@@ -8,16 +9,22 @@ namespace qav {
 
 TrayMenu::TrayMenu(std::function<CommandContext()> commands, FrameClock& clock)
     : commands_(std::move(commands)), clock_(clock) {
-  menu_.setTitle("QAV Launcher");
-  menu_.setAccessibleName("QAV Launcher");
-  menu_.addAction("&Change User Icon", [this] { Later([this] { ChangeUserIcon(); }); });
-  menu_.addAction("&Settings", [this] { Later([this] { Settings(); }); });
-  menu_.addAction("&About QAV Launcher", [this] { Later([this] { About(); }); });
+  menu_.setTitle(QCoreApplication::translate("TrayMenu", "QAV Launcher"));
+  menu_.setAccessibleName(menu_.title());
+  menu_.addAction(QCoreApplication::translate("TrayMenu", "&Change User Icon"),
+                  [this] { Later([this] { ChangeUserIcon(); }); });
+  menu_.addAction(QCoreApplication::translate("TrayMenu", "&Settings"),
+                  [this] { Later([this] { Settings(); }); });
+  menu_.addAction(QCoreApplication::translate("TrayMenu", "&About QAV Launcher"),
+                  [this] { Later([this] { About(); }); });
   menu_.addSeparator();
-  menu_.addAction("&Visit Our Official Website", [this] { Later([this] { VisitWebsite(); }); });
-  menu_.addAction("&Online Help", [this] { Later([this] { OnlineHelp(); }); });
+  menu_.addAction(QCoreApplication::translate("TrayMenu", "&Visit Our Official Website"),
+                  [this] { Later([this] { VisitWebsite(); }); });
+  menu_.addAction(QCoreApplication::translate("TrayMenu", "&Online Help"),
+                  [this] { Later([this] { OnlineHelp(); }); });
   menu_.addSeparator();
-  menu_.addAction("&Exit", [this] { Later([this] { Exit(); }); });
+  menu_.addAction(QCoreApplication::translate("TrayMenu", "&Exit"),
+                  [this] { Later([this] { Exit(); }); });
 }
 
 // An entry runs once the menu's own event has returned: the menu may belong to a tray icon that

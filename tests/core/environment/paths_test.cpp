@@ -83,5 +83,17 @@ TEST(MessagesLocale, LcAllThenLcMessagesThenLang) {
   EXPECT_EQ(MessagesLocale(system), "sr_RS@latin");
 }
 
+// The program's own English needs no translation; every other language is looked up without its
+// character set and variant.
+TEST(TranslationLanguage, NoneForThePortableLocaleAndEnglish) {
+  for (const char* english : {"", "C", "C.UTF-8", "POSIX", "en", "en_US.UTF-8", "en_GB@euro"}) {
+    EXPECT_EQ(TranslationLanguage(english), "") << english;
+  }
+  EXPECT_EQ(TranslationLanguage("de_DE.UTF-8"), "de_DE");
+  EXPECT_EQ(TranslationLanguage("de_AT.ISO-8859-1@euro"), "de_AT");
+  EXPECT_EQ(TranslationLanguage("sr_RS@latin"), "sr_RS");
+  EXPECT_EQ(TranslationLanguage("fr"), "fr");
+}
+
 }  // namespace
 }  // namespace qav

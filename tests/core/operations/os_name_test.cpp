@@ -42,7 +42,7 @@ TEST(GetOSName, TheWindows95FamilyIsRefused) {
   int major = -1;
   const OsName me = GetOSName(Windows(Family::kWindows9x, 4, 90, " A "), major);
   EXPECT_TRUE(me.unsupported);
-  EXPECT_EQ(UnsupportedOsMessage(me),
+  EXPECT_EQ(English(UnsupportedOsMessage(me)),
             "Sorry! QAV Launcher doesn't support Microsoft Windows Mellennium A (Build 2600)");
   EXPECT_EQ(major, -1);
   EXPECT_TRUE(GetOSName(Windows(Family::kWindows9x, 4, 3), major).unsupported);
