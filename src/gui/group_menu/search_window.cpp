@@ -25,6 +25,7 @@ constexpr std::size_t kMaxResults = 200;
 constexpr std::size_t kMaxRecentFiles = 200;
 constexpr std::size_t kMaxIconFileBytes = 1u << 20;
 constexpr int kSmallSlot = 4;
+constexpr int kNormalSlot = 1;
 constexpr int kPictureSize = 32;
 constexpr double kTitleWidth = 183;
 constexpr int kWatchMilliseconds = 100;
@@ -213,14 +214,29 @@ void SearchWindow::DrawResult(int row) {
   const int top = results_.y + results_.RowTop(row + 1);
   if (IsRecordSource(c.source)) {
     const ShortcutRecord& r = state_.tables.Shortcuts[static_cast<std::size_t>(c.reference)];
-    DrawImage(Graphics(), images_.Items, r.ImageRow, kSmallSlot, x + 13, top + 3, kPictureSize,
-              kPictureSize);
+    DrawItemPicture(r.ImageRow, QRect(x + 13, top + 3, kPictureSize, kPictureSize));
   } else if (const QImage picture = Picture(c); !picture.isNull()) {
     Graphics().drawImage(QRect(x + 13, top + 3, kPictureSize, kPictureSize), picture);
   }
   DrawLabel(c.title, x + 48, top + 2, kTitleWidth, 19, false);
   DrawLabel(c.origin, x + 48, top + 19, kTitleWidth, 16, true);
   DrawLabel(MenuAccelerator(index + 1), x + 237, top + 5, 18, 28, false);
+}
+
+// Group members have their menu-sized picture; a ring place only its ring sizes, scaled down.
+void SearchWindow::DrawItemPicture(int row, const QRect& box) {
+  if (row < 0 || row >= static_cast<int>(images_.Items.size())) return;
+  const ImageRow& pictures = images_.Items[static_cast<std::size_t>(row)];
+  if (!pictures[kSmallSlot].isNull()) {
+    DrawImage(Graphics(), images_.Items, row, kSmallSlot, box.x(), box.y(), box.width(),
+              box.height());
+    return;
+  }
+  QPainter& painter = Graphics();
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(box, pictures[kNormalSlot]);
+  painter.restore();
 }
 
 QImage SearchWindow::Picture(const search::Candidate& c) {

@@ -83,6 +83,7 @@ class SearchWindow final : public LayeredSurface, public SearchRequests {
   void DrawResults();
   void DrawResult(int row);
   QImage Picture(const search::Candidate& candidate);
+  void DrawItemPicture(int row, const QRect& box);
   void Close(bool leave);
   void Start(const search::Candidate& candidate);
   void RecordUse(const search::Candidate& candidate);
