@@ -300,7 +300,6 @@ void SearchWindow::Start(const search::Candidate& c) {
 // What the user starts ranks higher next time. Losing a count is harmless, so a file that
 // cannot be written is only logged.
 void SearchWindow::RecordUse(const search::Candidate& c) {
-  usage_ = search::LoadUsage(state_.paths.UsageFile);
   search::RecordUse(usage_, c.key, Now());
   const Result saved = search::SaveUsage(services_.platform.files, state_.paths.UsageFile, usage_);
   if (!saved.Ok()) qWarning().noquote() << QString::fromStdString(saved.Error());
